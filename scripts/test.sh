@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs every test: the native suite, then the Windows tests under Wine on a
+# private Xvfb. Ends with CTest's summary line.
+set -uo pipefail
+build=${1:-build}
+. "$(dirname "$0")/wine-env.sh" "$build"
+
+status=0
+ctest --test-dir "$HORALTO_BUILD/native" --output-on-failure -j"$(nproc)" || status=1
+
+start_xvfb
+trap 'wineserver -k >/dev/null 2>&1; stop_xvfb' EXIT
+ensure_prefix
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null
+ctest --test-dir "$HORALTO_BUILD/win" --output-on-failure || status=1
+exit $status

@@ -1,0 +1,115 @@
+#include "win/support/program_runner.h"
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace testing_support {
+
+fs::path ThisExeDir() {
+    std::wstring buf(MAX_PATH * 4, L'\0');
+    DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    buf.resize(n);
+    return fs::path(buf).parent_path();
+}
+
+fs::path HoraltoExe() { return ThisExeDir().parent_path() / L"Horalto.exe"; }
+
+ScratchDir::ScratchDir(const std::wstring& tag) {
+    static int counter = 0;
+    path_ = fs::temp_directory_path() /
+            (L"horalto-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+RunningProgram::RunningProgram(const fs::path& dir, const std::wstring& extraEnv) {
+    fs::path exe = dir / L"Horalto.exe";
+    fs::copy_file(HoraltoExe(), exe, fs::copy_options::overwrite_existing);
+    std::wstring cmd = L"\"" + exe.wstring() + L"\"";
+    // The environment block: ours plus `extraEnv` ("NAME=value" lines separated by '\n').
+    std::vector<wchar_t> env;
+    if (!extraEnv.empty()) {
+        wchar_t* block = GetEnvironmentStringsW();
+        for (const wchar_t* p = block; *p; p += wcslen(p) + 1) env.insert(env.end(), p, p + wcslen(p) + 1);
+        FreeEnvironmentStringsW(block);
+        size_t start = 0;
+        while (start < extraEnv.size()) {
+            size_t end = extraEnv.find(L'\n', start);
+            if (end == std::wstring::npos) end = extraEnv.size();
+            env.insert(env.end(), extraEnv.begin() + start, extraEnv.begin() + end);
+            env.push_back(L'\0');
+            start = end + 1;
+        }
+        env.push_back(L'\0');
+    }
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        env.empty() ? nullptr : env.data(), dir.c_str(), &si, &pi_))
+        throw std::runtime_error("CreateProcess failed");
+}
+
+RunningProgram::~RunningProgram() {
+    if (!pi_.hProcess) return;
+    if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(pi_.hProcess, 99);
+        WaitForSingleObject(pi_.hProcess, 5000);
+    }
+    CloseHandle(pi_.hThread);
+    CloseHandle(pi_.hProcess);
+}
+
+namespace {
+struct FindData {
+    DWORD pid;
+    const wchar_t* cls;
+    HWND found;
+};
+BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
+    auto* d = reinterpret_cast<FindData*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[128];
+    if (pid == d->pid && GetClassNameW(hwnd, cls, 128) && wcscmp(cls, d->cls) == 0) {
+        d->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND RunningProgram::WaitForWindow(const wchar_t* className, DWORD timeoutMs) const {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        FindData d{pi_.dwProcessId, className, nullptr};
+        EnumWindows(FindProc, reinterpret_cast<LPARAM>(&d));
+        if (d.found) return d.found;
+        if (WaitForSingleObject(pi_.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+bool RunningProgram::WaitExit(DWORD timeoutMs, DWORD* exitCode) const {
+    if (WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);
+    return true;
+}
+
+long RunningProgram::CloseAndWait(const wchar_t* className, DWORD timeoutMs) {
+    HWND hwnd = WaitForWindow(className, timeoutMs);
+    if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    if (!WaitExit(timeoutMs, &code)) return -1;
+    return static_cast<long>(code);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,51 @@
+// Starts Horalto.exe in a scratch folder of its own and drives it from outside,
+// as a user or another program would.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+namespace testing_support {
+
+// The folder of the running test executable.
+std::filesystem::path ThisExeDir();
+
+// build/win/Horalto.exe, found relative to the test executables.
+std::filesystem::path HoraltoExe();
+
+// A fresh, empty folder under the system's temp folder; removed on destruction.
+class ScratchDir {
+public:
+    explicit ScratchDir(const std::wstring& tag);
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A copy of Horalto.exe started in `dir`, closed and reaped on destruction.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::filesystem::path& dir, const std::wstring& extraEnv = L"");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // The process's top-level window of `className`, waiting up to `timeoutMs`.
+    HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 15000) const;
+    // Posts WM_CLOSE to the window and waits for the process to end; returns its exit code,
+    // or -1 when it did not end in time.
+    long CloseAndWait(const wchar_t* className = L"TfrmHoralto", DWORD timeoutMs = 15000);
+    bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+    DWORD ProcessId() const { return pi_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION pi_{};
+};
+
+}  // namespace testing_support
