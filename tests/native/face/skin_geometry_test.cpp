@@ -1,0 +1,175 @@
+#include "face/skin_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "face/hand_angles.h"
+#include "face/window_shape.h"
+
+using namespace face;
+
+TEST(SkinSize, BackgroundThenDialThenTwiceTheCentre) {
+    SkinDescription skin;
+    auto a = ComputeSkinBaseSize(skin, {104, 110}, {90, 90});
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->width, 104);
+    EXPECT_EQ(a->height, 110);
+    EXPECT_FALSE(a->dropBackGr);
+    auto b = ComputeSkinBaseSize(skin, {}, {90, 80});
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->width, 90);
+    EXPECT_TRUE(b->dropBackGr);
+    skin.CenterX = 40;
+    skin.CenterY = 30;
+    auto c = ComputeSkinBaseSize(skin, {}, {});
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->width, 80);
+    EXPECT_EQ(c->height, 60);
+}
+
+TEST(SkinSize, NotPositiveIsUnusable) {
+    SkinDescription skin;  // no centre given
+    EXPECT_FALSE(ComputeSkinBaseSize(skin, {}, {}));
+    skin.CenterX = 40;
+    skin.CenterY = 0;
+    EXPECT_FALSE(ComputeSkinBaseSize(skin, {}, {}));
+    EXPECT_FALSE(ComputeSkinBaseSize(skin, {0, 0}, {50, 0}));
+}
+
+TEST(SkinScale, CentreOnlySkinAtOneAndAHalf) {
+    SkinDescription skin;
+    skin.CenterX = 40;
+    skin.CenterY = 30;
+    auto size = ComputeSkinBaseSize(skin, {}, {});
+    ASSERT_TRUE(size);
+    SkinGeometry g = ScaleSkin(skin, *size, 1.5, {}, {}, {});
+    EXPECT_EQ(g.bitmapWidth, 121);
+    EXPECT_EQ(g.bitmapHeight, 90);
+    EXPECT_DOUBLE_EQ(g.CenterX, 60);
+    EXPECT_DOUBLE_EQ(g.CenterY, 45);
+    EXPECT_DOUBLE_EQ(g.TextX, 60);  // negative text position: the centre
+    EXPECT_DOUBLE_EQ(g.TextY, 45);
+    EXPECT_DOUBLE_EQ(g.RLabels, 41 * 1.5);
+    EXPECT_DOUBLE_EQ(g.NumSize, 7 * 1.5);
+    EXPECT_DOUBLE_EQ(g.RSec, 0);
+}
+
+TEST(SkinScale, NegativeCentreIsTheMiddleOfTheBitmapAndHandRadii) {
+    SkinDescription skin;
+    skin.RNums = -1;
+    skin.StrelScale = 0.5;
+    skin.TextY = 74;
+    SkinGeometry g = ScaleSkin(skin, {100, 100, false}, 1.5, {121, 121}, {}, {61, 61});
+    EXPECT_EQ(g.bitmapWidth, 151);
+    EXPECT_EQ(g.bitmapHeight, 150);
+    EXPECT_DOUBLE_EQ(g.CenterX, 75.5);
+    EXPECT_DOUBLE_EQ(g.CenterY, 75);
+    EXPECT_DOUBLE_EQ(g.TextY, 111);
+    EXPECT_DOUBLE_EQ(g.RNums, 0.7 * 75.5);
+    EXPECT_DOUBLE_EQ(g.StrelScale, 0.75);
+    EXPECT_NEAR(g.RSec, std::sqrt(2.0) * 120 * 0.5 * 0.75, 1e-9);
+    EXPECT_DOUBLE_EQ(g.RMin, 0);
+    EXPECT_NEAR(g.RHour, std::sqrt(2.0) * 60 * 0.5 * 0.75, 1e-9);
+}
+
+TEST(SkinScale, ChoiceOfFactor) {
+    ScaleChoice main{false, false, 0, false, 0.75};
+    EXPECT_DOUBLE_EQ(ChooseSkinScale(main, 1.5, 100), 0.75);
+    main.useSkinScale = true;
+    EXPECT_DOUBLE_EQ(ChooseSkinScale(main, 1.5, 100), 1.5);
+    ScaleChoice tray{true, true, 30, false, 1.0};
+    EXPECT_DOUBLE_EQ(ChooseSkinScale(tray, 1.0, 59), 0.5);
+    tray.trayPanelHeight = 0;  // no panel height: the setting
+    EXPECT_DOUBLE_EQ(ChooseSkinScale(tray, 2.0, 59), 1.0);
+    tray.autoTrayScale = false;
+    tray.trayPanelHeight = 30;
+    EXPECT_DOUBLE_EQ(ChooseSkinScale(tray, 2.0, 59), 1.0);
+}
+
+TEST(SkinText, SkinFontAndColourOverwriteTheSettings) {
+    TextLook settings{L"Tahoma", 14, 1, 0, 0xFF000000};
+    TextLook skin{L"Arial", 6, 2, 1, 0xC8000A14};
+    TextLook own = settings;
+    TextLook look = MergeTextLook(own, skin, false, false);
+    EXPECT_EQ(look, settings);  // the skin's alignment gives way to the setting's
+    look = MergeTextLook(own, skin, true, false);
+    EXPECT_EQ(own.font, L"Arial");
+    EXPECT_EQ(own.align, 1);
+    EXPECT_EQ(look.color, 0xFF000000u);
+    look = MergeTextLook(own, skin, true, true);
+    EXPECT_EQ(look, skin);
+    EXPECT_EQ(own, skin);
+}
+
+TEST(TimerFlags, WholeSecondsAndSecondHand) {
+    EXPECT_TRUE(WholeSecondsFor(700));
+    EXPECT_FALSE(WholeSecondsFor(699));
+    EXPECT_TRUE(SecondHandFor(5000));
+    EXPECT_FALSE(SecondHandFor(5001));
+}
+
+TEST(HandAngles, ClockwiseFromTheFields) {
+    HandAngles a = ComputeHandAngles(3, 0, 0, 0, true, false);
+    EXPECT_DOUBLE_EQ(a.hour, 90);
+    EXPECT_DOUBLE_EQ(a.minute, 0);
+    EXPECT_DOUBLE_EQ(a.second, 0);
+    a = ComputeHandAngles(15, 30, 0, 0, true, false);  // afternoon: same dial position
+    EXPECT_DOUBLE_EQ(a.hour, 465);
+    EXPECT_DOUBLE_EQ(std::fmod(a.hour, 360), 105);
+    EXPECT_DOUBLE_EQ(a.minute, 180);
+    a = ComputeHandAngles(10, 10, 30, 500, true, false);
+    EXPECT_DOUBLE_EQ(a.second, 180);  // whole seconds
+    EXPECT_NEAR(a.minute, (10 + 30.5 / 60) * 6, 1e-9);
+    EXPECT_NEAR(a.hour, (10 + (10 + 30.5 / 60) / 60) * 30, 1e-9);
+    a = ComputeHandAngles(10, 10, 30, 500, false, false);
+    EXPECT_DOUBLE_EQ(a.second, 183);  // smooth second hand
+}
+
+TEST(HandAngles, LastSecondOfTheMinuteStaysThere) {
+    HandAngles a = ComputeHandAngles(23, 59, 59, 999, true, false);
+    EXPECT_DOUBLE_EQ(a.second, 354);
+    EXPECT_LT(a.minute, 360);
+    EXPECT_GT(a.minute, 359.9);
+    EXPECT_LT(a.hour, 720);
+}
+
+TEST(HandAngles, QuarterSecondsAreNudgedAndInversionNegates) {
+    EXPECT_NEAR(ComputeHandAngles(1, 2, 15, 0, true, false).second, 90.06, 1e-9);
+    EXPECT_NEAR(ComputeHandAngles(1, 2, 45, 0, true, false).second, 270.06, 1e-9);
+    HandAngles inv = ComputeHandAngles(3, 15, 20, 0, true, true);
+    EXPECT_NEAR(inv.hour, -(3 + 15 / 60.0 + 20 / 3600.0) * 30, 1e-9);
+    EXPECT_NEAR(inv.minute, -(15 + 20 / 60.0) * 6, 1e-9);
+    EXPECT_DOUBLE_EQ(inv.second, -120);
+}
+
+namespace {
+constexpr std::uint32_t M = 0xFFFF00FF;  // magenta key
+constexpr std::uint32_t W = 0xFFFFFFFF;
+}  // namespace
+
+TEST(WindowShape, CutsExactlyTheKeyPixelsAndNeverTheLastColumn) {
+    const std::uint32_t px[] = {
+        W, W, M, W, W,  //
+        M, W, W, M, M,  //
+        M, M, M, M, M,  //
+    };
+    auto rects = ShapeFromPixels(px, 5, 3, 0, 0);
+    std::vector<ShapeRect> expected{{0, 0, 2, 1}, {3, 0, 4, 1}, {1, 1, 3, 2}};
+    EXPECT_EQ(rects, expected);
+}
+
+TEST(WindowShape, ToleranceAndOutline) {
+    const std::uint32_t near = 0xFFF00AF0;         // within 20 of magenta
+    const std::uint32_t px[] = {near, W, near, M,  //
+                                M,    M, M,    M};
+    EXPECT_EQ(ShapeFromPixels(px, 4, 2, 20, 0), (std::vector<ShapeRect>{{1, 0, 2, 1}}));
+    EXPECT_EQ(ShapeFromPixels(px, 4, 2, 10, 0), (std::vector<ShapeRect>{{0, 0, 3, 1}}));
+    EXPECT_EQ(ShapeFromPixels(px, 4, 2, 20, 2), (std::vector<ShapeRect>{{-1, -2, 4, 3}}));
+}
+
+TEST(WindowShape, AlphaIsNotLookedAt) {
+    const std::uint32_t px[] = {0x00FFFFFF, 0x00FF00FF, 0x00FFFFFF,  //
+                                M,          M,          M};
+    EXPECT_EQ(ShapeFromPixels(px, 3, 2, 0, 0), (std::vector<ShapeRect>{{0, 0, 1, 1}}));
+}
