@@ -90,7 +90,7 @@ class IniFile {
 
     std::filesystem::path path_;
     FormatSettings fs_;
-    std::vector<Section> sections_;
+    std::vector<Section> sections_ = std::vector<Section>(1);  // [0]: lines before the first header
     bool modified_ = false;
 };
 

@@ -1,0 +1,114 @@
+#include "base/codec.h"
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace base {
+namespace {
+
+// Bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F, 0x00..0x7F are ASCII.
+constexpr std::array<wchar_t, 64> kHigh = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+};
+
+std::string PathText(const std::filesystem::path& path) {
+    // u8string keeps Cyrillic names readable in messages on both platforms.
+    auto u8 = path.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+}  // namespace
+
+wchar_t FromCp1251Char(unsigned char byte) {
+    if (byte < 0x80) return static_cast<wchar_t>(byte);
+    if (byte >= 0xC0) return static_cast<wchar_t>(0x0410 + (byte - 0xC0));
+    return kHigh[byte - 0x80];
+}
+
+bool ToCp1251Char(wchar_t ch, unsigned char& byte) {
+    const auto code = static_cast<unsigned long>(ch);
+    if (code < 0x80) {
+        byte = static_cast<unsigned char>(code);
+        return true;
+    }
+    if (code >= 0x0410 && code <= 0x044F) {
+        byte = static_cast<unsigned char>(0xC0 + (code - 0x0410));
+        return true;
+    }
+    for (std::size_t i = 0; i < kHigh.size(); ++i) {
+        if (static_cast<unsigned long>(kHigh[i]) == code) {
+            byte = static_cast<unsigned char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring FromCp1251(std::string_view bytes) {
+    std::wstring text;
+    text.reserve(bytes.size());
+    for (char c : bytes) text.push_back(FromCp1251Char(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string ToCp1251(std::wstring_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (wchar_t ch : text) {
+        unsigned char byte = '?';
+        ToCp1251Char(ch, byte);
+        bytes.push_back(static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileError("Cannot open file " + PathText(path));
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw FileError("Cannot read file " + PathText(path));
+    return bytes;
+}
+
+void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::path temp = path;
+    temp += ".tmp~";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) throw FileError("Cannot create file " + PathText(temp));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            throw FileError("Cannot write file " + PathText(temp));
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        throw FileError("Cannot replace file " + PathText(path) + ": " + ec.message());
+    }
+}
+
+std::wstring ReadTextFile1251(const std::filesystem::path& path) {
+    return FromCp1251(ReadFileBytes(path));
+}
+
+void WriteTextFile1251(const std::filesystem::path& path, std::wstring_view text) {
+    WriteFileBytes(path, ToCp1251(text));
+}
+
+}  // namespace base

@@ -1,0 +1,81 @@
+#include "base/codec.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace base;
+
+namespace {
+
+// A fresh folder per test, removed afterwards.
+class TempDir {
+  public:
+    TempDir() {
+        path_ = fs::temp_directory_path() /
+                ("horalto_base_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+}  // namespace
+
+TEST(Codec, AllBytesRoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    const std::wstring text = FromCp1251(all);
+    ASSERT_EQ(text.size(), 256u);
+    EXPECT_EQ(ToCp1251(text), all);
+}
+
+TEST(Codec, MapsCyrillicAndPunctuation) {
+    EXPECT_EQ(FromCp1251("\xC0\xDF\xE0\xFF"), L"АЯая");
+    EXPECT_EQ(FromCp1251("\xA8\xB8\xB9"), L"Ёё№");
+    EXPECT_EQ(FromCp1251("\x88\x96\x97\xAB\xBB\xA0"), L"€–—«»\u00A0");
+    EXPECT_EQ(FromCp1251("\xA5\xB4\xAA\xBA\xAF\xBF\xB2\xB3\xA1\xA2"), L"ҐґЄєЇїІіЎў");
+    EXPECT_EQ(FromCp1251("\x98"), std::wstring(1, static_cast<wchar_t>(0x98)));
+    EXPECT_EQ(ToCp1251(L"Основной: <d mmmm>"), "\xCE\xF1\xED\xEE\xE2\xED\xEE\xE9: <d mmmm>");
+}
+
+TEST(Codec, UnmappableBecomesQuestionMark) {
+    EXPECT_EQ(ToCp1251(L"a\u00E9b\u65E5\u0100"), "a?b??");
+    EXPECT_EQ(ToCp1251(L"\u0450\u045D"), "??");  // Cyrillic letters outside the code page
+}
+
+TEST(CodecFiles, WriteThenReadIsByteExact) {
+    TempDir dir;
+    const fs::path file = dir.path() / "Horalto.ini";
+    WriteTextFile1251(file, L"[Main]\r\nКлюч=Я\r\n");
+    EXPECT_EQ(ReadFileBytes(file), "[Main]\r\n\xCA\xEB\xFE\xF7=\xDF\r\n");
+    EXPECT_EQ(ReadTextFile1251(file), L"[Main]\r\nКлюч=Я\r\n");
+    // Replacing a longer file leaves nothing of the old content, and no temporary file.
+    WriteFileBytes(file, "x");
+    EXPECT_EQ(ReadFileBytes(file), "x");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
+    TempDir dir;
+    EXPECT_THROW(ReadFileBytes(dir.path() / "missing.txt"), FileError);
+    EXPECT_THROW(WriteFileBytes(dir.path() / "no_such_dir" / "f.txt", "x"), FileError);
+
+    // The target is a non-empty folder: the rename fails, the folder stays and
+    // the temporary file is cleaned up.
+    const fs::path target = dir.path() / "target";
+    fs::create_directories(target / "inside");
+    EXPECT_THROW(WriteFileBytes(target, "data"), FileError);
+    EXPECT_TRUE(fs::is_directory(target / "inside"));
+    EXPECT_FALSE(fs::exists(dir.path() / "target.tmp~"));
+}
