@@ -1,0 +1,83 @@
+#include "timetext/speech/tick_work.h"
+
+namespace worker {
+
+namespace {
+
+// Runs one action; keeps the first failure of the run.
+template <typename F>
+bool Guard(std::exception_ptr& failure, F&& action) {
+    try {
+        action();
+        return true;
+    } catch (...) {
+        if (!failure) failure = std::current_exception();
+        return false;
+    }
+}
+
+}  // namespace
+
+void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate) {
+    std::exception_ptr failure;
+
+    Guard(failure, [&] { ports.UpdateHints(); });
+
+    // Interval signal: the next time is computed before anything is played. When
+    // it could not be moved on, nothing is played (no signal on every tick).
+    Guard(failure, [&] {
+        if (!ports.IntervalSignalOn() || now < ports.NextSignalTime()) return;
+        if (!Guard(failure, [&] { ports.AdvanceNextSignalTime(); })) return;
+        if (ports.NextSignalTime() <= now) return;
+        if (ports.IntervalSoundOn() && ports.SoundsOn()) Guard(failure, [&] { ports.PlayIntervalSound(); });
+        if (ports.SpeakIntervalOn() && ports.SoundsOn()) Guard(failure, [&] { ports.SpeakInterval(); });
+    });
+
+    // Hourly signal: the hour is recorded before the signal is given.
+    Guard(failure, [&] {
+        if (!ports.HourSoundOn() && !ports.SpeakHourOn()) return;
+        const signals::HourMinute hm = signals::HourMinuteOf(now);
+        if (!hourGate.Check(hm.hour, hm.minute)) return;
+        if (ports.HourSoundOn() && ports.SoundsOn()) Guard(failure, [&] { ports.PlayHourSound(); });
+        if (ports.SpeakHourOn() && ports.SoundsOn()) Guard(failure, [&] { ports.SpeakHour(); });
+    });
+
+    // Planner: the earliest time is cleared before any task runs.
+    Guard(failure, [&] {
+        const double earliest = ports.EarliestTaskTime();
+        if (earliest <= 0 || now < earliest) return;
+        ports.ClearEarliestTaskTime();
+        ports.RunDueTasks(now);
+    });
+
+    // Synchronisation: it sets the next planned time itself before it connects.
+    Guard(failure, [&] {
+        if (!ports.SynchronizeOnStart()) return;
+        const double next = ports.NextSynchronization();
+        if (next > 0 && now >= next) ports.StartSynchronization();
+    });
+
+    if (failure) ports.ReportFailure(failure);
+}
+
+void RunDueTasks(double now, DueTaskPorts& ports) {
+    std::exception_ptr failure;
+    const int lastRow = ports.RowCount() - 2;
+    int marked = 0;
+    int lastMarked = 0;
+    for (int row = 1; row <= lastRow && row <= ports.RowCount() - 2; ++row) {
+        if (ports.Cell(0, row).empty()) continue;
+        const bool toDelete = ports.Cell(9, row) == L"Удаление";
+        ports.SetCell(9, row, toDelete ? L"Удалить" : ports.DateTimeText(now));
+        if (now < ports.NextRunTime(row) + kLateRunLimit) Guard(failure, [&] { ports.ExecuteTask(row); });
+        ++marked;
+        lastMarked = row;
+    }
+    if (marked == 1)
+        ports.RescheduleTask(lastMarked);
+    else
+        ports.RefreshTaskList();
+    if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace worker
