@@ -1,0 +1,54 @@
+// The text-format language: literal text with tags "<body>" whose body is a
+// date-time format; one or two letters right before "<" choose the value:
+//   (none)/C  now              A  time until the next event   TA  the event time
+//   W         current work     TW total work time             N+ / N-  now shifted N hours
+//   S / Z     until sunrise / sunset, TS / TZ their times
+// and "<la>" stands for the list of coming planner events.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/date_time.h"
+#include "base/format_settings.h"
+#include "timetext/zone_rule.h"
+
+namespace timetext {
+
+// One task row as the event list reads it: the time cell, the description cell
+// (flag character first) and the row's next run (0 = none).
+struct TaskEvent {
+    std::wstring time;
+    std::wstring description;
+    base::TDateTime nextRun = 0;
+};
+
+// Everything an expansion reads, captured once by the caller.
+struct TemplateContext {
+    base::TDateTime now = 0;
+    base::TDateTime earliestTaskTime = 0;  // the event time of the main texts
+    base::TDateTime workTime = 0;          // W, days
+    base::TDateTime totalWorkTime = 0;     // TW, days
+    double latitude = 55.75;
+    double longitude = 37.62;
+    TimeZoneRule zone;
+    base::FormatSettings fs;
+    // One entry per task row below the header, parallel to the next-run array;
+    // the last entry (the spare row) is never listed.
+    std::vector<TaskEvent> events;
+};
+
+// Expands every tag of text against eventTime, then puts month names after a
+// day number into the genitive.
+std::wstring ExpandTemplate(std::wstring_view text, base::TDateTime eventTime, const TemplateContext& ctx);
+
+// The entry point of all callers: the first "<la>" (any case) becomes the event
+// list ("Нет событий" when it is empty); the text around it is expanded against
+// the earliest task time.
+std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx);
+
+// The event list alone (lines joined by line feeds), before the empty-list text.
+std::wstring BuildEventList(const TemplateContext& ctx);
+
+}  // namespace timetext

@@ -1,0 +1,67 @@
+#include "timetext/work_log.h"
+
+namespace timetext {
+
+WorkLogRows NewWorkLog() {
+    return {WorkLogRow{L"", L"Время запуска", L"Время работы"}, WorkLogRow{}};
+}
+
+void LimitWorkLogLines(base::StringList& lines, int limit) {
+    while (lines.Count() > limit && lines.Count() > 1) lines.Delete(1);
+}
+
+void LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool continues) {
+    if (rows.size() < 2) rows = NewWorkLog();
+    for (int i = 1; i < lines.Count(); ++i) {
+        const std::wstring& line = lines[i];
+        const size_t tab = line.find(L'\t');
+        WorkLogRow row;
+        if (tab == std::wstring::npos) {
+            row[2] = line;
+        } else {
+            row[1] = line.substr(0, tab);
+            row[2] = line.substr(tab + 1);
+        }
+        rows.insert(rows.end() - 1, row);
+    }
+    if (continues && rows.size() > 2) rows.pop_back();
+    for (size_t r = 1; r < rows.size(); ++r) rows[r][0] = std::to_wstring(r);
+}
+
+base::StringList WorkLogLines(const WorkLogRows& rows) {
+    base::StringList lines;
+    for (const WorkLogRow& row : rows) lines.Add(row[1] + L"\t" + row[2]);
+    return lines;
+}
+
+void SetCurrentRunStart(WorkLogRows& rows, const std::wstring& start) {
+    if (rows.size() < 2) rows = NewWorkLog();
+    rows.back()[0] = std::to_wstring(rows.size() - 1);
+    rows.back()[1] = start;
+}
+
+void SetCurrentRunWork(WorkLogRows& rows, const std::wstring& work) {
+    if (rows.size() < 2) rows = NewWorkLog();
+    rows.back()[2] = work;
+}
+
+void SuspendWorkLog(WorkLogRows& rows, const std::wstring& workText, const std::wstring& nowText) {
+    if (rows.size() < 2) rows = NewWorkLog();
+    rows.back()[1] += L"*";
+    rows.back()[2] = workText;
+    rows.push_back(WorkLogRow{std::to_wstring(rows.size()), L"*" + nowText, L""});
+}
+
+bool DeleteWorkLogRow(WorkLogRows& rows, int row) {
+    if (rows.size() <= 2 || row < 1 || row >= static_cast<int>(rows.size()) - 1) return false;
+    rows.erase(rows.begin() + row);
+    for (size_t r = 1; r < rows.size(); ++r) rows[r][0] = std::to_wstring(r);
+    return true;
+}
+
+void ClearWorkLog(WorkLogRows& rows) {
+    WorkLogRow header = rows.empty() ? NewWorkLog()[0] : rows[0];
+    rows = {header, WorkLogRow{}};
+}
+
+}  // namespace timetext
