@@ -1,0 +1,260 @@
+#include "ui/application.h"
+
+#include <commctrl.h>
+
+#include "ui/actions.h"
+#include "ui/dialogs.h"
+#include "ui/exception.h"
+#include "ui/menus.h"
+
+namespace ui {
+
+namespace {
+constexpr UINT kReleaseForm = WM_APP + 0x100;
+const wchar_t kAppClass[] = L"TApplication";
+}  // namespace
+
+TApplication& Application() {
+    static TApplication app;
+    return app;
+}
+
+void TApplication::Initialize() {
+    if (handle_) return;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
+                                             ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES |
+                                             ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&icc);
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(inst, kAppClass, &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &TApplication::AppWndProc;
+        wc.hInstance = inst;
+        wc.hIcon = LoadIconW(inst, L"MAINICON");
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kAppClass;
+        RegisterClassExW(&wc);
+    }
+    if (title_.empty()) {
+        std::wstring exe = ExeName();
+        size_t slash = exe.find_last_of(L"\\/");
+        title_ = exe.substr(slash == std::wstring::npos ? 0 : slash + 1);
+        size_t dot = title_.find_last_of(L'.');
+        if (dot != std::wstring::npos) title_.resize(dot);
+    }
+    handle_ = CreateWindowExW(0, kAppClass, title_.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,
+                              0, nullptr, nullptr, inst, nullptr);
+}
+
+HWND TApplication::Handle() {
+    Initialize();
+    return handle_;
+}
+
+void TApplication::SetTitle(const std::wstring& title) {
+    title_ = title;
+    if (handle_) SetWindowTextW(handle_, title_.c_str());
+}
+
+std::wstring TApplication::ExeName() const {
+    std::wstring buf(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+        if (n < buf.size()) {
+            buf.resize(n);
+            return buf;
+        }
+        buf.resize(buf.size() * 2);
+    }
+}
+
+void TApplication::Adopt(Form* form) {
+    forms_.emplace_back(form);
+    if (!mainForm_) mainForm_ = form;
+}
+
+bool TApplication::Dispatch(MSG& msg) {
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) {
+            if (IsShortCut(*form, static_cast<WORD>(msg.wParam))) return true;
+        }
+    }
+    if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        // Tab and arrow navigation between the controls of a form.
+        if (root != msg.hwnd && dynamic_cast<Form*>(Control::FromHandle(root)) &&
+            IsDialogMessageW(root, &msg))
+            return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+bool TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        Dispatch(msg);
+    }
+    return true;
+}
+
+void TApplication::WaitForMessage(DWORD timeoutMs) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+void TApplication::HandleMessage() {
+    MSG msg;
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        Dispatch(msg);
+    } else {
+        WaitMessage();
+    }
+}
+
+void TApplication::Run() {
+    Initialize();
+    terminated_ = false;
+    if (mainForm_ && showMainForm_) {
+        try {
+            mainForm_->Show();
+        } catch (...) {
+            HandleException();
+        }
+    }
+    MSG msg;
+    for (;;) {
+        BOOL r = GetMessageW(&msg, nullptr, 0, 0);
+        if (r == 0 || r == -1) break;
+        Dispatch(msg);
+    }
+    terminated_ = true;
+    DestroyForms();
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::EndSession() {
+    if (endingSession_) return;
+    endingSession_ = true;
+    terminated_ = true;
+    DestroyForms();
+}
+
+void TApplication::DestroyForms() {
+    while (!forms_.empty()) {
+        FormPtr<Form> f = std::move(forms_.back());
+        forms_.pop_back();
+        if (mainForm_ == f.get()) mainForm_ = nullptr;
+        f.reset();
+    }
+    mainForm_ = nullptr;
+}
+
+void TApplication::ReleaseForm(Form* form) {
+    PostMessageW(Handle(), kReleaseForm, 0, reinterpret_cast<LPARAM>(form));
+}
+
+void TApplication::HandleException() {
+    std::wstring text;
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        text = ExceptionText(e);
+    } catch (...) {
+    }
+    ShowException(text);
+}
+
+void TApplication::ShowException(const std::wstring& text) {
+    if (OnException) {
+        OnException(text);
+        return;
+    }
+    ShowMessageBox(text, L"Ошибка", MB_OK | MB_ICONERROR);
+}
+
+bool TApplication::IsShortCut(Form& form, WORD key) {
+    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
+    ShiftState s = KeyboardShiftState();
+    ShortCut sc = static_cast<ShortCut>(key & 0xFF);
+    if (s & ssShift) sc |= scShift;
+    if (s & ssCtrl) sc |= scCtrl;
+    if (s & ssAlt) sc |= scAlt;
+    try {
+        for (Component* c : form.Components()) {
+            if (auto* list = dynamic_cast<ActionList*>(c)) {
+                if (list->IsShortCut(sc)) return true;
+            }
+        }
+        if (form.Menu() && form.Menu()->IsShortCut(sc)) return true;
+    } catch (...) {
+        HandleException();
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    TApplication& app = Application();
+    try {
+        switch (msg) {
+            case WM_CLOSE:
+                // Closing the application's window (from outside) closes the main form.
+                if (app.mainForm_) app.mainForm_->Close();
+                return 0;
+            case WM_QUERYENDSESSION:
+                return TRUE;
+            case WM_ENDSESSION:
+                if (wp) app.EndSession();
+                return 0;
+            case kReleaseForm: {
+                auto* form = reinterpret_cast<Form*>(lp);
+                for (auto it = app.forms_.begin(); it != app.forms_.end(); ++it) {
+                    if (it->get() == form) {
+                        FormPtr<Form> f = std::move(*it);
+                        app.forms_.erase(it);
+                        if (app.mainForm_ == form) app.mainForm_ = nullptr;
+                        f.reset();
+                        break;
+                    }
+                }
+                return 0;
+            }
+            case WM_DRAWITEM: {
+                auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+                if (dis->CtlType == ODT_MENU && MenuItem::DrawMenuItem(*dis)) return TRUE;
+                break;
+            }
+            case WM_MEASUREITEM: {
+                auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+                if (mis->CtlType == ODT_MENU && MenuItem::MeasureMenuItem(*mis)) return TRUE;
+                break;
+            }
+        }
+    } catch (...) {
+        app.HandleException();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace ui

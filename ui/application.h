@@ -1,0 +1,92 @@
+// The application object: the hidden owner window ("TApplication", captioned
+// with the title) that keeps the forms off the taskbar, the message loop, the
+// forms it owns, and the exception dialog for anything escaping a handler.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace ui {
+
+class TApplication {
+  public:
+    TApplication() = default;
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Common controls and the hidden window; safe to call again.
+    void Initialize();
+
+    // Creates a form owned by the application: ref is set before the form's
+    // OnCreate runs; the first form created is the main form.
+    template <class T, class... A>
+    T* CreateForm(T*& ref, A&&... args) {
+        Initialize();
+        T* f = new T(std::forward<A>(args)...);
+        ref = f;
+        Adopt(f);
+        f->AfterConstruction();
+        return f;
+    }
+    // Takes over a form made elsewhere (it is freed with the application).
+    void Adopt(Form* form);
+
+    // Shows the main form (unless ShowMainForm was turned off) and runs the
+    // message loop until WM_QUIT; then frees the forms, the last created first.
+    void Run();
+    // Handles every pending message and returns; a WM_QUIT met on the way is
+    // posted again (for the outer loop) and false is returned.
+    bool ProcessMessages();
+    // Waits for the next message (at most timeoutMs) without handling it.
+    void WaitForMessage(DWORD timeoutMs);
+    // Handles one message, waiting for it when none is pending.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Windows ends the session: the forms are freed now (their OnDestroy runs).
+    void EndSession();
+
+    // From inside a catch block: shows the exception ("Ошибка") and goes on.
+    void HandleException();
+    void ShowException(const std::wstring& text);
+    // Replaces the exception dialog (tests).
+    std::function<void(const std::wstring& text)> OnException;
+
+    const std::wstring& Title() const { return title_; }
+    void SetTitle(const std::wstring& title);
+    Form* MainForm() const { return mainForm_; }
+    void SetMainForm(Form* form) { mainForm_ = form; }
+    bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool value) { showMainForm_ = value; }
+    HWND Handle();
+    // The program's full file name.
+    std::wstring ExeName() const;
+
+    // Frees an application-owned form after the current message.
+    void ReleaseForm(Form* form);
+    // Frees the application's forms now, the last created first.
+    void DestroyForms();
+    // Runs the action or menu item of the form that has this key as its shortcut.
+    bool IsShortCut(Form& form, WORD key);
+
+  private:
+    bool Dispatch(MSG& msg);
+    static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    HWND handle_ = nullptr;
+    std::wstring title_;
+    std::vector<FormPtr<Form>> forms_;
+    Form* mainForm_ = nullptr;
+    bool terminated_ = false;
+    bool showMainForm_ = true;
+    bool endingSession_ = false;
+};
+
+TApplication& Application();
+
+}  // namespace ui

@@ -1,0 +1,314 @@
+#include "ui/menus.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+
+namespace ui {
+
+namespace {
+
+std::unordered_map<UINT, MenuItem*>& Commands() {
+    static std::unordered_map<UINT, MenuItem*> map;
+    return map;
+}
+
+UINT NextCommand() {
+    static UINT next = 20000;
+    if (next >= 0xEFFF) next = 20000;
+    while (Commands().count(next)) ++next;
+    return next++;
+}
+
+}  // namespace
+
+MenuItem::MenuItem(std::wstring name) : Component(std::move(name)) {
+    command_ = NextCommand();
+    Commands()[command_] = this;
+}
+
+MenuItem::MenuItem(Menu& menu, std::wstring name, std::wstring caption) : MenuItem(std::move(name)) {
+    caption_ = std::move(caption);
+    SetOwner(menu.Owner());
+    menu.Items().Add(*this);
+}
+
+MenuItem::MenuItem(MenuItem& parent, std::wstring name, std::wstring caption) : MenuItem(std::move(name)) {
+    caption_ = std::move(caption);
+    SetOwner(parent.Owner());
+    parent.Add(*this);
+}
+
+MenuItem::~MenuItem() {
+    SetAction(nullptr);
+    owned_.clear();
+    for (MenuItem* i : items_) i->parent_ = nullptr;
+    items_.clear();
+    if (parent_) parent_->Detach(*this);
+    Commands().erase(command_);
+}
+
+MenuItem* MenuItem::FromCommand(UINT command) {
+    auto it = Commands().find(command);
+    return it == Commands().end() ? nullptr : it->second;
+}
+
+Menu* MenuItem::GetMenu() const {
+    const MenuItem* i = this;
+    while (i->parent_) i = i->parent_;
+    return i->menu_;
+}
+
+void MenuItem::Changed() {
+    if (Menu* m = GetMenu()) m->Changed();
+}
+
+const std::wstring& MenuItem::Caption() const {
+    return action_ ? action_->Caption() : caption_;
+}
+bool MenuItem::Checked() const {
+    return action_ ? action_->Checked() : checked_;
+}
+bool MenuItem::Enabled() const {
+    return action_ ? action_->Enabled() : enabled_;
+}
+bool MenuItem::Visible() const {
+    return action_ ? action_->Visible() : visible_;
+}
+const std::wstring& MenuItem::Hint() const {
+    return action_ ? action_->Hint() : hint_;
+}
+int MenuItem::ImageIndex() const {
+    return action_ ? action_->ImageIndex() : imageIndex_;
+}
+ShortCut MenuItem::GetShortCut() const {
+    return action_ ? action_->GetShortCut() : shortCut_;
+}
+
+void MenuItem::SetCaption(const std::wstring& v) {
+    caption_ = v;
+    Changed();
+}
+
+void MenuItem::SetChecked(bool v) {
+    if (checked_ == v) return;
+    checked_ = v;
+    // Radio items of one group in one submenu exclude each other.
+    if (v && radioItem_ && parent_) {
+        for (MenuItem* s : parent_->items_)
+            if (s != this && s->radioItem_ && s->groupIndex_ == groupIndex_) s->checked_ = false;
+    }
+    Changed();
+}
+
+void MenuItem::SetEnabled(bool v) {
+    enabled_ = v;
+    Changed();
+}
+
+void MenuItem::SetVisible(bool v) {
+    visible_ = v;
+    Changed();
+}
+
+void MenuItem::SetRadioItem(bool v) {
+    radioItem_ = v;
+    Changed();
+}
+
+void MenuItem::SetDefault(bool v) {
+    default_ = v;
+    Changed();
+}
+
+void MenuItem::SetAction(Action* action) {
+    if (action_ == action) return;
+    if (action_) {
+        auto& c = action_->clients_;
+        c.erase(std::remove(c.begin(), c.end(), this), c.end());
+    }
+    action_ = action;
+    if (action_) action_->clients_.push_back(this);
+    Changed();
+}
+
+int MenuItem::IndexOf(const MenuItem* item) const {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void MenuItem::Add(MenuItem& item) {
+    Insert(Count(), item);
+}
+
+void MenuItem::Insert(int index, MenuItem& item) {
+    if (item.parent_) item.parent_->Detach(item);
+    index = std::clamp(index, 0, Count());
+    items_.insert(items_.begin() + index, &item);
+    item.parent_ = this;
+    Changed();
+}
+
+MenuItem& MenuItem::AddNew(const std::wstring& caption, std::wstring name) {
+    auto item = std::make_unique<MenuItem>(std::move(name));
+    item->caption_ = caption;
+    item->SetOwner(Owner());
+    MenuItem& ref = *item;
+    owned_.push_back(std::move(item));
+    Add(ref);
+    return ref;
+}
+
+void MenuItem::Detach(MenuItem& item) {
+    items_.erase(std::remove(items_.begin(), items_.end(), &item), items_.end());
+    item.parent_ = nullptr;
+}
+
+void MenuItem::Delete(int index) {
+    MenuItem* item = items_.at(index);
+    Detach(*item);
+    auto it = std::find_if(owned_.begin(), owned_.end(), [&](auto& p) { return p.get() == item; });
+    if (it != owned_.end()) owned_.erase(it);
+    Changed();
+}
+
+void MenuItem::Clear() {
+    while (!items_.empty()) Delete(Count() - 1);
+}
+
+void MenuItem::Click() {
+    if (!Enabled()) return;
+    if (OnClick || !action_) {
+        if (autoCheck_) SetChecked(!checked_);
+        if (OnClick) OnClick(*this);
+    } else {
+        action_->Execute();
+    }
+}
+
+void MenuItem::AppendTo(HMENU menu) const {
+    for (const MenuItem* item : items_) {
+        if (!item->Visible()) continue;
+        Menu* m = item->GetMenu();
+        bool ownerDraw = m && m->OwnerDraw() && m->OnDrawItem;
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_DATA;
+        mi.wID = item->command_;
+        mi.dwItemData = item->command_;
+        std::wstring text = item->Caption();
+        if (item->IsSeparator()) {
+            mi.fType = MFT_SEPARATOR;
+        } else {
+            mi.fMask |= MIIM_STRING;
+            mi.dwTypeData = text.data();
+        }
+        if (ownerDraw) mi.fType |= MFT_OWNERDRAW;
+        if (item->radioItem_) mi.fType |= MFT_RADIOCHECK;
+        if (item->Checked()) mi.fState |= MFS_CHECKED;
+        if (!item->Enabled()) mi.fState |= MFS_DISABLED;
+        if (item->default_) mi.fState |= MFS_DEFAULT;
+        if (!item->items_.empty()) {
+            mi.fMask |= MIIM_SUBMENU;
+            mi.hSubMenu = item->BuildPopup();
+        }
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mi);
+    }
+}
+
+HMENU MenuItem::BuildPopup() const {
+    HMENU menu = CreatePopupMenu();
+    AppendTo(menu);
+    return menu;
+}
+
+bool MenuItem::DrawMenuItem(DRAWITEMSTRUCT& dis) {
+    MenuItem* item = FromCommand(static_cast<UINT>(dis.itemData));
+    Menu* m = item ? item->GetMenu() : nullptr;
+    if (!m || !m->OnDrawItem) return false;
+    m->OnDrawItem(*item, dis.hDC, dis.rcItem, dis.itemState);
+    return true;
+}
+
+bool MenuItem::MeasureMenuItem(MEASUREITEMSTRUCT& mis) {
+    MenuItem* item = FromCommand(static_cast<UINT>(mis.itemData));
+    Menu* m = item ? item->GetMenu() : nullptr;
+    if (!m || !m->OnMeasureItem) return false;
+    int w = static_cast<int>(mis.itemWidth), h = static_cast<int>(mis.itemHeight);
+    m->OnMeasureItem(*item, w, h);
+    mis.itemWidth = w;
+    mis.itemHeight = h;
+    return true;
+}
+
+// --- menus ---------------------------------------------------------------------
+
+Menu::Menu(Form* owner, std::wstring name) : Component(std::move(name)) {
+    SetOwner(owner);
+    items_.menu_ = this;
+}
+
+Menu::~Menu() {
+    items_.menu_ = nullptr;
+}
+
+static MenuItem* FindIn(MenuItem& root, const std::wstring& name) {
+    for (int i = 0; i < root.Count(); ++i) {
+        if (root[i].Name() == name) return &root[i];
+        if (MenuItem* f = FindIn(root[i], name)) return f;
+    }
+    return nullptr;
+}
+
+MenuItem* Menu::Find(const std::wstring& name) {
+    return FindIn(items_, name);
+}
+
+static MenuItem* FindShortCut(MenuItem& root, ShortCut sc) {
+    for (int i = 0; i < root.Count(); ++i) {
+        if (root[i].GetShortCut() == sc && root[i].Enabled()) return &root[i];
+        if (MenuItem* f = FindShortCut(root[i], sc)) return f;
+    }
+    return nullptr;
+}
+
+bool Menu::IsShortCut(ShortCut sc) {
+    if (sc == 0) return false;
+    if (MenuItem* item = FindShortCut(items_, sc)) {
+        item->Click();
+        return true;
+    }
+    return false;
+}
+
+PopupMenu::PopupMenu(Form* owner, std::wstring name) : Menu(owner, std::move(name)) {}
+
+void PopupMenu::Popup(int x, int y) {
+    if (OnPopup) OnPopup(*this);
+    MenuHandle menu(Items().BuildPopup());
+    HWND owner = Owner() && Owner()->Handle() ? Owner()->Handle() : Application().Handle();
+    SetForegroundWindow(owner);
+    UINT cmd = static_cast<UINT>(
+        TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr));
+    PostMessageW(owner, WM_NULL, 0, 0);
+    menu.Reset();
+    if (cmd)
+        if (MenuItem* item = MenuItem::FromCommand(cmd)) item->Click();
+}
+
+MainMenu::MainMenu(Form* owner, std::wstring name) : Menu(owner, std::move(name)) {}
+
+HMENU MainMenu::BuildMenuBar() const {
+    HMENU bar = CreateMenu();
+    const_cast<MainMenu*>(this)->Items().AppendTo(bar);
+    return bar;
+}
+
+void MainMenu::Changed() {
+    if (form_ && form_->Menu() == this) form_->MenuChanged();
+}
+
+}  // namespace ui

@@ -1,0 +1,158 @@
+// Menus: a tree of named items (declared as form members, or made at run time
+// and owned by their parent item); the Win32 menu is built from the tree each
+// time it is shown, so the items' state is always current.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/actions.h"
+#include "ui/component.h"
+#include "ui/events.h"
+
+namespace ui {
+
+class Control;
+class Menu;
+
+class MenuItem : public Component {
+  public:
+    // An item of a menu's top level, or of another item's submenu.
+    MenuItem(Menu& menu, std::wstring name, std::wstring caption = {});
+    MenuItem(MenuItem& parent, std::wstring name, std::wstring caption = {});
+    explicit MenuItem(std::wstring name = {});
+    ~MenuItem() override;
+
+    // With an action linked, Caption, Checked, Enabled, Visible, Hint and
+    // ImageIndex are the action's.
+    const std::wstring& Caption() const;
+    void SetCaption(const std::wstring& v);
+    bool IsSeparator() const { return Caption() == L"-"; }
+    bool Checked() const;
+    void SetChecked(bool v);
+    bool Enabled() const;
+    void SetEnabled(bool v);
+    bool Visible() const;
+    void SetVisible(bool v);
+    const std::wstring& Hint() const;
+    void SetHint(const std::wstring& v) { hint_ = v; }
+    int ImageIndex() const;
+    void SetImageIndex(int v) { imageIndex_ = v; }
+    bool RadioItem() const { return radioItem_; }
+    void SetRadioItem(bool v);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int v) { groupIndex_ = v; }
+    bool AutoCheck() const { return autoCheck_; }
+    void SetAutoCheck(bool v) { autoCheck_ = v; }
+    bool Default() const { return default_; }
+    void SetDefault(bool v);
+    ui::ShortCut GetShortCut() const;
+    void SetShortCut(ui::ShortCut v) { shortCut_ = v; }
+    Action* GetAction() const { return action_; }
+    void SetAction(Action* action);
+
+    MenuItem* Parent() const { return parent_; }
+    int Count() const { return static_cast<int>(items_.size()); }
+    MenuItem& operator[](int index) const { return *items_.at(index); }
+    int IndexOf(const MenuItem* item) const;
+    int MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
+    Menu* GetMenu() const;
+
+    void Add(MenuItem& item);
+    void Insert(int index, MenuItem& item);
+    // A new item owned by this one (freed by Delete, Clear or with this item).
+    MenuItem& AddNew(const std::wstring& caption, std::wstring name = {});
+    // Removes the item at index; frees it when this item owns it.
+    void Delete(int index);
+    void Clear();
+
+    // What choosing the item does: OnClick (AutoCheck toggles first), or the action.
+    void Click();
+    NotifyEvent OnClick;
+
+    UINT Command() const { return command_; }
+    static MenuItem* FromCommand(UINT command);
+    // A new popup menu of the visible children (the caller destroys it).
+    HMENU BuildPopup() const;
+    // Owner-drawn menu items (ODT_MENU) of the menus' OnDrawItem / OnMeasureItem.
+    static bool DrawMenuItem(DRAWITEMSTRUCT& dis);
+    static bool MeasureMenuItem(MEASUREITEMSTRUCT& mis);
+
+  private:
+    friend class Action;
+    friend class Menu;
+    friend class MainMenu;
+    void Changed();
+    void Detach(MenuItem& item);
+    void AppendTo(HMENU menu) const;
+
+    MenuItem* parent_ = nullptr;
+    Menu* menu_ = nullptr;  // set on the root item of a menu
+    std::vector<MenuItem*> items_;
+    std::vector<std::unique_ptr<MenuItem>> owned_;
+    Action* action_ = nullptr;
+    std::wstring caption_, hint_;
+    bool checked_ = false, enabled_ = true, visible_ = true, radioItem_ = false, autoCheck_ = false,
+         default_ = false;
+    int imageIndex_ = -1, groupIndex_ = 0;
+    ui::ShortCut shortCut_ = 0;
+    UINT command_ = 0;
+};
+
+class Menu : public Component {
+  public:
+    Menu(Form* owner, std::wstring name);
+    ~Menu() override;
+    MenuItem& Items() { return items_; }
+    const MenuItem& Items() const { return items_; }
+    // The item with this name anywhere in the tree, or null.
+    MenuItem* Find(const std::wstring& name);
+    bool IsShortCut(ShortCut sc);
+
+    // When set, every item of this menu is drawn by the handlers.
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool v) { ownerDraw_ = v; }
+    std::function<void(MenuItem& item, HDC dc, const RECT& rect, UINT state)> OnDrawItem;
+    std::function<void(MenuItem& item, int& width, int& height)> OnMeasureItem;
+
+  protected:
+    friend class MenuItem;
+    virtual void Changed() {}
+
+  private:
+    MenuItem items_;
+    bool ownerDraw_ = false;
+};
+
+class PopupMenu : public Menu {
+  public:
+    PopupMenu(Form* owner, std::wstring name);
+    // Shows the menu at a screen point and runs the chosen item's Click after it closed.
+    void Popup(int x, int y);
+    // The control whose context menu this was.
+    Control* PopupComponent() const { return popupComponent_; }
+    void SetPopupComponent(Control* c) { popupComponent_ = c; }
+    NotifyEvent OnPopup;
+
+  private:
+    Control* popupComponent_ = nullptr;
+};
+
+class MainMenu : public Menu {
+  public:
+    MainMenu(Form* owner, std::wstring name);
+    void SetForm(Form* form) { form_ = form; }
+    HMENU BuildMenuBar() const;
+
+  protected:
+    void Changed() override;
+
+  private:
+    Form* form_ = nullptr;
+};
+
+}  // namespace ui
