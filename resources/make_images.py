@@ -1,0 +1,553 @@
+#!/usr/bin/env python3
+"""Draws the built-in skin pictures and the cursors of Horalto.
+
+Usage: make_images.py OUTPUT_DIR [--preview]
+
+Only the standard library is used: shapes are signed distance functions, each
+pixel takes the shape's coverage (one pixel of anti-aliasing), and the results
+are written as PNG (RGBA), BMP (24-bit, for the hands of the big face, which the
+program cuts out with the colour of their bottom-left pixel) and CUR files.
+
+Geometry of the big face ("Стандартная" and "Обратная"): the program draws the
+dial and the glass at 1.5 times their size and the hands and the centre cap at
+0.975 times, around the centre pixel of each image. The minute dots (radius 41)
+and hour numbers (radius 34) are drawn by the program, in white, and the text
+line sits on the light plate below the centre (y 74 of the window picture).
+"""
+
+import math
+import os
+import struct
+import sys
+import zlib
+
+# --------------------------------------------------------------------------
+# Canvas: straight RGBA colours in 0..1, composited "over" in premultiplied form.
+
+
+def clamp(v, lo=0.0, hi=1.0):
+    return lo if v < lo else hi if v > hi else v
+
+
+def mix(a, b, t):
+    return tuple(x + (y - x) * t for x, y in zip(a, b))
+
+
+def rgb(r, g, b, a=1.0):
+    return (r / 255.0, g / 255.0, b / 255.0, a)
+
+
+class Canvas:
+    def __init__(self, w, h, fill=(0.0, 0.0, 0.0, 0.0)):
+        self.w, self.h = w, h
+        r, g, b, a = fill
+        self.px = [r * a, g * a, b * a, a] * (w * h)
+
+    def paint(self, sdf, color, bbox=None, opacity=1.0, soft=1.0):
+        """Paints where sdf < 0 with colour (a tuple or a function of x, y).
+        soft widens the anti-aliased edge (in pixels)."""
+        x0, y0, x1, y1 = bbox if bbox else (0, 0, self.w, self.h)
+        x0, y0 = max(0, int(x0)), max(0, int(y0))
+        x1, y1 = min(self.w, int(math.ceil(x1)) + 1), min(self.h, int(math.ceil(y1)) + 1)
+        px = self.px
+        const = not callable(color)
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                d = sdf(x, y)
+                cov = clamp(0.5 - d / soft)
+                if cov <= 0.0:
+                    continue
+                c = color if const else color(x, y)
+                a = c[3] * cov * opacity
+                if a <= 0.0:
+                    continue
+                i = (y * self.w + x) * 4
+                k = 1.0 - a
+                px[i] = c[0] * a + px[i] * k
+                px[i + 1] = c[1] * a + px[i + 1] * k
+                px[i + 2] = c[2] * a + px[i + 2] * k
+                px[i + 3] = a + px[i + 3] * k
+
+    def rgba8(self):
+        """Rows of straight RGBA bytes."""
+        out = []
+        px = self.px
+        for y in range(self.h):
+            row = bytearray()
+            for x in range(self.w):
+                i = (y * self.w + x) * 4
+                a = px[i + 3]
+                if a <= 0.0:
+                    row += b"\0\0\0\0"
+                    continue
+                row += bytes(
+                    (
+                        int(round(clamp(px[i] / a) * 255)),
+                        int(round(clamp(px[i + 1] / a) * 255)),
+                        int(round(clamp(px[i + 2] / a) * 255)),
+                        int(round(clamp(a) * 255)),
+                    )
+                )
+            out.append(bytes(row))
+        return out
+
+    def over_background(self, bg):
+        """Flattens onto an opaque colour (straight RGB in 0..1): rows of RGB bytes."""
+        out = []
+        px = self.px
+        for y in range(self.h):
+            row = bytearray()
+            for x in range(self.w):
+                i = (y * self.w + x) * 4
+                a = px[i + 3]
+                row += bytes(int(round(clamp(px[i + j] + bg[j] * (1 - a)) * 255)) for j in range(3))
+            out.append(bytes(row))
+        return out
+
+
+# --------------------------------------------------------------------------
+# Signed distance functions (negative inside), pixel centres at whole numbers.
+
+
+def circle(cx, cy, r):
+    return lambda x, y: math.hypot(x - cx, y - cy) - r
+
+
+def ring(cx, cy, r_in, r_out):
+    return lambda x, y: max(math.hypot(x - cx, y - cy) - r_out, r_in - math.hypot(x - cx, y - cy))
+
+
+def ellipse(cx, cy, rx, ry):
+    # Good enough near the edge for anti-aliasing.
+    def f(x, y):
+        dx, dy = (x - cx) / rx, (y - cy) / ry
+        k = math.hypot(dx, dy)
+        if k == 0:
+            return -min(rx, ry)
+        return (k - 1.0) * min(rx, ry) / max(0.5, min(k, 1.5)) if k > 1 else (k - 1.0) * min(rx, ry)
+
+    return f
+
+
+def round_box(cx, cy, hw, hh, r):
+    def f(x, y):
+        qx = abs(x - cx) - hw + r
+        qy = abs(y - cy) - hh + r
+        return math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0) - r
+
+    return f
+
+
+def segment(ax, ay, bx, by, r):
+    def f(x, y):
+        px, py = x - ax, y - ay
+        vx, vy = bx - ax, by - ay
+        t = clamp((px * vx + py * vy) / (vx * vx + vy * vy))
+        return math.hypot(px - vx * t, py - vy * t) - r
+
+    return f
+
+
+def polygon(points):
+    n = len(points)
+
+    def f(x, y):
+        best = float("inf")
+        inside = False
+        for i in range(n):
+            ax, ay = points[i]
+            bx, by = points[(i + 1) % n]
+            vx, vy = bx - ax, by - ay
+            wx, wy = x - ax, y - ay
+            t = clamp((wx * vx + wy * vy) / (vx * vx + vy * vy))
+            best = min(best, math.hypot(wx - vx * t, wy - vy * t))
+            if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
+                inside = not inside
+        return -best if inside else best
+
+    return f
+
+
+def union(*fs):
+    return lambda x, y: min(f(x, y) for f in fs)
+
+
+def intersect(*fs):
+    return lambda x, y: max(f(x, y) for f in fs)
+
+
+def subtract(a, b):
+    return lambda x, y: max(a(x, y), -b(x, y))
+
+
+def grow(f, by):
+    return lambda x, y: f(x, y) - by
+
+
+def half_plane_below(y0):
+    """Inside where y > y0."""
+    return lambda x, y: y0 - y
+
+
+# --------------------------------------------------------------------------
+# File writers.
+
+
+def write_png(path, w, h, rows):
+    raw = b"".join(b"\0" + r for r in rows)
+
+    def chunk(tag, data):
+        return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF)
+
+    data = b"\x89PNG\r\n\x1a\n"
+    data += chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
+    data += chunk(b"IDAT", zlib.compress(raw, 9))
+    data += chunk(b"IEND", b"")
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def write_bmp24(path, w, h, rows):
+    stride = (w * 3 + 3) & ~3
+    pixels = bytearray()
+    for r in reversed(rows):
+        line = bytearray()
+        for x in range(w):
+            line += bytes((r[x * 3 + 2], r[x * 3 + 1], r[x * 3]))
+        line += b"\0" * (stride - len(line))
+        pixels += line
+    header = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    filehead = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
+    with open(path, "wb") as f:
+        f.write(filehead + header + pixels)
+
+
+def write_cur(path, w, h, rows, hotspot):
+    xor = bytearray()
+    mask = bytearray()
+    mask_stride = ((w + 31) // 32) * 4
+    for r in reversed(rows):
+        for x in range(w):
+            cr, cg, cb, ca = r[x * 4 : x * 4 + 4]
+            xor += bytes((cb, cg, cr, ca))
+        bits = bytearray(mask_stride)
+        for x in range(w):
+            if r[x * 4 + 3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    image = header + xor + mask
+    icondir = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    with open(path, "wb") as f:
+        f.write(icondir + entry + image)
+
+
+# --------------------------------------------------------------------------
+# The big face.
+
+BG_SIZE = 105  # window picture: the case
+DIAL_SIZE = 95  # dial, drawn at 1.5x around its centre pixel
+HAND_BIG = 135  # minute and second hands (pivot 67)
+HAND_HOUR = 91  # hour hand (pivot 45)
+CAP_SIZE = 15
+# Colour cut out of the hand bitmaps: the dial's own navy, so that whatever of
+# it shows at the anti-aliased edges blends into the dial.
+HAND_KEY = (14, 20, 34)
+
+NAVY_CENTRE = rgb(44, 62, 92)
+NAVY_EDGE = rgb(12, 18, 32)
+
+
+def metal(cx, cy, base, spread, phase=-math.pi / 4):
+    """Brushed-metal colour of a ring: bright where the light falls."""
+
+    def f(x, y):
+        t = math.atan2(y - cy, x - cx)
+        v = base + spread * (0.6 * math.cos(t - phase) + 0.4 * math.cos(2 * (t - phase)))
+        v += 0.02 * math.sin(t * 90)
+        v = clamp(v)
+        return (v * 0.97, v * 0.985, v, 1.0)
+
+    return f
+
+
+def draw_case():
+    c = Canvas(BG_SIZE, BG_SIZE)
+    m = (BG_SIZE - 1) / 2.0
+    # Outer case: a dark edge, then a polished bezel lit from the top left.
+    c.paint(circle(m, m, 52.0), rgb(40, 44, 52))
+    c.paint(circle(m, m, 51.0), metal(m, m, 0.62, 0.30))
+    # A bevel: lighter outer half, darker inner lip.
+    c.paint(ring(m, m, 48.6, 49.6), metal(m, m, 0.45, 0.25, phase=3 * math.pi / 4))
+    c.paint(circle(m, m, 48.4), rgb(20, 26, 40))
+    return c
+
+
+def draw_dial():
+    c = Canvas(DIAL_SIZE, DIAL_SIZE)
+    m = (DIAL_SIZE - 1) / 2.0
+    R = 47.0
+
+    def face(x, y):
+        d = math.hypot(x - m, y - m) / R
+        t = math.atan2(y - m, x - m)
+        base = mix(NAVY_CENTRE, NAVY_EDGE, clamp(d * d))
+        # Sunburst: fine rays that catch the light from the top left.
+        ray = 0.045 * math.sin(t * 120) + 0.05 * math.cos(t + math.pi * 0.75)
+        k = 1.0 + ray * (0.3 + d)
+        return (clamp(base[0] * k), clamp(base[1] * k), clamp(base[2] * k), 1.0)
+
+    c.paint(circle(m, m, R), face)
+    # Inner shadow at the rim.
+    c.paint(ring(m, m, 44.0, R), lambda x, y: (0, 0, 0, 0.35 * clamp((math.hypot(x - m, y - m) - 44.0) / 3.0)))
+    # The minute track framing the dots the program draws at radius 41.
+    c.paint(ring(m, m, 38.2, 38.8), rgb(190, 205, 230, 0.45))
+    c.paint(ring(m, m, 43.2, 43.8), rgb(190, 205, 230, 0.45))
+    # Plate for the text line (the program writes at y 74 of the case, which is
+    # y 68.3 of the dial).
+    py = 68.3
+    plate = round_box(m, py, 24.5, 5.6, 2.6)
+    c.paint(grow(plate, 0.9), rgb(8, 10, 16, 0.8))
+    c.paint(plate, lambda x, y: mix(rgb(246, 242, 230), rgb(214, 208, 190), clamp((y - (py - 5.6)) / 11.2)))
+    # Its upper inner edge, in shadow.
+    c.paint(subtract(plate, round_box(m, py + 0.8, 24.5, 5.6, 2.6)), rgb(60, 50, 30, 0.35))
+    return c
+
+
+def draw_glass():
+    c = Canvas(DIAL_SIZE, DIAL_SIZE)
+    m = (DIAL_SIZE - 1) / 2.0
+    inside = circle(m, m, 46.0)
+    shine = intersect(inside, ellipse(m - 4, m - 24, 38.0, 22.0))
+    c.paint(shine, lambda x, y: (1, 1, 1, 0.20 * clamp(1.0 - (y - (m - 46)) / 44.0) ** 1.2), soft=2.0)
+    # A faint reflection low on the right.
+    low = intersect(inside, subtract(circle(m, m, 44.5), circle(m - 5, m - 6, 44.5)))
+    c.paint(low, (1, 1, 1, 0.10), soft=1.5)
+    return c
+
+
+def dauphine(piv, length, tail, width, light, dark):
+    """A leaf-shaped hand pointing right from the pivot, with a lit and a
+    shaded facet."""
+    upper = polygon([(piv - tail, piv), (piv + 3, piv - width), (piv + length, piv)])
+    lower = polygon([(piv - tail, piv), (piv + length, piv), (piv + 3, piv + width)])
+    return upper, lower
+
+
+def draw_hand_bmp(size, parts):
+    c = Canvas(size, size, fill=rgb(*HAND_KEY))
+    for sdf, color in parts:
+        c.paint(sdf, color)
+    rows = c.over_background(rgb(*HAND_KEY))
+    # The bottom-left pixel is the key; keep it exact.
+    last = bytearray(rows[-1])
+    last[0:3] = bytes(HAND_KEY)
+    rows[-1] = bytes(last)
+    return rows
+
+
+def hour_hand():
+    p = (HAND_HOUR - 1) / 2.0
+    up, lo = dauphine(p, 41.0, 9.0, 3.8, None, None)
+    outline = grow(union(up, lo), 0.6)
+    return draw_hand_bmp(
+        HAND_HOUR,
+        [
+            (outline, rgb(6, 8, 14)),
+            (up, rgb(250, 248, 240)),
+            (lo, rgb(190, 198, 212)),
+            (segment(p + 6, p, p + 30, p, 0.55), rgb(120, 130, 150, 0.55)),
+        ],
+    )
+
+
+def minute_hand():
+    p = (HAND_BIG - 1) / 2.0
+    up, lo = dauphine(p, 60.0, 11.0, 3.4, None, None)
+    outline = grow(union(up, lo), 0.6)
+    return draw_hand_bmp(
+        HAND_BIG,
+        [
+            (outline, rgb(6, 8, 14)),
+            (up, rgb(250, 248, 240)),
+            (lo, rgb(190, 198, 212)),
+            (segment(p + 7, p, p + 48, p, 0.5), rgb(120, 130, 150, 0.55)),
+        ],
+    )
+
+
+SECOND_RED = rgb(232, 58, 40)
+
+
+def second_hand():
+    p = (HAND_BIG - 1) / 2.0
+    shape = union(
+        segment(p - 17, p, p + 63, p, 0.75),
+        circle(p - 13, p, 3.0),
+        circle(p, p, 2.6),
+    )
+    return draw_hand_bmp(HAND_BIG, [(grow(shape, 0.5), rgb(70, 10, 8)), (shape, SECOND_RED)])
+
+
+def centre_cap():
+    p = (CAP_SIZE - 1) / 2.0
+    return draw_hand_bmp(
+        CAP_SIZE,
+        [
+            (circle(p, p, 5.6), rgb(30, 30, 36)),
+            (circle(p, p, 4.8), lambda x, y: mix(rgb(250, 250, 252), rgb(150, 156, 170), clamp((x + y - 2 * p + 5) / 10))),
+            (circle(p, p, 1.9), SECOND_RED),
+        ],
+    )
+
+
+# --------------------------------------------------------------------------
+# The taskbar face ("Трей"): small, drawn at the taskbar's height.
+
+TRAY_SIZE = 69
+
+
+def tray_dial():
+    c = Canvas(TRAY_SIZE, TRAY_SIZE)
+    m = (TRAY_SIZE - 1) / 2.0
+    c.paint(circle(m, m, 34.0), rgb(40, 44, 52))
+    c.paint(circle(m, m, 33.2), metal(m, m, 0.62, 0.3))
+
+    def face(x, y):
+        d = math.hypot(x - m, y - m) / 32.5
+        return mix(NAVY_CENTRE, NAVY_EDGE, clamp(d * d))
+
+    c.paint(circle(m, m, 31.0), face)
+    return c
+
+
+def tray_hand(length, tail, width, color):
+    c = Canvas(TRAY_SIZE, TRAY_SIZE)
+    p = (TRAY_SIZE - 1) / 2.0
+    shape = segment(p - tail, p, p + length, p, width)
+    c.paint(grow(shape, 1.0), rgb(0, 0, 0, 0.75))
+    c.paint(shape, color)
+    return c
+
+
+# --------------------------------------------------------------------------
+# Background of the text-only clock: a light plate, stretched to the window.
+
+
+def text_background():
+    w, h = 96, 32
+    c = Canvas(w, h)
+    box = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 0.5, h / 2.0 - 0.5, 9.0)
+    c.paint(box, rgb(120, 132, 150))
+    inner = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 1.7, h / 2.0 - 1.7, 7.8)
+    c.paint(inner, lambda x, y: mix(rgb(252, 252, 254), rgb(222, 228, 238), clamp(y / (h - 1))))
+    c.paint(intersect(inner, lambda x, y: y - 11.0), rgb(255, 255, 255, 0.35))
+    return c
+
+
+# --------------------------------------------------------------------------
+# Cursors (32 x 32).
+
+
+def outlined(c, shape, fill, edge=rgb(0, 0, 0), width=1.0):
+    c.paint(grow(shape, width), edge)
+    c.paint(shape, fill)
+
+
+def cursor_arrow_clock():
+    c = Canvas(32, 32)
+    arrow = polygon([(1, 1), (1, 18), (5.2, 14.2), (8.2, 21), (10.6, 20), (7.6, 13.4), (13, 13.2)])
+    outlined(c, arrow, rgb(255, 255, 255))
+    # A small clock beside the arrow.
+    cx, cy = 22.5, 22.5
+    outlined(c, circle(cx, cy, 7.0), rgb(250, 250, 250))
+    c.paint(ring(cx, cy, 5.6, 6.4), rgb(40, 60, 100))
+    c.paint(segment(cx, cy, cx, cy - 4.6, 0.7), rgb(20, 20, 30))
+    c.paint(segment(cx, cy, cx + 3.3, cy + 1.0, 0.7), rgb(20, 20, 30))
+    c.paint(circle(cx, cy, 1.0), SECOND_RED)
+    return c, (1, 1)
+
+
+def hand_shape(ox, oy):
+    """A pointing hand, index finger up, its tip at (ox, oy)."""
+    return union(
+        segment(ox, oy + 1.5, ox, oy + 12, 2.1),  # index finger
+        segment(ox + 4.2, oy + 9, ox + 4.2, oy + 14, 2.0),
+        segment(ox + 8.2, oy + 10, ox + 8.2, oy + 15, 2.0),
+        segment(ox + 12, oy + 11.5, ox + 12, oy + 16, 1.9),
+        segment(ox - 4.6, oy + 13, ox - 1.2, oy + 17.5, 1.9),  # thumb
+        round_box(ox + 6, oy + 18.5, 7.8, 5.5, 3.2),  # palm
+    )
+
+
+def cursor_hand():
+    c = Canvas(32, 32)
+    shape = hand_shape(11, 1)
+    outlined(c, shape, rgb(255, 255, 255))
+    return c, (11, 1)
+
+
+def cursor_hand_we():
+    c = Canvas(32, 32)
+    shape = hand_shape(15, 7)
+    outlined(c, shape, rgb(255, 255, 255))
+    for sign in (-1, 1):
+        tip = 15 + sign * 14.5
+        arrow = polygon([(tip, 4), (tip - sign * 5, 0.5), (tip - sign * 5, 7.5)])
+        outlined(c, union(arrow, segment(15 + sign * 3, 4, tip - sign * 4, 4, 1.0)), rgb(255, 255, 255))
+    return c, (15, 4)
+
+
+def cursor_color():
+    c = Canvas(32, 32)
+    # A pipette from the top right down to the tip at the bottom left.
+    tube = segment(3, 28, 18, 13, 2.2)
+    bulb = segment(20, 11, 26.5, 4.5, 3.6)
+    collar = segment(16.5, 14.5, 21.5, 9.5, 3.0)
+    outlined(c, union(tube, bulb, collar), rgb(255, 255, 255))
+    c.paint(bulb, rgb(60, 70, 90))
+    c.paint(collar, rgb(150, 155, 165))
+    c.paint(segment(4.5, 26.5, 12, 19, 1.2), rgb(30, 120, 230))
+    return c, (1, 30)
+
+
+# --------------------------------------------------------------------------
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+
+    def png(name, canvas):
+        write_png(os.path.join(out, name), canvas.w, canvas.h, canvas.rgba8())
+
+    def bmp(name, size, rows):
+        write_bmp24(os.path.join(out, name), size, size, rows)
+
+    def cur(name, made):
+        canvas, hot = made
+        write_cur(os.path.join(out, name), canvas.w, canvas.h, canvas.rgba8(), hot)
+
+    png("imgbackgr.png", draw_case())
+    png("imgback.png", draw_dial())
+    png("imgglass.png", draw_glass())
+    bmp("imghour.bmp", HAND_HOUR, hour_hand())
+    bmp("imgmin.bmp", HAND_BIG, minute_hand())
+    bmp("imgsec.bmp", HAND_BIG, second_hand())
+    bmp("imgcentr.bmp", CAP_SIZE, centre_cap())
+    png("imgback_tray.png", tray_dial())
+    png("imghour_tray.png", tray_hand(19.0, 4.0, 2.4, rgb(250, 250, 245)))
+    png("imgmin_tray.png", tray_hand(28.0, 5.0, 1.9, rgb(250, 250, 245)))
+    png("imgsec_tray.png", tray_hand(30.0, 7.0, 0.9, SECOND_RED))
+    png("cbackground.png", text_background())
+    cur("cursor_def.cur", cursor_arrow_clock())
+    cur("cursor_hand.cur", cursor_hand())
+    cur("cursor_handwe.cur", cursor_hand_we())
+    cur("cursor_color.cur", cursor_color())
+
+
+if __name__ == "__main__":
+    main()
