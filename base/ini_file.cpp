@@ -122,9 +122,11 @@ void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std:
         WriteEmptySection(section);
         s = &sections_.back();
     }
+    // Held as a later read of the file would see it (trailing blanks dropped).
+    const std::wstring_view stored = TrimIni(v);
     if (auto* line = const_cast<Line*>(FindKey(*s, name))) {
-        if (line->value && *line->value == v) return;
-        line->value = std::wstring(v);
+        if (line->value && *line->value == stored) return;
+        line->value = std::wstring(stored);
         line->raw = line->name + L"=" + std::wstring(v);
         modified_ = true;
         return;
@@ -134,7 +136,7 @@ void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std:
     while (at > 0 && !s->lines[at - 1].header && TrimIni(s->lines[at - 1].raw).empty()) --at;
     Line line;
     line.name = name;
-    line.value = std::wstring(v);
+    line.value = std::wstring(stored);
     line.raw = name + L"=" + std::wstring(v);
     s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
     modified_ = true;
