@@ -1,0 +1,165 @@
+#include "core/data_files.h"
+
+#include <algorithm>
+
+#include "base/text_compare.h"
+
+namespace core {
+
+std::vector<std::wstring> SplitTabCells(std::wstring_view line) {
+    std::vector<std::wstring> cells;
+    std::size_t start = 0;
+    for (std::size_t tab = line.find(L'\t'); tab != std::wstring_view::npos; tab = line.find(L'\t', start)) {
+        cells.emplace_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    return cells;
+}
+
+std::wstring JoinTabCells(const GridRow& row, std::size_t firstColumn) {
+    std::wstring line;
+    for (std::size_t c = firstColumn; c < row.size(); ++c) {
+        line += row[c];
+        line += L'\t';
+    }
+    return line;
+}
+
+namespace {
+
+const wchar_t* const kServers = L"[Servers]";
+const wchar_t* const kRunFiles = L"[RunFiles]";
+const wchar_t* const kSounds = L"[Sounds]";
+const wchar_t* const kPictures = L"[Pictures]";
+const wchar_t* const kHotKeys = L"[HotKeys]";
+
+bool HotKeyCellFilled(const GridRows& grid) {
+    return grid.size() > 1 && !grid[1].empty() && !grid[1][0].empty();
+}
+
+void AddBlock(base::StringList& out, const wchar_t* header, const std::vector<std::wstring>& items) {
+    if (items.empty()) return;
+    out.Add(header);
+    for (const auto& item : items) out.Add(item);
+}
+
+}  // namespace
+
+base::StringList BuildFileLists(const FileLists& lists) {
+    base::StringList out;
+    AddBlock(out, kServers, lists.servers);
+    AddBlock(out, kRunFiles, lists.runFiles);
+    AddBlock(out, kSounds, lists.sounds);
+    AddBlock(out, kPictures, lists.pictures);
+    if (HotKeyCellFilled(lists.hotKeys)) {
+        out.Add(kHotKeys);
+        for (std::size_t r = 1; r < lists.hotKeys.size(); ++r) out.Add(JoinTabCells(lists.hotKeys[r]));
+    }
+    return out;
+}
+
+void ApplyFileLists(const base::StringList& lines, FileLists& lists, std::size_t hotKeyColumns) {
+    enum class Block { None, Servers, RunFiles, Sounds, Pictures, HotKeys };
+    Block block = Block::None;
+    for (const std::wstring& line : lines) {
+        if (!line.empty() && line[0] == L'[') {
+            if (line == kServers) {
+                block = Block::Servers;
+                lists.servers.clear();
+                continue;
+            }
+            if (line == kRunFiles) {
+                block = Block::RunFiles;
+                continue;
+            }
+            if (line == kSounds) {
+                block = Block::Sounds;
+                continue;
+            }
+            if (line == kPictures) {
+                block = Block::Pictures;
+                continue;
+            }
+            if (line == kHotKeys) {
+                block = Block::HotKeys;
+                continue;
+            }
+        }
+        switch (block) {
+            case Block::None:
+                break;
+            case Block::Servers:
+                lists.servers.push_back(line);
+                break;
+            case Block::RunFiles:
+                lists.runFiles.push_back(line);
+                break;
+            case Block::Sounds:
+                lists.sounds.push_back(line);
+                break;
+            case Block::Pictures:
+                lists.pictures.push_back(line);
+                break;
+            case Block::HotKeys: {
+                GridRows& grid = lists.hotKeys;
+                while (grid.size() < 2) grid.emplace_back(hotKeyColumns);
+                if (HotKeyCellFilled(grid)) grid.emplace_back(hotKeyColumns);
+                GridRow& row = grid.back();
+                row.resize(std::max(row.size(), hotKeyColumns));
+                const auto cells = SplitTabCells(line);
+                for (std::size_t c = 0; c < cells.size() && c < hotKeyColumns; ++c) row[c] = cells[c];
+                break;
+            }
+        }
+    }
+}
+
+base::StringList BuildTaskFile(const GridRows& grid) {
+    base::StringList out;
+    for (const GridRow& row : grid) out.Add(JoinTabCells(row, 1));
+    return out;
+}
+
+bool ApplyTaskFile(const base::StringList& lines, GridRows& grid, std::size_t columns) {
+    if (lines.Count() <= 2) return false;
+    grid.resize(static_cast<std::size_t>(lines.Count()));
+    for (GridRow& row : grid) row.resize(std::max(row.size(), columns));
+    for (int i = 1; i < lines.Count(); ++i) {
+        const auto cells = SplitTabCells(lines[i]);
+        GridRow& row = grid[static_cast<std::size_t>(i)];
+        for (std::size_t c = 0; c < cells.size() && c + 1 < columns; ++c) row[c + 1] = cells[c];
+    }
+    return true;
+}
+
+bool IsExitTaskDue(std::wstring_view timeCell, base::TDateTime nextRun, base::TDateTime now) {
+    return base::SameTextLatin(timeCell, L"Выход") && base::Trunc(nextRun) == base::Trunc(now);
+}
+
+std::wstring DoneCellAfterRun(std::wstring_view doneCell, const std::wstring& nowText) {
+    if (base::SameTextLatin(doneCell, L"Удаление")) return L"Удалить";
+    return nowText;
+}
+
+base::StringList BuildWorkLogFile(const GridRows& grid) {
+    base::StringList out;
+    for (const GridRow& row : grid) {
+        const std::wstring c1 = row.size() > 1 ? row[1] : std::wstring();
+        const std::wstring c2 = row.size() > 2 ? row[2] : std::wstring();
+        out.Add(c1 + L"\t" + c2);
+    }
+    return out;
+}
+
+void LimitWorkLogLines(base::StringList& lines, bool limited, int limit) {
+    if (!limited) return;
+    while (lines.Count() > limit && lines.Count() > 1) lines.Delete(1);
+}
+
+std::pair<std::wstring, std::wstring> SplitWorkLogLine(std::wstring_view line) {
+    const std::size_t tab = line.find(L'\t');
+    if (tab == std::wstring_view::npos) return {std::wstring(), std::wstring(line)};
+    return {std::wstring(line.substr(0, tab)), std::wstring(line.substr(tab + 1))};
+}
+
+}  // namespace core

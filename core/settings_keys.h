@@ -1,0 +1,106 @@
+// The table of every key of Horalto.ini: section, name, encoding, default,
+// home (a field of HoraltoSettings or a named control, action or value), and
+// which reader and writer handle it. The readers and writers in
+// settings_io.h walk this table; nothing else knows the keys.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/horalto_settings.h"
+
+namespace core {
+
+enum class Section : std::uint8_t {
+    Window,
+    Main,
+    Skins,
+    SystemClock,
+    Sound,
+    Speech,
+    Planner,
+    WindowsWorkTime,
+    TimeSynchronization,
+    Mouse,
+    HotKeys,
+    TimeFormats,
+};
+std::wstring_view SectionName(Section section);
+
+// How a value is stored as text.
+enum class Encoding : std::uint8_t {
+    Bool,          // "1"/"0"; any integer other than 0 reads as true
+    Int,           // signed 32-bit decimal; read also as "0x" hexadecimal
+    ActionNumber,  // an Int that must be an action number 0..27, else the default
+    Float,         // float text with the user's decimal separator
+    DateTime,      // short date and long time of the user's settings
+    Duration,      // a span of days kept as a date-time: written with a four-digit year
+    String,        // as is
+    IntAsText,     // an int written as a string, read as an int
+    FloatAsText,   // a float written as a string, read as a float
+    StoredText,    // "_" + comma text of the lines
+};
+
+// Bool, Int (also ActionNumber and IntAsText), double (the float and
+// date-time encodings) or text (String and StoredText; multi-line text joined
+// with CR LF).
+using SettingValue = std::variant<bool, int, double, std::wstring>;
+
+enum class Reader : std::uint8_t { None, R1, R2 };
+enum class Writer : std::uint8_t { None, W1, W2 };
+// The default a reader passes for a missing or unreadable value: the setting's
+// current value, or the table's constant.
+enum class ReadDefault : std::uint8_t { Current, Constant };
+
+struct FieldAccess {
+    SettingValue (*get)(const HoraltoSettings&) = nullptr;
+    void (*set)(HoraltoSettings&, const SettingValue&) = nullptr;
+};
+
+struct SettingKey {
+    Section section;
+    std::wstring_view name;
+    Encoding encoding;
+    SettingValue def;
+    // Named home (control, action, form property or program-wide value) bound at
+    // run time through SettingHomes; empty when the home is `field`.
+    std::wstring_view home;
+    FieldAccess field;
+    Reader reader;
+    Writer writer;
+    ReadDefault readDefault;
+
+    bool IsField() const { return home.empty(); }
+};
+
+// Every key, in writing order: W1's sections and keys in the order the closing
+// writer touches them, then the keys only W2 writes. TimeFormats and Skins
+// entries are not keys of the table (settings_io.h handles them).
+const std::vector<SettingKey>& SettingKeys();
+// The key, or nullptr.
+const SettingKey* FindSettingKey(Section section, std::wstring_view name);
+
+// The order in which each reader reads its keys; `Step` also marks the places
+// of the steps that are not single keys.
+struct ReadStep {
+    enum class Kind : std::uint8_t { Key, Wallpaper, Skins, TimeFormats, UpdateFormatCombos };
+    Kind kind = Kind::Key;
+    const SettingKey* key = nullptr;  // Kind::Key
+};
+const std::vector<ReadStep>& ReaderSteps(Reader reader);
+// The W2 keys in writing order (the ten format names, then the colour items).
+const std::vector<const SettingKey*>& OptionsWriterKeys();
+
+// Action numbers are 0..27.
+constexpr int kActionCount = 28;
+bool IsActionNumber(int value);
+
+// Names an INI key can carry: not empty, no "=", no line break, not starting
+// with "[" or ";", no blank or control character at either end.
+bool IsStorableKeyName(std::wstring_view name);
+
+}  // namespace core
