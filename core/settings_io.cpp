@@ -111,9 +111,8 @@ std::optional<SettingValue> DecodeSetting(Encoding encoding, std::wstring_view t
             return SettingValue(v);
         }
         case Encoding::ActionNumber: {
-            int v = 0;
-            if (!base::TryStrToInt(text, v) || !IsActionNumber(v)) return std::nullopt;
-            return SettingValue(v);
+            if (auto v = ParseActionNumber(text)) return SettingValue(*v);
+            return std::nullopt;
         }
         case Encoding::Float:
         case Encoding::FloatAsText: {

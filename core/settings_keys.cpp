@@ -3,6 +3,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "base/conversions.h"
+
 namespace core {
 
 namespace {
@@ -434,6 +436,12 @@ const std::vector<const SettingKey*>& OptionsWriterKeys() {
 
 bool IsActionNumber(int value) {
     return value >= 0 && value < kActionCount;
+}
+
+std::optional<int> ParseActionNumber(std::wstring_view text) {
+    int value = 0;
+    if (!base::TryStrToInt(text, value) || !IsActionNumber(value)) return std::nullopt;
+    return value;
 }
 
 bool IsStorableKeyName(std::wstring_view name) {

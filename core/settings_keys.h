@@ -98,6 +98,10 @@ const std::vector<const SettingKey*>& OptionsWriterKeys();
 // Action numbers are 0..27.
 constexpr int kActionCount = 28;
 bool IsActionNumber(int value);
+// The action number of a text (a settings value or a hot-key row's first
+// cell): a whole decimal or "0x" integer 0..27; anything else is none (278 is
+// not action 22).
+std::optional<int> ParseActionNumber(std::wstring_view text);
 
 // Names an INI key can carry: not empty, no "=", no line break, not starting
 // with "[" or ";", no blank or control character at either end.

@@ -131,4 +131,10 @@ TEST(SettingKeys, ActionNumbers) {
     EXPECT_FALSE(IsActionNumber(28));
     EXPECT_FALSE(IsActionNumber(278));
     EXPECT_FALSE(IsActionNumber(-1));
+    EXPECT_EQ(ParseActionNumber(L"22"), 22);
+    EXPECT_EQ(ParseActionNumber(L" 0x1B"), 27);
+    EXPECT_EQ(ParseActionNumber(L"278"), std::nullopt);
+    EXPECT_EQ(ParseActionNumber(L"-234"), std::nullopt);
+    EXPECT_EQ(ParseActionNumber(L"2x"), std::nullopt);
+    EXPECT_EQ(ParseActionNumber(L""), std::nullopt);
 }

@@ -1,8 +1,6 @@
-#include "core/data_files.h"
+#include "core/file_lists.h"
 
 #include <algorithm>
-
-#include "base/text_compare.h"
 
 namespace core {
 
@@ -112,54 +110,6 @@ void ApplyFileLists(const base::StringList& lines, FileLists& lists, std::size_t
             }
         }
     }
-}
-
-base::StringList BuildTaskFile(const GridRows& grid) {
-    base::StringList out;
-    for (const GridRow& row : grid) out.Add(JoinTabCells(row, 1));
-    return out;
-}
-
-bool ApplyTaskFile(const base::StringList& lines, GridRows& grid, std::size_t columns) {
-    if (lines.Count() <= 2) return false;
-    grid.resize(static_cast<std::size_t>(lines.Count()));
-    for (GridRow& row : grid) row.resize(std::max(row.size(), columns));
-    for (int i = 1; i < lines.Count(); ++i) {
-        const auto cells = SplitTabCells(lines[i]);
-        GridRow& row = grid[static_cast<std::size_t>(i)];
-        for (std::size_t c = 0; c < cells.size() && c + 1 < columns; ++c) row[c + 1] = cells[c];
-    }
-    return true;
-}
-
-bool IsExitTaskDue(std::wstring_view timeCell, base::TDateTime nextRun, base::TDateTime now) {
-    return base::SameTextLatin(timeCell, L"Выход") && base::Trunc(nextRun) == base::Trunc(now);
-}
-
-std::wstring DoneCellAfterRun(std::wstring_view doneCell, const std::wstring& nowText) {
-    if (base::SameTextLatin(doneCell, L"Удаление")) return L"Удалить";
-    return nowText;
-}
-
-base::StringList BuildWorkLogFile(const GridRows& grid) {
-    base::StringList out;
-    for (const GridRow& row : grid) {
-        const std::wstring c1 = row.size() > 1 ? row[1] : std::wstring();
-        const std::wstring c2 = row.size() > 2 ? row[2] : std::wstring();
-        out.Add(c1 + L"\t" + c2);
-    }
-    return out;
-}
-
-void LimitWorkLogLines(base::StringList& lines, bool limited, int limit) {
-    if (!limited) return;
-    while (lines.Count() > limit && lines.Count() > 1) lines.Delete(1);
-}
-
-std::pair<std::wstring, std::wstring> SplitWorkLogLine(std::wstring_view line) {
-    const std::size_t tab = line.find(L'\t');
-    if (tab == std::wstring_view::npos) return {std::wstring(), std::wstring(line)};
-    return {std::wstring(line.substr(0, tab)), std::wstring(line.substr(tab + 1))};
 }
 
 }  // namespace core
