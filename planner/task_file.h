@@ -1,0 +1,28 @@
+// TasksList.tsk: one line per grid row (header and spare row included), the
+// cells of columns 1 to 10 each followed by a TAB, lines ended by CR LF,
+// Windows-1251. The flag characters (codes 0 to 7) are kept as raw bytes, so
+// the file is split only at CR LF.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "planner/task_grid.h"
+
+namespace planner {
+
+// The file's bytes for the grid. A TAB inside a cell is written as a blank.
+std::string TaskFileBytes(const TaskGrid& grid);
+
+// Loads rows 1 on from the file's bytes (the header line is not read back).
+// A file of two lines or fewer leaves the grid as it is and returns false.
+// Fields after column 10 are ignored; when the last line holds a task, an
+// empty spare row is added below it.
+bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid);
+
+// The same on a file; reading throws base::FileError when the file cannot be read.
+void SaveTaskFile(const std::filesystem::path& path, const TaskGrid& grid);
+bool LoadTaskFile(const std::filesystem::path& path, TaskGrid& grid);
+
+}  // namespace planner

@@ -1,0 +1,219 @@
+#include "planner/task_list.h"
+
+#include <algorithm>
+
+#include "base/date_format.h"
+#include "planner/next_run.h"
+#include "planner/task_cells.h"
+
+namespace planner {
+
+using base::TDateTime;
+
+TaskList::TaskList(TaskGrid& grid, base::FormatSettings fs) : grid_(grid), fs_(std::move(fs)) {
+    FitNextRunTimes();
+}
+
+void TaskList::FitNextRunTimes() {
+    NextRunTimes.resize(static_cast<size_t>(std::max(grid_.RowCount() - 1, 0)), 0.0);
+}
+
+TDateTime TaskList::CalcNextRun(int row, TDateTime now, int phase) {
+    return planner::CalcNextRun(grid_, row, now, phase, fs_);
+}
+
+TDateTime TaskList::NextRun(int row) const {
+    return row >= 1 && row <= static_cast<int>(NextRunTimes.size())
+               ? NextRunTimes[static_cast<size_t>(row - 1)]
+               : 0.0;
+}
+
+void TaskList::SwapRows(int a, int b) {
+    const TaskCells cellsA = GetRowCells(grid_, a);
+    SetRowCells(grid_, a, GetRowCells(grid_, b));
+    SetRowCells(grid_, b, cellsA);
+    std::swap(NextRunTimes[static_cast<size_t>(a - 1)], NextRunTimes[static_cast<size_t>(b - 1)]);
+}
+
+void TaskList::DeleteTaskRow(int row) {
+    const int count = grid_.RowCount();
+    if (row < 1 || row >= count - 1) return;
+    FitNextRunTimes();
+    for (int r = row; r < count - 1; ++r) SetRowCells(grid_, r, GetRowCells(grid_, r + 1));
+    ClearRowCells(grid_, count - 2);
+    NextRunTimes.erase(NextRunTimes.begin() + (row - 1));
+    grid_.SetRowCount(count - 1);
+}
+
+void TaskList::ClearTasks() {
+    grid_.SetRowCount(2);
+    ClearRowCells(grid_, 1);
+    NextRunTimes.assign(1, 0.0);
+    grid_.SetRow(1);
+}
+
+void TaskList::RefreshTaskList(TDateTime now, int phase) {
+    EarliestTaskTime = 0;
+    FitNextRunTimes();
+    for (int r = 1; r < grid_.RowCount(); ++r) grid_.SetCell(kColDue, r, L"");
+
+    for (int r = 1; r <= LastTaskRow(grid_);) {
+        if (SameKeyword(grid_.Cell(kColDone, r), kDropRow))
+            DeleteTaskRow(r);  // the row moved up into r is looked at next
+        else
+            ++r;
+    }
+
+    auto entry = [this](int r) -> TDateTime& { return NextRunTimes[static_cast<size_t>(r - 1)]; };
+    const int last = LastTaskRow(grid_);
+    for (int i = 1; i <= last; ++i) {
+        if (entry(i) < now) entry(i) = CalcNextRun(i, now, phase);
+        int best = i;
+        for (int j = i + 1; j <= last; ++j) {
+            if (entry(j) < now) entry(j) = CalcNextRun(j, now, phase);
+            if (entry(j) < entry(best)) best = j;
+        }
+        if (best != i) SwapRows(i, best);
+    }
+
+    UpdateTaskNextRun(now);
+    if (OnLoadEditor) OnLoadEditor();
+}
+
+void TaskList::RescheduleTask(int row, TDateTime now, int phase) {
+    FitNextRunTimes();
+    if (row < 1 || row >= grid_.RowCount()) return;
+    const bool spare = IsSpareRow(grid_, row);
+    const int selected = grid_.Row();
+
+    if (SameKeyword(grid_.Cell(kColDone, row), kDropRow) && !spare) {
+        DeleteTaskRow(row);
+        if (selected == row) {
+            if (OnLoadEditor) OnLoadEditor();
+        } else if (selected > row) {
+            grid_.SetRow(selected - 1);
+        }
+        UpdateTaskNextRun(now);
+        return;
+    }
+
+    const TDateTime next = CalcNextRun(row, now, phase);
+    const TaskCells cells = GetRowCells(grid_, row);
+    const bool selectionOnSpare = !spare && IsSpareRow(grid_, selected);
+    if (spare) {
+        // The new task leaves the spare row; a fresh empty one takes its place.
+        ClearRowCells(grid_, row);
+        NextRunTimes[static_cast<size_t>(row - 1)] = 0;
+    } else {
+        DeleteTaskRow(row);
+    }
+
+    const int count = grid_.RowCount();
+    int place = count - 1;
+    for (int r = 1; r <= count - 2; ++r)
+        if (NextRunTimes[static_cast<size_t>(r - 1)] > next) {
+            place = r;
+            break;
+        }
+    grid_.SetRowCount(count + 1);
+    for (int r = count; r > place; --r) SetRowCells(grid_, r, GetRowCells(grid_, r - 1));
+    SetRowCells(grid_, place, cells);
+    NextRunTimes.insert(NextRunTimes.begin() + (place - 1), next);
+
+    int newSelected;
+    if (selectionOnSpare) {
+        newSelected = grid_.RowCount() - 1;
+    } else if (selected == row) {
+        newSelected = place;
+    } else {
+        newSelected = selected;
+        if (!spare && row < newSelected) --newSelected;
+        if (place <= newSelected) ++newSelected;
+    }
+    grid_.SetRow(newSelected);
+    UpdateTaskNextRun(now);
+}
+
+void TaskList::UpdateTaskNextRun(TDateTime now) {
+    FitNextRunTimes();
+    EarliestTaskTime = 0;
+    for (int r = 1; r < grid_.RowCount(); ++r) grid_.SetCell(kColDue, r, L"");
+    coming_.clear();
+
+    for (int r = 1; r <= LastTaskRow(grid_); ++r) {
+        const TDateTime e = NextRunTimes[static_cast<size_t>(r - 1)];
+        if (e >= now && EarliestTaskTime == 0) EarliestTaskTime = e;
+        const bool due =
+            (EarliestTaskTime > 0 && EarliestTaskTime <= e && e <= EarliestTaskTime + kDueWindow) ||
+            (IsIntervalText(grid_.Cell(kColTime, r)) && e > 0 && e < EarliestTaskTime);
+        if (due) grid_.SetCell(kColDue, r, std::wstring(kDueMark));
+        grid_.SetCell(kColNextRun, r, e > 0 ? base::FormatDateTime(L"d/mm/y tt", e, fs_) : std::wstring());
+        coming_.push_back({r, ComingTaskCaption(GetRowCells(grid_, r)), due});
+    }
+    if (OnComingTasks) OnComingTasks(coming_);
+}
+
+void TaskList::MarkDone(int row, TDateTime now) {
+    if (SameKeyword(grid_.Cell(kColDone, row), kDeleteAfterRun))
+        grid_.SetCell(kColDone, row, std::wstring(kDropRow));
+    else
+        grid_.SetCell(kColDone, row, base::DateTimeToStr(now, fs_));
+}
+
+void TaskList::Guarded(int row, const RunTask& run) {
+    try {
+        run(row);
+    } catch (...) {
+        if (OnTaskError) OnTaskError(row, std::current_exception());
+    }
+}
+
+bool TaskList::RunDueTasks(TDateTime now, int phase, const RunTask& run) {
+    if (!(EarliestTaskTime > 0 && now >= EarliestTaskTime)) return false;
+    // Moved on before any task runs: a task that processes messages can start
+    // a nested tick, which must find nothing due.
+    EarliestTaskTime = 0;
+    RunMarkedTasks(now, phase, run);
+    return true;
+}
+
+void TaskList::RunMarkedTasks(TDateTime now, int phase, const RunTask& run) {
+    EarliestTaskTime = 0;
+    int last = -1;
+    bool several = false;
+    for (int r = 1; r <= LastTaskRow(grid_); ++r) {
+        if (grid_.Cell(kColDue, r).empty()) continue;
+        MarkDone(r, now);
+        if (now < NextRun(r) + kLateLimit) Guarded(r, run);
+        if (last != -1) several = true;
+        last = r;
+    }
+    // A row whose next run went by unseen (the computer slept, the clock was
+    // stopped) is planned again with the rest rather than left in the past.
+    bool stale = false;
+    for (int r = 1; r <= LastTaskRow(grid_) && !stale; ++r)
+        stale = r != last && NextRun(r) > 0 && NextRun(r) < now;
+    if (last == -1 || several || stale)
+        RefreshTaskList(now, phase);
+    else
+        RescheduleTask(last, now, phase);
+}
+
+int TaskList::RunExitTasks(TDateTime now, const RunTask& run) {
+    RefreshTaskList(now, kPhaseExit);
+    std::vector<int> rows;
+    for (int r = 1; r <= LastTaskRow(grid_); ++r)
+        if (SameKeyword(grid_.Cell(kColTime, r), kOnExit) && NextRun(r) > 0 &&
+            base::Trunc(NextRun(r)) == base::Trunc(now))
+            rows.push_back(r);
+    // Running a task changes only its own cells, so the rows stay where they
+    // are until every exit task has run once.
+    for (int r : rows) {
+        MarkDone(r, now);
+        Guarded(r, run);
+    }
+    RefreshTaskList(now, kPhaseExit);
+    return static_cast<int>(rows.size());
+}
+
+}  // namespace planner

@@ -1,0 +1,94 @@
+// The task list as a whole: the next runs parallel to the rows, the sorted
+// order, the due marks, the coming-task menu entries, and the runs of due
+// tasks and exit tasks. The clock and the phase come in as arguments.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/date_time.h"
+#include "base/format_settings.h"
+#include "planner/task_grid.h"
+
+namespace planner {
+
+// Half a second: rows due this close to the earliest one run with it.
+constexpr double kDueWindow = 0.5 / base::kSecsPerDay;
+// A due task whose time lies this far back is only marked, not run.
+constexpr double kLateLimit = 5.0 / 1440.0;
+
+struct ComingTask {
+    int row = 0;
+    std::wstring caption;
+    bool due = false;  // shown as the menu's default item
+};
+
+class TaskList {
+  public:
+    TaskList(TaskGrid& grid, base::FormatSettings fs);
+
+    TaskGrid& Grid() { return grid_; }
+    const TaskGrid& Grid() const { return grid_; }
+    const base::FormatSettings& Settings() const { return fs_; }
+    void SetSettings(base::FormatSettings fs) { fs_ = std::move(fs); }
+
+    // Entry r-1 is the next run of row r; 0 = none. Kept at RowCount()-1 entries.
+    std::vector<base::TDateTime> NextRunTimes;
+    // The earliest next run that was not in the past at the last UpdateTaskNextRun; 0 = none.
+    base::TDateTime EarliestTaskTime = 0;
+
+    // Fill the editor from the selected row (after a refresh, or when the
+    // selected row was dropped).
+    std::function<void()> OnLoadEditor;
+    // The coming tasks changed (UpdateTaskNextRun ran): rebuild the menu.
+    std::function<void(const std::vector<ComingTask>&)> OnComingTasks;
+    // A task's run failed; the run of the other tasks goes on.
+    std::function<void(int row, std::exception_ptr error)> OnTaskError;
+
+    base::TDateTime CalcNextRun(int row, base::TDateTime now, int phase);
+    base::TDateTime NextRun(int row) const;
+
+    // Removes a task row and its next run (never the spare row).
+    void DeleteTaskRow(int row);
+    // Every task row goes: header and spare row stay.
+    void ClearTasks();
+    // Drop the rows marked "Удалить", recompute the past next runs, sort,
+    // mark, list the coming tasks, reload the editor.
+    void RefreshTaskList(base::TDateTime now, int phase);
+    // After a run or an edit of one row: drop it when marked "Удалить", else
+    // move it to its sorted place (after rows of the same time).
+    void RescheduleTask(int row, base::TDateTime now, int phase);
+    // Due marks, EarliestTaskTime, next-run texts, coming tasks.
+    void UpdateTaskNextRun(base::TDateTime now);
+    const std::vector<ComingTask>& ComingTasks() const { return coming_; }
+
+    using RunTask = std::function<void(int row)>;
+    // The per-second worker's planner step: when EarliestTaskTime has come,
+    // marks the "Выполнено" cell of every due row, runs those less than five
+    // minutes late (each in its own guard), then reschedules. True when
+    // anything was due.
+    bool RunDueTasks(base::TDateTime now, int phase, const RunTask& run);
+    // The same step after its gate (the caller has found EarliestTaskTime come
+    // and set it to 0): the marked rows run, then the list is planned again.
+    void RunMarkedTasks(base::TDateTime now, int phase, const RunTask& run);
+    // The exit sequence: plans the exit tasks, runs each one whose next run is
+    // today exactly once, then drops the rows marked "Удалить". Returns the
+    // number of tasks run.
+    int RunExitTasks(base::TDateTime now, const RunTask& run);
+
+    // The "Выполнено" cell after a run: "Удалить" for "Удаление", else now as text.
+    void MarkDone(int row, base::TDateTime now);
+
+  private:
+    void FitNextRunTimes();
+    void SwapRows(int a, int b);
+    void Guarded(int row, const RunTask& run);
+
+    TaskGrid& grid_;
+    base::FormatSettings fs_;
+    std::vector<ComingTask> coming_;
+};
+
+}  // namespace planner
