@@ -8,7 +8,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils imagemagick
-  python3 dpkg-dev
+  python3 dpkg-dev locales
 )
 
 missing=()
@@ -39,4 +39,11 @@ if [ ${#missing[@]} -gt 0 ] || [ $need_update -eq 1 ]; then
   if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
+fi
+
+# Wine takes its code page and file-name encoding from the host locale: without a
+# generated ru_RU.UTF-8, Cyrillic file names cannot be created under Wine.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  echo "install-deps: generating the ru_RU.UTF-8 locale"
+  $SUDO localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
 fi
