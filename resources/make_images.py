@@ -349,7 +349,7 @@ def draw_hand_bmp(size, parts):
 
 def hour_hand():
     p = (HAND_HOUR - 1) / 2.0
-    up, lo = dauphine(p, 41.0, 9.0, 3.8, None, None)
+    up, lo = dauphine(p, 40.0, 9.0, 4.6, None, None)
     outline = grow(union(up, lo), 0.6)
     return draw_hand_bmp(
         HAND_HOUR,
@@ -364,7 +364,7 @@ def hour_hand():
 
 def minute_hand():
     p = (HAND_BIG - 1) / 2.0
-    up, lo = dauphine(p, 60.0, 11.0, 3.4, None, None)
+    up, lo = dauphine(p, 60.0, 11.0, 4.0, None, None)
     outline = grow(union(up, lo), 0.6)
     return draw_hand_bmp(
         HAND_BIG,

@@ -1,0 +1,156 @@
+#include "face/clock_face.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "face/hand_angles.h"
+
+namespace face {
+
+namespace {
+
+using namespace Gdiplus;
+
+constexpr double kDegToRad = std::numbers::pi / 180.0;
+
+Color ToColor(Argb argb) {
+    return Color(ARGB(argb));
+}
+
+// The bottom-left pixel's colour becomes transparent.
+void KeyBottomLeft(ImageAttributes& attributes, Bitmap& image) {
+    Color key = BottomLeftColor(image);
+    attributes.SetColorKey(key, key, ColorAdjustTypeBitmap);
+}
+
+// Dial and glass: centred on the clock centre at the skin's scale.
+RectF ScaledAroundCentre(const SkinGeometry& g, Image& image) {
+    const double w = image.GetWidth(), h = image.GetHeight();
+    return RectF(REAL(int(g.CenterX - (w - 1) * g.Scale * 0.5)),
+                 REAL(int(g.CenterY - (h - 1) * g.Scale * 0.5)), REAL(int(w * g.Scale)),
+                 REAL(int(h * g.Scale)));
+}
+
+void DrawWhole(Graphics& g, Image& image, const RectF& dest, ImageAttributes* attributes) {
+    g.DrawImage(&image, dest, 0, 0, REAL(image.GetWidth()), REAL(image.GetHeight()), UnitPixel, attributes);
+}
+
+void DrawHand(Graphics& g, const SkinSet& set, Bitmap* image, double radius, double angle,
+              ImageAttributes& attributes) {
+    if (!image || radius <= 0) return;
+    const SkinGeometry& geo = set.geometry;
+    if (set.StrelColorTransp) KeyBottomLeft(attributes, *image);
+    const double a = (angle - 45.0) * kDegToRad;
+    g.ResetTransform();
+    g.TranslateTransform(REAL(geo.CenterX - radius * std::cos(a)), REAL(geo.CenterY - radius * std::sin(a)));
+    g.RotateTransform(REAL(angle - 90.0));
+    const RectF dest(0, 0, REAL(int(image->GetWidth() * geo.StrelScale)),
+                     REAL(int(image->GetHeight() * geo.StrelScale)));
+    DrawWhole(g, *image, dest, &attributes);
+}
+
+StringAlignment AlignmentOf(int align) {
+    switch (align) {
+        case 0:
+            return StringAlignmentNear;
+        case 2:
+            return StringAlignmentFar;
+        default:
+            return StringAlignmentCenter;
+    }
+}
+
+}  // namespace
+
+void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& time) {
+    if (!set.clock) return;
+    const SkinGeometry& geo = set.geometry;
+    Graphics g(set.clock.get());
+    g.SetInterpolationMode(InterpolationModeHighQualityBicubic);
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
+    g.Clear(Color(0, 0, 0, 0));
+
+    // 1. Dial.
+    if (Bitmap* dial = set.Image(kImgBack)) {
+        ImageAttributes attributes;
+        if (set.BkColorTransp) KeyBottomLeft(attributes, *dial);
+        DrawWhole(g, *dial, ScaledAroundCentre(geo, *dial), &attributes);
+    }
+
+    // 2. Minute dots.
+    if (geo.RLabels > 0) {
+        SolidBrush brush(ToColor(set.LabelsColor));
+        for (int i = 0; i < 60; ++i) {
+            const double a = i * 6 * kDegToRad;
+            const double x = geo.CenterX + std::sin(a) * geo.RLabels;
+            const double y = geo.CenterY - std::cos(a) * geo.RLabels;
+            const double d = i % 5 == 0 ? geo.LabelSize : geo.LabelSize * 2.0 / 3.0;
+            g.FillEllipse(&brush, RectF(REAL(x - d / 2), REAL(y - d / 2), REAL(d), REAL(d)));
+        }
+    }
+
+    // 3. Hour labels.
+    if (geo.RNums > 0 && set.numFont) {
+        SolidBrush brush(ToColor(set.NumColor));
+        StringFormat format;
+        format.SetAlignment(StringAlignmentCenter);
+        format.SetLineAlignment(StringAlignmentCenter);
+        for (int i = 0; i < 12 && i < int(set.hours.size()); ++i) {
+            if (set.hours[size_t(i)].empty()) continue;
+            double a = i * 30 * kDegToRad;
+            if (set.InvertRotation) a = -a;
+            const double x = std::sin(a) * geo.RNums + geo.CenterX;
+            const double y = geo.CenterY - std::cos(a) * geo.RNums + geo.NumSize / 7.0;
+            g.DrawString(set.hours[size_t(i)].c_str(), -1, set.numFont.get(), PointF(REAL(x), REAL(y)),
+                         &format, &brush);
+        }
+    }
+
+    // 4. Text line.
+    if (set.textSize > 0 && set.textFont && !text.empty()) {
+        SolidBrush brush(ToColor(set.TextColor));
+        StringFormat format;
+        format.SetAlignment(AlignmentOf(set.TextAlign));
+        format.SetLineAlignment(StringAlignmentCenter);
+        g.DrawString(text.c_str(), -1, set.textFont.get(), PointF(REAL(geo.TextX), REAL(geo.TextY)), &format,
+                     &brush);
+    }
+
+    // 5. Hands, seen through the hands' transparency.
+    const HandAngles angles = ComputeHandAngles(time.wHour, time.wMinute, time.wSecond, time.wMilliseconds,
+                                                set.wholeSeconds, set.InvertRotation);
+    {
+        ImageAttributes attributes;
+        ColorMatrix matrix = {{{1, 0, 0, 0, 0},
+                               {0, 1, 0, 0, 0},
+                               {0, 0, 1, 0, 0},
+                               {0, 0, 0, REAL(set.StrelTransparent), 0},
+                               {0, 0, 0, 0, 1}}};
+        if (set.StrelTransparent != 1.0)
+            attributes.SetColorMatrix(&matrix, ColorMatrixFlagsDefault, ColorAdjustTypeBitmap);
+        DrawHand(g, set, set.Image(kImgHour), geo.RHour, angles.hour, attributes);
+        DrawHand(g, set, set.Image(kImgMin), geo.RMin, angles.minute, attributes);
+        if (set.secondHand) DrawHand(g, set, set.Image(kImgSec), geo.RSec, angles.second, attributes);
+    }
+
+    // 6. Centre cap.
+    if (Bitmap* cap = set.Image(kImgCentr)) {
+        ImageAttributes attributes;
+        if (set.StrelColorTransp) KeyBottomLeft(attributes, *cap);
+        g.ResetTransform();
+        g.TranslateTransform(REAL(geo.CenterX - ((cap->GetWidth() - 1) / 2) * geo.StrelScale),
+                             REAL(geo.CenterY - ((cap->GetHeight() - 1) / 2) * geo.StrelScale));
+        const RectF dest(0, 0, REAL(int(cap->GetWidth() * geo.StrelScale)),
+                         REAL(int(cap->GetHeight() * geo.StrelScale)));
+        DrawWhole(g, *cap, dest, &attributes);
+    }
+
+    // 7. Glass.
+    if (Bitmap* glass = set.Image(kImgGlass)) {
+        g.ResetTransform();
+        DrawWhole(g, *glass, ScaledAroundCentre(geo, *glass), nullptr);
+    }
+}
+
+}  // namespace face

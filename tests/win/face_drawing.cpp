@@ -1,0 +1,309 @@
+// The clock face drawn into a skin set's bitmap for fixed times: where the hands
+// point, the hands' colour key and transparency, the built-in skins and the
+// fallbacks of skin loading.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "face/clock_face.h"
+#include "face/gdiplus_util.h"
+#include "face/skin_set.h"
+#include "ui/gdiplus_session.h"
+
+using namespace face;
+namespace fs = std::filesystem;
+
+namespace {
+
+class GdiplusEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { session_ = std::make_unique<ui::GdiplusSession>(); }
+    void TearDown() override { session_.reset(); }
+
+  private:
+    std::unique_ptr<ui::GdiplusSession> session_;
+};
+const auto* const kEnv = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+
+SYSTEMTIME At(int h, int m, int s, int ms = 0) {
+    SYSTEMTIME t{};
+    t.wYear = 2024;
+    t.wMonth = 5;
+    t.wDay = 17;
+    t.wHour = WORD(h);
+    t.wMinute = WORD(m);
+    t.wSecond = WORD(s);
+    t.wMilliseconds = WORD(ms);
+    return t;
+}
+
+Gdiplus::Color PixelAt(Gdiplus::Bitmap& b, double x, double y) {
+    Gdiplus::Color c;
+    b.GetPixel(INT(std::lround(x)), INT(std::lround(y)), &c);
+    return c;
+}
+
+// A point at distance r from the centre in the direction of a dial angle
+// (degrees clockwise from 12).
+struct Point {
+    double x, y;
+};
+Point Towards(const SkinSet& set, double degrees, double r) {
+    const double a = degrees * 3.14159265358979 / 180;
+    return {set.geometry.CenterX + std::sin(a) * r, set.geometry.CenterY - std::cos(a) * r};
+}
+
+// A scratch folder with a skin file whose hands are plain bars on magenta.
+class TestSkinDir {
+  public:
+    TestSkinDir() {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        path_ = fs::path(temp) / (L"horalto_face_" + std::to_wstring(GetCurrentProcessId()));
+        fs::create_directories(path_);
+        // Hands: 41 x 41, pivot at 20, a bar from the pivot to the right edge.
+        MakeHand(L"hand.bmp", Gdiplus::Color(255, 255, 255, 255), 3);
+        MakeHand(L"hour.bmp", Gdiplus::Color(255, 0, 200, 0), 5);
+    }
+    ~TestSkinDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::wstring Folder() const { return path_.wstring() + L"\\"; }
+    void WriteSkin(const std::string& text) { std::ofstream(path_ / L"test.qsk", std::ios::binary) << text; }
+    std::wstring SkinFile() const { return (path_ / L"test.qsk").wstring(); }
+
+  private:
+    void MakeHand(const wchar_t* name, Gdiplus::Color color, int halfWidth) {
+        Gdiplus::Bitmap hand(41, 41, PixelFormat24bppRGB);
+        {
+            Gdiplus::Graphics g(&hand);
+            g.Clear(Gdiplus::Color(255, 255, 0, 255));
+            Gdiplus::SolidBrush brush(color);
+            g.FillRectangle(&brush, 20, 20 - halfWidth, 21, 2 * halfWidth + 1);
+        }
+        CLSID bmp;
+        ASSERT_GE(GetEncoderClsidByMime(L"image/bmp", bmp), 0);
+        ASSERT_EQ(hand.Save((path_ / name).wstring().c_str(), &bmp, nullptr), Gdiplus::Ok);
+    }
+    fs::path path_;
+};
+
+SkinLoadRequest Request(const std::wstring& path, const std::wstring& section, bool tray = false) {
+    SkinLoadRequest r;
+    r.path = path;
+    r.section = section;
+    r.tray = tray;
+    r.instance = GetModuleHandleW(nullptr);
+    r.scale.tray = tray;
+    r.scale.useSkinScale = true;
+    r.scale.settingScale = 1.0;
+    return r;
+}
+
+// Saves what was drawn when HORALTO_FACE_SNAPSHOTS names a folder (for looking at).
+void Snapshot(Gdiplus::Bitmap& bitmap, const std::wstring& name) {
+    const wchar_t* folder = _wgetenv(L"HORALTO_FACE_SNAPSHOTS");
+    if (!folder || !*folder) return;
+    CLSID png;
+    if (GetEncoderClsidByMime(L"image/png", png) < 0) return;
+    bitmap.Save((std::wstring(folder) + L"\\" + name + L".png").c_str(), &png, nullptr);
+}
+
+const char kBarSkin[] =
+    "[Bars]\r\n"
+    "CenterX=50\r\nCenterY=50\r\n"
+    "ImgSec=hand.bmp\r\nImgHour=hour.bmp\r\n"
+    "StrelScale=1\r\nStrelTransparent=0,5\r\n"
+    "RLabels=0\r\nRNums=0\r\nTextSize=0\r\n"
+    "[Inverse]\r\n"
+    "CenterX=50\r\nCenterY=50\r\n"
+    "ImgSec=hand.bmp\r\nImgHour=hour.bmp\r\n"
+    "StrelScale=1\r\nStrelTransparent=1\r\nInvertRotation=1\r\n"
+    "RLabels=0\r\nRNums=0\r\nTextSize=0\r\n"
+    "[Opaque]\r\n"
+    "CenterX=50\r\nCenterY=50\r\n"
+    "ImgSec=hand.bmp\r\n"
+    "StrelScale=1\r\nStrelTransparent=1\r\nStrelColorTransp=0\r\n"
+    "RLabels=0\r\nRNums=0\r\nTextSize=0\r\n";
+
+}  // namespace
+
+TEST(FaceDrawing, HandsPointWhereTheTimeSays) {
+    TestSkinDir dir;
+    dir.WriteSkin(kBarSkin);
+    SkinSet set;
+    SkinLoadResult result = LoadSkinSet(set, Request(dir.SkinFile(), L"Bars"));
+    ASSERT_FALSE(result.fellBack);
+    ASSERT_EQ(set.geometry.bitmapWidth, 101);
+    ASSERT_EQ(set.geometry.bitmapHeight, 100);
+
+    // 3:00:30 — hour hand (green) to the right, second hand (white) down.
+    DrawClockFace(set, L"", At(3, 0, 30));
+    Snapshot(*set.clock, L"bars_0300");
+    Gdiplus::Color hour = PixelAt(*set.clock, set.geometry.CenterX + 14, set.geometry.CenterY);
+    EXPECT_GT(hour.GetG(), 150);
+    EXPECT_LT(hour.GetR(), 60);
+    Point down = Towards(set, 180, 14);
+    Gdiplus::Color sec = PixelAt(*set.clock, down.x, down.y);
+    EXPECT_GT(sec.GetR(), 200);
+    EXPECT_GT(sec.GetB(), 200);
+    // Nothing to the left or up.
+    EXPECT_EQ(PixelAt(*set.clock, set.geometry.CenterX - 14, set.geometry.CenterY).GetA(), 0);
+    EXPECT_EQ(PixelAt(*set.clock, set.geometry.CenterX, set.geometry.CenterY - 14).GetA(), 0);
+
+    // 10:10:45 — the hour hand between 10 and 11 (305 degrees), the second hand at 9.
+    DrawClockFace(set, L"", At(10, 10, 45));
+    Point h = Towards(set, 305.08, 14);
+    EXPECT_GT(PixelAt(*set.clock, h.x, h.y).GetG(), 150);
+    Point s = Towards(set, 270, 14);
+    EXPECT_GT(PixelAt(*set.clock, s.x, s.y).GetR(), 200);
+    Point notHour = Towards(set, 90, 14);
+    EXPECT_EQ(PixelAt(*set.clock, notHour.x, notHour.y).GetA(), 0);
+}
+
+TEST(FaceDrawing, ColourKeyAndHandTransparency) {
+    TestSkinDir dir;
+    dir.WriteSkin(kBarSkin);
+    SkinSet set;
+    ASSERT_FALSE(LoadSkinSet(set, Request(dir.SkinFile(), L"Bars")).fellBack);
+    DrawClockFace(set, L"", At(3, 0, 15));  // both hands to the right
+    // On the edge of the hour bar, which the thinner second bar leaves free:
+    // at half opacity (StrelTransparent 0.5).
+    Gdiplus::Color bar = PixelAt(*set.clock, set.geometry.CenterX + 12, set.geometry.CenterY + 4);
+    EXPECT_NEAR(bar.GetA(), 128, 12);
+    // Inside the hand picture but off the bar: the magenta key is cut away.
+    Gdiplus::Color off = PixelAt(*set.clock, set.geometry.CenterX + 12, set.geometry.CenterY + 12);
+    EXPECT_EQ(off.GetA(), 0);
+
+    // Without the colour key the magenta square stays, and opaque.
+    SkinSet opaque;
+    ASSERT_FALSE(LoadSkinSet(opaque, Request(dir.SkinFile(), L"Opaque")).fellBack);
+    DrawClockFace(opaque, L"", At(3, 0, 15));
+    Gdiplus::Color square = PixelAt(*opaque.clock, opaque.geometry.CenterX + 10, opaque.geometry.CenterY + 8);
+    EXPECT_EQ(square.GetA(), 255);
+    EXPECT_GT(square.GetR(), 200);
+    EXPECT_LT(square.GetG(), 60);
+    EXPECT_GT(square.GetB(), 200);
+}
+
+TEST(FaceDrawing, InvertedRotationRunsCounterClockwise) {
+    TestSkinDir dir;
+    dir.WriteSkin(kBarSkin);
+    SkinSet set;
+    ASSERT_FALSE(LoadSkinSet(set, Request(dir.SkinFile(), L"Inverse")).fellBack);
+    DrawClockFace(set, L"", At(3, 0, 20));  // hour at 9 o'clock, second hand at 8
+    EXPECT_GT(PixelAt(*set.clock, set.geometry.CenterX - 14, set.geometry.CenterY).GetG(), 150);
+    EXPECT_EQ(PixelAt(*set.clock, set.geometry.CenterX + 14, set.geometry.CenterY).GetA(), 0);
+    Point s = Towards(set, -120, 14);
+    EXPECT_GT(PixelAt(*set.clock, s.x, s.y).GetR(), 200);
+}
+
+TEST(FaceDrawing, SecondHandOnlyForShortTimerIntervals) {
+    TestSkinDir dir;
+    dir.WriteSkin(kBarSkin);
+    SkinSet set;
+    SkinLoadRequest r = Request(dir.SkinFile(), L"Bars");
+    r.timerInterval = 5001;
+    ASSERT_FALSE(LoadSkinSet(set, r).fellBack);
+    EXPECT_FALSE(set.secondHand);
+    DrawClockFace(set, L"", At(3, 0, 30));
+    Point down = Towards(set, 180, 14);
+    EXPECT_EQ(PixelAt(*set.clock, down.x, down.y).GetA(), 0);
+}
+
+TEST(FaceLoading, MissingFileSectionOrSizeFallsBackToTheBuiltInSkins) {
+    TestSkinDir dir;
+    dir.WriteSkin(kBarSkin + std::string("[NoSize]\r\nRLabels=3\r\n"));
+    SkinSet set;
+    SkinLoadResult main = LoadSkinSet(set, Request(dir.Folder() + L"missing.qsk", L"Bars"));
+    EXPECT_TRUE(main.fellBack);
+    EXPECT_EQ(main.fallbackIndex, 1);
+    EXPECT_EQ(main.section, L"");
+    EXPECT_TRUE(set.images[kImgBackGr]);  // "Стандартная" from the resources
+    EXPECT_TRUE(set.images[kImgGlass]);
+
+    SkinSet tray;
+    SkinLoadResult t = LoadSkinSet(tray, Request(dir.SkinFile(), L"Nothing", true));
+    EXPECT_TRUE(t.fellBack);
+    EXPECT_EQ(t.fallbackIndex, 3);
+    EXPECT_EQ(t.section, L"Трей");
+    EXPECT_FALSE(tray.images[kImgBackGr]);
+    EXPECT_TRUE(tray.images[kImgBack]);
+
+    SkinLoadResult noSize = LoadSkinSet(set, Request(dir.SkinFile(), L"NoSize"));
+    EXPECT_TRUE(noSize.fellBack);
+    EXPECT_EQ(noSize.fallbackIndex, 1);
+}
+
+TEST(FaceLoading, RelativePathsAndSharedPictures) {
+    TestSkinDir dir;
+    dir.WriteSkin(kBarSkin);
+    SkinLoadRequest r = Request(L"test.qsk", L"Bars");
+    r.programFolder = dir.Folder();
+    SkinSet main;
+    ASSERT_FALSE(LoadSkinSet(main, r).fellBack);
+    ASSERT_TRUE(main.images[kImgSec]);
+
+    // The taskbar clock sharing the main pictures reads the geometry of its own
+    // section but takes the main set's pictures.
+    SkinSet tray;
+    SkinLoadRequest t = Request(dir.SkinFile(), L"Opaque", true);
+    t.shareFrom = &main;
+    ASSERT_FALSE(LoadSkinSet(tray, t).fellBack);
+    EXPECT_EQ(tray.images[kImgSec].get(), main.images[kImgSec].get());
+    EXPECT_EQ(tray.images[kImgHour].get(), main.images[kImgHour].get());
+    EXPECT_FALSE(tray.StrelColorTransp);
+    // Freeing the main set leaves the shared picture alive in the other.
+    main.Clear();
+    ASSERT_TRUE(tray.images[kImgSec]);
+    EXPECT_EQ(tray.images[kImgSec]->GetWidth(), 41u);
+}
+
+TEST(FaceLoading, ScalesAndAutomaticTaskbarScale) {
+    SkinSet set;
+    SkinLoadRequest r = Request(L"|", L"Стандартная");
+    ASSERT_FALSE(LoadSkinSet(set, r).fellBack);
+    const int standardWidth = set.geometry.bitmapWidth;
+    EXPECT_DOUBLE_EQ(set.geometry.Scale, 1.5);
+    r.scale.useSkinScale = false;
+    r.scale.settingScale = 0.75;
+    LoadSkinSet(set, r);
+    EXPECT_DOUBLE_EQ(set.geometry.Scale, 0.75);
+    EXPECT_LT(set.geometry.bitmapWidth, standardWidth);
+
+    SkinSet tray;
+    SkinLoadRequest t = Request(L"|", L"Трей", true);
+    t.scale.autoTrayScale = true;
+    t.scale.trayPanelHeight = 30;
+    LoadSkinSet(tray, t);
+    EXPECT_EQ(tray.geometry.bitmapHeight, 30);
+    t.scale.trayPanelHeight = 0;  // no panel: the setting
+    t.scale.settingScale = 1.0;
+    LoadSkinSet(tray, t);
+    EXPECT_DOUBLE_EQ(tray.geometry.Scale, 1.0);
+}
+
+TEST(FaceBuiltIn, EveryBuiltInSkinDrawsAFace) {
+    for (const wchar_t* name : {L"Стандартная", L"Обратная", L"Трей"}) {
+        SkinSet set;
+        SkinLoadRequest r = Request(L"|", name, std::wstring(name) == L"Трей");
+        ASSERT_FALSE(LoadSkinSet(set, r).fellBack) << name;
+        for (int i = 0; i < kSkinImageCount; ++i) {
+            const bool expected = BuiltInSkin(name).images[i].kind != ImageRef::Kind::None;
+            EXPECT_EQ(bool(set.images[i]), expected) << name << " image " << i;
+        }
+        DrawClockFace(set, L"17 мая пт", At(10, 8, 37));
+        Snapshot(*set.clock, std::wstring(L"builtin_") + (name[0] == L'С'   ? L"standard"
+                                                          : name[0] == L'О' ? L"inverse"
+                                                                            : L"tray"));
+        // The dial is opaque at the centre and the corners stay clear.
+        EXPECT_EQ(PixelAt(*set.clock, set.geometry.CenterX, set.geometry.CenterY).GetA(), 255) << name;
+        EXPECT_EQ(PixelAt(*set.clock, 0, 0).GetA(), 0) << name;
+    }
+}
