@@ -1,0 +1,16 @@
+// Desktop pictures: a JPEG file becomes a bitmap the system can show as its
+// wallpaper.
+#pragma once
+
+#include <filesystem>
+
+namespace planner {
+
+// Decodes the JPEG file and saves it as a 24-bit bitmap. Throws ui::Exception
+// when the file cannot be read or decoded, or the bitmap cannot be written.
+void ConvertJpegToBmp(const std::filesystem::path& jpeg, const std::filesystem::path& bmp);
+
+// "WqWallpaper.bmp" in the Windows folder.
+std::filesystem::path WallpaperBitmapPath();
+
+}  // namespace planner
