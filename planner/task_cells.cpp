@@ -82,6 +82,17 @@ std::wstring BuildTimeText(TimeKind kind, base::TDateTime time, bool once, const
     return {};
 }
 
+// ---- day cell ----
+
+base::TDateTime EditorDate(std::wstring_view dayCell, base::TDateTime nextRun, base::TDateTime now,
+                           const base::FormatSettings& fs) {
+    base::TDateTime date;
+    if (!dayCell.empty() && dayCell[0] != L'*' &&
+        base::TryStrToDate(dayCell, date, fs, base::DecodeDate(now).year))
+        return base::DateOf(date);
+    return base::DateOf(nextRun > 0 ? nextRun : now);
+}
+
 // ---- description ----
 
 int DescriptionFlags(std::wstring_view cell) {

@@ -69,6 +69,12 @@ TimeKind TimeKindOf(std::wstring_view t);
 // The time cell the editor writes. An interval of 00:00:00 becomes 00:00:01.
 std::wstring BuildTimeText(TimeKind kind, base::TDateTime time, bool once, const base::FormatSettings& fs);
 
+// ---- day cell (column 1) ----
+// The date the editor shows for a task on one date: the date of the day cell,
+// else the date of its next run, else today's date.
+base::TDateTime EditorDate(std::wstring_view dayCell, base::TDateTime nextRun, base::TDateTime now,
+                           const base::FormatSettings& fs);
+
 // ---- description (column 3) ----
 constexpr int kShowAfterRun = 1;  // the event list shows the description after the run
 constexpr int kShakeWindow = 2;   // shake the clock window when the task runs

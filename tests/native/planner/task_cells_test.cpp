@@ -97,6 +97,14 @@ TEST(TimeCell, TextsTheEditorWritesAndReads) {
     EXPECT_TRUE(IsOnceIntervalText(L"1Через 2:00:00"));
 }
 
+TEST(DayCell, EditorDateComesFromTheCellThenTheNextRunThenToday) {
+    const base::TDateTime now = At(2024, 3, 13, 10, 0, 0);
+    EXPECT_EQ(Text(EditorDate(L"20.03.2024", At(2024, 3, 21, 9), now, Fs())), L"20.03.2024 00:00:00");
+    EXPECT_EQ(Text(EditorDate(L"31.02.2024", At(2024, 3, 21, 9), now, Fs())), L"21.03.2024 00:00:00");
+    EXPECT_EQ(Text(EditorDate(L"*Ежедневно", At(2024, 3, 21, 9), now, Fs())), L"21.03.2024 00:00:00");
+    EXPECT_EQ(Text(EditorDate(L"", 0, now, Fs())), L"13.03.2024 00:00:00") << "never 30.12.1899";
+}
+
 TEST(RowCaptions, MenuTextsOfAComingTask) {
     TaskCells cells;
     cells[kColTime] = L"9:00:00";
