@@ -92,6 +92,10 @@ void Control::HandleNeeded() {
     CreateHandle();
 }
 
+void Control::AssociateWindow(HWND hwnd) {
+    if (hwnd) SetPropW(hwnd, kControlProp, this);
+}
+
 void Control::SetParentWindow(HWND parent) {
     parentWindow_ = parent;
     if (hwnd_) {
@@ -470,12 +474,14 @@ void Control::SetClientHeight(int v) {
 void Control::SetEnabled(bool value) {
     enabled_ = value;
     if (hwnd_) EnableWindow(hwnd_, value);
+    WindowStateChanged();
 }
 
 void Control::SetVisible(bool value) {
     if (visible_ == value) return;
     visible_ = value;
     if (hwnd_) ShowWindow(hwnd_, value ? SW_SHOWNA : SW_HIDE);
+    WindowStateChanged();
     if (auto* c = dynamic_cast<Container*>(this)) c->UpdateShowing();
 }
 

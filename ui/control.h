@@ -126,8 +126,11 @@ class Control : public Component {
     virtual bool ClicksFromMouse() const { return false; }
     // The library's processing of the control's own messages.
     virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-    virtual void TextChanged() {}  // after Caption/Text was set from code
-    virtual void FontChanged();    // after the effective font changed
+    virtual void TextChanged() {}         // after Caption/Text was set from code
+    virtual void WindowStateChanged() {}  // after Enabled or Visible changed
+    // Lets the parent's notifications of a helper window (an up-down...) reach this control.
+    void AssociateWindow(HWND hwnd);
+    virtual void FontChanged();  // after the effective font changed
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
     void CreateHandle();
     void DestroyHandle();

@@ -1,0 +1,381 @@
+// The class library's controls: state kept in the controls, events raised as
+// the old library raised them (from code and from the windows' notifications),
+// menus and actions, message boxes and the registry wrapper.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/actions.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/dialogs.h"
+#include "ui/edits.h"
+#include "ui/exception.h"
+#include "ui/form.h"
+#include "ui/lists.h"
+#include "ui/menus.h"
+#include "ui/panels.h"
+#include "ui/ranges.h"
+#include "ui/registry.h"
+#include "ui/string_grid.h"
+
+namespace {
+
+class ControlsForm : public ui::Form {
+  public:
+    ControlsForm() : ui::Form(L"TfrmUiControls") {
+        SetClientWidth(400);
+        SetClientHeight(300);
+        rdbA.SetTop(20);
+        rdbB.SetTop(40);
+        pnl.SetTop(200);
+    }
+    ui::CheckBox chb{this, L"chb", L"Поверх всех окон"};
+    ui::RadioButton rdbA{this, L"rdbA", L"A"};
+    ui::RadioButton rdbB{this, L"rdbB", L"B"};
+    ui::Edit edt{this, L"edt"};
+    ui::Memo mem{this, L"mem"};
+    ui::SpinEdit spe{this, L"spe"};
+    ui::ComboBox cmb{this, L"cmb"};
+    ui::CheckListBox clb{this, L"clb"};
+    ui::TrackBar trb{this, L"trb"};
+    ui::ScrollBar scb{this, L"scb"};
+    ui::Panel pnl{this, L"pnl"};
+    ui::RadioButton rdbOnPanel{&pnl, L"rdbOnPanel", L"C"};
+    ui::Button btn{&pnl, L"btn", L"Закрыть"};
+};
+
+// Sends the notification a control's window gives its parent.
+void Notify(ui::Control& c, WORD code) {
+    SendMessageW(GetParent(c.Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.Handle()), code),
+                 reinterpret_cast<LPARAM>(c.Handle()));
+}
+
+class UiControls : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Application().OnException = [this](const std::wstring& t) { exceptions.push_back(t); };
+        form = ui::NewForm<ControlsForm>();
+    }
+    void TearDown() override {
+        form.reset();
+        ui::Application().OnException = nullptr;
+    }
+    ui::FormPtr<ControlsForm> form;
+    std::vector<std::wstring> exceptions;
+};
+
+TEST_F(UiControls, CheckBoxCheckedFromCodeFiresOnClickOnlyOnChange) {
+    int clicks = 0;
+    form->chb.OnClick = [&](ui::Component& s) {
+        EXPECT_EQ(&s, &form->chb);
+        ++clicks;
+    };
+    form->chb.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(SendMessageW(form->chb.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    form->chb.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    // The user's click toggles and fires once.
+    Notify(form->chb, BN_CLICKED);
+    EXPECT_FALSE(form->chb.Checked());
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(SendMessageW(form->chb.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(UiControls, ControlsKeepTheirStateWithoutAWindow) {
+    ui::CheckBox chb(nullptr, L"loose");
+    int clicks = 0;
+    chb.OnClick = [&](ui::Component&) { ++clicks; };
+    chb.SetChecked(true);
+    EXPECT_TRUE(chb.Checked());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(chb.Handle(), nullptr);
+
+    ui::StringGrid grid(nullptr, L"grid");
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.SetCell(2, 3, L"x");
+    EXPECT_EQ(grid.Cell(2, 3), L"x");
+}
+
+TEST_F(UiControls, RadioButtonCheckingUnchecksSiblingsAndFiresOnlyForTheCheckedOne) {
+    std::vector<std::wstring> clicked;
+    auto rec = [&](ui::Component& s) { clicked.push_back(s.Name()); };
+    form->rdbA.OnClick = rec;
+    form->rdbB.OnClick = rec;
+    form->rdbOnPanel.OnClick = rec;
+    form->rdbOnPanel.SetChecked(true);
+    form->rdbA.SetChecked(true);
+    form->rdbB.SetChecked(true);
+    EXPECT_EQ(clicked, (std::vector<std::wstring>{L"rdbOnPanel", L"rdbA", L"rdbB"}));
+    EXPECT_FALSE(form->rdbA.Checked());
+    EXPECT_TRUE(form->rdbOnPanel.Checked());  // another parent: not a sibling
+    Notify(form->rdbB, BN_CLICKED);           // clicking the checked one changes nothing
+    EXPECT_EQ(clicked.size(), 3u);
+    Notify(form->rdbA, BN_CLICKED);
+    EXPECT_TRUE(form->rdbA.Checked());
+    EXPECT_FALSE(form->rdbB.Checked());
+    EXPECT_EQ(clicked.back(), L"rdbA");
+}
+
+TEST_F(UiControls, EditAndMemoTextFromCodeFireOnChangeOnce) {
+    int edits = 0, memos = 0;
+    form->edt.OnChange = [&](ui::Component&) { ++edits; };
+    form->mem.OnChange = [&](ui::Component&) { ++memos; };
+    form->edt.SetText(L"Стандартный");
+    form->mem.SetText(L"строка 1\r\nстрока 2");
+    EXPECT_EQ(edits, 1);
+    EXPECT_EQ(memos, 1);
+    form->mem.SetText(L"строка 1\r\nстрока 2");
+    EXPECT_EQ(memos, 1);
+    EXPECT_EQ(form->mem.Lines(), (std::vector<std::wstring>{L"строка 1", L"строка 2"}));
+    form->mem.SetLines({L"a", L"", L"b"});
+    EXPECT_EQ(form->mem.Text(), L"a\r\n\r\nb");
+    EXPECT_EQ(memos, 2);
+    // Typing: the window's change reaches the control's text and raises OnChange.
+    SendMessageW(form->edt.Handle(), EM_SETSEL, 0, -1);
+    SendMessageW(form->edt.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"typed"));
+    EXPECT_EQ(form->edt.Text(), L"typed");
+    EXPECT_EQ(edits, 2);
+}
+
+TEST_F(UiControls, SpinEditClampsAndKeepsTheLastValidValue) {
+    ui::SpinEdit& spe = form->spe;
+    int changes = 0;
+    spe.OnChange = [&](ui::Component&) { ++changes; };
+    spe.SetValue(5000);  // no range yet (MinValue == MaxValue): no clamping
+    EXPECT_EQ(spe.Value(), 5000);
+    spe.SetMinValue(1);
+    spe.SetMaxValue(100);
+    EXPECT_EQ(spe.Value(), 100);
+    EXPECT_EQ(spe.Text(), L"100");
+    changes = 0;
+    spe.SetValue(-7);
+    EXPECT_EQ(spe.Value(), 1);
+    EXPECT_EQ(changes, 1);
+    spe.SetText(L"");
+    EXPECT_EQ(spe.Value(), 1);
+    spe.SetText(L"4x");
+    EXPECT_EQ(spe.Value(), 1);
+    spe.SetText(L"42");
+    EXPECT_EQ(spe.Value(), 42);
+    spe.SetText(L"999");
+    EXPECT_EQ(spe.Value(), 100);
+    EXPECT_EQ(changes, 5);  // every change of the text, valid or not
+    // Leaving the edit shows the kept value again.
+    spe.SetText(L"");
+    Notify(spe, EN_KILLFOCUS);
+    EXPECT_EQ(spe.Text(), L"100");
+    wchar_t buf[16];
+    GetWindowTextW(spe.Handle(), buf, 16);
+    EXPECT_STREQ(buf, L"100");
+}
+
+TEST_F(UiControls, SpinEditArrowsStepByIncrement) {
+    ui::SpinEdit& spe = form->spe;
+    spe.SetMinValue(0);
+    spe.SetMaxValue(3600000);
+    spe.SetIncrement(10);
+    spe.SetValue(1000);
+    HWND upDown = nullptr;
+    for (HWND h = GetWindow(form->Handle(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        wchar_t cls[64];
+        GetClassNameW(h, cls, 64);
+        if (lstrcmpiW(cls, UPDOWN_CLASSW) == 0) upDown = h;
+    }
+    ASSERT_NE(upDown, nullptr);
+    NMUPDOWN nm{};
+    nm.hdr.hwndFrom = upDown;
+    nm.hdr.idFrom = GetDlgCtrlID(upDown);
+    nm.hdr.code = UDN_DELTAPOS;
+    nm.iDelta = 1;
+    SendMessageW(form->Handle(), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    EXPECT_EQ(spe.Value(), 1010);
+}
+
+TEST_F(UiControls, ComboItemIndexFromCodeFiresNothingButTheUsersChoiceDoes) {
+    ui::ComboBox& cmb = form->cmb;
+    cmb.SetStyle(ui::csDropDownList);
+    cmb.SetItems({L"Основной", L"Время", L"События"});
+    std::vector<std::wstring> events;
+    cmb.OnChange = [&](ui::Component&) { events.push_back(L"change:" + cmb.Text()); };
+    cmb.OnClick = [&](ui::Component&) { events.push_back(L"click"); };
+    cmb.SetItemIndex(1);
+    EXPECT_EQ(cmb.Text(), L"Время");
+    cmb.SetText(L"события");  // a list picks the equal item, ignoring case
+    EXPECT_EQ(cmb.ItemIndex(), 2);
+    EXPECT_TRUE(events.empty());
+    SendMessageW(cmb.Handle(), CB_SETCURSEL, 0, 0);
+    Notify(cmb, CBN_SELCHANGE);
+    EXPECT_EQ(cmb.ItemIndex(), 0);
+    EXPECT_EQ(events, (std::vector<std::wstring>{L"click", L"change:Основной"}));
+    cmb.Delete(0);
+    EXPECT_EQ(cmb.ItemIndex(), -1);
+    EXPECT_EQ(SendMessageW(cmb.Handle(), CB_GETCOUNT, 0, 0), 2);
+}
+
+TEST_F(UiControls, CheckListBoxKeepsCheckedBesideItsItems) {
+    ui::CheckListBox& clb = form->clb;
+    clb.SetItems({L"a.wav", L"b.wav"});
+    clb.SetChecked(1, true);
+    clb.Insert(0, L"first.wav");
+    EXPECT_FALSE(clb.Checked(0));
+    EXPECT_TRUE(clb.Checked(2));
+    clb.Delete(0);
+    EXPECT_TRUE(clb.Checked(1));
+    EXPECT_EQ(SendMessageW(clb.Handle(), LB_GETCOUNT, 0, 0), 2);
+}
+
+TEST_F(UiControls, TrackBarAndScrollBarPositionsFromCodeFireOnChange) {
+    int trb = 0, scb = 0;
+    form->trb.OnChange = [&](ui::Component&) { ++trb; };
+    form->scb.OnChange = [&](ui::Component&) { ++scb; };
+    form->trb.SetParams(7, 1, 20);
+    form->trb.SetPosition(7);
+    form->trb.SetPosition(50);
+    EXPECT_EQ(form->trb.Position(), 20);
+    EXPECT_EQ(SendMessageW(form->trb.Handle(), TBM_GETPOS, 0, 0), 20);
+    EXPECT_EQ(trb, 2);
+    form->scb.SetParams(0, 0, 100);
+    form->scb.SetPosition(60);
+    EXPECT_EQ(scb, 1);
+    EXPECT_EQ(GetScrollPos(form->scb.Handle(), SB_CTL), 60);
+    // The user's drag: the bar's own position is read back.
+    SendMessageW(form->trb.Handle(), TBM_SETPOS, TRUE, 3);
+    SendMessageW(form->Handle(), WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(form->trb.Handle()));
+    EXPECT_EQ(form->trb.Position(), 3);
+    EXPECT_EQ(trb, 3);
+}
+
+TEST_F(UiControls, StringGridIsACellModel) {
+    ui::StringGrid grid(form.get(), L"stgTasks");
+    grid.SetColCount(11);
+    grid.SetRowCount(2);
+    grid.SetCell(1, 0, L"День");
+    grid.SetRowCells(1, {L"->", L"01.01.2024", L"12:00"});
+    grid.SetRowCount(4);
+    EXPECT_EQ(grid.Cell(2, 1), L"12:00");
+    EXPECT_EQ(grid.Cell(2, 3), L"");
+    EXPECT_EQ(grid.Cell(40, 40), L"");
+    EXPECT_THROW(grid.SetCell(11, 0, L"x"), ui::Exception);
+    grid.SetCell(1, 3, L"last");
+    grid.DeleteRow(2);
+    EXPECT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(grid.Cell(1, 2), L"last");
+    grid.SetColWidth(0, -1);
+
+    std::vector<int> selected;
+    int clicks = 0;
+    grid.OnSelectCell = [&](ui::Component&, int, int row, bool& can) {
+        selected.push_back(row);
+        can = row != 1;
+    };
+    grid.OnClick = [&](ui::Component&) { ++clicks; };
+    grid.SetRow(2);
+    EXPECT_EQ(grid.Row(), 2);
+    grid.SetRow(1);  // refused by OnSelectCell
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(selected, (std::vector<int>{2, 1}));
+    EXPECT_EQ(clicks, 1);
+    grid.SetRowCount(1);  // the header row cannot stay fixed alone
+    EXPECT_EQ(grid.FixedRows(), 0);
+}
+
+TEST_F(UiControls, ActionsAutoCheckBeforeExecuteAndMenuItemsShowTheirAction) {
+    ui::ActionList list(form.get(), L"ActionList");
+    ui::Action aStayOnTop(list, L"aStayOnTop", L"Поверх всех окон");
+    aStayOnTop.SetAutoCheck(true);
+    std::vector<bool> seen;
+    aStayOnTop.OnExecute = [&](ui::Component&) { seen.push_back(aStayOnTop.Checked()); };
+    ui::PopupMenu pmn(form.get(), L"pmnMenu");
+    ui::MenuItem pmiTop(pmn, L"pmiTop");
+    ui::MenuItem pmiSkins(pmn, L"pmiSkins", L"Шкуры");
+    pmiTop.SetAction(&aStayOnTop);
+    EXPECT_EQ(pmiTop.Caption(), L"Поверх всех окон");
+    pmiTop.Click();
+    EXPECT_EQ(seen, std::vector<bool>{true});
+    EXPECT_TRUE(pmiTop.Checked());
+    aStayOnTop.SetEnabled(false);
+    EXPECT_FALSE(aStayOnTop.Execute());
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(form->FindComponent(L"aStayOnTop"), &aStayOnTop);
+    EXPECT_EQ(pmn.Find(L"pmiSkins"), &pmiSkins);
+
+    // Items made at run time belong to their parent item.
+    int chosen = -1;
+    for (int i = 0; i < 3; ++i)
+        pmiSkins.AddNew(L"skin " + std::to_wstring(i)).OnClick = [&, i](ui::Component&) { chosen = i; };
+    pmiSkins[1].Click();
+    EXPECT_EQ(chosen, 1);
+    pmiSkins[2].SetVisible(false);
+    HMENU built = pmn.Items().BuildPopup();
+    HMENU sub = GetSubMenu(built, 1);
+    EXPECT_EQ(GetMenuItemCount(sub), 2);
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_STATE;
+    GetMenuItemInfoW(built, 0, TRUE, &mi);
+    EXPECT_TRUE(mi.fState & MFS_CHECKED);
+    EXPECT_TRUE(mi.fState & MFS_DISABLED);
+    DestroyMenu(built);
+    while (pmiSkins.Count() > 0) pmiSkins.Delete(pmiSkins.Count() - 1);
+    EXPECT_EQ(pmiSkins.Count(), 0);
+}
+
+TEST_F(UiControls, MessageBoxesCarryTheProgramsCaptions) {
+    std::vector<std::wstring> captions;
+    auto old = ui::SetMessageBoxHandler([&](const std::wstring&, const std::wstring& caption, UINT flags) {
+        captions.push_back(caption);
+        return (flags & MB_YESNO) ? IDNO : IDOK;
+    });
+    EXPECT_FALSE(ui::AskQuestion(L"Все звуки выключены. Вы хотите включить звуки?"));
+    EXPECT_FALSE(ui::AskConfirmation(L"?"));
+    ui::ShowWarning(L"!");
+    ui::ShowError(L"!");
+    ui::SetMessageBoxHandler(old);
+    EXPECT_EQ(captions,
+              (std::vector<std::wstring>{L"Вопрос", L"Подтверждение", L"Предупреждение", L"Ошибка"}));
+}
+
+TEST_F(UiControls, AnExceptionInAHandlerReachesTheExceptionDialogAndTheLoopGoesOn) {
+    form->btn.OnClick = [](ui::Component&) { throw ui::Exception(L"Нельзя"); };
+    Notify(form->btn, BN_CLICKED);
+    ASSERT_EQ(exceptions.size(), 1u);
+    EXPECT_EQ(exceptions[0], L"Нельзя");
+    form->btn.OnClick = [](ui::Component&) { throw std::runtime_error("plain"); };
+    Notify(form->btn, BN_CLICKED);
+    EXPECT_EQ(exceptions.back(), L"plain");
+}
+
+TEST(UiRegistry, ReadsWritesAndDeletesValues) {
+    const std::wstring key = L"\\Software\\HoraltoUiTest";
+    {
+        ui::Registry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey(key, true));
+        reg.WriteString(L"Horalto", L"C:\\Horalto.exe");
+        reg.WriteInteger(L"Count", 278);
+        EXPECT_TRUE(reg.ValueExists(L"Horalto"));
+        EXPECT_EQ(reg.ReadString(L"Missing"), L"");
+        EXPECT_THROW(reg.ReadInteger(L"Horalto"), ui::Exception);
+    }
+    ui::Registry ro(HKEY_CURRENT_USER, KEY_READ);
+    ASSERT_TRUE(ro.OpenKeyReadOnly(key));
+    EXPECT_EQ(ro.ReadString(L"Horalto"), L"C:\\Horalto.exe");
+    EXPECT_EQ(ro.ReadInteger(L"Count"), 278);
+    EXPECT_THROW(ro.WriteString(L"x", L"y"), ui::Exception);
+    ro.CloseKey();
+    EXPECT_TRUE(ro.KeyExists(key));
+    ui::Registry reg;
+    ASSERT_TRUE(reg.OpenKey(key, false));
+    EXPECT_TRUE(reg.DeleteValue(L"Horalto"));
+    EXPECT_FALSE(reg.ValueExists(L"Horalto"));
+    reg.CloseKey();
+    EXPECT_TRUE(reg.DeleteKey(key));
+    EXPECT_FALSE(reg.KeyExists(key));
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// A page control with tab sheets. A sheet raises OnShow when it comes on
+// screen (its page chosen while the form is shown, or the form shown with it
+// chosen; sheets of nested page controls too) and OnHide when it leaves the
+// screen. Nothing is raised while the form is hidden.
+#pragma once
+
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class TabSheet;
+
+class PageControl : public Container {
+  public:
+    PageControl(Container* parent, std::wstring name);
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    TabSheet& Page(int index) const { return *pages_.at(index); }
+    TabSheet* ActivePage() const { return active_; }
+    // From code: no OnChanging / OnChange.
+    void SetActivePage(TabSheet* page);
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool v) { multiLine_ = v; }  // before the window is made
+    void SetBounds(int left, int top, int width, int height) override;
+
+    // The user's switch: OnChanging may forbid it, OnChange follows it.
+    AllowChangeEvent OnChanging;
+    NotifyEvent OnChange;
+
+  protected:
+    CreateParams GetCreateParams() override;
+    void HandleCreated() override;
+    bool Notify(NMHDR& nm, LRESULT& result) override;
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+  private:
+    friend class TabSheet;
+    void AddPage(TabSheet* page);
+    void RemovePage(TabSheet* page);
+    void RebuildTabs();
+    void LayoutPages();
+    int TabIndexOf(const TabSheet* page) const;
+
+    std::vector<TabSheet*> pages_;
+    TabSheet* active_ = nullptr;
+    bool multiLine_ = false;
+};
+
+class TabSheet : public Container {
+  public:
+    TabSheet(PageControl& pageControl, std::wstring name, std::wstring caption = {});
+    ~TabSheet() override;
+    PageControl* GetPageControl() const { return pageControl_; }
+    int PageIndex() const;
+    bool TabVisible() const { return tabVisible_; }
+    void SetTabVisible(bool v);
+    void SetCaptionText(const std::wstring& caption);
+    bool Showing() const override { return showing_; }
+    void UpdateShowing() override;
+
+    NotifyEvent OnShow, OnHide;
+
+  protected:
+    CreateParams GetCreateParams() override;
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void TextChanged() override;
+
+  private:
+    friend class PageControl;
+    PageControl* pageControl_;
+    bool tabVisible_ = true;
+    bool showing_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,129 @@
+#include "ui/ranges.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace ui {
+
+// --- TrackBar ----------------------------------------------------------------------
+
+TrackBar::TrackBar(Container* parent, std::wstring name) : Control(parent, std::move(name)) {
+    width_ = 150, height_ = 45;
+}
+
+Control::CreateParams TrackBar::GetCreateParams() {
+    DWORD style = WS_TABSTOP | TBS_AUTOTICKS | (orientation_ == trVertical ? TBS_VERT : TBS_HORZ);
+    return {TRACKBAR_CLASSW, style, 0};
+}
+
+void TrackBar::HandleCreated() {
+    Silently([&] {
+        SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, min_);
+        SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, max_);
+        SendMessageW(hwnd_, TBM_SETTICFREQ, frequency_, 0);
+        SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, pageSize_);
+        SendMessageW(hwnd_, TBM_SETPOS, TRUE, position_);
+    });
+}
+
+void TrackBar::SetParams(int position, int min, int max) {
+    if (max < min) max = min;
+    position = std::clamp(position, min, max);
+    if (min != min_ || max != max_) {
+        min_ = min, max_ = max;
+        if (hwnd_)
+            Silently([&] {
+                SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, min_);
+                SendMessageW(hwnd_, TBM_SETRANGEMAX, TRUE, max_);
+            });
+    }
+    if (position == position_) return;
+    position_ = position;
+    if (hwnd_) Silently([&] { SendMessageW(hwnd_, TBM_SETPOS, TRUE, position_); });
+    if (OnChange) OnChange(*this);
+}
+
+void TrackBar::SetFrequency(int v) {
+    frequency_ = v;
+    if (hwnd_) SendMessageW(hwnd_, TBM_SETTICFREQ, v, 0);
+}
+
+void TrackBar::SetPageSize(int v) {
+    pageSize_ = v;
+    if (hwnd_) SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, v);
+}
+
+bool TrackBar::Scroll(int) {
+    if (!Updating()) SetPosition(static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)));
+    return true;
+}
+
+// --- ScrollBar ---------------------------------------------------------------------
+
+ScrollBar::ScrollBar(Container* parent, std::wstring name) : Control(parent, std::move(name)) {
+    width_ = 121, height_ = 17;
+}
+
+Control::CreateParams ScrollBar::GetCreateParams() {
+    return {L"SCROLLBAR", static_cast<DWORD>(WS_TABSTOP | (kind_ == sbVertical ? SBS_VERT : SBS_HORZ)), 0};
+}
+
+void ScrollBar::Push() {
+    if (!hwnd_) return;
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS, min_, max_, 0, position_, 0};
+    Silently([&] { SetScrollInfo(hwnd_, SB_CTL, &si, TRUE); });
+}
+
+void ScrollBar::HandleCreated() {
+    Push();
+}
+
+void ScrollBar::SetParams(int position, int min, int max) {
+    if (max < min) max = min;
+    position = std::clamp(position, min, max);
+    bool changed = position != position_;
+    min_ = min, max_ = max, position_ = position;
+    Push();
+    if (changed && OnChange) OnChange(*this);
+}
+
+bool ScrollBar::Scroll(int code) {
+    if (Updating()) return true;
+    int pos = position_;
+    switch (code) {
+        case SB_LINEUP:
+            pos -= smallChange_;
+            break;
+        case SB_LINEDOWN:
+            pos += smallChange_;
+            break;
+        case SB_PAGEUP:
+            pos -= largeChange_;
+            break;
+        case SB_PAGEDOWN:
+            pos += largeChange_;
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: {
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_TRACKPOS;
+            GetScrollInfo(hwnd_, SB_CTL, &si);
+            pos = si.nTrackPos;
+            break;
+        }
+        case SB_TOP:
+            pos = min_;
+            break;
+        case SB_BOTTOM:
+            pos = max_;
+            break;
+        default:
+            return true;
+    }
+    SetPosition(pos);
+    return true;
+}
+
+}  // namespace ui
