@@ -10,7 +10,9 @@ namespace planner {
 
 using base::TDateTime;
 
-TaskList::TaskList(TaskGrid& grid, base::FormatSettings fs) : grid_(grid), fs_(std::move(fs)) {
+TaskList::TaskList(TaskGrid& grid, std::vector<TDateTime>& nextRunTimes, TDateTime& earliestTaskTime,
+                   base::FormatSettings fs)
+    : NextRunTimes(nextRunTimes), EarliestTaskTime(earliestTaskTime), grid_(grid), fs_(std::move(fs)) {
     FitNextRunTimes();
 }
 

@@ -27,7 +27,10 @@ struct ComingTask {
 
 class TaskList {
   public:
-    TaskList(TaskGrid& grid, base::FormatSettings fs);
+    // The next runs and the earliest one live where the program keeps them
+    // (the main unit's globals); the list works on them.
+    TaskList(TaskGrid& grid, std::vector<base::TDateTime>& nextRunTimes, base::TDateTime& earliestTaskTime,
+             base::FormatSettings fs);
 
     TaskGrid& Grid() { return grid_; }
     const TaskGrid& Grid() const { return grid_; }
@@ -35,9 +38,9 @@ class TaskList {
     void SetSettings(base::FormatSettings fs) { fs_ = std::move(fs); }
 
     // Entry r-1 is the next run of row r; 0 = none. Kept at RowCount()-1 entries.
-    std::vector<base::TDateTime> NextRunTimes;
+    std::vector<base::TDateTime>& NextRunTimes;
     // The earliest next run that was not in the past at the last UpdateTaskNextRun; 0 = none.
-    base::TDateTime EarliestTaskTime = 0;
+    base::TDateTime& EarliestTaskTime;
 
     // Fill the editor from the selected row (after a refresh, or when the
     // selected row was dropped).

@@ -17,7 +17,9 @@ constexpr double kSecond = 1.0 / base::kSecsPerDay;
 
 struct Planner {
     TaskTable grid;
-    TaskList list{grid, Fs()};
+    std::vector<base::TDateTime> nextRunTimes;
+    base::TDateTime earliestTaskTime = 0;
+    TaskList list{grid, nextRunTimes, earliestTaskTime, Fs()};
     int editorLoads = 0;
     std::vector<ComingTask> menu;
     Planner() {
