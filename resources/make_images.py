@@ -277,7 +277,7 @@ def draw_case():
     m = (BG_SIZE - 1) / 2.0
     # Outer case: a dark edge, then a polished bezel lit from the top left.
     c.paint(circle(m, m, 52.0), rgb(40, 44, 52))
-    c.paint(circle(m, m, 51.0), metal(m, m, 0.62, 0.30))
+    c.paint(circle(m, m, 51.0), metal(m, m, 0.70, 0.26))
     # A bevel: lighter outer half, darker inner lip.
     c.paint(ring(m, m, 48.6, 49.6), metal(m, m, 0.45, 0.25, phase=3 * math.pi / 4))
     c.paint(circle(m, m, 48.4), rgb(20, 26, 40))
