@@ -38,6 +38,12 @@ void Form::AfterConstruction() {
 void Form::BeforeDestruction() {
     if (destroying_) return;
     destroying_ = true;
+    struct DestroyWindows {
+        Form& f;
+        // The windows go while every control object still exists, so no
+        // message of their destruction reaches a half-destroyed form.
+        ~DestroyWindows() { f.DestroyHandle(); }
+    } destroyWindows{*this};
     if (OnDestroy) OnDestroy(*this);
 }
 

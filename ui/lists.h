@@ -93,7 +93,7 @@ class ListBox : public ItemsControl {
     int TopIndex() const;
     void SetTopIndex(int index);
     int ItemAtPos(POINT pt) const;  // client point; -1 when no item is there
-    // The user's selection raises OnClick; code raises nothing.
+                                    // The user's selection raises OnClick; code raises nothing.
 
   protected:
     CreateParams GetCreateParams() override;

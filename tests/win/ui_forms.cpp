@@ -1,0 +1,307 @@
+// Forms and the application object: window classes, the close path, tab
+// sheets coming on and off screen, the double-click order, timers and the
+// message loop.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/page_control.h"
+#include "ui/panels.h"
+#include "ui/timer.h"
+
+namespace {
+
+using Log = std::vector<std::wstring>;
+
+// Pumps the loop until done() or the time is up.
+template <class F>
+bool PumpUntil(F done, DWORD ms = 3000) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ms) return false;
+        ui::Application().ProcessMessages();
+        ui::Application().WaitForMessage(20);
+    }
+    return true;
+}
+
+class PagesForm : public ui::Form {
+  public:
+    explicit PagesForm(Log& log) : ui::Form(L"TfrmUiPages"), log_(log) {
+        for (ui::TabSheet* s : {&tbsMain, &tbsShape, &tbsMainSkin, &tbsMainColor}) {
+            s->OnShow = [this](ui::Component& c) { log_.push_back(L"show " + c.Name()); };
+            s->OnHide = [this](ui::Component& c) { log_.push_back(L"hide " + c.Name()); };
+        }
+        OnCreate = [this](ui::Component&) { log_.push_back(L"create"); };
+        OnShow = [this](ui::Component&) { log_.push_back(L"show form"); };
+        OnDestroy = [this](ui::Component&) { log_.push_back(L"destroy"); };
+    }
+    Log& log_;
+    ui::PageControl pgcOptions{this, L"pgcOptions"};
+    ui::TabSheet tbsMain{pgcOptions, L"tbsMain", L"Основные"};
+    ui::TabSheet tbsShape{pgcOptions, L"tbsShape", L"Окно"};
+    ui::PageControl pgcMainShape{&tbsShape, L"pgcMainShape"};
+    ui::TabSheet tbsMainSkin{pgcMainShape, L"tbsMainSkin", L"Шкура"};
+    ui::TabSheet tbsMainColor{pgcMainShape, L"tbsMainColor", L"Цвет"};
+};
+
+TEST(UiForms, FormHasItsOwnWindowClassAndIsCreatedHiddenUnderTheApplicationWindow) {
+    ui::Application().SetTitle(L"Horalto");
+    Log log;
+    auto form = ui::NewForm<PagesForm>(log);
+    EXPECT_EQ(log, Log{L"create"});
+    EXPECT_EQ(FindWindowW(L"TfrmUiPages", nullptr), form->Handle());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(form->Name(), L"frmUiPages");
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    ASSERT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), L"TfrmUiPages", &wc));
+    EXPECT_TRUE(wc.style & CS_DBLCLKS);
+    HWND app = GetWindow(form->Handle(), GW_OWNER);
+    EXPECT_EQ(app, ui::Application().Handle());
+    wchar_t buf[64];
+    GetClassNameW(app, buf, 64);
+    EXPECT_STREQ(buf, L"TApplication");
+    GetWindowTextW(app, buf, 64);
+    EXPECT_STREQ(buf, L"Horalto");
+    EXPECT_FALSE(IsWindowVisible(app));
+    form.reset();
+    EXPECT_EQ(log.back(), L"destroy");
+}
+
+TEST(UiForms, TabSheetsShowAndHideOnlyWhileTheFormIsShown) {
+    Log log;
+    auto form = ui::NewForm<PagesForm>(log);
+    log.clear();
+    form->pgcOptions.SetActivePage(&form->tbsShape);  // hidden form: nothing
+    form->pgcOptions.SetActivePage(&form->tbsMain);
+    EXPECT_TRUE(log.empty());
+
+    form->Show();
+    EXPECT_EQ(log, (Log{L"show form", L"show tbsMain"}));
+    log.clear();
+    form->pgcOptions.SetActivePageIndex(1);  // the sheet and the chosen sheet of its nested pages
+    EXPECT_EQ(log, (Log{L"show tbsShape", L"show tbsMainSkin", L"hide tbsMain"}));
+    EXPECT_TRUE(IsWindowVisible(form->tbsShape.Handle()));
+    EXPECT_FALSE(IsWindowVisible(form->tbsMain.Handle()));
+    log.clear();
+    form->pgcMainShape.SetActivePage(&form->tbsMainColor);
+    EXPECT_EQ(log, (Log{L"show tbsMainColor", L"hide tbsMainSkin"}));
+    log.clear();
+    form->Hide();
+    EXPECT_EQ(log, (Log{L"hide tbsShape", L"hide tbsMainColor"}));
+    log.clear();
+    form->pgcMainShape.SetActivePage(&form->tbsMainSkin);
+    EXPECT_TRUE(log.empty());
+    form->Show();
+    EXPECT_EQ(log, (Log{L"show form", L"show tbsShape", L"show tbsMainSkin"}));
+    log.clear();
+
+    // The user's switch in the tab control: OnChanging, then the sheets, then OnChange.
+    form->pgcOptions.OnChanging = [&](ui::Component&, bool& allow) { log.push_back(L"changing"); };
+    form->pgcOptions.OnChange = [&](ui::Component&) { log.push_back(L"change"); };
+    HWND tabs = form->pgcOptions.Handle();
+    NMHDR nm{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGING)};
+    SendMessageW(form->Handle(), WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
+    TabCtrl_SetCurSel(tabs, 0);
+    nm.code = TCN_SELCHANGE;
+    SendMessageW(form->Handle(), WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
+    EXPECT_EQ(log, (Log{L"changing", L"show tbsMain", L"hide tbsShape", L"hide tbsMainSkin", L"change"}));
+    EXPECT_EQ(form->pgcOptions.ActivePage(), &form->tbsMain);
+}
+
+class MouseForm : public ui::Form {
+  public:
+    MouseForm() : ui::Form(L"TfrmUiMouse") {
+        SetBorderStyle(ui::bsNone);
+        SetBounds(100, 100, 194, 79);
+        auto down = [this](ui::Component& c, ui::MouseButton, ui::ShiftState s, int, int) {
+            log.push_back(c.Name() + (s & ui::ssDouble ? L" down double" : L" down"));
+        };
+        auto up = [this](ui::Component& c, ui::MouseButton, ui::ShiftState, int, int) {
+            log.push_back(c.Name() + L" up");
+        };
+        auto click = [this](ui::Component& c) { log.push_back(c.Name() + L" click"); };
+        auto dbl = [this](ui::Component& c) { log.push_back(c.Name() + L" dblclick"); };
+        OnMouseDown = down;
+        OnMouseUp = up;
+        OnClick = click;
+        OnDblClick = dbl;
+        lblDateTime.OnMouseDown = down;
+        lblDateTime.OnDblClick = dbl;
+        lblDateTime.SetBounds(8, 8, 140, 25);
+    }
+    Log log;
+    ui::Label lblDateTime{this, L"lblDateTime", L"12:00"};
+};
+
+TEST(UiForms, DoubleClickFiresOnDblClickBeforeOnMouseDown) {
+    auto form = ui::NewForm<MouseForm>();
+    form->Show();
+    HWND h = form->Handle();
+    LPARAM at = MAKELPARAM(170, 60);
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(h, WM_LBUTTONUP, 0, at);
+    SendMessageW(h, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(h, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(form->log, (Log{L"frmUiMouse down", L"frmUiMouse click", L"frmUiMouse up",
+                              L"frmUiMouse dblclick", L"frmUiMouse down double", L"frmUiMouse up"}));
+    form->log.clear();
+    HWND lbl = form->lblDateTime.Handle();
+    SendMessageW(lbl, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(lbl, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(form->log, (Log{L"lblDateTime dblclick", L"lblDateTime down double"}));
+}
+
+class ClosingForm : public ui::Form {
+  public:
+    explicit ClosingForm(Log& log) : ui::Form(L"TfrmUiClosing"), log_(log) {
+        OnCloseQuery = [this](ui::Component&, bool& can) {
+            log_.push_back(L"query");
+            can = allowClose;
+        };
+        OnClose = [this](ui::Component&, ui::CloseAction& a) {
+            log_.push_back(L"close");
+            a = action;
+        };
+        OnHide = [this](ui::Component&) { log_.push_back(L"hide"); };
+        OnDestroy = [this](ui::Component&) { log_.push_back(L"destroy"); };
+    }
+    Log& log_;
+    bool allowClose = false;
+    ui::CloseAction action = ui::caHide;
+};
+
+TEST(UiForms, CloseRunsTheCloseQueryAndTheCloseAction) {
+    Log log;
+    auto form = ui::NewForm<ClosingForm>(log);
+    form->Show();
+    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);  // refused
+    EXPECT_EQ(log, (Log{L"query"}));
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    form->allowClose = true;
+    form->action = ui::caNone;
+    form->Close();
+    EXPECT_TRUE(form->Visible());
+    form->action = ui::caHide;
+    form->Close();
+    EXPECT_EQ(log, (Log{L"query", L"query", L"close", L"query", L"close", L"hide"}));
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    // Log-off asks the close query too.
+    log.clear();
+    form->allowClose = false;
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(log, Log{L"query"});
+}
+
+TEST(UiForms, CaFreeReleasesAnApplicationFormAfterTheMessage) {
+    Log log;
+    ClosingForm* frm = nullptr;
+    ui::Form* main = ui::Application().MainForm();
+    ui::Application().CreateForm(frm, log);
+    ui::Application().SetMainForm(nullptr);  // not the main form: closing frees it
+    frm->allowClose = true;
+    frm->action = ui::caFree;
+    frm->Show();
+    frm->Close();
+    EXPECT_NE(std::find(log.begin(), log.end(), L"close"), log.end());
+    EXPECT_EQ(std::find(log.begin(), log.end(), L"destroy"), log.end());
+    EXPECT_TRUE(PumpUntil([&] { return !log.empty() && log.back() == L"destroy"; }));
+    EXPECT_FALSE(FindWindowW(L"TfrmUiClosing", nullptr));
+    ui::Application().SetMainForm(main);
+}
+
+TEST(UiForms, TimerTicksThroughTheMessageLoopWhileEnabled) {
+    ui::Timer tmr(nullptr, L"tmrTimer");
+    tmr.SetEnabled(false);
+    int ticks = 0;
+    tmr.OnTimer = [&](ui::Component& c) {
+        EXPECT_EQ(&c, &tmr);
+        ++ticks;
+    };
+    tmr.SetInterval(15);
+    tmr.SetTag(1);
+    tmr.SetEnabled(true);
+    EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+    tmr.SetEnabled(false);
+    int stopped = ticks;
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 100) {
+        ui::Application().ProcessMessages();
+        Sleep(5);
+    }
+    EXPECT_EQ(ticks, stopped);
+}
+
+class MainForm : public ui::Form {
+  public:
+    explicit MainForm(Log& log) : ui::Form(L"TfrmUiMain"), log_(log) {
+        OnCreate = [this](ui::Component&) {
+            log_.push_back(self == this ? L"create, pointer set" : L"create");
+        };
+        OnShow = [this](ui::Component&) {
+            log_.push_back(L"show");
+            // Closing the application's window from outside closes the main form.
+            PostMessageW(ui::Application().Handle(), WM_CLOSE, 0, 0);
+        };
+        OnCloseQuery = [this](ui::Component&, bool&) { log_.push_back(L"query"); };
+        OnDestroy = [this](ui::Component&) { log_.push_back(L"destroy main"); };
+    }
+    static inline MainForm* self = nullptr;
+    Log& log_;
+};
+
+class SecondForm : public ui::Form {
+  public:
+    explicit SecondForm(Log& log) : ui::Form(L"TfrmUiSecond") {
+        OnDestroy = [&log](ui::Component&) { log.push_back(L"destroy second"); };
+    }
+};
+
+TEST(UiForms, RunShowsTheMainFormAndEndsWhenItCloses) {
+    Log log;
+    ASSERT_EQ(ui::Application().MainForm(), nullptr);
+    ui::Application().CreateForm(MainForm::self, log);
+    SecondForm* second = nullptr;
+    ui::Application().CreateForm(second, log);
+    EXPECT_EQ(ui::Application().MainForm(), MainForm::self);
+    ui::Application().Run();
+    EXPECT_EQ(log, (Log{L"create, pointer set", L"show", L"query", L"destroy second", L"destroy main"}));
+    EXPECT_EQ(ui::Application().MainForm(), nullptr);
+    EXPECT_FALSE(FindWindowW(L"TfrmUiMain", nullptr));
+}
+
+TEST(UiForms, EndOfTheSessionRunsTheCloseQueryAndFreesTheForms) {
+    Log log;
+    ui::Application().CreateForm(MainForm::self, log);
+    SecondForm* second = nullptr;
+    ui::Application().CreateForm(second, log);
+    HWND h = MainForm::self->Handle();
+    EXPECT_EQ(SendMessageW(h, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(h, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(log, (Log{L"create, pointer set", L"query", L"destroy second", L"destroy main"}));
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(ui::Application().MainForm(), nullptr);
+}
+
+TEST(UiForms, ProcessMessagesPostsAQuitItMeetsAgain) {
+    bool handled = false;
+    ui::Timer tmr(nullptr);
+    tmr.SetInterval(1);
+    tmr.OnTimer = [&](ui::Component&) { handled = true; };
+    Sleep(20);
+    PostQuitMessage(7);
+    EXPECT_FALSE(ui::Application().ProcessMessages());
+    EXPECT_TRUE(ui::Application().Terminated());
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+}
+
+}  // namespace
