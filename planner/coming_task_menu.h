@@ -1,0 +1,22 @@
+// The menu of coming tasks: items of the main menu's planner submenu from
+// index 2 on (items 0 and 1 are fixed), one per task row.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "planner/task_list.h"
+#include "ui/menus.h"
+
+namespace planner {
+
+// The index of the first coming-task item.
+constexpr int kFirstComingTaskItem = 2;
+
+// Frees the old coming-task items and adds one per entry: named "pmiTask" and
+// the row number, Tag the row number, the due rows shown as default (bold),
+// enabled as given; choosing one calls onClick with its row.
+void FillComingTaskMenu(ui::MenuItem& pmiTasks, const std::vector<ComingTask>& tasks, bool enabled,
+                        const std::function<void(int row)>& onClick);
+
+}  // namespace planner

@@ -1,0 +1,38 @@
+// The reminder window "Сообщение": one task message, on top of the other
+// windows until its OK button or close box is pressed, then it frees itself.
+// Several may be open at once.
+#pragma once
+
+#include <string>
+
+#include "ui/buttons.h"
+#include "ui/form.h"
+#include "ui/panels.h"
+
+namespace planner {
+
+class TfrmMessage : public ui::Form {
+  public:
+    TfrmMessage();
+
+    ui::Label lblMessage;
+    ui::Button btnOK;
+
+    // Fills, sizes, centres and shows the window without waiting.
+    void ShowMessageWin(const std::wstring& title, const std::wstring& text);
+
+    void btnOKClick(ui::Component& sender);
+    void FormCloseQuery(ui::Component& sender, bool& canClose);
+    void FormClose(ui::Component& sender, ui::CloseAction& action);
+    void FormPaint(ui::Component& sender);
+
+    // A new reminder owned by the application (freed when closed, or with the
+    // application at the end).
+    static TfrmMessage* Create();
+
+    // The window's size at design: a reminder is never narrower or lower.
+    static constexpr int kDesignClientWidth = 196;
+    static constexpr int kDesignClientHeight = 118;
+};
+
+}  // namespace planner

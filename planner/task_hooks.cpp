@@ -1,0 +1,7 @@
+#include "planner/task_hooks.h"
+
+namespace planner {
+
+std::function<void(const std::wstring&, const std::wstring&, int, int)> ShowTrayBalloon;
+
+}  // namespace planner
