@@ -1,0 +1,180 @@
+// The main window: the clock. Its settings live in `Settings` (and in the
+// controls and actions named by core/settings_keys.h); the subsystems define
+// their parts of this class in files of their own (see the groups below).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "base/string_list.h"
+#include "core/horalto_settings.h"
+#include "core/settings_io.h"
+#include "core/window_message.h"
+#include "ui/actions.h"
+#include "ui/form.h"
+#include "ui/gdiplus_session.h"
+#include "ui/menus.h"
+#include "ui/panels.h"
+#include "ui/timer.h"
+
+class TMultiSpeech;
+// Clock face (face/): the skin sets and display state.
+namespace face {
+struct DisplayState;
+struct SkinSet;
+}  // namespace face
+namespace Gdiplus {
+class Bitmap;
+}  // namespace Gdiplus
+
+class TfrmHoralto : public ui::Form {
+  public:
+    TfrmHoralto();
+    ~TfrmHoralto() override;
+
+    // ---- Components of the form
+    ui::Label lblDateTime;
+    ui::Timer tmrTimer, tmrTrayTimer, tmrDelay, tmrMouseMove;
+    ui::ActionList ActionList;
+    ui::Action aAbout, aMinimized, aExit, aAutorun, aStayOnTop, aShowInTray, aSoundOnOff, aCalendar,
+        aTimeDateOptions, aUpdateTime, aSpeakTime, aPlannerOnOff;
+    // The ten settings pages, in page order.
+    ui::Action aMain, aShape, aSystemClock, aSignals, aSpeech, aWorkWindows, aMouse, aPlanner,
+        aTimeSynchronization, aHotKeys;
+    ui::PopupMenu pmnMenu;
+    ui::MenuItem pmiAbout, pmiSeparator1, pmiTasks, pmiPlannerOnOff, pmiSeparator3, pmiOptions, pmiMain,
+        pmiShape, pmiSystemClock, pmiSignals, pmiSpeech, pmiWorkWindows, pmiOthers, pmiPlanner,
+        pmiTimeSynchronization, pmiHotButtons, pmiSkins, pmiSkinOptions, pmiSeparator4, pmiDifferent,
+        pmiAutorun, pmiStayOnTop, pmiShowInTray, pmiSound, pmiCalendar, pmiTimeDateOptions, pmiUpdateTime,
+        pmiSpeakTime, pmiSunRD, pmiSeparator2, pmiMinimized, pmiExit;
+    // The taskbar clock's panel (placed into the taskbar by the taskbar clock).
+    ui::Panel pnlTrayTime;
+
+    // ---- Settings and the skin catalogue
+    core::HoraltoSettings Settings;
+    // Entries 0..3 are built in ("Нет", "Стандартная", "Обратная", "Трей", file "|").
+    base::StringList SkinNames, SkinFiles;
+
+    // ---- Run state
+    bool ClickIsDouble = false;
+    bool MenuFromTrayClock = false;
+    bool SkipNextMouseDown = false;
+    bool Shaking = false;
+    bool Dragging = false;
+    int ClickTextTime = 0;
+    int DesktopLeft = 0, DesktopTop = 0;
+
+    // The speech component (made by CreateSpeechComponent, core/horalto_worker.cpp).
+    std::unique_ptr<TMultiSpeech> MultiSpeech;
+
+    // ---- Life cycle (core/frm_horalto.cpp)
+    void FormCreate(ui::Component& sender);
+    void FormShow(ui::Component& sender);
+    void FormActivate(ui::Component& sender);
+    void FormDestroy(ui::Component& sender);
+    // The close query writes every file (core/frm_horalto_close.cpp).
+    void FormCloseQuery(ui::Component& sender, bool& canClose);
+
+    // ---- Timers (core/frm_horalto_timers.cpp)
+    void tmrTimerTimer(ui::Component& sender);
+    // The tray timer's share of the worker gate: runs TickWork when the tray
+    // timer drives the worker and 500 ms have passed (called by tmrTrayTimerTimer).
+    void TrayTimerWorkerGate();
+    // Waits while the application keeps processing messages (at least once).
+    void WaitWithMessages(unsigned ms);
+
+    // ---- Settings file (core/frm_horalto_settings.cpp)
+    // The homes of the keys kept by this window (position, actions, timers, colours).
+    void BindSettingHomes(core::SettingHomes& homes);
+    // What the readers and writers work on (this window's fields and catalogue,
+    // the homes of both windows).
+    core::SettingsBinding SettingsBindingFor(const core::SettingHomes& homes);
+    // Reader R1, applying each value on the way.
+    void ReadSettings();
+    void ApplyReadSetting(const core::SettingKey& key);
+    // The registry's autorun value checks aAutorun (errors are dropped).
+    void CheckAutorun();
+    // The main window's message map.
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+
+    // ---- Actions (core/frm_horalto_actions.cpp)
+    void aExitExecute(ui::Component& sender);
+    void aAutorunExecute(ui::Component& sender);
+    void ShowOptionsExecute(ui::Component& sender);
+
+    // ---- Per-second worker (core/horalto_worker.cpp)
+    void TickWork();
+    void CreateSpeechComponent();
+
+    // ---- Text building and speaking (timetext)
+    // A multi-line format text to the text to show.
+    std::wstring BuildFormatText(const std::wstring& formatText);
+    // A span of days with "%y" and "%d" in agreeing Russian words.
+    std::wstring FormatDuration(const std::wstring& format, double days);
+    // Turns a built text into Russian words and speaks it.
+    void SpeakText(const std::wstring& text);
+
+    // ---- Display, skins, taskbar clock and wallpaper (face)
+    void RefreshDisplay(const std::wstring& text, bool reload, bool useSkinScale);
+    void FormPaint(ui::Component& sender);
+    void FreeSkinImages();
+    void BuildTaskbarClock(bool resetTextLook);
+    void RemoveTaskbarClock();
+    void SetTaskbarHook(bool on);
+    void tmrTrayTimerTimer(ui::Component& sender);
+    void WMTrayUpdate(TMessage& msg);
+    // True when the desktop shows the user's own wallpaper, not the program's bitmap.
+    bool ReadWallpaperSettings();
+    void DrawWallpaper(bool restore);
+    // Skin sets, window shape and background of the clock (face/display_state.h),
+    // made on first use by Face(); loading a skin, drawing the face and the
+    // window's background modes.
+    std::shared_ptr<face::DisplayState> FaceState;
+    face::DisplayState& Face();
+    void LoadSkin(const std::wstring& path, const std::wstring& section, bool tray, bool useSkinScale);
+    void DrawClockFace(face::SkinSet& set, const std::wstring& text);
+    void UpdateLayered();
+    void CaptureBackground();
+    void SetRegionFromBitmap(Gdiplus::Bitmap* bitmap, int tolerance, int outline);
+    void ShakeWindow();
+    // Whether a point in client coordinates lies inside the window's shape.
+    bool PointInWindowShape(int x, int y);
+
+    // ---- Window placement and behaviour (core, placement)
+    void SnapToScreenEdges(TMessage& msg);
+    void EndWindowDrag(TMessage& msg);
+    void tmrMouseMoveTimer(ui::Component& sender);
+    void FormMouseMove(ui::Component& sender, ui::ShiftState shift, int x, int y);
+    void aMinimizedExecute(ui::Component& sender);
+    void aStayOnTopExecute(ui::Component& sender);
+    void aShowInTrayExecute(ui::Component& sender);
+
+    // ---- Mouse clicks, menus and mouse hook (core, clicks)
+    void FormMouseDown(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
+    void FormDblClick(ui::Component& sender);
+    void FormContextPopup(ui::Component& sender, POINT mousePos, bool& handled);
+    void tmrDelayTimer(ui::Component& sender);
+    void BuildSkinMenu();
+    static LRESULT CALLBACK MouseHookProc(int code, WPARAM wp, LPARAM lp);
+
+    // ---- Actions and their executor (core, actions)
+    void aAboutExecute(ui::Component& sender);
+    void aSoundOnOffExecute(ui::Component& sender);
+    void aCalendarExecute(ui::Component& sender);
+    void aTimeDateOptionsExecute(ui::Component& sender);
+    void aUpdateTimeExecute(ui::Component& sender);
+    void aSpeakTimeExecute(ui::Component& sender);
+    void aPlannerOnOffExecute(ui::Component& sender);
+    void pmiSunRDClick(ui::Component& sender);
+
+    // ---- Window components (components)
+    void CreateMenuPainter();
+    void SetTrayIconVisible(bool visible);
+    bool TrayIconVisible();
+    void DestroyBaloonToolTips();
+
+  private:
+    void CreateMenu();
+    void CreateActions();
+    std::unique_ptr<ui::GdiplusSession> gdiplus_;
+};

@@ -1,0 +1,56 @@
+// The close query: everything the program keeps is written here, each file
+// on its own, and the close always goes on.
+#include "base/format_settings.h"
+#include "base/ini_file.h"
+#include "core/file_lists.h"
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "core/settings_files.h"
+#include "options/frm_options.h"
+
+namespace {
+
+// Runs one step; an error in it is swallowed so that the next step still runs.
+template <class F>
+void Guarded(F&& step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
+    // 1-2. The settings file: when it cannot be created or written the user is
+    // told, and the other files are written all the same.
+    if (!core::EnsureFileExists(IniFileName)) {
+        core::ReportSettingsNotSaved(IniFileName);
+    } else {
+        try {
+            core::SettingHomes homes;
+            BindSettingHomes(homes);
+            if (frmOptions) frmOptions->BindSettingHomes(homes);
+            base::IniFile ini(IniFileName, base::SystemFormatSettings());
+            core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
+            ini.UpdateFile();
+        } catch (const std::exception& e) {
+            core::ReportSettingsNotSaved(IniFileName, e);
+        }
+    }
+    if (!frmOptions) return;
+    // 3. The lists (written also when they are all empty).
+    Guarded([] { core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName); });
+    // 4. The tasks set to run at exit, then the task file.
+    Guarded([] {
+        frmOptions->SetTag(10);
+        frmOptions->RunExitTasks();
+        frmOptions->SaveTaskFile(TasksListFileName);
+    });
+    // 5. The work log, with the current run's work time.
+    Guarded([] {
+        if (frmOptions->chbWorkLog.Checked()) frmOptions->SaveWorkLog(WorkLogFileName);
+    });
+    // 6. A synchronisation under way stops.
+    Guarded([] { frmOptions->AbortSynchronization(); });
+}

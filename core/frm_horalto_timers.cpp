@@ -1,0 +1,39 @@
+// The main timer, the worker gate of both clock timers, and the wait that
+// keeps the messages flowing.
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "ui/application.h"
+
+void TfrmHoralto::tmrTimerTimer(ui::Component&) {
+    std::wstring text;
+    if (tmrDelay.Tag() == 0)
+        text = BuildFormatText(Settings.Main.FormatTextMain);
+    else
+        text = BuildFormatText(ClickIsDouble ? Settings.Mouse.FormatTextOnDblClick
+                                             : Settings.Mouse.FormatTextOnClick);
+    RefreshDisplay(text, false, false);
+
+    const bool drives = core::MainTimerDrivesWorker({tmrTimer.Enabled(), tmrTimer.Interval()},
+                                                    {tmrTrayTimer.Enabled(), tmrTrayTimer.Interval()});
+    if (!LastWorkTick.Open(TickCount(), drives)) return;
+    TickWork();
+    LastWorkTick.Done(TickCount());
+}
+
+void TfrmHoralto::TrayTimerWorkerGate() {
+    const bool drives = core::TrayTimerDrivesWorker({tmrTimer.Enabled(), tmrTimer.Interval()},
+                                                    {tmrTrayTimer.Enabled(), tmrTrayTimer.Interval()});
+    if (!LastTrayWorkTick.Open(TickCount(), drives)) return;
+    TickWork();
+    LastTrayWorkTick.Done(TickCount());
+}
+
+void TfrmHoralto::WaitWithMessages(unsigned ms) {
+    const std::uint32_t start = TickCount();
+    for (;;) {
+        if (!ui::Application().ProcessMessages()) return;  // the program is ending
+        const std::uint32_t passed = TickCount() - start;
+        if (passed > ms) return;
+        ui::Application().WaitForMessage(ms - passed + 1);
+    }
+}

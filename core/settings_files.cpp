@@ -1,0 +1,58 @@
+#include "core/settings_files.h"
+
+#include <windows.h>
+
+#include "base/codec.h"
+#include "base/format_settings.h"
+#include "ui/dialogs.h"
+#include "ui/exception.h"
+
+namespace core {
+
+namespace {
+
+bool reported = false;
+bool readReported = false;
+
+void Report(const std::filesystem::path& file, const std::wstring& reason) {
+    if (reported) return;
+    reported = true;
+    std::wstring text = L"Не удалось сохранить настройки в файл \"" + file.wstring() + L"\".";
+    if (!reason.empty()) text += L"\n" + reason;
+    ui::ShowError(text);
+}
+
+}  // namespace
+
+bool EnsureFileExists(const std::filesystem::path& file) {
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        CloseHandle(h);
+        return true;
+    }
+    return GetLastError() == ERROR_FILE_EXISTS && std::filesystem::is_regular_file(file);
+}
+
+base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
+    try {
+        return base::IniFile(file, base::SystemFormatSettings());
+    } catch (const std::exception& e) {
+        if (!readReported) {
+            readReported = true;
+            ui::ShowError(L"Не удалось прочитать настройки из файла \"" + file.wstring() + L"\".\n" +
+                          ui::ExceptionText(e));
+        }
+        return base::IniFile::FromText(L"", base::SystemFormatSettings());
+    }
+}
+
+void ReportSettingsNotSaved(const std::filesystem::path& file, const std::exception& error) {
+    Report(file, ui::ExceptionText(error));
+}
+
+void ReportSettingsNotSaved(const std::filesystem::path& file) {
+    Report(file, L"");
+}
+
+}  // namespace core

@@ -1,0 +1,26 @@
+#include "options/page_shape.h"
+
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "options/frm_options.h"
+#include "options/page_layout.h"
+
+TPageShape::TPageShape(ui::PageControl& pgcOptions)
+    : tbsShape(pgcOptions, L"tbsShape", L"Окно"),
+      chbMaskOnMouseMove(&tbsShape, L"chbMaskOnMouseMove", L"Скрывать окно при наведении мыши") {
+    PageRows rows;
+    rows.Put(chbMaskOnMouseMove, 8, 300).Next();
+    chbMaskOnMouseMove.SetChecked(true);
+}
+
+TfrmOptions& TPageShape::Options() {
+    return static_cast<TfrmOptions&>(*this);
+}
+
+void TPageShape::BindShapePageSettings(core::SettingHomes&) {}
+
+void TPageShape::CopyShapePageSettings() {}
+
+void TPageShape::PrepareColorPickers() {}
+
+void TPageShape::DrawColorPickers() {}
