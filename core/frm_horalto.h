@@ -113,6 +113,10 @@ class TfrmHoralto : public ui::Form {
     std::wstring FormatDuration(const std::wstring& format, double days);
     // Turns a built text into Russian words and speaks it.
     void SpeakText(const std::wstring& text);
+    // One text's tags against one event time; month names after a day number
+    // into the genitive (timetext/horalto_text.cpp).
+    std::wstring ExpandTemplate(const std::wstring& text, double eventTime);
+    std::wstring MonthNameGenitive(const std::wstring& text);
 
     // ---- Display, skins, taskbar clock and wallpaper (face)
     void RefreshDisplay(const std::wstring& text, bool reload, bool useSkinScale);
