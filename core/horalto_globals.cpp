@@ -56,4 +56,7 @@ void InitUnitGlobals() {
     WorkTime = timetext::WorkTime{};
     WorkTime.WindowsStartTime = now - UptimeDays();
     NextSynchronization = now;
+    LastWorkTick = {};
+    LastTrayWorkTick = {};
+    LastSignalHour = {};
 }

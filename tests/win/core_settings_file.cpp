@@ -227,3 +227,34 @@ TEST(SettingsFile, UnwritableSettingsAreReportedOnceAndTheRestIsSaved) {
     EXPECT_TRUE(fs::exists(dir.Path() / L"TasksList.tsk"));
     EXPECT_TRUE(fs::exists(dir.Path() / L"WindowsWorkLog.txt"));
 }
+
+TEST(SettingsFile, EndOfSessionSavesEverything) {
+    ScratchDir dir(L"core-session");
+    RunningProgram program(dir.Path());
+    HWND main = WaitShown(program);
+    ASSERT_NE(main, nullptr);
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &result));
+    EXPECT_EQ(result, static_cast<DWORD_PTR>(TRUE));
+    EXPECT_TRUE(fs::exists(dir.Path() / L"Horalto.ini"));
+    EXPECT_TRUE(fs::exists(dir.Path() / L"FileLists.txt"));
+    EXPECT_TRUE(fs::exists(dir.Path() / L"TasksList.tsk"));
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+TEST(SettingsFile, MinimisedAtCloseStartsMinimised) {
+    ScratchDir dir(L"core-minimised");
+    WriteFile1251(dir.Path() / L"Horalto.ini", L"[Window]\r\nWindowState=0\r\n");
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitForWindow(L"TfrmHoralto");
+        ASSERT_NE(main, nullptr);
+        HWND options = program.WaitForWindow(L"TfrmOptions");
+        ASSERT_NE(options, nullptr);
+        Sleep(500);
+        EXPECT_TRUE(IsIconic(main) || !IsWindowVisible(main));
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(Read(ini, L"Window", L"WindowState"), L"0");
+}

@@ -1,0 +1,181 @@
+// The two long-lived windows made in this process: what their creation sets
+// up, the homes of every settings key, the phases, the close query and the
+// settings window's pages.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+
+#include "base/ini_file.h"
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "core/settings_keys.h"
+#include "options/frm_options.h"
+#include "ui/application.h"
+#include "win/support/program_runner.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class F>
+bool PumpUntil(F done, DWORD ms = 3000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ms) return false;
+        ui::Application().ProcessMessages();
+        ui::Application().WaitForMessage(20);
+    }
+    return true;
+}
+
+// Both windows, made as the program makes them, with the data files in a
+// scratch folder; freed at the end.
+class Windows : public testing::Test {
+  protected:
+    void SetUp() override {
+        InitUnitGlobals();
+        IniFileName = dir_.Path() / L"Horalto.ini";
+        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
+        FileListsFileName = dir_.Path() / L"FileLists.txt";
+        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+    }
+    void Create() {
+        ui::Application().SetTitle(L"Horalto");
+        ui::Application().CreateForm(frmHoralto);
+        optionsDuringMainCreate_ = frmOptions;
+        ui::Application().CreateForm(frmOptions);
+    }
+    void TearDown() override {
+        ui::Application().DestroyForms();
+        frmHoralto = nullptr;
+    }
+    testing_support::ScratchDir dir_{L"core-forms"};
+    TfrmOptions* optionsDuringMainCreate_ = reinterpret_cast<TfrmOptions*>(1);
+};
+
+}  // namespace
+
+TEST_F(Windows, CreationPhasesAndPointers) {
+    Create();
+    EXPECT_EQ(optionsDuringMainCreate_, nullptr);  // the main window's loading copes without it
+    ASSERT_NE(frmOptions, nullptr);
+    EXPECT_EQ(frmOptions->Tag(), 0);
+    EXPECT_EQ(frmHoralto->Tag(), 1);  // until the first paint
+    EXPECT_FALSE(frmOptions->Visible());
+    EXPECT_EQ(FindWindowW(L"TfrmHoralto", nullptr), frmHoralto->Handle());
+    EXPECT_EQ(FindWindowW(L"TfrmOptions", nullptr), frmOptions->Handle());
+    EXPECT_EQ(frmHoralto->SkinNames, (base::StringList{L"Нет", L"Стандартная", L"Обратная", L"Трей"}));
+    // The built-in formats and the colour items seeded from the window's colours.
+    EXPECT_EQ(frmOptions->BuiltInFormatCount, 5);
+    EXPECT_EQ(frmOptions->FormatNames[2], L"Время работы");
+    EXPECT_EQ(frmOptions->FormatTexts[3],
+              L"<c>,\"Восход солнца: TS<t>\",\"Заход солнца: TZ<t>\",\"Время работы: W<%dtt>\",<LA>");
+    EXPECT_EQ(frmOptions->MainBackColorItem, 25);
+    EXPECT_EQ(frmOptions->stgTasks.Cell(9, 0), L"Выполнено");
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(2, 0), L"Действие");
+    EXPECT_EQ(frmOptions->cbeKeyActions.Count(), core::kActionCount);
+    EXPECT_EQ(frmOptions->cmbHost.Text(), TPageSync::kDefaultHost);
+}
+
+TEST_F(Windows, EveryNamedHomeIsBound) {
+    Create();
+    core::SettingHomes homes;
+    frmHoralto->BindSettingHomes(homes);
+    frmOptions->BindSettingHomes(homes);
+    for (const core::SettingKey& key : core::SettingKeys())
+        if (!key.IsField())
+            EXPECT_TRUE(homes.IsBound(key.home)) << testing::PrintToString(std::wstring(key.home));
+}
+
+TEST_F(Windows, PagesInOrderAndOpeningOnAPage) {
+    Create();
+    const wchar_t* const sheets[] = {
+        L"tbsMain",  L"tbsShape",   L"TabSheet2",          L"tbsSound",  L"tbsSpeech", L"tbsTimeWorkWindows",
+        L"tbsMouse", L"tbsPlanner", L"tbsSynchronization", L"tbsHotKeys"};
+    const wchar_t* const captions[] = {L"Основные",      L"Окно",           L"Системные", L"Сигналы",
+                                       L"Речь",          L"Время работы",   L"Мышь",      L"Планировщик",
+                                       L"Синхронизация", L"Горячие клавиши"};
+    ASSERT_EQ(frmOptions->pgcOptions.PageCount(), 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(frmOptions->pgcOptions.Page(i).Name(), sheets[i]);
+        EXPECT_EQ(frmOptions->pgcOptions.Page(i).Caption(), captions[i]);
+    }
+    frmHoralto->aPlanner.Execute();
+    EXPECT_TRUE(frmOptions->Visible());
+    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
+    frmHoralto->aMain.Execute();
+    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 0);
+    frmOptions->btnCloseOptions.Click();
+    EXPECT_FALSE(frmOptions->Visible());  // closing only hides it
+}
+
+TEST_F(Windows, CloseQuerySavesEverythingAndMarksTheExitPhase) {
+    Create();
+    frmHoralto->Settings.Main.FormatTextMain = L"<t>\r\nвторая";
+    frmOptions->cmbHost.SetItems({});
+    frmOptions->lsbPicturesList.Add(L"C:\\a.jpg");
+    bool canClose = true;
+    frmHoralto->FormCloseQuery(*frmHoralto, canClose);
+    EXPECT_TRUE(canClose);
+    EXPECT_EQ(frmOptions->Tag(), 10);
+    const base::IniFile ini(IniFileName);
+    EXPECT_EQ(ini.ReadString(L"Main", L"FormatTextMain", L""), L"_<t>,вторая");
+    base::StringList lists;
+    lists.LoadFromFile(FileListsFileName);
+    EXPECT_EQ(lists, (base::StringList{L"[Pictures]", L"C:\\a.jpg"}));
+    EXPECT_TRUE(fs::exists(TasksListFileName));
+    EXPECT_TRUE(fs::exists(WorkLogFileName));
+}
+
+TEST_F(Windows, SettingsWindowWritesItsPartWhenFreed) {
+    Create();
+    frmOptions->FormatNames.Add(L"Мой");
+    frmOptions->FormatTexts.Add(L"<tt>");
+    frmOptions->TrayFormatId = L"Мой";
+    ui::Application().DestroyForms();
+    EXPECT_EQ(frmOptions, nullptr);
+    const base::IniFile ini(IniFileName);
+    EXPECT_EQ(ini.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>");
+    EXPECT_EQ(ini.ReadString(L"Main", L"TrayFormatId", L""), L"Мой");
+    EXPECT_EQ(ini.ReadString(L"SystemClock", L"BackColorItem", L""), L"25");
+}
+
+TEST_F(Windows, FirstPaintStartsTheMainTimerWhichArmsTheWorkerGate) {
+    Create();
+    EXPECT_FALSE(frmHoralto->tmrTimer.Enabled());
+    EXPECT_FALSE(LastWorkTick.set);
+    frmHoralto->Show();
+    ASSERT_TRUE(PumpUntil([] { return frmHoralto->tmrTimer.Enabled(); }));
+    EXPECT_EQ(frmHoralto->Tag(), 0);
+    // The first tick only arms the gate; the worker runs from the next one on.
+    EXPECT_TRUE(PumpUntil([] { return LastWorkTick.set; }, 2500));
+    frmHoralto->Hide();
+}
+
+namespace {
+int handledMessages = 0;
+LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_APP + 7) ++handledMessages;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+TEST_F(Windows, WaitWithMessagesHandlesMessagesAtLeastOnce) {
+    Create();
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"CoreFormsCounter";
+    RegisterClassW(&wc);
+    HWND counter = CreateWindowW(L"CoreFormsCounter", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(counter, nullptr);
+    PostMessageW(counter, WM_APP + 7, 0, 0);
+    frmHoralto->WaitWithMessages(0);
+    EXPECT_EQ(handledMessages, 1);
+    const DWORD start = GetTickCount();
+    frmHoralto->WaitWithMessages(200);
+    EXPECT_GE(GetTickCount() - start, 200u);
+    DestroyWindow(counter);
+}
