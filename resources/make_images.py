@@ -438,9 +438,9 @@ def tray_hand(length, tail, width, color):
 def text_background():
     w, h = 96, 32
     c = Canvas(w, h)
-    box = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 0.5, h / 2.0 - 0.5, 9.0)
+    box = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 0.5, h / 2.0 - 0.5, 5.0)
     c.paint(box, rgb(120, 132, 150))
-    inner = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 1.7, h / 2.0 - 1.7, 7.8)
+    inner = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 1.5, h / 2.0 - 1.5, 4.0)
     c.paint(inner, lambda x, y: mix(rgb(252, 252, 254), rgb(222, 228, 238), clamp(y / (h - 1))))
     c.paint(intersect(inner, lambda x, y: y - 11.0), rgb(255, 255, 255, 0.35))
     return c
