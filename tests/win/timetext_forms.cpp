@@ -1,0 +1,258 @@
+// The clock's texts, the sunrise and calendar windows and the work-time page in
+// the program's own two windows, made in this process from a prepared
+// Horalto.ini in a scratch folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+
+#include "base/conversions.h"
+#include "base/date_format.h"
+#include "base/format_settings.h"
+#include "base/ini_file.h"
+#include "base/string_list.h"
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "options/frm_options.h"
+#include "timetext/duration_words.h"
+#include "timetext/frm_calendar.h"
+#include "timetext/frm_sun_rd.h"
+#include "timetext/horalto_text.h"
+#include "timetext/sun.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "win/support/program_runner.h"
+
+namespace {
+
+template <class F>
+bool PumpUntil(F done, DWORD ms = 3000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ms) return false;
+        ui::Application().ProcessMessages();
+        ui::Application().WaitForMessage(20);
+    }
+    return true;
+}
+
+class TimeTexts : public testing::Test {
+  protected:
+    void SetUp() override {
+        InitUnitGlobals();
+        IniFileName = dir_.Path() / L"Horalto.ini";
+        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
+        FileListsFileName = dir_.Path() / L"FileLists.txt";
+        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        previousBoxes_ =
+            ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
+                questions_.push_back(text);
+                return answer_;
+            });
+    }
+    void Create() {
+        ui::Application().SetTitle(L"Horalto");
+        ui::Application().CreateForm(frmHoralto);
+        ui::Application().CreateForm(frmOptions);
+    }
+    void Restart() {
+        bool canClose = true;
+        frmHoralto->FormCloseQuery(*frmHoralto, canClose);
+        ui::Application().DestroyForms();
+        Create();
+    }
+    void TearDown() override {
+        ui::Application().DestroyForms();
+        frmHoralto = nullptr;
+        ui::SetMessageBoxHandler(previousBoxes_);
+        timetext::SpeakTextHook = nullptr;
+    }
+    static base::FormatSettings Fs() { return base::SystemFormatSettings(); }
+
+    testing_support::ScratchDir dir_{L"timetext-forms"};
+    ui::MessageBoxHandler previousBoxes_;
+    std::vector<std::wstring> questions_;
+    int answer_ = IDYES;
+};
+
+}  // namespace
+
+TEST_F(TimeTexts, MainTextAndHintComeFromTheFormatTextsOfTheSettingsFile) {
+    {
+        base::IniFile ini(IniFileName);
+        ini.WriteString(L"Main", L"FormatTextMain", base::StoredTextValue(L"Год <yyyy>\r\nW<%d>"));
+        ini.WriteString(L"Main", L"FormatTextHint", base::StoredTextValue(L"Восход: TS<t>\r\n<LA>"));
+        ini.WriteString(L"SystemClock", L"FormatTextTray", base::StoredTextValue(L"[<hh>]"));
+        ini.WriteString(L"Main", L"Breadth", L"59,94");
+        ini.WriteString(L"Main", L"Longitude", L"30,31");
+        ini.UpdateFile();
+    }
+    Create();
+    const base::TDateTime now = Now();
+    WorkTime.WorkPeriodStart = UptimeDays() - 2.5;
+    frmHoralto->tmrTimerTimer(frmHoralto->tmrTimer);
+    EXPECT_EQ(frmHoralto->lblDateTime.Caption(),
+              L"Год " + base::FormatDateTime(L"yyyy", now, Fs()) + L"\r\n2 дня ");
+
+    // Saint Petersburg in the Moscow zone (TZ is fixed for the tests).
+    const double rise = timetext::ComputeSunRiseSet(timetext::kSunrise, base::DateOf(now), -3, 59.94, 30.31);
+    ASSERT_GT(rise, 0);
+    EXPECT_EQ(frmHoralto->BuildFormatText(frmHoralto->Settings.Main.FormatTextHint),
+              L"Восход: " + base::FormatDateTime(L"t", base::DateOf(now) + rise, Fs()) + L"\r\nНет событий");
+    const std::wstring tray = frmHoralto->BuildFormatText(frmHoralto->Settings.SystemClock.FormatTextTray);
+    EXPECT_EQ(tray.size(), 4u);
+    EXPECT_EQ(tray.front(), L'[');
+}
+
+TEST_F(TimeTexts, EventListReadsTheTaskRows) {
+    Create();
+    frmOptions->stgTasks.SetRowCount(4);
+    frmOptions->stgTasks.SetCell(2, 1, L"Выход");
+    frmOptions->stgTasks.SetCell(3, 1, L"0Пока");
+    frmOptions->stgTasks.SetCell(2, 2, L"12:00");
+    frmOptions->stgTasks.SetCell(3, 2, L"0Обед");
+    NextRunTimes = {0, Now() + 1, 0};
+    EXPECT_EQ(frmHoralto->BuildFormatText(L"<la>"), L"Пока - выход\nОбед");
+}
+
+TEST_F(TimeTexts, SpeakTextRewritesAndAsksWhenSoundsAreOff) {
+    Create();
+    std::vector<std::wstring> spoken;
+    timetext::SpeakTextHook = [&](const std::wstring& t) { spoken.push_back(t); };
+    frmOptions->cmbEngines.SetEnabled(true);
+    frmHoralto->SpeakText(L"12:30");
+    ASSERT_EQ(spoken.size(), 1u);
+    EXPECT_EQ(spoken[0], L"двенадцать  часов, тридцать  минут, ");
+    frmOptions->chbNumbersCorrection.SetChecked(false);
+    frmHoralto->SpeakText(L"5 май");
+    EXPECT_EQ(spoken.back(), L"5 мая");
+
+    frmHoralto->aSoundOnOff.SetChecked(true);
+    answer_ = IDNO;
+    frmHoralto->SpeakText(L"1");
+    EXPECT_EQ(spoken.size(), 2u);
+    EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_EQ(questions_[0], L"Все звуки выключены. Вы хотите включить звуки и воспроизвести?");
+
+    frmOptions->cmbEngines.SetEnabled(false);
+    frmHoralto->aSoundOnOff.SetChecked(false);
+    frmHoralto->SpeakText(L"1");
+    EXPECT_EQ(spoken.size(), 2u);  // no engine: nothing spoken
+}
+
+TEST_F(TimeTexts, SunriseWindowEditsThePlaceAndFreesItselfWhenClosed) {
+    Create();
+    ShowSunRD();
+    ASSERT_NE(frmSunRD, nullptr);
+    EXPECT_EQ(FindWindowW(L"TfrmSunRD", nullptr), frmSunRD->Handle());
+    EXPECT_EQ(frmSunRD->edtB5.Text(), base::FloatToStr(55.75, Fs()));
+    ASSERT_GT(frmSunRD->cmbTimeZones.Count(), 0);
+
+    frmSunRD->edtB5.SetText(L"abc");  // not a number: nothing changes, nothing is shown
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 55.75);
+    frmSunRD->btnCalcClick(frmSunRD->btnCalc);
+    EXPECT_EQ(frmSunRD->memResult.LineCount(), 0);
+    frmSunRD->edtB5.SetText(L"80");
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 80);
+    EXPECT_TRUE(questions_.empty());
+
+    // A zone is taken from its text, whatever its place in the list.
+    int plusThree = -1;
+    for (int i = 0; i < frmSunRD->cmbTimeZones.Count(); ++i)
+        if (frmSunRD->cmbTimeZones.Item(i).rfind(L"(UTC+03:00)", 0) == 0 ||
+            frmSunRD->cmbTimeZones.Item(i).rfind(L"(GMT+03:00)", 0) == 0)
+            plusThree = i;
+    ASSERT_GE(plusThree, 0);
+    frmSunRD->cmbTimeZones.SetItemIndex(plusThree);
+    double offset = 0;
+    EXPECT_TRUE(frmSunRD->SelectedZoneOffset(offset));
+    EXPECT_DOUBLE_EQ(offset, 3);
+    frmSunRD->edtB5.SetText(L"55,75");
+    frmSunRD->edtL5.SetText(L"37,62");
+    frmSunRD->dtpDateSun.SetDateTime(base::EncodeDate(2008, 3, 20));
+    frmSunRD->btnCalcClick(frmSunRD->btnCalc);
+    const std::vector<std::wstring> lines = frmSunRD->memResult.Lines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind(L"Широта: 55,75 Долгота: 37,62 Зона: 3 Дата: ", 0), 0u);
+    const base::TDateTime day = base::EncodeDate(2008, 3, 20);
+    EXPECT_EQ(lines[1],
+              L"Восход солнца в " +
+                  base::FormatDateTime(
+                      L"t", timetext::ComputeSunRiseSet(timetext::kSunrise, day, -3, 55.75f, 37.62f), Fs()));
+    EXPECT_EQ(lines[2],
+              L"Заход солнца в " +
+                  base::FormatDateTime(
+                      L"t", timetext::ComputeSunRiseSet(timetext::kSunset, day, -3, 55.75f, 37.62f), Fs()));
+
+    frmSunRD->btnCloseClick(frmSunRD->btnClose);
+    EXPECT_TRUE(PumpUntil([] { return frmSunRD == nullptr; }));
+    EXPECT_EQ(FindWindowW(L"TfrmSunRD", nullptr), nullptr);
+}
+
+TEST_F(TimeTexts, CalendarIsOneWindowThatOnlyHides) {
+    Create();
+    frmHoralto->aCalendarExecute(frmHoralto->aCalendar);
+    ASSERT_NE(frmCalendar, nullptr);
+    TfrmCalendar* first = frmCalendar;
+    EXPECT_TRUE(IsWindowVisible(first->Handle()));
+    EXPECT_EQ(first->MonthCalendar.Date(), base::DateOf(Now()));
+    EXPECT_TRUE(GetWindowLongPtrW(first->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    first->MonthCalendar.SetDate(base::EncodeDate(2008, 4, 5));
+    first->Close();
+    EXPECT_FALSE(IsWindowVisible(first->Handle()));
+    ShowCalendar();
+    EXPECT_EQ(frmCalendar, first);
+    EXPECT_TRUE(IsWindowVisible(first->Handle()));
+    EXPECT_EQ(first->MonthCalendar.Date(), base::EncodeDate(2008, 4, 5));
+    first->Close();
+}
+
+TEST_F(TimeTexts, SuspendClosesTheRowAndKeepsTheWorkInTheTotal) {
+    Create();
+    TfrmOptions& o = *frmOptions;
+    const double uptime = UptimeDays();
+    WorkTime.TotalWorkTime = 1;
+    WorkTime.WorkPeriodStart = uptime - 1.0 / 24;  // an hour of work
+    const int rows = o.stgWorkLog.RowCount();
+    EXPECT_EQ(SendMessageW(o.Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0), TRUE);
+    ASSERT_EQ(o.stgWorkLog.RowCount(), rows + 1);
+    EXPECT_EQ(o.stgWorkLog.Cell(1, rows - 1).back(), L'*');
+    EXPECT_EQ(o.stgWorkLog.Cell(2, rows - 1), frmHoralto->FormatDuration(L"%y%dtt", 1.0 / 24));
+    EXPECT_EQ(o.stgWorkLog.Cell(1, rows).front(), L'*');
+    EXPECT_EQ(o.stgWorkLog.Cell(0, rows), std::to_wstring(rows));
+    EXPECT_NEAR(WorkTime.TW(UptimeDays()), 1 + 1.0 / 24, 2.0 / 86400);
+    SendMessageW(o.Handle(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_NEAR(WorkTime.W(UptimeDays()), 0, 2.0 / 86400);
+}
+
+TEST_F(TimeTexts, WorkLogContinuesAcrossARestartOfTheProgram) {
+    base::StringList log{L"Время запуска\tВремя работы", L"01.01.2020 10:00:00\t2:00:00"};
+    log.SaveToFile(WorkLogFileName);
+    Create();
+    ASSERT_EQ(frmOptions->stgWorkLog.RowCount(), 3);  // header, the old period, this run
+    const std::wstring start = frmOptions->stgWorkLog.Cell(1, 2);
+    frmOptions->tbsTimeWorkWindowsShow(frmOptions->tbsTimeWorkWindows);
+    frmOptions->tbsTimeWorkWindowsHide(frmOptions->tbsTimeWorkWindows);
+    const double total = WorkTime.TW(UptimeDays());
+
+    Restart();
+    ASSERT_EQ(frmOptions->stgWorkLog.RowCount(), 3);  // the same period goes on in its row
+    EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 1), L"01.01.2020 10:00:00");
+    EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 2), start);
+    EXPECT_NEAR(WorkTime.TW(UptimeDays()), total, 5.0 / 86400);  // not counted twice
+}
+
+TEST_F(TimeTexts, SwitchingTheLogOffAsksAndNoKeepsIt) {
+    Create();
+    answer_ = IDNO;
+    frmOptions->chbWorkLog.SetChecked(false);
+    EXPECT_TRUE(frmOptions->chbWorkLog.Checked());
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_NE(frmOptions->stgWorkLog.Cell(1, 1), L"");
+    answer_ = IDYES;
+    frmOptions->chbWorkLog.SetChecked(false);
+    EXPECT_FALSE(frmOptions->stgWorkLog.Enabled());
+    EXPECT_EQ(frmOptions->stgWorkLog.RowCount(), 2);
+    EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 1), L"");
+}
