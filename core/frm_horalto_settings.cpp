@@ -32,10 +32,18 @@ void TfrmHoralto::BindSettingHomes(core::SettingHomes& homes) {
             ui::Application().SetShowMainForm(false);
             aMinimized.Execute();
         });
+    // A minimised window keeps its place as its normal position.
+    auto normalPlace = [this] {
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        if (Handle() && IsIconic(Handle()) && GetWindowPlacement(Handle(), &wp))
+            return POINT{wp.rcNormalPosition.left, wp.rcNormalPosition.top};
+        return POINT{Left(), Top()};
+    };
     homes.BindInt(
-        L"Top", [this] { return Top(); }, [this](int v) { SetTop(v); });
+        L"Top", [normalPlace] { return static_cast<int>(normalPlace().y); }, [this](int v) { SetTop(v); });
     homes.BindInt(
-        L"Left", [this] { return Left(); }, [this](int v) { SetLeft(v); });
+        L"Left", [normalPlace] { return static_cast<int>(normalPlace().x); }, [this](int v) { SetLeft(v); });
     homes.BindInt(
         L"tmrTimer", [this] { return static_cast<int>(tmrTimer.Interval()); },
         [this](int v) { tmrTimer.SetInterval(static_cast<UINT>(v)); });

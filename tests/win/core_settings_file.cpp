@@ -244,7 +244,7 @@ TEST(SettingsFile, EndOfSessionSavesEverything) {
 
 TEST(SettingsFile, MinimisedAtCloseStartsMinimised) {
     ScratchDir dir(L"core-minimised");
-    WriteFile1251(dir.Path() / L"Horalto.ini", L"[Window]\r\nWindowState=0\r\n");
+    WriteFile1251(dir.Path() / L"Horalto.ini", L"[Window]\r\nWindowState=0\r\nLeft=123\r\nTop=234\r\n");
     {
         RunningProgram program(dir.Path());
         HWND main = program.WaitForWindow(L"TfrmHoralto");
@@ -257,4 +257,6 @@ TEST(SettingsFile, MinimisedAtCloseStartsMinimised) {
     }
     const base::IniFile ini(dir.Path() / L"Horalto.ini");
     EXPECT_EQ(Read(ini, L"Window", L"WindowState"), L"0");
+    EXPECT_EQ(Read(ini, L"Window", L"Left"), L"123");  // the place, not the minimised one
+    EXPECT_EQ(Read(ini, L"Window", L"Top"), L"234");
 }
