@@ -7,9 +7,11 @@
 
 #include "base/string_list.h"
 #include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
 #include "face/clock_face.h"
 #include "face/display_state.h"
 #include "face/window_background.h"
+#include "options/frm_options.h"
 #include "ui/application.h"
 
 using namespace face;
@@ -265,6 +267,12 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
             window.TextColor = static_cast<int>(0xFF000000u);
             window.TextStyle = 0;
             window.TextAlign = 0;
+            // An open settings window shows the reset values.
+            if (frmOptions && frmOptions->Visible()) {
+                ui::TabSheet* page = frmOptions->pgcOptions.ActivePage();
+                frmOptions->pgcOptions.SetActivePage(nullptr);
+                frmOptions->pgcOptions.SetActivePage(page);
+            }
         }
         ui::Font font = GetFont();
         font.name = window.TextFont;

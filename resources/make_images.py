@@ -69,22 +69,42 @@ class Canvas:
                 px[i + 3] = a + px[i + 3] * k
 
     def rgba8(self):
-        """Rows of straight RGBA bytes."""
+        """Rows of straight RGBA bytes. Fully transparent pixels take the colour
+        of their visible neighbours, so that a picture scaled without
+        premultiplied alpha gets no dark fringe."""
+        w, h, px = self.w, self.h, self.px
+        colour = [None] * (w * h)
+        for i in range(w * h):
+            a = px[i * 4 + 3]
+            if a > 0.0:
+                colour[i] = (clamp(px[i * 4] / a), clamp(px[i * 4 + 1] / a), clamp(px[i * 4 + 2] / a))
+        for _ in range(3):
+            grown = list(colour)
+            for y in range(h):
+                for x in range(w):
+                    if colour[y * w + x] is not None:
+                        continue
+                    near = [
+                        colour[j * w + i]
+                        for j in range(max(0, y - 1), min(h, y + 2))
+                        for i in range(max(0, x - 1), min(w, x + 2))
+                        if colour[j * w + i] is not None
+                    ]
+                    if near:
+                        grown[y * w + x] = tuple(sum(c[k] for c in near) / len(near) for k in range(3))
+            colour = grown
         out = []
-        px = self.px
-        for y in range(self.h):
+        for y in range(h):
             row = bytearray()
-            for x in range(self.w):
-                i = (y * self.w + x) * 4
-                a = px[i + 3]
-                if a <= 0.0:
-                    row += b"\0\0\0\0"
-                    continue
+            for x in range(w):
+                i = y * w + x
+                c = colour[i] or (0.0, 0.0, 0.0)
+                a = px[i * 4 + 3]
                 row += bytes(
                     (
-                        int(round(clamp(px[i] / a) * 255)),
-                        int(round(clamp(px[i + 1] / a) * 255)),
-                        int(round(clamp(px[i + 2] / a) * 255)),
+                        int(round(c[0] * 255)),
+                        int(round(c[1] * 255)),
+                        int(round(c[2] * 255)),
                         int(round(clamp(a) * 255)),
                     )
                 )
@@ -439,7 +459,7 @@ def text_background():
     w, h = 96, 32
     c = Canvas(w, h)
     box = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 0.5, h / 2.0 - 0.5, 5.0)
-    c.paint(box, rgb(120, 132, 150))
+    c.paint(box, rgb(165, 176, 194))
     inner = round_box((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 1.5, h / 2.0 - 1.5, 4.0)
     c.paint(inner, lambda x, y: mix(rgb(252, 252, 254), rgb(222, 228, 238), clamp(y / (h - 1))))
     c.paint(intersect(inner, lambda x, y: y - 11.0), rgb(255, 255, 255, 0.35))
