@@ -3,6 +3,8 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
+#include <string>
 
 #include "core/settings_io.h"
 #include "planner/task_grid.h"
@@ -14,6 +16,10 @@
 #include "ui/string_grid.h"
 
 class TfrmOptions;
+namespace planner {
+class ProgramTaskActions;
+class TaskRunner;
+}  // namespace planner
 
 // The task grid as the planner sees it.
 class StringGridTasks final : public planner::TaskGrid {
@@ -33,6 +39,7 @@ class StringGridTasks final : public planner::TaskGrid {
 class TPagePlanner {
   public:
     TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form);
+    ~TPagePlanner();
 
     ui::TabSheet tbsPlanner;
     ui::StringGrid stgTasks;
@@ -62,6 +69,30 @@ class TPagePlanner {
     // Exit: runs the tasks set to run at exit today.
     void RunExitTasks();
 
+    // ---- Next runs, running tasks and the coming-task menu (planner/)
+    double CalcNextRun(int row);
+    void UpdateTaskNextRun();
+    void DeleteTaskRow(int row);
+    void ShowTaskMessage(int row);
+    void PlayTaskSounds(int row);
+    void RunTaskFiles(int row);
+    void SetTaskWallpaper(int row);
+    void DoComputerAction(int row);
+    // Starts one file item ("path|parameters"); true when the shell took it.
+    bool RunFile(const std::wstring& item);
+    // Runs the row at once, then plans it again (the run button, the coming-task menu).
+    void RunTaskNow(int row);
+    void pmiTaskClick(ui::Component& sender);
+    void pmiShowInMenuClick(ui::Component& sender);
+    // The per-second worker's planner step once EarliestTaskTime has come (the
+    // worker has set it to 0): the rows with the due mark get their
+    // "Выполнено" cell and run, then the list is planned again.
+    void RunDueTasks(double now);
+
   private:
     TfrmOptions& Options();
+    planner::TaskRunner& Runner();
+    void RebuildComingTaskMenu();
+    std::unique_ptr<planner::ProgramTaskActions> taskActions_;
+    std::unique_ptr<planner::TaskRunner> runner_;
 };

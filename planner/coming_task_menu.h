@@ -15,8 +15,8 @@ constexpr int kFirstComingTaskItem = 2;
 
 // Frees the old coming-task items and adds one per entry: named "pmiTask" and
 // the row number, Tag the row number, the due rows shown as default (bold),
-// enabled as given; choosing one calls onClick with its row.
+// enabled as given; choosing one raises onClick with the item as sender.
 void FillComingTaskMenu(ui::MenuItem& pmiTasks, const std::vector<ComingTask>& tasks, bool enabled,
-                        const std::function<void(int row)>& onClick);
+                        const ui::NotifyEvent& onClick);
 
 }  // namespace planner

@@ -169,7 +169,7 @@ TEST(PlannerComingTasks, MenuItemsFollowTheRows) {
     ui::MenuItem fixed2(pmiTasks, L"pmiSeparator", L"-");
     std::vector<int> clicked;
     planner::FillComingTaskMenu(pmiTasks, {{1, L"9:00:00 Обед", true}, {2, L"10:00:00 Чай", false}}, true,
-                                [&](int row) { clicked.push_back(row); });
+                                [&](ui::Component& sender) { clicked.push_back(sender.Tag()); });
     ASSERT_EQ(pmiTasks.Count(), 4);
     EXPECT_EQ(pmiTasks[2].Name(), L"pmiTask1");
     EXPECT_EQ(pmiTasks[2].Caption(), L"9:00:00 Обед");
