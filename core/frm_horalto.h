@@ -176,6 +176,10 @@ class TfrmHoralto : public ui::Form {
     void SetTrayIconVisible(bool visible);
     bool TrayIconVisible();
     void DestroyBaloonToolTips();
+    // Used by the per-second worker: a control's balloon tooltip (icon 0 none,
+    // 1 information), and the tray icon's hint (shorter than 64 characters).
+    void UpdateBaloonToolTip(HWND window, int icon, const std::wstring& text, const std::wstring& title);
+    void SetTrayIconHint(const std::wstring& hint);
 
   private:
     void CreateMenu();

@@ -1,11 +1,105 @@
-// The per-second worker and the speech component it speaks through.
+// The per-second worker: hints, the interval and hourly signals, the planner's
+// due tasks and the planned synchronisation (the order and gates live in
+// timetext/speech/tick_work.h); and the making of the speech component.
+#include <exception>
+
+#include "base/date_format.h"
+#include "base/format_settings.h"
 #include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "options/frm_options.h"
 #include "timetext/speech/multi_speech.h"
 #include "timetext/speech/speech_engines.h"
+#include "timetext/speech/tick_work.h"
+#include "ui/application.h"
 
-// One run of the worker: hints, interval and hourly signals, due tasks,
-// planned synchronisation (driven by the clock timers' gate).
-void TfrmHoralto::TickWork() {}
+namespace {
+
+// The task grid of the settings window as the worker's planner step sees it.
+class TaskGridPorts final : public worker::DueTaskPorts {
+  public:
+    explicit TaskGridPorts(TfrmOptions& options) : o_(options) {}
+    int RowCount() override { return o_.stgTasks.RowCount(); }
+    std::wstring Cell(int column, int row) override { return o_.stgTasks.Cell(column, row); }
+    void SetCell(int column, int row, const std::wstring& text) override {
+        o_.TaskCells.SetCell(column, row, text);
+    }
+    double NextRunTime(int row) override {
+        const size_t index = static_cast<size_t>(row - 1);
+        return index < NextRunTimes.size() ? NextRunTimes[index] : 0;
+    }
+    std::wstring DateTimeText(double value) override {
+        return base::DateTimeToStr(value, base::SystemFormatSettings());
+    }
+    void ExecuteTask(int row) override { o_.ExecuteTask(row); }
+    void RefreshTaskList() override { o_.RefreshTaskList(); }
+    void RescheduleTask(int row) override { o_.RescheduleTask(row); }
+
+  private:
+    TfrmOptions& o_;
+};
+
+class MainTickPorts final : public worker::TickPorts {
+  public:
+    explicit MainTickPorts(TfrmHoralto& form) : f_(form) {}
+
+    void UpdateHints() override {
+        const std::wstring text = f_.BuildFormatText(f_.Settings.Main.FormatTextHint);
+        f_.SetHint(text);
+        if (f_.Visible()) f_.UpdateBaloonToolTip(f_.Handle(), 0, text, L"");
+        if (f_.pnlTrayTime.Visible()) {
+            f_.pnlTrayTime.Repaint();
+            if (f_.GetWindowState() == ui::wsMinimized)
+                f_.UpdateBaloonToolTip(f_.pnlTrayTime.Handle(), 1, f_.Hint(), L"Horalto");
+            else
+                f_.UpdateBaloonToolTip(f_.pnlTrayTime.Handle(), 0, f_.Hint(), L"");
+        }
+        if (f_.TrayIconVisible()) f_.SetTrayIconHint(worker::TrayHintText(text));
+    }
+    bool SoundsOn() override { return !f_.aSoundOnOff.Checked(); }
+
+    bool IntervalSignalOn() override { return frmOptions && frmOptions->chbPlaySignalS.Checked(); }
+    double NextSignalTime() override { return ::NextSignalTime; }
+    void AdvanceNextSignalTime() override { frmOptions->spePlayIntervalChange(frmOptions->spePlayInterval); }
+    bool IntervalSoundOn() override { return frmOptions->chbPlaySoundS.Checked(); }
+    bool SpeakIntervalOn() override { return f_.Settings.Sound.SpeakInterval; }
+    void PlayIntervalSound() override { frmOptions->spbPlaySoundS.Click(); }
+    void SpeakInterval() override { f_.SpeakText(f_.BuildFormatText(f_.Settings.Sound.FormatSpeakInterval)); }
+
+    bool HourSoundOn() override { return frmOptions && frmOptions->chbPlaySoundH.Checked(); }
+    bool SpeakHourOn() override { return f_.Settings.Sound.SpeakHour; }
+    void PlayHourSound() override { frmOptions->spbPlaySoundH.Click(); }
+    void SpeakHour() override { f_.SpeakText(f_.BuildFormatText(f_.Settings.Sound.FormatSpeakHour)); }
+
+    double EarliestTaskTime() override { return frmOptions ? ::EarliestTaskTime : 0; }
+    void ClearEarliestTaskTime() override { ::EarliestTaskTime = 0; }
+    void RunDueTasks(double now) override {
+        TaskGridPorts grid(*frmOptions);
+        worker::RunDueTasks(now, grid);
+    }
+
+    bool SynchronizeOnStart() override { return frmOptions && frmOptions->chbSynchronizeOnStart.Checked(); }
+    double NextSynchronization() override { return ::NextSynchronization; }
+    void StartSynchronization() override { frmOptions->btnSynchronize.Click(); }
+
+    void ReportFailure(std::exception_ptr failure) override {
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            ui::Application().HandleException();
+        }
+    }
+
+  private:
+    TfrmHoralto& f_;
+};
+
+}  // namespace
+
+void TfrmHoralto::TickWork() {
+    MainTickPorts ports(*this);
+    worker::RunTick(Now(), ports, LastSignalHour);
+}
 
 void TfrmHoralto::CreateSpeechComponent() {
     MultiSpeech = speech::CreateMultiSpeech();

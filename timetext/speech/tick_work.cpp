@@ -18,6 +18,10 @@ bool Guard(std::exception_ptr& failure, F&& action) {
 
 }  // namespace
 
+std::wstring TrayHintText(const std::wstring& text) {
+    return text.size() > 63 ? text.substr(0, 63) : text;
+}
+
 void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate) {
     std::exception_ptr failure;
 

@@ -49,6 +49,9 @@ class TickPorts {
     virtual void ReportFailure(std::exception_ptr failure) = 0;
 };
 
+// The tray icon drops hints of 64 characters or more: longer texts are cut to 63.
+std::wstring TrayHintText(const std::wstring& text);
+
 // One run of the worker at `now` (read once by the caller).
 void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate);
 

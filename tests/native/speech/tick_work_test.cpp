@@ -287,3 +287,12 @@ TEST(RunDueTasks, FailingTaskDoesNotStopTheOthers) {
 }
 
 }  // namespace
+
+namespace {
+TEST(TrayHintText, CutTo63Characters) {
+    const std::wstring seventy(70, L'ч');
+    EXPECT_EQ(worker::TrayHintText(seventy), std::wstring(63, L'ч'));
+    EXPECT_EQ(worker::TrayHintText(std::wstring(63, L'a')).size(), 63u);
+    EXPECT_EQ(worker::TrayHintText(L""), L"");
+}
+}  // namespace
