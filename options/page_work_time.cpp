@@ -8,6 +8,7 @@
 #include "core/horalto_globals.h"
 #include "options/control_homes.h"
 #include "options/frm_options.h"
+#include "timetext/horalto_text.h"
 #include "ui/dialogs.h"
 
 TPageWorkTime::TPageWorkTime(ui::PageControl& pgcOptions, ui::Form& form)
@@ -104,16 +105,16 @@ void TPageWorkTime::BindWorkTimePageSettings(core::SettingHomes& homes) {
     using namespace options;
     // Read into StoredWorkTime; written from the counters of this run.
     homes.BindFloat(
-        L"StartWork", [] { return WorkTime.AtExit(UptimeDays()).startWork; },
+        L"StartWork", [] { return WorkTime.AtExit(timetext::UptimeNow()).startWork; },
         [this](double v) { StoredWorkTime.startWork = v; });
     homes.BindFloat(
-        L"TotalWindowsWorkTime", [] { return WorkTime.AtExit(UptimeDays()).totalWindowsWorkTime; },
+        L"TotalWindowsWorkTime", [] { return WorkTime.AtExit(timetext::UptimeNow()).totalWindowsWorkTime; },
         [this](double v) { StoredWorkTime.totalWindowsWorkTime = v; });
     homes.BindFloat(
-        L"WinUpTime", [] { return WorkTime.AtExit(UptimeDays()).winUpTime; },
+        L"WinUpTime", [] { return WorkTime.AtExit(timetext::UptimeNow()).winUpTime; },
         [this](double v) { StoredWorkTime.winUpTime = v; });
     homes.BindFloat(
-        L"CorrectWorkT", [] { return WorkTime.AtExit(UptimeDays()).correctWorkT; },
+        L"CorrectWorkT", [] { return WorkTime.AtExit(timetext::UptimeNow()).correctWorkT; },
         [this](double v) { StoredWorkTime.correctWorkT = v; });
     BindChecked(homes, L"chbWorkLog", chbWorkLog);
     BindChecked(homes, L"chbLimitedLog", chbLimitedLog);
@@ -123,7 +124,7 @@ void TPageWorkTime::BindWorkTimePageSettings(core::SettingHomes& homes) {
 void TPageWorkTime::CopyWorkTimePageSettings() {}
 
 void TPageWorkTime::SetUpWorkTime() {
-    ContinuedPeriod = WorkTime.Start(StoredWorkTime, Now(), UptimeDays());
+    ContinuedPeriod = WorkTime.Start(StoredWorkTime, Now(), timetext::UptimeNow());
 }
 
 void TPageWorkTime::LoadWorkLog(const std::filesystem::path& file) {
@@ -143,14 +144,14 @@ void TPageWorkTime::LoadWorkLog(const std::filesystem::path& file) {
 
 void TPageWorkTime::SaveWorkLog(const std::filesystem::path& file) {
     timetext::WorkLogRows rows = WorkLogRows();
-    timetext::SetCurrentRunWork(
-        rows, frmHoralto->FormatDuration(timetext::kWorkLogDurationFormat, WorkTime.W(UptimeDays())));
+    timetext::SetCurrentRunWork(rows, frmHoralto->FormatDuration(timetext::kWorkLogDurationFormat,
+                                                                 WorkTime.W(timetext::UptimeNow())));
     SetWorkLogRows(rows);
     timetext::WorkLogLines(rows).SaveToFile(file);
 }
 
 void TPageWorkTime::WMPowerBroadcast(TMessage& msg) {
-    const double uptime = UptimeDays();
+    const double uptime = timetext::UptimeNow();
     switch (msg.WParam) {
         case PBT_APMSUSPEND: {
             timetext::WorkLogRows rows = WorkLogRows();
@@ -181,7 +182,7 @@ void TPageWorkTime::tbsTimeWorkWindowsHide(ui::Component&) {
 }
 
 void TPageWorkTime::tmrWorkTimeUpdateTimer(ui::Component&) {
-    const double uptime = UptimeDays();
+    const double uptime = timetext::UptimeNow();
     const double w = WorkTime.W(uptime);
     const double tw = WorkTime.TW(uptime);
     const base::FormatSettings fs = base::SystemFormatSettings();
@@ -203,7 +204,7 @@ void TPageWorkTime::tmrWorkTimeUpdateTimer(ui::Component&) {
 void TPageWorkTime::speTotalWorkDaysChange(ui::Component&) {
     if (tmrWorkTimeUpdate.Tag() != 0) return;
     const double entered = speTotalWorkDays.Value() + base::Frac(dtpTotalWorkTime.DateTime());
-    WorkTime.SetTotal(entered, UptimeDays());
+    WorkTime.SetTotal(entered, timetext::UptimeNow());
 }
 
 void TPageWorkTime::chbWorkLogClick(ui::Component&) {

@@ -26,6 +26,10 @@ ZoneTransition FromSystemTime(const SYSTEMTIME& st) {
 
 }  // namespace
 
+double UptimeNow() {
+    return UptimeDays(GetTickCount64());
+}
+
 TimeZoneRule CurrentTimeZoneRule() {
     TIME_ZONE_INFORMATION tzi{};
     const DWORD id = GetTimeZoneInformation(&tzi);
@@ -44,7 +48,7 @@ TemplateContext CurrentTemplateContext(bool withEvents) {
     TemplateContext ctx;
     ctx.now = Now();
     ctx.earliestTaskTime = EarliestTaskTime;
-    const double uptime = ::UptimeDays();
+    const double uptime = UptimeNow();
     ctx.workTime = ::WorkTime.W(uptime);
     ctx.totalWorkTime = ::WorkTime.TW(uptime);
     if (frmHoralto) {

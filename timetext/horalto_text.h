@@ -12,6 +12,10 @@
 
 namespace timetext {
 
+// How long Windows has been running, in days, from the 64-bit tick count (the
+// 32-bit count wraps after 49.7 days).
+double UptimeNow();
+
 // The Windows time zone with its daylight rules.
 TimeZoneRule CurrentTimeZoneRule();
 

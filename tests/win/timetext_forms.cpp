@@ -89,7 +89,7 @@ TEST_F(TimeTexts, MainTextAndHintComeFromTheFormatTextsOfTheSettingsFile) {
     }
     Create();
     const base::TDateTime now = Now();
-    WorkTime.WorkPeriodStart = UptimeDays() - 2.5;
+    WorkTime.WorkPeriodStart = timetext::UptimeNow() - 2.5;
     frmHoralto->tmrTimerTimer(frmHoralto->tmrTimer);
     EXPECT_EQ(frmHoralto->lblDateTime.Caption(),
               L"Год " + base::FormatDateTime(L"yyyy", now, Fs()) + L"\r\n2 дня ");
@@ -190,6 +190,19 @@ TEST_F(TimeTexts, SunriseWindowEditsThePlaceAndFreesItselfWhenClosed) {
     EXPECT_EQ(FindWindowW(L"TfrmSunRD", nullptr), nullptr);
 }
 
+TEST(SunriseWindowZones, BuiltInListIsSortedWithMoscowAtItsPlace) {
+    const std::vector<std::wstring>& zones = BuiltInTimeZones();
+    ASSERT_EQ(zones.size(), 75u);
+    EXPECT_EQ(zones[15].rfind(L"(GMT+03:00) Москва", 0), 0u);
+    const double expected[] = {0, 0, 1, 1, 1,   1, 1, 2,   2, 2, 2,   2,   2,
+                               3, 3, 3, 3, 3.5, 4, 4, 4.5, 5, 5, 5.5, 5.75};
+    for (size_t i = 0; i < zones.size(); ++i) {
+        double h = 99;
+        EXPECT_TRUE(timetext::ZoneOffsetFromDisplay(zones[i], h)) << i;
+        if (i < std::size(expected)) EXPECT_DOUBLE_EQ(h, expected[i]) << i;
+    }
+}
+
 TEST_F(TimeTexts, CalendarIsOneWindowThatOnlyHides) {
     Create();
     frmHoralto->aCalendarExecute(frmHoralto->aCalendar);
@@ -211,7 +224,7 @@ TEST_F(TimeTexts, CalendarIsOneWindowThatOnlyHides) {
 TEST_F(TimeTexts, SuspendClosesTheRowAndKeepsTheWorkInTheTotal) {
     Create();
     TfrmOptions& o = *frmOptions;
-    const double uptime = UptimeDays();
+    const double uptime = timetext::UptimeNow();
     WorkTime.TotalWorkTime = 1;
     WorkTime.WorkPeriodStart = uptime - 1.0 / 24;  // an hour of work
     const int rows = o.stgWorkLog.RowCount();
@@ -221,9 +234,9 @@ TEST_F(TimeTexts, SuspendClosesTheRowAndKeepsTheWorkInTheTotal) {
     EXPECT_EQ(o.stgWorkLog.Cell(2, rows - 1), frmHoralto->FormatDuration(L"%y%dtt", 1.0 / 24));
     EXPECT_EQ(o.stgWorkLog.Cell(1, rows).front(), L'*');
     EXPECT_EQ(o.stgWorkLog.Cell(0, rows), std::to_wstring(rows));
-    EXPECT_NEAR(WorkTime.TW(UptimeDays()), 1 + 1.0 / 24, 2.0 / 86400);
+    EXPECT_NEAR(WorkTime.TW(timetext::UptimeNow()), 1 + 1.0 / 24, 2.0 / 86400);
     SendMessageW(o.Handle(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
-    EXPECT_NEAR(WorkTime.W(UptimeDays()), 0, 2.0 / 86400);
+    EXPECT_NEAR(WorkTime.W(timetext::UptimeNow()), 0, 2.0 / 86400);
 }
 
 TEST_F(TimeTexts, WorkLogContinuesAcrossARestartOfTheProgram) {
@@ -234,13 +247,13 @@ TEST_F(TimeTexts, WorkLogContinuesAcrossARestartOfTheProgram) {
     const std::wstring start = frmOptions->stgWorkLog.Cell(1, 2);
     frmOptions->tbsTimeWorkWindowsShow(frmOptions->tbsTimeWorkWindows);
     frmOptions->tbsTimeWorkWindowsHide(frmOptions->tbsTimeWorkWindows);
-    const double total = WorkTime.TW(UptimeDays());
+    const double total = WorkTime.TW(timetext::UptimeNow());
 
     Restart();
     ASSERT_EQ(frmOptions->stgWorkLog.RowCount(), 3);  // the same period goes on in its row
     EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 1), L"01.01.2020 10:00:00");
     EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 2), start);
-    EXPECT_NEAR(WorkTime.TW(UptimeDays()), total, 5.0 / 86400);  // not counted twice
+    EXPECT_NEAR(WorkTime.TW(timetext::UptimeNow()), total, 5.0 / 86400);  // not counted twice
 }
 
 TEST_F(TimeTexts, SwitchingTheLogOffAsksAndNoKeepsIt) {

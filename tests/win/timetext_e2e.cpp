@@ -1,0 +1,74 @@
+// The whole program under Wine: the clock's text comes from the format text of
+// a prepared Horalto.ini, and the work log goes on across restarts.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "base/ini_file.h"
+#include "base/string_list.h"
+#include "win/support/program_runner.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct Search {
+    std::wstring want;
+    bool found = false;
+};
+
+BOOL CALLBACK FindText(HWND hwnd, LPARAM lp) {
+    auto& s = *reinterpret_cast<Search*>(lp);
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    if (s.want == text) s.found = true;
+    return !s.found;
+}
+
+bool WaitForChildText(HWND parent, const std::wstring& text, DWORD ms = 8000) {
+    const DWORD start = GetTickCount();
+    Search s{text};
+    while (GetTickCount() - start < ms) {
+        EnumChildWindows(parent, FindText, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(TimeTextsOfTheProgram, MainTextFollowsTheFormatTextAndTheWorkLogGoesOn) {
+    ScratchDir dir(L"timetext-e2e");
+    {
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        ini.WriteString(L"Main", L"FormatTextMain", base::StoredTextValue(L"Сегодня\r\n<yyyy>"));
+        ini.UpdateFile();
+        base::StringList log{L"Время запуска\tВремя работы", L"01.01.2020 10:00:00\t2:00:00"};
+        log.SaveToFile(dir.Path() / L"WindowsWorkLog.txt");
+    }
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitForWindow(L"TfrmHoralto");
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(WaitForChildText(main, L"Сегодня\r\n" + std::to_wstring(st.wYear)));
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    base::StringList first;
+    first.LoadFromFile(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(first.Count(), 3);
+    EXPECT_EQ(first[1], L"01.01.2020 10:00:00\t2:00:00");
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    base::StringList second;
+    second.LoadFromFile(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(second.Count(), 3);  // the same Windows run: the period goes on in its row
+    const std::wstring start = first[2].substr(0, first[2].find(L'\t'));
+    EXPECT_EQ(second[2].substr(0, second[2].find(L'\t')), start);
+}
