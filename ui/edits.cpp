@@ -102,7 +102,8 @@ SpinEdit::SpinEdit(Container* parent, std::wstring name) : Edit(parent, std::mov
 }
 
 SpinEdit::~SpinEdit() {
-    if (upDown_) DestroyWindow(upDown_);
+    // The up-down goes with the parent window when that went first.
+    if (upDown_ && IsWindow(upDown_) && FromHandle(upDown_) == this) DestroyWindow(upDown_);
 }
 
 int SpinEdit::CheckValue(int v) const {

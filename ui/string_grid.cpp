@@ -276,7 +276,7 @@ void StringGrid::UpdateScrollBars() {
     int maxTop = MaxTopRow() - fixedRows_;
     SCROLLINFO si{};
     si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     si.nMin = 0;
     si.nMax = std::max(rows - 1, 0);
     si.nPage = static_cast<UINT>(std::max(rows - maxTop, 1));
