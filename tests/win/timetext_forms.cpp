@@ -97,8 +97,11 @@ TEST_F(TimeTexts, MainTextAndHintComeFromTheFormatTextsOfTheSettingsFile) {
     // Saint Petersburg in the Moscow zone (TZ is fixed for the tests).
     const double rise = timetext::ComputeSunRiseSet(timetext::kSunrise, base::DateOf(now), -3, 59.94, 30.31);
     ASSERT_GT(rise, 0);
-    EXPECT_EQ(frmHoralto->BuildFormatText(frmHoralto->Settings.Main.FormatTextHint),
-              L"Восход: " + base::FormatDateTime(L"t", base::DateOf(now) + rise, Fs()) + L"\r\nНет событий");
+    const std::wstring hint =
+        L"Восход: " + base::FormatDateTime(L"t", base::DateOf(now) + rise, Fs()) + L"\r\nНет событий";
+    EXPECT_EQ(frmHoralto->BuildFormatText(frmHoralto->Settings.Main.FormatTextHint), hint);
+    frmHoralto->TickWork();  // the worker's first step puts the hint on the clock
+    EXPECT_EQ(frmHoralto->Hint(), hint);
     const std::wstring tray = frmHoralto->BuildFormatText(frmHoralto->Settings.SystemClock.FormatTextTray);
     EXPECT_EQ(tray.size(), 4u);
     EXPECT_EQ(tray.front(), L'[');
