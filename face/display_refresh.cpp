@@ -9,6 +9,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "face/clock_face.h"
+#include "face/display_rules.h"
 #include "face/display_state.h"
 #include "face/window_background.h"
 #include "options/frm_options.h"
@@ -327,8 +328,7 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
     const int outline = window.TranspOutline;
     const int lift = font.height / 6;
 
-    if (reload || std::abs(lblDateTime.Width() - textWidth) > 2 ||
-        std::abs(lblDateTime.Height() - textHeight) > 2) {
+    if (TextWindowNeedsRebuild(reload, lblDateTime.Width(), lblDateTime.Height(), textWidth, textHeight)) {
         main.clock.reset();
         if (Tag() != 1) SetVisible(window.DrawOnForm);
         lblDateTime.SetBounds(outline, outline + lift, textWidth, textHeight);
@@ -431,11 +431,9 @@ void TfrmHoralto::UpdateLayered() {
         auto composed = ComposeLayered(Width(), Height(), main.Image(kImgBackGr), main.clock.get());
         if (!composed) return;
         if (AlphaBlend()) SetAlphaBlend(false);
-        BYTE alpha = 255;
-        if (tmrMouseMove.Enabled() && window.TransparentOnMouseMove)
-            alpha = BYTE(std::clamp(window.TranspValueOnMouseMove, 0, 255));
-        else if (window.Transparency && window.LevelTransparency < 255)
-            alpha = BYTE(std::clamp(window.LevelTransparency, 0, 255));
+        const BYTE alpha =
+            BYTE(LayeredAlpha(tmrMouseMove.Enabled(), window.TransparentOnMouseMove,
+                              window.TranspValueOnMouseMove, window.Transparency, window.LevelTransparency));
         RECT r;
         GetWindowRect(hwnd, &r);
         PushLayeredWindow(hwnd, *composed, POINT{r.left, r.top}, alpha);

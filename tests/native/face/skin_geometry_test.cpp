@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "face/display_rules.h"
 #include "face/hand_angles.h"
 #include "face/window_shape.h"
 
@@ -172,4 +173,22 @@ TEST(WindowShape, AlphaIsNotLookedAt) {
     const std::uint32_t px[] = {0x00FFFFFF, 0x00FF00FF, 0x00FFFFFF,  //
                                 M,          M,          M};
     EXPECT_EQ(ShapeFromPixels(px, 3, 2, 0, 0), (std::vector<ShapeRect>{{0, 0, 1, 1}}));
+}
+
+
+TEST(DisplayRules, LayeredAlphaUnderTheMouseThenTheLevelThenOpaque) {
+    EXPECT_EQ(LayeredAlpha(true, true, 60, true, 200), 60);
+    EXPECT_EQ(LayeredAlpha(true, false, 60, true, 200), 200);
+    EXPECT_EQ(LayeredAlpha(false, true, 60, true, 200), 200);
+    EXPECT_EQ(LayeredAlpha(false, true, 60, true, 255), 255);
+    EXPECT_EQ(LayeredAlpha(false, true, 60, false, 200), 255);
+    EXPECT_EQ(LayeredAlpha(true, true, 300, false, 0), 255);
+}
+
+TEST(DisplayRules, TextWindowRebuiltOnlyForChangesOverTwoPixels) {
+    EXPECT_FALSE(TextWindowNeedsRebuild(false, 100, 20, 102, 18));
+    EXPECT_FALSE(TextWindowNeedsRebuild(false, 100, 20, 98, 22));
+    EXPECT_TRUE(TextWindowNeedsRebuild(false, 100, 20, 103, 20));
+    EXPECT_TRUE(TextWindowNeedsRebuild(false, 100, 20, 100, 17));
+    EXPECT_TRUE(TextWindowNeedsRebuild(true, 100, 20, 100, 20));
 }

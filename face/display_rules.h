@@ -1,0 +1,16 @@
+// Small rules of the clock display that need no window.
+#pragma once
+
+namespace face {
+
+// Constant alpha of the layered window: the mouse-over value while the mouse
+// timer runs and that transparency is on; else the window's level when its
+// transparency is on and below 255; else opaque.
+int LayeredAlpha(bool mouseTimerRunning, bool transparentOnMouseMove, int valueOnMouseMove, bool transparency,
+                 int levelTransparency);
+
+// The text-only window is rebuilt when the text's size moved by more than two
+// pixels either way (or when the look is reloaded).
+bool TextWindowNeedsRebuild(bool reload, int labelWidth, int labelHeight, int textWidth, int textHeight);
+
+}  // namespace face
