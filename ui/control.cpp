@@ -283,8 +283,9 @@ bool Control::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
 HBRUSH Control::CtlColor(HDC dc) {
     const Font& f = EffectiveFont();
     bool customText = f.color != clWindowText && f.color != clBtnText;
-    if (!StaticLike() && parentColor_ && !customText) return nullptr;
-    TColor bg = StaticLike() ? EffectiveColor() : (parentColor_ ? clWindow : color_);
+    // Edits, lists...: the system's colours unless the program chose its own.
+    if (!StaticLike() && !colorSet_ && !customText) return nullptr;
+    TColor bg = StaticLike() ? EffectiveColor() : (colorSet_ ? color_ : clWindow);
     SetTextColor(dc, ColorToRGB(f.color));
     SetBkColor(dc, ColorToRGB(bg));
     return CachedBrush(bg);
@@ -515,6 +516,7 @@ void Control::SyncTextFromWindow() {
 void Control::SetColor(TColor color) {
     color_ = color;
     parentColor_ = false;
+    colorSet_ = true;
     Invalidate();
 }
 

@@ -181,6 +181,7 @@ class Control : public Component {
     std::wstring hint_;
     Font font_;
     bool parentFont_ = true;
+    bool colorSet_ = false;
     HCURSOR cursor_ = nullptr;
     PopupMenu* popupMenu_ = nullptr;
 };
