@@ -99,7 +99,12 @@ void TPagePlanner::RescheduleTask(int row) {
 }
 
 void TPagePlanner::RunExitTasks() {
-    Tasks.RunExitTasks(Now(), [this](int row) { ExecuteTask(row); });
+    // Whatever happens here, the task file is written afterwards.
+    try {
+        Tasks.RunExitTasks(Now(), [this](int row) { ExecuteTask(row); });
+    } catch (...) {
+        ui::Application().HandleException();
+    }
 }
 
 // ---- Next runs, running tasks and the coming-task menu
