@@ -2,7 +2,9 @@
 // ends; its controls are the live data of the planner, the work-time log, the
 // synchronisation, the hot keys and the file lists. Each page's controls and
 // handlers live in their own TPage... class (options/page_<name>.h); the
-// window is all of them together.
+// window is all of them together. A page file belongs to its page's subsystem:
+// its empty handlers and Copy...PageSettings are the places to fill, and a
+// page reaches the whole window through its private Options().
 #pragma once
 
 #include <cstdint>
