@@ -206,3 +206,35 @@ TEST_F(FaceRefresh, ShakeLeavesTheWindowWhereItWas) {
     EXPECT_FLOAT_EQ(F().Settings.Window.MainScale, scale);
     EXPECT_FALSE(F().Shaking);
 }
+
+TEST_F(FaceRefresh, TextBitmapCarriesTheTextColourForVectorAndRasterFonts) {
+    auto& w = F().Settings.Window;
+    w.MainSkinIndex = 0;
+    w.FormFillType = 1;
+    w.CutBackgr = false;
+    w.UseBackgrFile = false;
+    for (const wchar_t* fontName : {L"Arial", L"System"}) {
+        w.TextFont = fontName;
+        w.TextSize = 12;
+        w.TextColor = static_cast<int>(0xC8102030u);  // alpha 200
+        F().RefreshDisplay(L"ЖЖЖ", true, false);
+        ASSERT_TRUE(State().MainSkin.clock) << fontName;
+        auto pixels = ArgbPixels(*State().MainSkin.clock);
+        int ink = 0, clear = 0, tooOpaque = 0;
+        for (auto p : pixels) {
+            const unsigned a = p >> 24;
+            if (a == 0) ++clear;
+            if (a > 0) ++ink;
+            if (a > 200) ++tooOpaque;
+        }
+        EXPECT_GT(ink, 20) << fontName;
+        EXPECT_GT(clear, ink) << fontName;
+        EXPECT_EQ(tooOpaque, 0) << fontName;
+    }
+    // "System" is a raster font here, so both ways of drawing the text were taken.
+    ui::WindowDc dc(nullptr);
+    ui::SelectGuard select(dc.Get(), ui::CachedFont(F().lblDateTime.EffectiveFont()));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc.Get(), &tm);
+    EXPECT_FALSE(tm.tmPitchAndFamily & TMPF_VECTOR);
+}
