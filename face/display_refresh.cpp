@@ -259,6 +259,7 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
     // ---- Text mode.
     if (reload) {
         FreeSkinImages();
+        main.DropImages();  // also when the timer was not running yet
         window.MainScale = 1.0f;
         if (Settings.SystemClock.UseTraySkis && !Settings.SystemClock.NewTraySkin)
             Settings.SystemClock.NewTraySkin = true;
