@@ -4,6 +4,8 @@
 set -euo pipefail
 build=${1:-build}
 . "$(dirname "$0")/wine-env.sh" "$build"
+# A prefix of its own, without the test fixtures.
+export WINEPREFIX="$HORALTO_BUILD/wineprefix-run"
 if [ -z "${DISPLAY:-}" ]; then
   echo "run: no display; starting a private Xvfb (look at it with: xwd -root -display \$DISPLAY)"
   start_xvfb

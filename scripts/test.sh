@@ -10,7 +10,7 @@ ctest --test-dir "$HORALTO_BUILD/native" --output-on-failure -j"$(nproc)" || sta
 
 start_xvfb
 trap 'wineserver -k >/dev/null 2>&1; stop_xvfb' EXIT
-ensure_prefix
+ensure_prefix test
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 </dev/null
 ctest --test-dir "$HORALTO_BUILD/win" --output-on-failure || status=1
