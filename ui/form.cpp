@@ -148,9 +148,16 @@ void Form::SetBorderIcons(unsigned icons) {
 
 void Form::SetFormStyle(ui::FormStyle style) {
     formStyle_ = style;
-    if (hwnd_)
-        SetWindowPos(hwnd_, style == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!hwnd_) return;
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, style == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    if (style == fsNormal && (GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        // Wine keeps an owned window topmost; without its owner for a moment it lets go.
+        HWND owner = GetWindow(hwnd_, GW_OWNER);
+        SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, 0);
+        SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+        SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    }
 }
 
 ui::WindowState Form::GetWindowState() const {

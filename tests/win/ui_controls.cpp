@@ -11,6 +11,7 @@
 #include "ui/actions.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
+#include "ui/date_time_picker.h"
 #include "ui/dialogs.h"
 #include "ui/edits.h"
 #include "ui/exception.h"
@@ -46,6 +47,10 @@ class ControlsForm : public ui::Form {
     ui::Panel pnl{this, L"pnl"};
     ui::RadioButton rdbOnPanel{&pnl, L"rdbOnPanel", L"C"};
     ui::Button btn{&pnl, L"btn", L"Закрыть"};
+    ui::ListBox lsb{this, L"lsb"};
+    ui::SpeedButton spbA{this, L"spbA"};
+    ui::SpeedButton spbB{this, L"spbB"};
+    ui::DateTimePicker dtp{this, L"dtp"};
 };
 
 // Sends the notification a control's window gives its parent.
@@ -349,6 +354,135 @@ TEST_F(UiControls, AnExceptionInAHandlerReachesTheExceptionDialogAndTheLoopGoesO
     form->btn.OnClick = [](ui::Component&) { throw std::runtime_error("plain"); };
     Notify(form->btn, BN_CLICKED);
     EXPECT_EQ(exceptions.back(), L"plain");
+}
+
+TEST_F(UiControls, KeyPressCanSwallowCharactersOfASpinEdit) {
+    ui::SpinEdit& spe = form->spe;
+    spe.SetText(L"1");
+    spe.OnKeyPress = [](ui::Component&, wchar_t& key) {
+        if (key != 8 && (key < L'0' || key > L'9')) key = 0;
+    };
+    SendMessageW(spe.Handle(), EM_SETSEL, 1, 1);
+    SendMessageW(spe.Handle(), WM_CHAR, L'a', 1);
+    SendMessageW(spe.Handle(), WM_CHAR, L'5', 1);
+    EXPECT_EQ(spe.Text(), L"15");
+    EXPECT_EQ(spe.Value(), 15);
+}
+
+TEST_F(UiControls, TypingIntoAnEditableComboRaisesOnChange) {
+    ui::ComboBox& cmb = form->cmb;
+    cmb.SetItems({L"time.nist.gov", L"ntp.example"});
+    int changes = 0;
+    cmb.OnChange = [&](ui::Component&) { ++changes; };
+    cmb.SetText(L"host");
+    EXPECT_EQ(changes, 0);
+    SetWindowTextW(cmb.Handle(), L"ntp.example");
+    Notify(cmb, CBN_EDITCHANGE);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(cmb.Text(), L"ntp.example");
+    EXPECT_EQ(cmb.ItemIndex(), 1);
+}
+
+TEST_F(UiControls, ListSelectionByTheUserClicksAndByCodeDoesNot) {
+    ui::ListBox& lsb = form->lsb;
+    lsb.SetItems({L"a.bmp", L"b.bmp", L"c.bmp"});
+    int clicks = 0;
+    lsb.OnClick = [&](ui::Component&) { ++clicks; };
+    lsb.SetItemIndex(2);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(SendMessageW(lsb.Handle(), LB_GETCURSEL, 0, 0), 2);
+    SendMessageW(lsb.Handle(), LB_SETCURSEL, 1, 0);
+    Notify(lsb, LBN_SELCHANGE);
+    EXPECT_EQ(lsb.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(UiControls, ClickOnTheBoxOfACheckListItemTogglesIt) {
+    ui::CheckListBox& clb = form->clb;
+    clb.SetItems({L"first", L"second"});
+    int checks = 0;
+    clb.OnClickCheck = [&](ui::Component&) { ++checks; };
+    RECT r{};
+    SendMessageW(clb.Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+    LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
+    SendMessageW(clb.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(clb.Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(clb.Checked(1));
+    EXPECT_FALSE(clb.Checked(0));
+    EXPECT_EQ(checks, 1);
+    // A click on the text only selects.
+    at = MAKELPARAM(r.left + 60, (r.top + r.bottom) / 2);
+    SendMessageW(clb.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(clb.Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(clb.Checked(1));
+    EXPECT_EQ(checks, 1);
+}
+
+TEST_F(UiControls, SpeedButtonsOfAGroupStayDownOneAtATime) {
+    form->spbA.SetGroupIndex(1);
+    form->spbB.SetGroupIndex(1);
+    int clicks = 0;
+    form->spbB.OnClick = [&](ui::Component&) { ++clicks; };
+    form->spbA.SetDown(true);
+    Notify(form->spbB, BN_CLICKED);
+    EXPECT_TRUE(form->spbB.Down());
+    EXPECT_FALSE(form->spbA.Down());
+    EXPECT_EQ(clicks, 1);
+    form->spbB.Click();  // from code: the handler only, the state stays
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(form->spbB.Down());
+}
+
+TEST_F(UiControls, GridFollowsArrowKeysAndMouseOverHiddenColumns) {
+    ui::StringGrid grid(form.get(), L"stgHotKeysList");
+    grid.HandleNeeded();
+    grid.SetBounds(0, 0, 300, 200);
+    grid.SetColCount(3);
+    grid.SetRowCount(20);
+    grid.SetDefaultRowHeight(18);
+    grid.SetColWidth(0, -1);
+    grid.SetRowSelect(true);
+    int clicks = 0;
+    grid.OnClick = [&](ui::Component&) { ++clicks; };
+    SendMessageW(grid.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(grid.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(clicks, 2);
+    SendMessageW(grid.Handle(), WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(grid.Row(), 19);
+    EXPECT_EQ(grid.TopRow(), 11);  // scrolled so the last row is in view: 9 rows fit below the header  //
+                                   // scrolled to keep the row in view
+    SendMessageW(grid.Handle(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(grid.TopRow(), 1);
+    int col, row;
+    ASSERT_TRUE(grid.MouseToCell(5, 19 * 2 + 5, col, row));
+    EXPECT_EQ(col, 1);  // column 0 is hidden
+    EXPECT_EQ(row, 2);
+    SendMessageW(grid.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 19 * 2 + 5));
+    SendMessageW(grid.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 19 * 2 + 5));
+    EXPECT_EQ(grid.Row(), 2);
+}
+
+TEST_F(UiControls, DatePickerMirrorsItsValueAndReportsTheUsersChange) {
+    ui::DateTimePicker& dtp = form->dtp;
+    int changes = 0;
+    dtp.OnChange = [&](ui::Component&) { ++changes; };
+    dtp.SetDateTime(45292.5);  // 2024-01-01 12:00
+    SYSTEMTIME st{};
+    SendMessageW(dtp.Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
+    EXPECT_EQ(st.wYear, 2024);
+    EXPECT_EQ(st.wHour, 12);
+    EXPECT_EQ(changes, 0);
+    NMDATETIMECHANGE nm{};
+    nm.nmhdr.hwndFrom = dtp.Handle();
+    nm.nmhdr.idFrom = GetDlgCtrlID(dtp.Handle());
+    nm.nmhdr.code = DTN_DATETIMECHANGE;
+    nm.dwFlags = GDT_VALID;
+    nm.st = st;
+    nm.st.wDay = 2;
+    SendMessageW(form->Handle(), WM_NOTIFY, nm.nmhdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    EXPECT_EQ(changes, 1);
+    EXPECT_DOUBLE_EQ(dtp.DateTime(), 45293.5);
 }
 
 TEST(UiRegistry, ReadsWritesAndDeletesValues) {

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "ui/actions.h"
 #include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/menus.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
 #include "ui/panels.h"
@@ -143,7 +146,6 @@ class MouseForm : public ui::Form {
 
 TEST(UiForms, DoubleClickFiresOnDblClickBeforeOnMouseDown) {
     auto form = ui::NewForm<MouseForm>();
-    form->Show();
     HWND h = form->Handle();
     LPARAM at = MAKELPARAM(170, 60);
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -208,7 +210,6 @@ TEST(UiForms, CaFreeReleasesAnApplicationFormAfterTheMessage) {
     ui::Application().SetMainForm(nullptr);  // not the main form: closing frees it
     frm->allowClose = true;
     frm->action = ui::caFree;
-    frm->Show();
     frm->Close();
     EXPECT_NE(std::find(log.begin(), log.end(), L"close"), log.end());
     EXPECT_EQ(std::find(log.begin(), log.end(), L"destroy"), log.end());
@@ -237,6 +238,95 @@ TEST(UiForms, TimerTicksThroughTheMessageLoopWhileEnabled) {
         Sleep(5);
     }
     EXPECT_EQ(ticks, stopped);
+}
+
+TEST(UiForms, WindowPropertiesReachTheWindow) {
+    Log log;
+    auto form = ui::NewForm<ClosingForm>(log);
+    HWND h = form->Handle();
+    form->SetBorderStyle(ui::bsSingle);
+    form->SetBorderIcons(ui::biSystemMenu);
+    form->SetClientWidth(463);
+    form->SetClientHeight(601);
+    RECT rc;
+    GetClientRect(h, &rc);
+    EXPECT_EQ(rc.right, 463);
+    EXPECT_EQ(rc.bottom, 601);
+    LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    form->SetBorderStyle(ui::bsNone);
+    EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_CAPTION);
+    form->SetFormStyle(ui::fsStayOnTop);
+    EXPECT_TRUE(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    form->SetFormStyle(ui::fsNormal);
+    EXPECT_FALSE(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    form->SetAlphaBlendValue(200);
+    form->SetAlphaBlend(true);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(h, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+    form->SetCaption(L"Настройки");
+    wchar_t buf[32];
+    GetWindowTextW(h, buf, 32);
+    EXPECT_STREQ(buf, L"Настройки");
+    form->SetBounds(10, 20, 194, 79);
+    EXPECT_EQ(form->Left(), 10);
+    EXPECT_EQ(form->Width(), 194);
+    form->SetTag(10);
+    EXPECT_EQ(form->Tag(), 10);
+}
+
+TEST(UiForms, ContextMenuGoesToOnContextPopupFirst) {
+    Log log;
+    auto form = ui::NewForm<ClosingForm>(log);
+    bool asked = false;
+    form->OnContextPopup = [&](ui::Component&, POINT, bool& handled) {
+        asked = true;
+        handled = true;  // no popup menu then
+    };
+    ui::PopupMenu pmn(form.get(), L"pmnMenu");
+    form->SetPopupMenu(&pmn);
+    bool popped = false;
+    pmn.OnPopup = [&](ui::Component&) { popped = true; };
+    SendMessageW(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()),
+                 MAKELPARAM(150, 150));
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(popped);
+}
+
+TEST(UiForms, ActionShortcutsRunThroughTheMessageLoop) {
+    Log log;
+    auto form = ui::NewForm<ClosingForm>(log);
+    ui::ActionList list(form.get(), L"ActionList");
+    ui::Action aSpeak(list, L"aSpeakTime", L"Сказать время");
+    aSpeak.SetShortCut(static_cast<ui::ShortCut>(VK_F5));
+    int runs = 0;
+    aSpeak.OnExecute = [&](ui::Component&) { ++runs; };
+    PostMessageW(form->Handle(), WM_KEYDOWN, VK_F5, 1);
+    ui::Application().ProcessMessages();
+    EXPECT_EQ(runs, 1);
+}
+
+class DialogForm : public ui::Form {
+  public:
+    DialogForm() : ui::Form(L"TfrmUiDialog") {
+        SetBorderStyle(ui::bsDialog);
+        btnOk.SetModalResult(ui::mrOk);
+    }
+    ui::Button btnOk{this, L"btnOk", L"OK"};
+};
+
+// (Each test shows as few windows as it can: hiding a shown window costs Wine
+// up to two seconds on a display without a window manager.)
+TEST(UiForms, ShowModalReturnsTheModalResultOfTheButton) {
+    auto dialog = ui::NewForm<DialogForm>();
+    HWND ok = dialog->btnOk.Handle();
+    PostMessageW(dialog->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(ok));
+    EXPECT_EQ(dialog->ShowModal(), ui::mrOk);
+    EXPECT_FALSE(dialog->Visible());
 }
 
 class MainForm : public ui::Form {
