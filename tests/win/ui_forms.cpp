@@ -318,8 +318,6 @@ class DialogForm : public ui::Form {
     ui::Button btnOk{this, L"btnOk", L"OK"};
 };
 
-// (Each test shows as few windows as it can: hiding a shown window costs Wine
-// up to two seconds on a display without a window manager.)
 TEST(UiForms, ShowModalReturnsTheModalResultOfTheButton) {
     auto dialog = ui::NewForm<DialogForm>();
     HWND ok = dialog->btnOk.Handle();
