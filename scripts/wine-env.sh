@@ -33,7 +33,7 @@ stop_xvfb() {
 # Makes the prefix once: fonts that GDI+ can find, Arial mapped to Liberation Sans.
 # `ensure_prefix test` also installs the test fixtures that live in the prefix.
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.horalto-ready-2" ] && return 0
+  [ -f "$WINEPREFIX/.horalto-ready-3" ] && return 0
   echo "wine: preparing the prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 </dev/null
@@ -50,12 +50,12 @@ ensure_prefix() {
   wine reg add "$key" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1 </dev/null
   # One Wine virtual desktop with a taskbar: the notification area and its
   # balloons exist, and hiding a window does not wait for a window manager.
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1 </dev/null
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d shell /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /t REG_SZ /d 1024x768 /f >/dev/null 2>&1 </dev/null
   # Hooks for test fixtures that must live in the prefix (e.g. a stand-in voice).
   [ "${1:-}" = test ] && for hook in "$HORALTO_ROOT"/tests/fixtures/prefix.d/*.sh; do
     [ -f "$hook" ] && . "$hook"
   done
   wineserver -w
-  touch "$WINEPREFIX/.horalto-ready-2"
+  touch "$WINEPREFIX/.horalto-ready-3"
 }
