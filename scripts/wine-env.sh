@@ -3,7 +3,7 @@
 # Usage: . scripts/wine-env.sh <build dir>
 HORALTO_BUILD=$(realpath -m "${1:-build}")
 HORALTO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$HORALTO_BUILD/wineprefix"
+export WINEPREFIX="${HORALTO_WINEPREFIX:-$HORALTO_BUILD/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
