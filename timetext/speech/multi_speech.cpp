@@ -258,7 +258,7 @@ void TMultiSpeech::EndStream(const void* sender) {
     Fire(OnStop, sender);
 }
 
-void TMultiSpeech::Word(const void* sender, std::int32_t characterPosition) {
+void TMultiSpeech::SpWord(const void* sender, std::int32_t characterPosition) {
     position_ = static_cast<std::uint32_t>(static_cast<std::int64_t>(characterPosition) + positionOffset_);
     if (OnPosition) OnPosition(sender, position_);
 }

@@ -87,7 +87,7 @@ class TMultiSpeech : private speech::Sapi5Events, private speech::Sapi4Events {
     // speech::Sapi5Events
     void StartStream(const void* sender) override;
     void EndStream(const void* sender) override;
-    void Word(const void* sender, std::int32_t characterPosition) override;
+    void SpWord(const void* sender, std::int32_t characterPosition) override;
     // speech::Sapi4Events
     void TextDataStarted(const void* sender) override;
     void TextDataDone(const void* sender) override;

@@ -40,7 +40,7 @@ std::wstring LanguageName(LANGID id) {
 }
 
 // The buffer notify sink handed to TextData; forwards to the component.
-class BufNotifySink final : public ITTSBufNotifySink {
+class TTTSBufNotifySink final : public ITTSBufNotifySink {
   public:
     void SetEvents(Sapi4Events* events) { events_ = events; }
 
@@ -105,7 +105,7 @@ class Sapi4Modes final : public Sapi4Backend {
     }
 
     std::vector<std::wstring> ModeNames() override {
-        sink_ = ui::ComPtr<BufNotifySink>::Attach(new BufNotifySink);
+        sink_ = ui::ComPtr<TTTSBufNotifySink>::Attach(new TTTSBufNotifySink);
         sink_->SetEvents(events_);
         NewAudioDestination();
         std::vector<std::wstring> names;
@@ -190,7 +190,7 @@ class Sapi4Modes final : public Sapi4Backend {
     ui::ComPtr<IUnknown> audio_;
     ui::ComPtr<ITTSCentralA> central_;
     ui::ComPtr<ITTSAttributesA> attributes_;
-    ui::ComPtr<BufNotifySink> sink_;
+    ui::ComPtr<TTTSBufNotifySink> sink_;
 };
 
 }  // namespace

@@ -21,12 +21,12 @@ std::wstring LanguageName(const std::wstring& attribute) {
     return buffer;
 }
 
-class Sapi5Voice;
+class TSpVoice;
 
 // Receives the voice's events through its connection point.
 class VoiceEventSink final : public IDispatch {
   public:
-    explicit VoiceEventSink(Sapi5Voice* owner) : owner_(owner) {}
+    explicit VoiceEventSink(TSpVoice* owner) : owner_(owner) {}
     void Detach() { owner_ = nullptr; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -58,13 +58,13 @@ class VoiceEventSink final : public IDispatch {
 
   private:
     std::atomic<ULONG> refs_{1};
-    Sapi5Voice* owner_;
+    TSpVoice* owner_;
 };
 
-class Sapi5Voice final : public Sapi5Backend {
+class TSpVoice final : public Sapi5Backend {
   public:
-    Sapi5Voice() : sink_(ui::ComPtr<VoiceEventSink>::Attach(new VoiceEventSink(this))) {}
-    ~Sapi5Voice() override {
+    TSpVoice() : sink_(ui::ComPtr<VoiceEventSink>::Attach(new VoiceEventSink(this))) {}
+    ~TSpVoice() override {
         Disconnect();
         sink_->Detach();
     }
@@ -120,7 +120,7 @@ class Sapi5Voice final : public Sapi5Backend {
                 VARIANT position;
                 VariantInit(&position);
                 if (SUCCEEDED(VariantChangeType(&position, &params->rgvarg[params->cArgs - 3], 0, VT_I4)))
-                    events_->Word(this, position.lVal);
+                    events_->SpWord(this, position.lVal);
                 break;
             }
             default:
@@ -186,7 +186,7 @@ HRESULT VoiceEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params
 }  // namespace
 
 std::unique_ptr<Sapi5Backend> MakeSapi5Voice() {
-    return std::make_unique<Sapi5Voice>();
+    return std::make_unique<TSpVoice>();
 }
 
 }  // namespace speech

@@ -18,7 +18,7 @@ class Sapi5Events {
     virtual ~Sapi5Events() = default;
     virtual void StartStream(const void* sender) = 0;
     virtual void EndStream(const void* sender) = 0;
-    virtual void Word(const void* sender, std::int32_t characterPosition) = 0;
+    virtual void SpWord(const void* sender, std::int32_t characterPosition) = 0;
 };
 
 class Sapi4Events {

@@ -70,6 +70,8 @@ SoundPlayer& CurrentSoundPlayer() {
     return g_replacement ? *g_replacement : system;
 }
 
-void ReplaceSoundPlayer(SoundPlayer* player) { g_replacement = player; }
+void ReplaceSoundPlayer(SoundPlayer* player) {
+    g_replacement = player;
+}
 
 }  // namespace signals

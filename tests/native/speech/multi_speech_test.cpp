@@ -210,7 +210,7 @@ TEST_F(MultiSpeechTest, Sapi5NotificationsMoveTheState) {
     Take();
     sapi5->events->StartStream(sapi5);
     EXPECT_EQ(speech->EngineState(), esSpeak);
-    sapi5->events->Word(sapi5, 7);
+    sapi5->events->SpWord(sapi5, 7);
     EXPECT_EQ(speech->Position(), 7u);
     sapi5->events->EndStream(sapi5);
     EXPECT_EQ(speech->EngineState(), esStop);
@@ -280,7 +280,7 @@ TEST_F(MultiSpeechTest, Sapi5SpeedAndPitchSpeakTags) {
     EXPECT_EQ(Take(), (Calls{L"on:UserStop/self", L"on:Status=4", L"5:Disconnect", L"on:UserStart/self",
                              L"5:Voice=0", L"5:Speak " + tag, L"on:Speed=15"}));
     EXPECT_EQ(speech->PositionOffset(), -static_cast<int>(tag.size()));
-    sapi5->events->Word(sapi5, 30);
+    sapi5->events->SpWord(sapi5, 30);
     EXPECT_EQ(speech->Position(), 30u - tag.size());
 
     speech->SetPitch(3);
