@@ -46,8 +46,9 @@ class SystemSoundPlayer final : public SoundPlayer {
   public:
     void Play(const std::wstring& name, bool wait) override {
         // Played asynchronously in both cases; a waiting call then waits for
-        // the sound's length with the message loop running.
-        const DWORD flags = SND_ASYNC | SND_NODEFAULT;
+        // the sound's length with the message loop running. A file that can't
+        // be played is the system player's business (its default sound).
+        const DWORD flags = SND_ASYNC;
         int lengthMs = 0;
         if (IsBuiltInSound(name)) {
             HMODULE module = GetModuleHandleW(nullptr);
