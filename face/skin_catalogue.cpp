@@ -1,0 +1,117 @@
+#include "face/skin_catalogue.h"
+
+#include "base/text_compare.h"
+
+namespace face {
+
+namespace {
+
+bool IsIniBlank(wchar_t c) {
+    return c <= L' ';
+}
+
+std::wstring_view Trim(std::wstring_view s) {
+    while (!s.empty() && IsIniBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsIniBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// The section name of a header line, as the INI reader takes it.
+std::optional<std::wstring_view> HeaderName(std::wstring_view line) {
+    const std::wstring_view body = Trim(line);
+    if (body.empty() || body.front() != L'[') return std::nullopt;
+    const std::size_t close = body.rfind(L']');
+    if (close == std::wstring_view::npos || close == 0) return std::nullopt;
+    return Trim(body.substr(1, close - 1));
+}
+
+}  // namespace
+
+std::wstring CatalogueFileName(std::wstring_view file, std::wstring_view programFolder) {
+    if (!programFolder.empty() && file.size() >= programFolder.size() &&
+        base::SameTextLatin(file.substr(0, programFolder.size()), programFolder))
+        return std::wstring(file.substr(programFolder.size()));
+    return std::wstring(file);
+}
+
+std::wstring CatalogueFilePath(std::wstring_view file, std::wstring_view programFolder) {
+    if (file.size() >= 2 && file[1] == L':') return std::wstring(file);
+    if (!file.empty() && file.front() == L'\\') file.remove_prefix(1);
+    return std::wstring(programFolder) + std::wstring(file);
+}
+
+std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name) {
+    for (long long k = 1;; ++k) {
+        std::wstring candidate = std::wstring(name) + std::to_wstring(k);
+        if (names.IndexOf(candidate) < 0) return candidate;
+    }
+}
+
+std::optional<std::wstring> RenameSkinSection(std::wstring_view fileText, std::wstring_view name,
+                                              std::wstring_view newName) {
+    std::size_t pos = 0;
+    while (pos < fileText.size()) {
+        std::size_t end = fileText.find(L'\n', pos);
+        const std::size_t next = end == std::wstring_view::npos ? fileText.size() : end + 1;
+        if (end == std::wstring_view::npos) end = fileText.size();
+        std::size_t lineEnd = end;
+        if (lineEnd > pos && fileText[lineEnd - 1] == L'\r') --lineEnd;
+        const auto header = HeaderName(fileText.substr(pos, lineEnd - pos));
+        if (header && base::SameTextAnsi(*header, name)) {
+            std::wstring result(fileText.substr(0, pos));
+            result += L'[';
+            result += newName;
+            result += L']';
+            result += fileText.substr(lineEnd);
+            return result;
+        }
+        pos = next;
+    }
+    return std::nullopt;
+}
+
+AddedSkins AddSkinSections(base::StringList& names, base::StringList& files,
+                           const std::vector<std::wstring>& sections, const std::wstring& file,
+                           const SkinFileAccess& access) {
+    AddedSkins result;
+    for (const std::wstring& section : sections) {
+        std::wstring name = section;
+        bool skip = false;
+        for (int j = 0; j < names.Count(); ++j) {
+            if (!base::SameTextLatin(names[j], name)) continue;
+            if (j < files.Count() && base::SameTextLatin(files[j], file)) {
+                skip = true;  // already catalogued from this very file
+                break;
+            }
+            // The name belongs to a skin of another file: this one is renamed.
+            const std::wstring freeName = FreeSkinName(names, name);
+            const std::optional<std::wstring> text = access.read ? access.read() : std::nullopt;
+            if (!text) {
+                result.refused.push_back(section);
+                skip = true;
+                break;
+            }
+            const std::optional<std::wstring> renamed = RenameSkinSection(*text, name, freeName);
+            if (!access.write || !access.write(renamed ? *renamed : *text)) {
+                result.refused.push_back(section);
+                skip = true;
+                break;
+            }
+            // Without its header line the section keeps its clashing name.
+            if (renamed) name = freeName;
+            break;
+        }
+        if (skip) continue;
+        names.Add(name);
+        files.Add(file);
+        result.added.push_back(name);
+    }
+    return result;
+}
+
+int SelectionAfterRemoval(int index, int countAfter) {
+    if (index >= countAfter - 1) --index;
+    return index;
+}
+
+}  // namespace face

@@ -1,0 +1,156 @@
+#include "face/skin_catalogue.h"
+
+#include <gtest/gtest.h>
+
+using namespace face;
+
+namespace {
+
+base::StringList BuiltInNames() {
+    base::StringList names;
+    names.SetCommaText(L"Нет,Стандартная,Обратная,Трей");
+    return names;
+}
+base::StringList BuiltInFiles() {
+    base::StringList files;
+    files.SetCommaText(L"|,|,|,|");
+    return files;
+}
+
+// A skin file held in memory, counting the writes.
+struct MemoryFile {
+    std::optional<std::wstring> text;
+    bool writable = true;
+    int writes = 0;
+    SkinFileAccess Access() {
+        return {[this] { return text; },
+                [this](const std::wstring& t) {
+                    if (!writable) return false;
+                    ++writes;
+                    text = t;
+                    return true;
+                }};
+    }
+};
+
+}  // namespace
+
+TEST(SkinCatalogue, FileInsideTheProgramFolderIsRelative) {
+    EXPECT_EQ(CatalogueFileName(L"C:\\Horalto\\Skins\\a.qsk", L"C:\\Horalto\\"), L"Skins\\a.qsk");
+    EXPECT_EQ(CatalogueFileName(L"c:\\HORALTO\\a.qsk", L"C:\\Horalto\\"), L"a.qsk");
+    EXPECT_EQ(CatalogueFileName(L"D:\\Skins\\a.qsk", L"C:\\Horalto\\"), L"D:\\Skins\\a.qsk");
+    // A folder whose name merely begins like the program's is not inside it.
+    EXPECT_EQ(CatalogueFileName(L"C:\\Horalto2\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto2\\a.qsk");
+    // Cyrillic letters must match exactly.
+    EXPECT_EQ(CatalogueFileName(L"C:\\ЧАСЫ\\a.qsk", L"C:\\Часы\\"), L"C:\\ЧАСЫ\\a.qsk");
+
+    EXPECT_EQ(CatalogueFilePath(L"Skins\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto\\Skins\\a.qsk");
+    EXPECT_EQ(CatalogueFilePath(L"\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto\\a.qsk");
+    EXPECT_EQ(CatalogueFilePath(L"D:\\a.qsk", L"C:\\Horalto\\"), L"D:\\a.qsk");
+}
+
+TEST(SkinCatalogue, FreeNameIsTheSmallestUnusedNumber) {
+    base::StringList names = BuiltInNames();
+    EXPECT_EQ(FreeSkinName(names, L"Часы"), L"Часы1");
+    names.Add(L"часы1");  // the list's search ignores case
+    names.Add(L"Часы3");
+    EXPECT_EQ(FreeSkinName(names, L"Часы"), L"Часы2");
+}
+
+TEST(SkinCatalogue, RenameTouchesOnlyTheHeaderLine) {
+    const std::wstring text =
+        L"; skins\r\n[Часы]\r\nImgBack=a.png\r\n\r\n[Другие]\r\nScale=2\r\n[ЧАСЫ]\r\nx=1";
+    auto renamed = RenameSkinSection(text, L"часы", L"Часы2");
+    ASSERT_TRUE(renamed);
+    EXPECT_EQ(*renamed, L"; skins\r\n[Часы2]\r\nImgBack=a.png\r\n\r\n[Другие]\r\nScale=2\r\n[ЧАСЫ]\r\nx=1");
+    // Blanks around the header, bare line feeds and a last line without a break.
+    auto spaced = RenameSkinSection(L"a=1\n  [ Часы ]  \nb=2", L"Часы", L"Часы1");
+    ASSERT_TRUE(spaced);
+    EXPECT_EQ(*spaced, L"a=1\n[Часы1]\nb=2");
+    auto last = RenameSkinSection(L"x=1\r\n[Часы]", L"Часы", L"Часы1");
+    ASSERT_TRUE(last);
+    EXPECT_EQ(*last, L"x=1\r\n[Часы1]");
+    // Text after a NUL character is kept too.
+    std::wstring withNul = L"[Часы]\r\na=1\r\n";
+    withNul += L'\0';
+    withNul += L"[Другие]\r\n";
+    auto nul = RenameSkinSection(withNul, L"Часы", L"Часы1");
+    ASSERT_TRUE(nul);
+    EXPECT_EQ(nul->size(), withNul.size() + 1);
+    EXPECT_NE(nul->find(L"[Другие]"), std::wstring::npos);
+    // A key or a value holding the name is no header.
+    EXPECT_FALSE(RenameSkinSection(L"Часы=1\r\nx=[Часы]\r\n", L"Часы", L"Часы1"));
+}
+
+TEST(SkinCatalogue, ClashWithAnotherFileRenamesTheSectionInTheFile) {
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    names.Add(L"Часы");
+    files.Add(L"other.qsk");
+    names.Add(L"Часы1");
+    files.Add(L"third.qsk");
+    MemoryFile file{L"[Часы]\r\nImgBack=a.png\r\n[Морская]\r\nScale=2\r\n"};
+    AddedSkins r = AddSkinSections(names, files, {L"Часы", L"Морская"}, L"D:\\my.qsk", file.Access());
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"Часы2", L"Морская"}));
+    EXPECT_TRUE(r.refused.empty());
+    EXPECT_EQ(*file.text, L"[Часы2]\r\nImgBack=a.png\r\n[Морская]\r\nScale=2\r\n");
+    ASSERT_EQ(names.Count(), 8);
+    EXPECT_EQ(names[6], L"Часы2");
+    EXPECT_EQ(files[6], L"D:\\my.qsk");
+    EXPECT_EQ(files[7], L"D:\\my.qsk");
+}
+
+TEST(SkinCatalogue, SameFileTwiceAddsNothing) {
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    MemoryFile file{L"[Часы]\r\n[Морская]\r\n"};
+    EXPECT_EQ(AddSkinSections(names, files, {L"Часы", L"Морская"}, L"my.qsk", file.Access()).added.size(),
+              2u);
+    AddedSkins again = AddSkinSections(names, files, {L"Часы", L"Морская"}, L"MY.qsk", file.Access());
+    EXPECT_TRUE(again.added.empty());
+    EXPECT_TRUE(again.refused.empty());
+    EXPECT_EQ(file.writes, 0);
+    EXPECT_EQ(names.Count(), 6);
+}
+
+TEST(SkinCatalogue, BuiltInNameAndDuplicatesInOneFile) {
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    // A file's own "Трей" clashes with the built-in skin; two sections of one
+    // name in the file: the second clashes with the first once it is added.
+    MemoryFile file{L"[Трей]\r\n[Часы]\r\n[Часы]\r\n"};
+    AddedSkins r = AddSkinSections(names, files, {L"Трей", L"Часы", L"Часы"}, L"a.qsk", file.Access());
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"Трей1", L"Часы"}));
+    EXPECT_EQ(*file.text, L"[Трей1]\r\n[Часы]\r\n[Часы]\r\n");
+}
+
+TEST(SkinCatalogue, UnreadableOrUnwritableFileRefusesTheClashingSection) {
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    names.Add(L"Часы");
+    files.Add(L"other.qsk");
+    MemoryFile readOnly{L"[Часы]\r\n[Морская]\r\n", false};
+    AddedSkins r = AddSkinSections(names, files, {L"Часы", L"Морская"}, L"a.qsk", readOnly.Access());
+    EXPECT_EQ(r.refused, (std::vector<std::wstring>{L"Часы"}));
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"Морская"}));
+    EXPECT_EQ(*readOnly.text, L"[Часы]\r\n[Морская]\r\n");
+
+    MemoryFile gone{std::nullopt};
+    AddedSkins g = AddSkinSections(names, files, {L"Часы"}, L"b.qsk", gone.Access());
+    EXPECT_EQ(g.refused, (std::vector<std::wstring>{L"Часы"}));
+    EXPECT_EQ(gone.writes, 0);  // a file that could not be read is not written
+}
+
+TEST(SkinCatalogue, HeaderNotFoundKeepsTheClashingName) {
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    names.Add(L"Часы");
+    files.Add(L"other.qsk");
+    MemoryFile file{L"[Другое]\r\n"};
+    AddedSkins r = AddSkinSections(names, files, {L"Часы"}, L"a.qsk", file.Access());
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"Часы"}));
+    EXPECT_EQ(*file.text, L"[Другое]\r\n");
+}
+
+TEST(SkinCatalogue, SelectionAfterRemoval) {
+    // Five user entries (4..8): removing the last selects the new last one,
+    // removing the second-to-last the entry before it, others stay put.
+    EXPECT_EQ(SelectionAfterRemoval(8, 8), 7);
+    EXPECT_EQ(SelectionAfterRemoval(7, 8), 6);
+    EXPECT_EQ(SelectionAfterRemoval(5, 8), 5);
+}
