@@ -3,8 +3,6 @@
 // timetext/speech/tick_work.h); and the making of the speech component.
 #include <exception>
 
-#include "base/date_format.h"
-#include "base/format_settings.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -14,30 +12,6 @@
 #include "ui/application.h"
 
 namespace {
-
-// The task grid of the settings window as the worker's planner step sees it.
-class TaskGridPorts final : public worker::DueTaskPorts {
-  public:
-    explicit TaskGridPorts(TfrmOptions& options) : o_(options) {}
-    int RowCount() override { return o_.stgTasks.RowCount(); }
-    std::wstring Cell(int column, int row) override { return o_.stgTasks.Cell(column, row); }
-    void SetCell(int column, int row, const std::wstring& text) override {
-        o_.TaskCells.SetCell(column, row, text);
-    }
-    double NextRunTime(int row) override {
-        const size_t index = static_cast<size_t>(row - 1);
-        return index < NextRunTimes.size() ? NextRunTimes[index] : 0;
-    }
-    std::wstring DateTimeText(double value) override {
-        return base::DateTimeToStr(value, base::SystemFormatSettings());
-    }
-    void ExecuteTask(int row) override { o_.ExecuteTask(row); }
-    void RefreshTaskList() override { o_.RefreshTaskList(); }
-    void RescheduleTask(int row) override { o_.RescheduleTask(row); }
-
-  private:
-    TfrmOptions& o_;
-};
 
 class MainTickPorts final : public worker::TickPorts {
   public:
@@ -73,10 +47,8 @@ class MainTickPorts final : public worker::TickPorts {
 
     double EarliestTaskTime() override { return frmOptions ? ::EarliestTaskTime : 0; }
     void ClearEarliestTaskTime() override { ::EarliestTaskTime = 0; }
-    void RunDueTasks(double now) override {
-        TaskGridPorts grid(*frmOptions);
-        worker::RunDueTasks(now, grid);
-    }
+    // The planner marks and runs its due rows, then plans the list again.
+    void RunDueTasks(double now) override { frmOptions->RunDueTasks(now); }
 
     bool SynchronizeOnStart() override { return frmOptions && frmOptions->chbSynchronizeOnStart.Checked(); }
     double NextSynchronization() override { return ::NextSynchronization; }

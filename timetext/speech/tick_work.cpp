@@ -64,24 +64,4 @@ void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate) {
     if (failure) ports.ReportFailure(failure);
 }
 
-void RunDueTasks(double now, DueTaskPorts& ports) {
-    std::exception_ptr failure;
-    const int lastRow = ports.RowCount() - 2;
-    int marked = 0;
-    int lastMarked = 0;
-    for (int row = 1; row <= lastRow && row <= ports.RowCount() - 2; ++row) {
-        if (ports.Cell(0, row).empty()) continue;
-        const bool toDelete = ports.Cell(9, row) == L"Удаление";
-        ports.SetCell(9, row, toDelete ? L"Удалить" : ports.DateTimeText(now));
-        if (now < ports.NextRunTime(row) + kLateRunLimit) Guard(failure, [&] { ports.ExecuteTask(row); });
-        ++marked;
-        lastMarked = row;
-    }
-    if (marked == 1)
-        ports.RescheduleTask(lastMarked);
-    else
-        ports.RefreshTaskList();
-    if (failure) std::rethrow_exception(failure);
-}
-
 }  // namespace worker

@@ -55,27 +55,4 @@ std::wstring TrayHintText(const std::wstring& text);
 // One run of the worker at `now` (read once by the caller).
 void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate);
 
-// The planner step over the task grid: rows 1..RowCount-2 with a due mark in
-// column 0 get their "Выполнено" cell (column 9) and run when their time lies
-// less than 5 minutes back; then one row is rescheduled, or the whole list
-// refreshed when none or several were marked.
-class DueTaskPorts {
-  public:
-    virtual ~DueTaskPorts() = default;
-    virtual int RowCount() = 0;
-    virtual std::wstring Cell(int column, int row) = 0;
-    virtual void SetCell(int column, int row, const std::wstring& text) = 0;
-    virtual double NextRunTime(int row) = 0;  // of task row `row` (1-based)
-    virtual std::wstring DateTimeText(double value) = 0;
-    virtual void ExecuteTask(int row) = 0;
-    virtual void RefreshTaskList() = 0;
-    virtual void RescheduleTask(int row) = 0;
-};
-
-constexpr double kLateRunLimit = 5.0 / 1440.0;  // 5 minutes in days
-
-// Runs every due row even when one of them raises; the first failure is raised
-// again after the list was refreshed or the row rescheduled.
-void RunDueTasks(double now, DueTaskPorts& ports);
-
 }  // namespace worker
