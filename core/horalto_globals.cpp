@@ -1,5 +1,7 @@
 #include "core/horalto_globals.h"
 
+#include "timetext/horalto_text.h"
+
 #include "ui/application.h"
 
 std::filesystem::path IniFileName;
@@ -35,10 +37,6 @@ std::uint32_t TickCount() {
     return GetTickCount();
 }
 
-double UptimeDays() {
-    return static_cast<double>(TickCount()) / base::kMSecsPerDay;
-}
-
 std::filesystem::path ProgramFolder() {
     return std::filesystem::path(ui::Application().ExeName()).parent_path() / L"";
 }
@@ -54,7 +52,7 @@ void InitUnitGlobals() {
     EarliestTaskTime = 0;
     const base::TDateTime now = Now();
     WorkTime = timetext::WorkTime{};
-    WorkTime.WindowsStartTime = now - UptimeDays();
+    WorkTime.WindowsStartTime = now - timetext::UptimeNow();
     NextSynchronization = now;
     LastWorkTick = {};
     LastTrayWorkTick = {};

@@ -54,7 +54,5 @@ void InitUnitGlobals();
 // The local date and time now, and the system's 32-bit millisecond tick count.
 base::TDateTime Now();
 std::uint32_t TickCount();
-// The tick count in days.
-double UptimeDays();
 // The folder of the program's own file, with its trailing backslash.
 std::filesystem::path ProgramFolder();
