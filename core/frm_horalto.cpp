@@ -134,6 +134,9 @@ TfrmHoralto::TfrmHoralto()
     pnlTrayTime.SetBevelOuter(ui::bvNone);
     pnlTrayTime.SetBevelInner(ui::bvNone);
     pnlTrayTime.SetPopupMenu(&pmnMenu);
+    pnlTrayTime.OnContextPopup = [this](ui::Component& s, POINT p, bool& handled) {
+        pnlTrayTimeContextPopup(s, p, handled);
+    };
     CreateSpeechComponent();
     CreateMenuPainter();
     gdiplus_ = std::make_unique<ui::GdiplusSession>();
@@ -220,6 +223,8 @@ void TfrmHoralto::CreateMenu() {
     pmiSunRD.SetImageIndex(24);
     pmiSunRD.SetShortCut(static_cast<ui::ShortCut>(ui::scCtrl | 'N'));
     pmiSunRD.OnClick = [this](ui::Component& s) { pmiSunRDClick(s); };
+    pmiSkinOptions.OnClick = [this](ui::Component& s) { pmiSkinOptionsClick(s); };
+    pmnMenu.OnPopup = [this](ui::Component& s) { pmnMenuPopup(s); };
 }
 
 void TfrmHoralto::FormCreate(ui::Component&) {

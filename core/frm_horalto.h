@@ -130,6 +130,9 @@ class TfrmHoralto : public ui::Form {
     void SetTaskbarHook(bool on);
     void tmrTrayTimerTimer(ui::Component& sender);
     void WMTrayUpdate(TMessage& msg);
+    // A click on the taskbar clock (also the tray icon's click): the
+    // single-click speech and action, without the click text.
+    void TrayClockClick(ui::Component& sender);
     // True when the desktop shows the user's own wallpaper, not the program's bitmap.
     bool ReadWallpaperSettings();
     void DrawWallpaper(bool restore);
@@ -155,14 +158,28 @@ class TfrmHoralto : public ui::Form {
     void aMinimizedExecute(ui::Component& sender);
     void aStayOnTopExecute(ui::Component& sender);
     void aShowInTrayExecute(ui::Component& sender);
+    // The tray icon's OnRestore (a double click on it).
+    void GTrayIconRestore(ui::Component& sender);
 
     // ---- Mouse clicks, menus and mouse hook (core, clicks)
     void FormMouseDown(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
     void FormDblClick(ui::Component& sender);
     void FormContextPopup(ui::Component& sender, POINT mousePos, bool& handled);
     void tmrDelayTimer(ui::Component& sender);
+    // Shows a click text and arms tmrDelay (each call switches the text on or off).
+    void ShowTextForDelay(const std::wstring& text);
+    // Events of the tray icon and the taskbar clock's context menu.
+    void GTrayIconClick(ui::Component& sender);
+    void GTrayIconMouseUp(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
+    void pnlTrayTimeContextPopup(ui::Component& sender, POINT mousePos, bool& handled);
+    void pmnMenuPopup(ui::Component& sender);
     void BuildSkinMenu();
+    void SkinMenuItemClick(ui::Component& sender);
+    void pmiSkinOptionsClick(ui::Component& sender);
     static LRESULT CALLBACK MouseHookProc(int code, WPARAM wp, LPARAM lp);
+    // What the mouse hook does with a button press while `selected` is the
+    // menu item the menu painter reports as selected.
+    void MouseHookPress(UINT message, const ui::MenuItem* selected);
 
     // ---- Actions and their executor (core, actions)
     void aAboutExecute(ui::Component& sender);
@@ -183,6 +200,13 @@ class TfrmHoralto : public ui::Form {
     // 1 information), and the tray icon's hint (shorter than 64 characters).
     void UpdateBaloonToolTip(HWND window, int icon, const std::wstring& text, const std::wstring& title);
     void SetTrayIconHint(const std::wstring& hint);
+    // Used by the mouse hook: the popup menu's item that the menu painter last
+    // drew selected (or the parent of one that lost the selection), or null.
+    ui::MenuItem* MenuPainterSelectedItem();
+    // Used by the tray icon's click: a balloon of the tray icon (flags 0: no
+    // icon; time-out in ms), and the popup menu opened from the tray icon.
+    void TrayIconShowBalloonHint(const std::wstring& title, const std::wstring& text, int flags, int timeout);
+    void TrayIconShowMenu();
 
   private:
     void CreateMenu();

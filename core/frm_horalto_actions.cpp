@@ -1,6 +1,8 @@
-// Actions of the main window that the start-up and the settings need: closing
-// the program and opening the settings window on a page. (aAutorunExecute is
-// with the autorun check in frm_horalto_settings.cpp.)
+// Actions of the main window: closing the program, opening the settings
+// window on a page, sounds and planner on or off, and the commands that click
+// the settings window's buttons. (aAutorunExecute is with the autorun check in
+// frm_horalto_settings.cpp; the window's own actions are in
+// frm_horalto_placement.cpp.)
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -17,4 +19,55 @@ void TfrmHoralto::ShowOptionsExecute(ui::Component& sender) {
     for (int i = 0; i < 10; ++i)
         if (&sender == pages[i]) index = i;
     if (frmOptions) frmOptions->ShowPage(index);
+}
+
+namespace {
+
+// A control of the settings window that its page may hold (found by name).
+void SetOptionsControlVisible(const wchar_t* name, bool visible) {
+    if (!frmOptions) return;
+    if (auto* control = dynamic_cast<ui::Control*>(frmOptions->FindComponent(name)))
+        control->SetVisible(visible);
+}
+
+}  // namespace
+
+void TfrmHoralto::aSoundOnOffExecute(ui::Component&) {
+    // Checked: every sound is off.
+    const bool off = !aSoundOnOff.Checked();
+    aSoundOnOff.SetChecked(off);
+    aSoundOnOff.SetCaption(off ? L"Включить звук" : L"Выключить звук");
+    aSoundOnOff.SetImageIndex(off ? 19 : 9);
+}
+
+void TfrmHoralto::aPlannerOnOffExecute(ui::Component&) {
+    // Checked: the planner is off.
+    const bool wasOff = aPlannerOnOff.Checked();
+    const bool on = wasOff;
+    aPlannerOnOff.SetChecked(!wasOff);
+    SetOptionsControlVisible(L"pnlEvent", on);
+    SetOptionsControlVisible(L"btnPlannerOn", !on);
+    if (on) {
+        aPlannerOnOff.SetCaption(L"Выключить планировщик");
+        aPlannerOnOff.SetImageIndex(13);
+        // Plans and marks the tasks again from now and rebuilds the coming-task menu.
+        if (frmOptions) frmOptions->RefreshTaskList();
+    } else {
+        aPlannerOnOff.SetCaption(L"Включить планировщик");
+        aPlannerOnOff.SetImageIndex(20);
+        EarliestTaskTime = 0;  // the worker runs no task
+        for (int i = 2; i < pmiTasks.Count(); ++i) pmiTasks[i].SetEnabled(false);
+    }
+}
+
+void TfrmHoralto::aTimeDateOptionsExecute(ui::Component&) {
+    if (frmOptions) frmOptions->btnDateTime.Click();
+}
+
+void TfrmHoralto::aUpdateTimeExecute(ui::Component&) {
+    if (frmOptions) frmOptions->btnSynchronize.Click();
+}
+
+void TfrmHoralto::aSpeakTimeExecute(ui::Component&) {
+    if (frmOptions) frmOptions->spbSpeakTime.Click();
 }

@@ -1,4 +1,5 @@
-// The page "Горячие клавиши": the global hot keys, each running a numbered action.
+// The page "Горячие клавиши": the global hot keys, each running a numbered
+// action, and the executor of the numbered actions.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +8,11 @@
 
 #include "core/settings_io.h"
 #include "core/window_message.h"
+#include "options/hot_key_edit.h"
 #include "ui/buttons.h"
 #include "ui/lists.h"
 #include "ui/page_control.h"
+#include "ui/panels.h"
 #include "ui/string_grid.h"
 
 class TfrmOptions;
@@ -19,9 +22,14 @@ class TPageHotKeys {
     explicit TPageHotKeys(ui::PageControl& pgcOptions);
 
     ui::TabSheet tbsHotKeys;
+    ui::Label lblHotKeysList;
     ui::StringGrid stgHotKeysList;
+    ui::Label lblHotKey;
+    options::HotKeyEdit htkHotKey;
+    ui::Label lblKeyAction;
     ui::ComboBox cbeKeyActions;
     ui::CheckBox chbForseKeyAction;
+    ui::SpeedButton spbAddHotKey, spbDeleteHotKey, spbClearHotKeysList;
     ui::Button btnHotKeysByDefault;
 
     // The atom of each grid row's hot key (entry 0, the header's, holds none).
@@ -33,15 +41,31 @@ class TPageHotKeys {
     void BindHotKeysPageSettings(core::SettingHomes& homes);
     void CopyHotKeysPageSettings();
 
-    // Registers every row of the grid on the settings window.
+    // Registers every row of the grid on the settings window; rows the system
+    // refuses are dropped.
     void RegisterHotKeys();
     // Unregisters them (the settings window's end).
     void UnregisterHotKeys();
-    void btnHotKeysByDefaultClick(ui::Component& sender);
     void WMHotKey(TMessage& msg);
-    // Performs numbered action 0..27; any other number does nothing.
+    // Performs numbered action 0..27; any other number does nothing. forced
+    // matters only for the computer actions 22..27.
     void DoKeyAction(int action, bool forced);
+    // Kind 1 log off, 2 reboot, 3 shut down, 4 power off, 5 hibernate, 6 stand
+    // by; other kinds only enable the privilege.
+    void ShutdownWindows(int kind, bool forced);
+
+    void spbAddHotKeyClick(ui::Component& sender);
+    void spbDeleteHotKeyClick(ui::Component& sender);
+    void spbClearHotKeysListClick(ui::Component& sender);
+    void btnHotKeysByDefaultClick(ui::Component& sender);
+    void stgHotKeysListClick(ui::Component& sender);
+    void stgHotKeysListKeyDown(ui::Component& sender, WORD& key, ui::ShiftState shift);
+    void cbeKeyActionsClick(ui::Component& sender);
 
   private:
     TfrmOptions& Options();
+    // Removes grid row r: the rows below move up, the last row is cleared and
+    // dropped while more than one body row remains.
+    void RemoveHotKeyRow(int r);
+    bool HotKeyListEmpty() const;
 };

@@ -9,6 +9,7 @@
 #include "base/ini_file.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "core/hot_key_text.h"
 #include "core/settings_keys.h"
 #include "options/frm_options.h"
 #include "ui/application.h"
@@ -123,7 +124,11 @@ TEST_F(Windows, CloseQuerySavesEverythingAndMarksTheExitPhase) {
     EXPECT_EQ(ini.ReadString(L"Main", L"FormatTextMain", L""), L"_<t>,вторая");
     base::StringList lists;
     lists.LoadFromFile(FileListsFileName);
-    EXPECT_EQ(lists, (base::StringList{L"[Pictures]", L"C:\\a.jpg"}));
+    // The default hot keys, set when there was no list file, follow the lists.
+    base::StringList expected{L"[Pictures]", L"C:\\a.jpg", L"[HotKeys]"};
+    for (const core::HotKeyRow& row : core::DefaultHotKeyRows())
+        expected.Add(std::to_wstring(row.action) + L"\t" + row.keys + L"\t" + row.caption + L"\t");
+    EXPECT_EQ(lists, expected);
     EXPECT_TRUE(fs::exists(TasksListFileName));
     EXPECT_TRUE(fs::exists(WorkLogFileName));
 }

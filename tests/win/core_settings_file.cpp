@@ -8,6 +8,7 @@
 #include "base/codec.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/hot_key_text.h"
 #include "core/settings_keys.h"
 #include "win/support/program_runner.h"
 
@@ -189,7 +190,12 @@ TEST(SettingsFile, PreparedFileSurvivesTheRoundTrip) {
 
     base::StringList lists;
     lists.LoadFromFile(dir.Path() / L"FileLists.txt");
-    EXPECT_EQ(lists, (base::StringList{L"[Servers]", L"ntp.example", L"[Pictures]", L"C:\\Картинки\\a.jpg"}));
+    // The default hot keys, set when the list file had none, follow the lists.
+    base::StringList expected{L"[Servers]", L"ntp.example", L"[Pictures]", L"C:\\Картинки\\a.jpg",
+                              L"[HotKeys]"};
+    for (const core::HotKeyRow& row : core::DefaultHotKeyRows())
+        expected.Add(std::to_wstring(row.action) + L"\t" + row.keys + L"\t" + row.caption + L"\t");
+    EXPECT_EQ(lists, expected);
 }
 
 TEST(SettingsFile, UnwritableSettingsAreReportedOnceAndTheRestIsSaved) {

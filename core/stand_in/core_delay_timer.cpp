@@ -1,8 +1,0 @@
-// Stand-in until mouse clicks defines this; linked only while nothing else does.
-#include <windows.h>
-
-#include <string>
-
-#include "core/frm_horalto.h"
-
-void TfrmHoralto::tmrDelayTimer(ui::Component&) {}

@@ -1,0 +1,405 @@
+// The numbered actions, the computer actions behind their seam, and the
+// global hot keys with their page.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/string_list.h"
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "core/hot_key_text.h"
+#include "core/power_control.h"
+#include "options/frm_options.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "win/support/program_runner.h"
+
+namespace {
+
+template <class F>
+bool PumpUntil(F done, DWORD ms = 3000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ms) return false;
+        ui::Application().ProcessMessages();
+        ui::Application().WaitForMessage(20);
+    }
+    return true;
+}
+
+// Records the power calls instead of making them.
+struct PowerRecorder : core::PowerControl {
+    std::vector<std::wstring> calls;
+    void EnableShutdownPrivilege() override { calls.push_back(L"privilege"); }
+    void ExitSession(UINT flags) override { calls.push_back(L"exit " + std::to_wstring(flags)); }
+    void SetPowerState(bool suspend, bool force) override {
+        calls.push_back(std::wstring(L"power ") + (suspend ? L"suspend" : L"hibernate") +
+                        (force ? L" force" : L""));
+    }
+};
+
+// The WM_SYSCOMMAND messages the application window gets (kept from the system).
+std::vector<std::pair<WPARAM, LPARAM>> sysCommands;
+WNDPROC appProc = nullptr;
+LRESULT CALLBACK RecordingAppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SYSCOMMAND && ((wp & 0xFFF0) == SC_SCREENSAVE || (wp & 0xFFF0) == SC_MONITORPOWER)) {
+        sysCommands.emplace_back(wp, lp);
+        return 0;
+    }
+    return CallWindowProcW(appProc, hwnd, msg, wp, lp);
+}
+
+class Actions : public testing::Test {
+  protected:
+    void SetUp() override {
+        InitUnitGlobals();
+        IniFileName = dir_.Path() / L"Horalto.ini";
+        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
+        FileListsFileName = dir_.Path() / L"FileLists.txt";
+        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        boxes_.clear();
+        previousBoxes_ =
+            ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring& caption, UINT) {
+                boxes_.push_back(caption + L": " + text);
+                return answer_;
+            });
+        core::SetPowerControl(&power_);
+    }
+    // Both windows as the program makes them; the hot keys of FileLists.txt
+    // (when given) or the default list.
+    void Create(const std::wstring& fileLists = {}) {
+        if (!fileLists.empty()) {
+            base::StringList lines;
+            lines.SetText(fileLists);
+            lines.SaveToFile(FileListsFileName);
+        }
+        ui::Application().SetTitle(L"Horalto");
+        ui::Application().CreateForm(frmHoralto);
+        ui::Application().CreateForm(frmOptions);
+    }
+    void TearDown() override {
+        ui::Application().DestroyForms();
+        frmHoralto = nullptr;
+        core::SetPowerControl(nullptr);
+        ui::SetMessageBoxHandler(previousBoxes_);
+    }
+    int BodyRows() const { return frmOptions->stgHotKeysList.RowCount() - 1; }
+
+    testing_support::ScratchDir dir_{L"actions-executor"};
+    PowerRecorder power_;
+    std::vector<std::wstring> boxes_;
+    int answer_ = IDYES;
+    ui::MessageBoxHandler previousBoxes_;
+};
+
+}  // namespace
+
+TEST_F(Actions, HarmlessActionsTakeTheirRoads) {
+    Create();
+    int dateTime = 0, synchronize = 0, speakTime = 0, sunRD = 0;
+    frmOptions->btnDateTime.OnClick = [&](ui::Component&) { ++dateTime; };
+    frmOptions->btnSynchronize.OnClick = [&](ui::Component&) { ++synchronize; };
+    frmOptions->spbSpeakTime.OnClick = [&](ui::Component&) { ++speakTime; };
+    frmHoralto->pmiSunRD.OnClick = [&](ui::Component&) { ++sunRD; };
+    for (int action : {15, 16, 17, 18, 16}) frmOptions->DoKeyAction(action, false);
+    EXPECT_EQ(dateTime, 1);
+    EXPECT_EQ(synchronize, 2);
+    EXPECT_EQ(speakTime, 1);
+    EXPECT_EQ(sunRD, 1);
+    // The main window's menu commands take the same roads.
+    frmHoralto->aTimeDateOptions.Execute();
+    frmHoralto->aUpdateTime.Execute();
+    frmHoralto->aSpeakTime.Execute();
+    EXPECT_EQ(dateTime, 2);
+    EXPECT_EQ(synchronize, 3);
+    EXPECT_EQ(speakTime, 2);
+
+    // 13: all sounds off, and on again.
+    frmOptions->DoKeyAction(13, false);
+    EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
+    EXPECT_EQ(frmHoralto->aSoundOnOff.Caption(), L"Включить звук");
+    EXPECT_EQ(frmHoralto->aSoundOnOff.ImageIndex(), 19);
+    frmOptions->DoKeyAction(13, false);
+    EXPECT_FALSE(frmHoralto->aSoundOnOff.Checked());
+    EXPECT_EQ(frmHoralto->aSoundOnOff.Caption(), L"Выключить звук");
+
+    // 14: the calendar, made once and shown.
+    frmOptions->DoKeyAction(14, false);
+    ASSERT_NE(frmCalendar, nullptr);
+
+    // 0: the about box (its own window's business); nothing breaks.
+    frmOptions->DoKeyAction(0, false);
+}
+
+TEST_F(Actions, PlannerOffGreysTheComingTasksAndStopsRuns) {
+    Create();
+    frmHoralto->pmiTasks.AddNew(L"задача", L"pmiTaskX");
+    EarliestTaskTime = 45000.5;
+    frmOptions->DoKeyAction(19, false);
+    EXPECT_TRUE(frmHoralto->aPlannerOnOff.Checked());
+    EXPECT_EQ(frmHoralto->aPlannerOnOff.Caption(), L"Включить планировщик");
+    EXPECT_EQ(frmHoralto->aPlannerOnOff.ImageIndex(), 20);
+    EXPECT_EQ(EarliestTaskTime, 0.0);
+    for (int i = 2; i < frmHoralto->pmiTasks.Count(); ++i) EXPECT_FALSE(frmHoralto->pmiTasks[i].Enabled());
+    frmOptions->DoKeyAction(19, false);
+    EXPECT_FALSE(frmHoralto->aPlannerOnOff.Checked());
+    EXPECT_EQ(frmHoralto->aPlannerOnOff.Caption(), L"Выключить планировщик");
+    EXPECT_EQ(frmHoralto->aPlannerOnOff.ImageIndex(), 13);
+    for (int i = 2; i < frmHoralto->pmiTasks.Count(); ++i) EXPECT_TRUE(frmHoralto->pmiTasks[i].Enabled());
+}
+
+TEST_F(Actions, SettingsPagesAndTheWindowAction) {
+    Create();
+    frmOptions->DoKeyAction(10, false);
+    EXPECT_TRUE(frmOptions->Visible());
+    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
+    // Open on another page: it stays where it is and switches to page 0.
+    const int left = frmOptions->Left(), top = frmOptions->Top();
+    frmOptions->DoKeyAction(3, false);
+    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 0);
+    EXPECT_EQ(frmOptions->Left(), left);
+    EXPECT_EQ(frmOptions->Top(), top);
+    frmOptions->DoKeyAction(12, false);
+    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 9);
+    frmOptions->btnCloseOptions.Click();
+
+    // 1: minimise and back.
+    frmHoralto->Show();
+    ASSERT_TRUE(PumpUntil([] { return frmHoralto->Tag() == 0; }));
+    frmOptions->DoKeyAction(1, false);
+    EXPECT_EQ(frmHoralto->GetWindowState(), ui::wsMinimized);
+    EXPECT_EQ(frmHoralto->aMinimized.Caption(), L"Показать окно");
+    EXPECT_FALSE(frmHoralto->tmrTimer.Enabled());
+    frmOptions->DoKeyAction(1, false);
+    EXPECT_EQ(frmHoralto->GetWindowState(), ui::wsNormal);
+    EXPECT_EQ(frmHoralto->aMinimized.Caption(), L"Свернуть окно");
+    EXPECT_TRUE(frmHoralto->Visible());
+    EXPECT_TRUE(IsWindowVisible(frmHoralto->Handle()));
+    EXPECT_FALSE(IsIconic(frmHoralto->Handle()));
+    EXPECT_TRUE(frmHoralto->tmrTimer.Enabled());
+}
+
+TEST_F(Actions, ScreenSaverAndMonitorGoToTheApplicationWindow) {
+    Create();
+    HWND app = ui::Application().Handle();
+    appProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(app, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingAppProc)));
+    sysCommands.clear();
+    frmOptions->DoKeyAction(20, true);
+    frmOptions->DoKeyAction(21, true);
+    SetWindowLongPtrW(app, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(appProc));
+    ASSERT_EQ(sysCommands.size(), 2u);
+    EXPECT_EQ(sysCommands[0], (std::pair<WPARAM, LPARAM>{SC_SCREENSAVE, 0}));
+    EXPECT_EQ(sysCommands[1], (std::pair<WPARAM, LPARAM>{SC_MONITORPOWER, 1}));  // low power, not off
+    EXPECT_TRUE(power_.calls.empty());
+}
+
+TEST_F(Actions, ComputerActionsReachTheSeamWithTheForcedFlag) {
+    Create();
+    for (int action = 22; action <= 27; ++action) {
+        frmOptions->DoKeyAction(action, false);
+        frmOptions->DoKeyAction(action, true);
+    }
+    const std::vector<std::wstring> expected{
+        L"privilege", L"exit 0",          L"privilege", L"exit 4",                 // log off
+        L"privilege", L"exit 2",          L"privilege", L"exit 6",                 // reboot
+        L"privilege", L"exit 1",          L"privilege", L"exit 5",                 // shut down
+        L"privilege", L"exit 8",          L"privilege", L"exit 12",                // power off
+        L"privilege", L"power hibernate", L"privilege", L"power hibernate force",  // hibernate
+        L"privilege", L"power suspend",   L"privilege", L"power suspend force",    // stand by
+    };
+    EXPECT_EQ(power_.calls, expected);
+    power_.calls.clear();
+    frmOptions->ShutdownWindows(0, true);
+    EXPECT_EQ(power_.calls, (std::vector<std::wstring>{L"privilege"}));
+}
+
+TEST_F(Actions, NumbersOutsideTheListDoNothing) {
+    Create();
+    for (int action : {-1, 28, 278, -234, 1000}) frmOptions->DoKeyAction(action, true);
+    EXPECT_TRUE(power_.calls.empty());
+    EXPECT_FALSE(frmOptions->Visible());
+    EXPECT_FALSE(frmHoralto->aSoundOnOff.Checked());
+    EXPECT_NE(frmHoralto->GetWindowState(), ui::wsMinimized);
+}
+
+TEST_F(Actions, DefaultHotKeysAreRegisteredAndRunTheirActions) {
+    Create();
+    ASSERT_EQ(BodyRows(), 9);
+    EXPECT_EQ(frmOptions->stgHotKeysList.RowCells(4),
+              (std::vector<std::wstring>{L"10", L"Ctrl+Alt+L", L"Настройки->Планировщик"}));
+    ASSERT_EQ(frmOptions->HotKeyAtoms.size(), 10u);
+    for (int r = 1; r <= 9; ++r) EXPECT_NE(frmOptions->HotKeyAtoms[r], 0) << r;
+    // The system refuses a second registration of a taken combination.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 0x7000, MOD_CONTROL | MOD_ALT, 'L'));
+    // The hot key of row 4 opens the planner page.
+    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[4],
+                 MAKELPARAM(MOD_CONTROL | MOD_ALT, 'L'));
+    EXPECT_TRUE(frmOptions->Visible());
+    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
+    // An id that belongs to no row does nothing.
+    SendMessageW(frmOptions->Handle(), WM_HOTKEY, 0xBEEF, 0);
+    ui::Application().DestroyForms();
+    frmHoralto = nullptr;
+    // Unregistered with the settings window: the combination is free again.
+    EXPECT_TRUE(RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, 'L'));
+    UnregisterHotKey(nullptr, 0x7001);
+}
+
+TEST_F(Actions, PressedHotKeyRunsItsAction) {
+    Create(L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n");
+    ASSERT_EQ(BodyRows(), 1);
+    ASSERT_NE(frmOptions->HotKeyAtoms.at(1), 0);
+    INPUT in[6] = {};
+    const WORD keys[] = {VK_CONTROL, VK_MENU, VK_F7};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    ASSERT_EQ(SendInput(6, in, sizeof(INPUT)), 6u);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+}
+
+TEST_F(Actions, RowsTheSystemRefusesAreDroppedAndBrokenNumbersDoNothing) {
+    // Ctrl+Alt+Q is taken by another window before the list is registered.
+    HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    Create(
+        L"[HotKeys]\n"
+        L"278\tCtrl+Alt+F8\tсломанная\t\n"
+        L"2\tCtrl+Alt+Q\tЗакрыть программу\t\n"
+        L"5\tCtrl+Alt+Неизвестная\tНастройки->Системные часы\t\n"
+        L"13\tCtrl+Alt+F9\tРазное->Вкл/Выкл. звук\t\n");
+    ASSERT_EQ(BodyRows(), 2);
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 1), L"Ctrl+Alt+F8");
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 2), L"Ctrl+Alt+F9");
+    EXPECT_EQ(frmOptions->HotKeyAtoms.size(), 3u);
+    // 278 is no action (not 22, its low byte): nothing, not even the power seam.
+    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[1], 0);
+    EXPECT_TRUE(power_.calls.empty());
+    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[2], 0);
+    EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
+    UnregisterHotKey(other, 1);
+    DestroyWindow(other);
+}
+
+TEST_F(Actions, ListWhoseFirstRowIsEmptyRegistersNothing) {
+    Create();
+    frmOptions->spbClearHotKeysList.Click();
+    frmOptions->stgHotKeysList.SetRowCount(3);
+    frmOptions->stgHotKeysList.SetRowCells(2, {L"13", L"Ctrl+Alt+F7", L"Разное->Вкл/Выкл. звук"});
+    frmOptions->RegisterHotKeys();
+    EXPECT_EQ(frmOptions->HotKeyAtoms, (std::vector<ATOM>{0, 0}));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 0x7002, MOD_CONTROL | MOD_ALT, VK_F7));
+    UnregisterHotKey(nullptr, 0x7002);
+}
+
+TEST_F(Actions, HotKeyPageAddsDeletesClearsAndRestores) {
+    Create();
+    TfrmOptions& o = *frmOptions;
+    // Clearing a list asks first; No keeps it.
+    answer_ = IDNO;
+    o.spbClearHotKeysList.Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0], L"Подтверждение: Вы действительно хотите очистить список горячих клавиш?");
+    EXPECT_EQ(BodyRows(), 9);
+    answer_ = IDYES;
+    o.spbClearHotKeysList.Click();
+    EXPECT_EQ(o.stgHotKeysList.RowCount(), 2);
+    EXPECT_EQ(o.stgHotKeysList.Cell(0, 1), L"");
+    EXPECT_TRUE(RegisterHotKey(nullptr, 0x7003, MOD_CONTROL | MOD_ALT, 'M'));  // unregistered by the clear
+    UnregisterHotKey(nullptr, 0x7003);
+
+    // Adding to an empty list fills row 1, adding again appends row 2.
+    o.cbeKeyActions.SetItemIndex(13);
+    o.htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | VK_F10);
+    o.spbAddHotKey.Click();
+    EXPECT_EQ(o.stgHotKeysList.RowCount(), 2);
+    EXPECT_EQ(o.stgHotKeysList.RowCells(1),
+              (std::vector<std::wstring>{L"13", L"Ctrl+Alt+F10", L"Разное->Вкл/Выкл. звук"}));
+    o.cbeKeyActions.SetItemIndex(25);
+    o.htkHotKey.SetHotKey('J');  // without a modifier: taken with Ctrl+Alt
+    o.spbAddHotKey.Click();
+    ASSERT_EQ(o.stgHotKeysList.RowCount(), 3);
+    EXPECT_EQ(o.stgHotKeysList.RowCells(2),
+              (std::vector<std::wstring>{L"25", L"Ctrl+Alt+J", L"Компьютер->Выключить питание компьютера"}));
+    EXPECT_EQ(o.stgHotKeysList.Row(), 2);
+    SendMessageW(o.Handle(), WM_HOTKEY, o.HotKeyAtoms.at(1), 0);
+    EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
+
+    // A taken combination: the error, and the list stays.
+    boxes_.clear();
+    o.htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | VK_F10);
+    o.spbAddHotKey.Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(
+        boxes_[0],
+        L"Ошибка: Не удается зарегистрировать комбинацию клавиш \"Ctrl+Alt+F10\". \r\nДанная комбинация уже "
+        L"используется.");
+    EXPECT_EQ(o.stgHotKeysList.RowCount(), 3);
+
+    // Choosing a row shows its keys and action; a computer action shows the force box.
+    o.stgHotKeysList.SetRow(2);
+    EXPECT_EQ(o.cbeKeyActions.ItemIndex(), 25);
+    EXPECT_EQ(o.htkHotKey.HotKey(), core::kShortCutCtrl | core::kShortCutAlt | 'J');
+    EXPECT_TRUE(o.chbForseKeyAction.Visible());
+    o.stgHotKeysList.SetRow(1);
+    EXPECT_EQ(o.cbeKeyActions.ItemIndex(), 13);
+    EXPECT_FALSE(o.chbForseKeyAction.Visible());
+
+    // The Delete key removes the chosen row like the button; the combination is free again.
+    WORD del = VK_DELETE;
+    o.stgHotKeysListKeyDown(o.stgHotKeysList, del, 0);
+    ASSERT_EQ(o.stgHotKeysList.RowCount(), 2);
+    EXPECT_EQ(o.stgHotKeysList.Cell(0, 1), L"25");
+    EXPECT_EQ(o.HotKeyAtoms.size(), 2u);
+    EXPECT_TRUE(RegisterHotKey(nullptr, 0x7004, MOD_CONTROL | MOD_ALT, VK_F10));
+    UnregisterHotKey(nullptr, 0x7004);
+    // Deleting the only hot key leaves one empty row; deleting that does nothing.
+    o.stgHotKeysList.SetRow(1);
+    o.spbDeleteHotKey.Click();
+    EXPECT_EQ(o.stgHotKeysList.RowCount(), 2);
+    EXPECT_EQ(o.stgHotKeysList.RowCells(1), (std::vector<std::wstring>{L"", L"", L""}));
+    o.spbDeleteHotKey.Click();
+    EXPECT_EQ(o.stgHotKeysList.RowCount(), 2);
+
+    // "По умолчанию" on an empty list asks nothing; on a full one it asks.
+    boxes_.clear();
+    o.btnHotKeysByDefault.Click();
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(BodyRows(), 9);
+    answer_ = IDNO;
+    o.btnHotKeysByDefault.Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0],
+              L"Подтверждение: Все горячие клавиши будут заменены на стандартные! \r\nПродолжить?");
+    EXPECT_EQ(BodyRows(), 9);
+}
+
+TEST_F(Actions, HotKeysAreSavedWithTheLists) {
+    Create();
+    bool canClose = true;
+    frmHoralto->FormCloseQuery(*frmHoralto, canClose);
+    base::StringList lines;
+    lines.LoadFromFile(FileListsFileName);
+    ASSERT_GE(lines.Count(), 10);
+    const int at = lines.IndexOf(L"[HotKeys]");
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(lines[at + 1], L"1\tCtrl+Alt+M\tПоказать/Свернуть окно\t");
+    EXPECT_EQ(lines[at + 9], L"18\tCtrl+Alt+N\tРазное->Восход/заход солнца\t");
+}
+
+// Last: closing the main window ends the application's loop.
+TEST_F(Actions, ActionTwoClosesTheProgramThroughTheCloseQuery) {
+    Create();
+    frmHoralto->Show();
+    frmOptions->DoKeyAction(2, false);
+    EXPECT_TRUE(std::filesystem::exists(IniFileName));
+    EXPECT_TRUE(ui::Application().Terminated());
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
