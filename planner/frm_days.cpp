@@ -108,6 +108,10 @@ TfrmDays::TfrmDays()
     rdbDaysOfWeek.SetChecked(true);  // fills the weekdays
 }
 
+TfrmDays::~TfrmDays() {
+    if (frmDays == this) frmDays = nullptr;
+}
+
 void TfrmDays::FormCreate(ui::Component&) {
     btnSelectAllMonths.Click();
     btnSelectAllDays.Click();

@@ -34,6 +34,7 @@ class ColumnCheckList : public ui::CheckListBox {
 class TfrmDays : public ui::Form {
   public:
     TfrmDays();
+    ~TfrmDays() override;
 
     ui::GroupBox pnlMonthsChange;
     ui::Button btnSelectAllMonths;

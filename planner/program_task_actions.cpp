@@ -14,11 +14,21 @@
 #include "planner/jpeg_picture.h"
 #include "planner/next_run.h"
 #include "planner/task_actions.h"
+#include "planner/task_editor.h"
 #include "planner/task_hooks.h"
 #include "timetext/speech/system_sound_player.h"
 #include "ui/application.h"
 
 namespace planner {
+
+namespace {
+
+// The lists keep files inside the program's folder relative to it.
+std::wstring FullPath(const std::wstring& path) {
+    return ItemFullPath(path, ProgramFolder().wstring());
+}
+
+}  // namespace
 
 ProgramTaskActions::ProgramTaskActions(TfrmOptions& options)
     : options_(options),
@@ -57,24 +67,31 @@ void ProgramTaskActions::ShowBalloon(const std::wstring& title, const std::wstri
 }
 
 void ProgramTaskActions::PlaySound(const std::wstring& file, bool wait) {
-    signals::CurrentSoundPlayer().Play(file, wait);
+    signals::CurrentSoundPlayer().Play(FullPath(file), wait);
 }
 
 bool ProgramTaskActions::StartFile(const std::wstring& path, const std::wstring& parameters) {
-    const HINSTANCE result =
-        ShellExecuteW(options_.Handle(), nullptr, path.c_str(),
-                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_RESTORE);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    // The shell shows no error box of its own: a task's failed start passes
+    // silently, the planner page reports its own.
+    const std::wstring file = FullPath(path);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = options_.Handle();
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.nShow = SW_RESTORE;
+    return ShellExecuteExW(&info) && reinterpret_cast<INT_PTR>(info.hInstApp) > 32;
 }
 
 std::wstring ProgramTaskActions::ConvertJpeg(const std::wstring& picture) {
     const std::filesystem::path bitmap = WallpaperBitmapPath();
-    ConvertJpegToBmp(picture, bitmap);
+    ConvertJpegToBmp(FullPath(picture), bitmap);
     return bitmap.wstring();
 }
 
 void ProgramTaskActions::SetWallpaper(const std::wstring& picture) {
-    std::wstring path = picture;
+    std::wstring path = FullPath(picture);
     SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE);
 }
 

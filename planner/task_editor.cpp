@@ -174,6 +174,14 @@ std::vector<std::wstring> NewPastedItems(const std::vector<std::wstring>& items,
     return added;
 }
 
+std::wstring VisibleCellText(std::wstring_view cell) {
+    std::wstring text;
+    text.reserve(cell.size());
+    for (wchar_t ch : cell)
+        if (ch >= L' ') text += ch;
+    return text;
+}
+
 // ---- file choosers ----
 
 std::wstring ItemFullPath(std::wstring_view item, std::wstring_view programFolder) {

@@ -106,6 +106,9 @@ std::wstring WithFileParameters(std::wstring_view item, std::wstring_view parame
 // empty, each once, in their order.
 std::vector<std::wstring> NewPastedItems(const std::vector<std::wstring>& items, std::wstring_view text);
 
+// A cell as the grid shows it: the flag characters (control characters) left out.
+std::wstring VisibleCellText(std::wstring_view cell);
+
 // ---- file choosers ----
 
 // The full path of a list item: parameters dropped, a relative path taken from

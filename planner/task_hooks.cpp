@@ -3,5 +3,7 @@
 namespace planner {
 
 std::function<void(const std::wstring&, const std::wstring&, int, int)> ShowTrayBalloon;
+std::function<void()> ShowBalloonOptions;
+std::function<void()> ShowFormatsHelp;
 
 }  // namespace planner

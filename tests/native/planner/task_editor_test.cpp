@@ -202,6 +202,12 @@ TEST(TaskEditorLists, FileParametersAndPastedLines) {
               (std::vector<std::wstring>{L"b.wav", L"c.wav"}));
 }
 
+TEST(TaskEditorLists, VisibleCellTextLeavesOutFlags) {
+    EXPECT_EQ(VisibleCellText(std::wstring(1, L'\0') + L"Обед"), L"Обед");
+    EXPECT_EQ(VisibleCellText(L"\x07<tt>|Текст, ещё"), L"<tt>|Текст, ещё");
+    EXPECT_EQ(VisibleCellText(L"*Ежедневно"), L"*Ежедневно");
+}
+
 TEST(TaskEditorChoosers, FoldersStoredPathsAndDialogResults) {
     const std::wstring program = L"C:\\Программы\\Horalto\\";
     EXPECT_EQ(ItemFullPath(L"sounds\\a.wav", program), L"C:\\Программы\\Horalto\\sounds\\a.wav");

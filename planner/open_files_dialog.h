@@ -1,0 +1,23 @@
+// The planner page's file chooser: the open dialog that allows several files
+// at once. Every call goes through one function that tests can replace.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace planner {
+
+// Shows the dialog (filter in the old library's "description|patterns" form;
+// an empty folder lets the dialog choose). The chosen files' full paths; none
+// when the user cancelled.
+std::vector<std::wstring> ChooseFiles(HWND owner, const std::wstring& filter, const std::wstring& initialDir);
+
+// Replaces the dialog (tests): gets the filter and the folder, returns the files.
+using ChooseFilesHandler =
+    std::function<std::vector<std::wstring>(const std::wstring& filter, const std::wstring& initialDir)>;
+ChooseFilesHandler SetChooseFilesHandler(ChooseFilesHandler handler);
+
+}  // namespace planner
