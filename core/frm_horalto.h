@@ -130,6 +130,11 @@ class TfrmHoralto : public ui::Form {
     void SetTaskbarHook(bool on);
     void tmrTrayTimerTimer(ui::Component& sender);
     void WMTrayUpdate(TMessage& msg);
+    // The taskbar's windows looked up again (a visible taskbar clock is rebuilt
+    // in the new ones); sizing and placing the clock; its double click.
+    void FindTaskbarWindows();
+    void PlaceTaskbarClock(bool force);
+    void TrayClockDblClick(ui::Component& sender);
     // A click on the taskbar clock (also the tray icon's click): the
     // single-click speech and action, without the click text.
     void TrayClockClick(ui::Component& sender);

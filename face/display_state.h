@@ -10,8 +10,38 @@
 #include "face/skin_set.h"
 #include "ui/gdiplus_session.h"
 #include "ui/handles.h"
+#include "ui/image.h"
+#include "ui/panels.h"
 
 namespace face {
+
+// The taskbar's windows (another program's), looked up by class name.
+struct TaskbarWindowHandles {
+    HWND taskbar = nullptr;      // "Shell_TrayWnd"
+    HWND notifyArea = nullptr;   // "TrayNotifyWnd"
+    HWND iconToolbar = nullptr;  // "ToolbarWindow32"
+    HWND clock = nullptr;        // "TrayClockWClass"
+    HWND taskBand = nullptr;     // "ReBarWindow32"
+    HWND desktopIcons = nullptr;
+};
+
+// The taskbar clock besides its panel: the windows it lives in, its picture
+// and text controls and what they show.
+struct TaskbarClockState {
+    TaskbarWindowHandles windows;
+    bool clockWasVisible = true;  // the system clock's own visibility before the panel went in
+    // Made once, children of the panel: the picture filling it, and the label
+    // that carries the text, its font and its alignment in text mode (the
+    // picture paints the text, so that the background shows around it).
+    std::unique_ptr<ui::Image> image;
+    std::unique_ptr<ui::Label> label;
+    // The panel's colour with the background picture; the clock face goes over
+    // it on every tick.
+    std::unique_ptr<Gdiplus::Bitmap> base;
+    std::unique_ptr<Gdiplus::Bitmap> frame;
+    // The hook library, loaded on first use.
+    ui::ModuleHandle hookLibrary;
+};
 
 struct DisplayState {
     // GDI+ stays up for as long as the objects below (declared first, so
@@ -29,6 +59,7 @@ struct DisplayState {
     // The taskbar clock's size, set by loading its skin.
     int trayClockWidth = 0;
     int trayClockHeight = 0;
+    TaskbarClockState taskbarClock;
 };
 
 }  // namespace face

@@ -1,0 +1,375 @@
+// The taskbar clock inside a stand-in taskbar (tests/fixtures/taskbar, another
+// process): text and skin clocks, the widened notification area, the system
+// clock's own visibility, a taskbar made anew, WM_USER+6, the double click,
+// and the hook library of a running program.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/frm_horalto.h"
+#include "face/display_state.h"
+#include "face/gdiplus_util.h"
+#include "face/taskbar_clock.h"
+#include "face/taskbar_layout.h"
+#include "ui/application.h"
+#include "win/support/program_runner.h"
+
+using namespace face;
+using testing_support::ThisExeDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+void Pump(DWORD ms = 100) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+RECT RectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+int WidthOf(HWND hwnd) {
+    const RECT r = RectOf(hwnd);
+    return r.right - r.left;
+}
+
+// The stand-in taskbar's windows, as another program sees them.
+struct Taskbar {
+    HWND taskbar = nullptr, notify = nullptr, clock = nullptr, band = nullptr, icons = nullptr;
+    bool Find() {
+        for (HWND w = FindWindowW(L"Shell_TrayWnd", nullptr); w;
+             w = FindWindowExW(nullptr, w, L"Shell_TrayWnd", nullptr)) {
+            HWND n = FindWindowExW(w, nullptr, L"TrayNotifyWnd", nullptr);
+            if (!n) continue;
+            taskbar = w;
+            notify = n;
+            clock = FindWindowExW(n, nullptr, L"TrayClockWClass", nullptr);
+            band = FindWindowExW(w, nullptr, L"ReBarWindow32", nullptr);
+            icons = FindWindowExW(FindWindowExW(n, nullptr, L"SysPager", nullptr), nullptr,
+                                  L"ToolbarWindow32", nullptr);
+            return clock != nullptr;
+        }
+        return false;
+    }
+};
+
+// The fixture program, started for the whole suite.
+class FakeTaskbarProcess {
+  public:
+    explicit FakeTaskbarProcess(const std::wstring& args = L"") {
+        const fs::path exe = ThisExeDir() / L"fake_taskbar.exe";
+        std::wstring cmd = L"\"" + exe.wstring() + L"\" " + args;
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
+            return;
+        WaitForInputIdle(pi_.hProcess, 5000);
+        for (int i = 0; i < 200 && !windows.Find(); ++i) Sleep(25);
+    }
+    ~FakeTaskbarProcess() {
+        if (!pi_.hProcess) return;
+        if (windows.taskbar) PostMessageW(windows.taskbar, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    Taskbar windows;
+
+  private:
+    PROCESS_INFORMATION pi_{};
+};
+
+// With HORALTO_SCREENSHOTS set to a folder, the taskbar's strip of the screen
+// is saved there as <name>.png (for looking at, not for checking). Under Wine
+// a child window of another process's window is never put on the screen, so
+// the clock's panel is painted into the picture at its place.
+void Screenshot(const wchar_t* name, TfrmHoralto& f) {
+    wchar_t folder[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"HORALTO_SCREENSHOTS", folder, MAX_PATH)) return;
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const int left = sw - 400, top = sh - 40;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 40);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, 400, 40, screen, left, top, SRCCOPY);
+    if (f.pnlTrayTime.Visible() && f.pnlTrayTime.HandleAllocated()) {
+        RECT r;
+        GetWindowRect(f.pnlTrayTime.Handle(), &r);
+        OffsetRect(&r, -left, -top);
+        PaintTaskbarClock(f, memory, r);
+    }
+    SelectObject(memory, old);
+    {
+        Gdiplus::Bitmap shot(bitmap, nullptr);
+        CLSID png{};
+        if (GetEncoderClsidByMime(L"image/png", png) >= 0)
+            shot.Save((std::wstring(folder) + L"\\" + name + L".png").c_str(), &png, nullptr);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+class FaceTaskbar : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        ui::Application().Initialize();
+        fake_ = new FakeTaskbarProcess();
+        form_ = ui::NewForm<TfrmHoralto>().release();
+        form_->SetTag(0);
+    }
+    static void TearDownTestSuite() {
+        form_->RemoveTaskbarClock();
+        {
+            ui::FormPtr<TfrmHoralto> owner(form_);
+            form_ = nullptr;
+        }
+        delete fake_;
+        fake_ = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(T().clock) << "the stand-in taskbar did not start";
+        F().RemoveTaskbarClock();
+        F().tmrTimer.SetEnabled(false);
+        F().Settings.SystemClock = core::SystemClockSettings{};
+        auto& c = F().Settings.SystemClock;
+        c.ReplaceText = true;
+        c.FormatTextTray = L"12:34";
+        c.UseBackgrFile = false;
+        SendMessageW(T().taskbar, WM_SIZE, 0, 0);  // the fixture's own layout
+        ShowWindow(T().clock, SW_SHOWNA);
+        Pump(50);
+    }
+    static TfrmHoralto& F() { return *form_; }
+    static Taskbar& T() { return fake_->windows; }
+    static DisplayState& State() { return form_->Face(); }
+
+    static FakeTaskbarProcess* fake_;
+    static TfrmHoralto* form_;
+};
+FakeTaskbarProcess* FaceTaskbar::fake_ = nullptr;
+TfrmHoralto* FaceTaskbar::form_ = nullptr;
+
+}  // namespace
+
+TEST_F(FaceTaskbar, TextClockWidensTheNotificationAreaByTheDifference) {
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = false;
+    c.ResizeWindow = true;
+    c.NoBorders = true;
+    c.FormatTextTray = L"Широкие часы на панели задач";
+    const RECT notifyBefore = RectOf(T().notify), bandBefore = RectOf(T().band);
+    const int clockBefore = WidthOf(T().clock);
+
+    F().BuildTaskbarClock(true);
+    Pump();
+    ASSERT_TRUE(F().pnlTrayTime.Visible());
+    EXPECT_EQ(GetParent(F().pnlTrayTime.Handle()), T().clock);
+    ASSERT_TRUE(State().taskbarClock.label);
+    EXPECT_EQ(State().taskbarClock.label->Caption(), c.FormatTextTray);
+    EXPECT_TRUE(F().tmrTrayTimer.Enabled());
+    // The reset text look.
+    EXPECT_EQ(c.TextFont, L"MS Sans Serif");
+    EXPECT_FLOAT_EQ(c.TextSize, 10.0f);
+    EXPECT_EQ(c.TextAlign, 0);
+
+    const int grown = WidthOf(T().clock) - clockBefore;
+    EXPECT_GT(grown, 0);
+    EXPECT_EQ(WidthOf(T().clock), State().trayClockWidth);
+    const RECT notifyAfter = RectOf(T().notify), bandAfter = RectOf(T().band);
+    EXPECT_EQ(notifyBefore.left - notifyAfter.left, grown);
+    EXPECT_EQ(notifyAfter.right, notifyBefore.right);
+    EXPECT_EQ((bandBefore.right - bandBefore.left) - (bandAfter.right - bandAfter.left), grown);
+    // The panel fills the clock window (no borders).
+    EXPECT_EQ(F().pnlTrayTime.Width(), WidthOf(T().clock));
+    EXPECT_EQ(F().pnlTrayTime.Height(), RectOf(T().clock).bottom - RectOf(T().clock).top);
+    Screenshot(L"text_clock", F());
+
+    // A shorter text shrinks it again on the next tick.
+    c.FormatTextTray = L"9:05";
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    Pump();
+    EXPECT_LT(WidthOf(T().clock), clockBefore + grown);
+    Screenshot(L"text_clock_short", F());
+}
+
+TEST_F(FaceTaskbar, ZeroWidthClockMakesTheTaskbarLayOutAgain) {
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = false;
+    c.ResizeWindow = false;
+    F().BuildTaskbarClock(false);
+    Pump();
+    EXPECT_EQ(State().trayClockWidth, WidthOf(T().clock));
+    // Someone squeezes the clock to nothing: the tick asks the taskbar to lay out.
+    const RECT r = RectOf(T().clock);
+    POINT at{r.left, r.top};
+    ScreenToClient(T().notify, &at);
+    MoveWindow(T().clock, at.x, at.y, 0, r.bottom - r.top, TRUE);
+    Pump(50);
+    ASSERT_EQ(WidthOf(T().clock), 0);
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    Pump();
+    EXPECT_GT(WidthOf(T().clock), 0);
+}
+
+TEST_F(FaceTaskbar, SkinClockScalesToTheTaskbar) {
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = true;
+    c.NewTraySkin = true;
+    c.TraySkinIndex = 3;
+    c.AutoTrayScale = true;
+    c.ResizeWindow = true;
+    c.NoBorders = true;
+    F().BuildTaskbarClock(false);
+    Pump();
+    ASSERT_TRUE(F().pnlTrayTime.Visible());
+    EXPECT_FALSE(State().taskbarClock.label);
+    ASSERT_TRUE(State().TraySkin.Loaded());
+    // Scaled to the panel's height; the clock window takes the skin's width.
+    EXPECT_EQ(State().TraySkin.geometry.bitmapHeight, F().pnlTrayTime.Height());
+    EXPECT_EQ(WidthOf(T().clock), State().trayClockWidth);
+    EXPECT_EQ(State().trayClockWidth, State().TraySkin.geometry.bitmapWidth);
+    ASSERT_TRUE(State().taskbarClock.frame);
+    Screenshot(L"skin_clock", F());
+
+    // Choosing "Нет" (text) through a rebuild gives the label back.
+    F().RemoveTaskbarClock();
+    EXPECT_FALSE(State().TraySkin.Loaded());
+    c.TraySkinIndex = 0;
+    F().BuildTaskbarClock(false);
+    EXPECT_FALSE(c.UseTraySkis);
+    EXPECT_TRUE(State().taskbarClock.label);
+}
+
+TEST_F(FaceTaskbar, SkinOfTheMainWindowIsShared) {
+    auto& c = F().Settings.SystemClock;
+    F().Settings.Window.MainSkinIndex = 2;
+    F().Settings.Window.DrawOnForm = true;
+    F().Settings.Window.DrawOnDesktop = false;
+    F().RefreshDisplay(L"", true, false);
+    ASSERT_TRUE(State().MainSkin.Loaded());
+    c.UseTraySkis = true;
+    c.NewTraySkin = false;
+    c.TraySkinIndex = 3;
+    F().BuildTaskbarClock(false);
+    EXPECT_EQ(c.TraySkinIndex, 2);
+    EXPECT_EQ(State().TraySkin.Image(kImgBack), State().MainSkin.Image(kImgBack));
+    // Removing the taskbar clock leaves the main window's pictures alone.
+    F().RemoveTaskbarClock();
+    EXPECT_TRUE(State().MainSkin.Image(kImgBack));
+    F().Settings.Window.MainSkinIndex = 1;
+}
+
+TEST_F(FaceTaskbar, SystemClockKeepsItsOwnVisibility) {
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = false;
+    // Hidden by the user before: shown while the panel is in it, hidden after.
+    ShowWindow(T().clock, SW_HIDE);
+    F().BuildTaskbarClock(false);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(T().clock));
+    F().RemoveTaskbarClock();
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(T().clock));
+    EXPECT_FALSE(F().pnlTrayTime.Visible());
+    EXPECT_FALSE(F().tmrTrayTimer.Enabled());
+    // Visible before: visible after.
+    ShowWindow(T().clock, SW_SHOWNA);
+    F().BuildTaskbarClock(false);
+    F().RemoveTaskbarClock();
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(T().clock));
+    // Removing twice does nothing more.
+    F().RemoveTaskbarClock();
+}
+
+TEST_F(FaceTaskbar, TaskbarMadeAnewGetsTheClockBack) {
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = false;
+    F().BuildTaskbarClock(false);
+    Pump();
+    const HWND oldClock = T().clock;
+    PostMessageW(T().taskbar, WM_APP + 1, 0, 0);
+    for (int i = 0; i < 100 && IsWindow(oldClock); ++i) Pump(20);
+    ASSERT_FALSE(IsWindow(oldClock));
+    ASSERT_TRUE(T().Find());
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    Pump();
+    EXPECT_TRUE(F().pnlTrayTime.Visible());
+    EXPECT_EQ(State().taskbarClock.windows.clock, T().clock);
+    ASSERT_TRUE(F().pnlTrayTime.HandleAllocated());
+    EXPECT_EQ(GetParent(F().pnlTrayTime.Handle()), T().clock);
+    EXPECT_EQ(State().taskbarClock.label->Caption(), L"12:34");
+}
+
+TEST_F(FaceTaskbar, HookMessageTicksOnlyWhileTheClockIsBuilt) {
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = false;
+    F().BuildTaskbarClock(false);
+    c.FormatTextTray = L"после";
+    F().pnlTrayTime.SetTag(1);  // being built
+    SendMessageW(F().Handle(), WM_USER + 6, 0, 0);
+    EXPECT_EQ(State().taskbarClock.label->Caption(), L"12:34");
+    F().pnlTrayTime.SetTag(0);
+    SendMessageW(F().Handle(), WM_USER + 6, 0, 0);
+    EXPECT_EQ(State().taskbarClock.label->Caption(), L"после");
+    // Without ReplaceText the system clock's own text is shown.
+    c.ReplaceText = false;
+    SetWindowTextW(T().clock, L"7:41");
+    SendMessageW(F().Handle(), WM_USER + 6, 0, 0);
+    EXPECT_EQ(State().taskbarClock.label->Caption(), L"7:41");
+    // Removed: the message does nothing (and nothing breaks).
+    F().RemoveTaskbarClock();
+    SendMessageW(F().Handle(), WM_USER + 6, 0, 0);
+}
+
+TEST_F(FaceTaskbar, MissingHookLibraryIsSkipped) {
+    ASSERT_FALSE(fs::exists(ThisExeDir() / L"Quellix.dll"));
+    F().SetTaskbarHook(true);
+    F().SetTaskbarHook(false);
+    EXPECT_FALSE(State().taskbarClock.hookLibrary);
+}
+
+TEST(FaceTaskbarProgram, RunningProgramBuildsTheClockAndStartsTheHook) {
+    FakeTaskbarProcess fake;
+    ASSERT_TRUE(fake.windows.clock);
+    testing_support::ScratchDir dir(L"face2-taskbar");
+    fs::copy_file(ThisExeDir() / L"quellix" / L"Quellix.dll", dir.Path() / L"Quellix.dll");
+    {
+        std::ofstream ini(dir.Path() / L"Horalto.ini", std::ios::binary);
+        ini << "[Main]\r\nShowInTray=1\r\nInSystemClock=1\r\n"
+               "[SystemClock]\r\nHookUpdateTray=1\r\nUseTraySkis=1\r\nTraySkinIndex=3\r\n";
+    }
+    const fs::path log = dir.Path() / L"hook.log";
+    {
+        testing_support::RunningProgram program(dir.Path(), L"HORALTO_TEST_HOOK_LOG=" + log.wstring());
+        ASSERT_TRUE(program.WaitForWindow(L"TfrmHoralto"));
+        HWND panel = nullptr;
+        for (int i = 0; i < 200 && !panel; ++i) {
+            panel = GetWindow(fake.windows.clock, GW_CHILD);
+            if (!panel) Sleep(25);
+        }
+        ASSERT_TRUE(panel);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(panel, &pid);
+        EXPECT_EQ(pid, program.ProcessId());
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    std::ifstream in(log, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "start\r\nremove\r\n");
+}
