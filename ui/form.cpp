@@ -341,7 +341,9 @@ void Form::HintChanged(Control& control) {
     ti.hwnd = hwnd_;
     ti.uId = reinterpret_cast<UINT_PTR>(control.Handle());
     std::wstring text = control.Hint();
-    ti.lpszText = text.data();
+    // No text buffer for the look-up: the tooltip would copy the tool's old
+    // text into it, however long (Wine copies it whole).
+    ti.lpszText = nullptr;
     bool exists = SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
     ti.lpszText = text.data();
     if (text.empty() || !showHint_) {
