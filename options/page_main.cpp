@@ -42,4 +42,4 @@ void TPageMain::chbAutorunClick(ui::Component&) {
 
 void TPageMain::edtCursorChange(ui::Component&) {}
 
-void TPageMain::tbsMainShow(ui::Component&) {}
+// tbsMainShow: options/page_main_time_zone.cpp

@@ -5,6 +5,7 @@
 #include "core/settings_io.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
+#include "ui/lists.h"
 #include "ui/page_control.h"
 #include "ui/panels.h"
 
@@ -29,9 +30,26 @@ class TPageMain {
     void chbAutorunClick(ui::Component& sender);
     // Applies the cursor of edtCursor to the clock window.
     void edtCursorChange(ui::Component& sender);
-    // The time-zone display of the page.
+    // The time-zone controls start at this height of the page.
+    static constexpr int kTimeZoneTop = 366;
+
+    // ---- Time zones (options/page_main_time_zone.cpp)
+    ui::Label lblTimeZones{&tbsMain, L"lblTimeZones", L"Часовой пояс:"};
+    ui::ComboBox cmbTimeZones{&tbsMain, L"cmbTimeZones"};
+    ui::CheckBox chbAutoDaylightTimeSet{&tbsMain, L"chbAutoDaylightTimeSet",
+                                        L"Автоматический переход на летнее время и обратно"};
+    // The page's OnShow (also run once at the end of the window's loading):
+    // the switches that follow the main window's actions, the daylight switch
+    // and the zone list.
     void tbsMainShow(ui::Component& sender);
+    void FillTimeZoneList();
+    void cmbTimeZonesChange(ui::Component& sender);
+    void chbAutoDaylightTimeSetClick(ui::Component& sender);
 
   private:
     TfrmOptions& Options();
+    // Places the time-zone controls and binds their handlers; made after them.
+    struct TimeZoneControls {
+        explicit TimeZoneControls(TPageMain& page);
+    } timeZoneControls_{*this};
 };

@@ -42,10 +42,13 @@ bool ParseTzi(const std::vector<std::uint8_t>& bytes, ZoneTzi& tzi) {
 }
 
 std::wstring CurrentZoneDisplay(const std::vector<ZoneListEntry>& zones,
-                                std::wstring_view currentStandardName) {
+                                std::wstring_view currentStandardName, std::wstring_view currentKeyName) {
     std::wstring chosen;
     for (const ZoneListEntry& z : zones)
         if (base::SameTextAnsi(z.standardName, currentStandardName)) chosen = z.display;
+    if (chosen.empty() && !currentKeyName.empty())
+        for (const ZoneListEntry& z : zones)
+            if (base::SameTextAnsi(z.keyName, currentKeyName)) chosen = z.display;
     return chosen;
 }
 

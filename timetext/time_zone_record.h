@@ -29,17 +29,20 @@ constexpr std::size_t kTziSize = 44;
 // False (tzi untouched) when the value is shorter than 44 bytes.
 bool ParseTzi(const std::vector<std::uint8_t>& bytes, ZoneTzi& tzi);
 
-// One zone key as listed: its Display and Std texts.
+// One zone key as listed: its Display and Std texts and the key's name.
 struct ZoneListEntry {
     std::wstring display;
     std::wstring standardName;
+    std::wstring keyName;
 };
 
 // The Display to select for the current zone: that of the last entry (in
-// registry order) whose Std equals the current standard name ignoring case;
-// empty when none does.
+// registry order) whose Std equals the current standard name ignoring case.
+// When none does (the system may give the name in another language than the
+// registry keeps), that of the entry whose key is the current zone's key;
+// empty when neither matches.
 std::wstring CurrentZoneDisplay(const std::vector<ZoneListEntry>& zones,
-                                std::wstring_view currentStandardName);
+                                std::wstring_view currentStandardName, std::wstring_view currentKeyName = {});
 
 // The first entry (in registry order) whose Display equals the chosen text
 // ignoring case, or -1.

@@ -203,14 +203,19 @@ TEST(TimeZoneRecord, ParsesTheFortyFourBytes) {
 
 TEST(TimeZoneList, CurrentZoneAndChosenZone) {
     const std::vector<ZoneListEntry> zones = {
-        {L"(UTC+03:00) Moscow", L"Russian Standard Time"},
-        {L"(UTC+02:00) Kaliningrad", L"Kaliningrad Standard Time"},
-        {L"(UTC+03:00) Moscow (old)", L"RUSSIAN STANDARD TIME"},
+        {L"(UTC+03:00) Moscow", L"Russian Standard Time", L"Russian Standard Time"},
+        {L"(UTC+02:00) Kaliningrad", L"Kaliningrad Standard Time", L"Kaliningrad Standard Time"},
+        {L"(UTC+03:00) Moscow (old)", L"RUSSIAN STANDARD TIME", L"Russian Standard Time (old)"},
     };
     // The last key whose Std matches wins; none matching selects nothing.
     EXPECT_EQ(CurrentZoneDisplay(zones, L"russian standard time"), L"(UTC+03:00) Moscow (old)");
-    EXPECT_EQ(CurrentZoneDisplay(zones, L"Kaliningrad Standard Time"), L"(UTC+02:00) Kaliningrad");
+    EXPECT_EQ(CurrentZoneDisplay(zones, L"Kaliningrad Standard Time", L"Russian Standard Time"),
+              L"(UTC+02:00) Kaliningrad");
     EXPECT_EQ(CurrentZoneDisplay(zones, L"Coordinated Universal Time"), L"");
+    // A standard name in another language than the registry's: the zone's key decides.
+    EXPECT_EQ(CurrentZoneDisplay(zones, L"Калининградское время", L"kaliningrad standard time"),
+              L"(UTC+02:00) Kaliningrad");
+    EXPECT_EQ(CurrentZoneDisplay(zones, L"Калининградское время", L"Nowhere"), L"");
 
     // Two zones with the same Display: the first in registry order applies.
     const std::vector<std::wstring> displays = {L"(UTC) Zone", L"(UTC+01:00) Другая", L"(utc) zone"};
