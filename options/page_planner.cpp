@@ -37,7 +37,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       pmnPlanner(&form, L"pmnPlanner"),
       pmiPlannerOff(pmnPlanner, L"pmiPlannerOff"),
       pmiShowInMenu(pmnPlanner, L"pmiShowInMenu", L"Показывать в меню"),
-      spbRunTask(&tbsPlanner, L"spbRunTask", L"►"),
+      spbRunTask(&tbsPlanner, L"spbRunTask", L"4"),
       spbDeleteTask(&tbsPlanner, L"spbDeleteTask", L"-"),
       spbClearTasks(&tbsPlanner, L"spbClearTasks", L"X"),
       spbHelpFormatsPlan(&tbsPlanner, L"spbHelpFormatsPlan", L"?"),
@@ -68,10 +68,10 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       chbShowBalloonHint(&pnlMessage, L"chbShowBalloonHint", L"В трее"),
       chbSpeakMessage(&pnlMessage, L"chbSpeakMessage", L"Говорить"),
       btnBalloonHintOptions(&pnlMessage, L"btnBalloonHintOptions", L"..."),
-      spbMakeMessage(&pnlMessage, L"spbMakeMessage", L"►"),
+      spbMakeMessage(&pnlMessage, L"spbMakeMessage", L"4"),
       pnlSounds(&pnlEvent, L"pnlSounds"),
       clbSoundsList(&pnlSounds, L"clbSoundsList"),
-      spbPlaySoundA(&pnlSounds, L"spbPlaySoundA", L"►"),
+      spbPlaySoundA(&pnlSounds, L"spbPlaySoundA", L"4"),
       spbOpenSoundA(&pnlSounds, L"spbOpenSoundA", L"+"),
       spbDeleteSound(&pnlSounds, L"spbDeleteSound", L"-"),
       spbClearSoundsList(&pnlSounds, L"spbClearSoundsList", L"X"),
@@ -81,7 +81,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       clbFilesList(&pnlFiles, L"clbFilesList"),
       edtProgCommand(&pnlFiles, L"edtProgCommand"),
       spbOpenFileA(&pnlFiles, L"spbOpenFileA", L"+"),
-      spbRunFileA(&pnlFiles, L"spbRunFileA", L"►"),
+      spbRunFileA(&pnlFiles, L"spbRunFileA", L"4"),
       spbDeleteFileA(&pnlFiles, L"spbDeleteFileA", L"-"),
       spbClearFilesList(&pnlFiles, L"spbClearFilesList", L"X"),
       spbConsistentlyFile(&pnlFiles, L"spbConsistentlyFile", L">"),
@@ -90,7 +90,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       chbShowPicture(&pnlPictures, L"chbShowPicture", L"Показать"),
       lsbPicturesList(&pnlPictures, L"lsbPicturesList"),
       spbOpenPictures(&pnlPictures, L"spbOpenPictures", L"+"),
-      spbSetPicture(&pnlPictures, L"spbSetPicture", L"►"),
+      spbSetPicture(&pnlPictures, L"spbSetPicture", L"4"),
       spbDeletePicture(&pnlPictures, L"spbDeletePicture", L"-"),
       spbClearPicturesList(&pnlPictures, L"spbClearPicturesList", L"X"),
       spbConsistentlyPicture(&pnlPictures, L"spbConsistentlyPicture", L">"),
@@ -99,7 +99,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       lblComputerAction(&pnlComputer, L"lblComputerAction", L"Действие:"),
       lsbComputerActions(&pnlComputer, L"lsbComputerActions"),
       chbForseCompAction(&pnlComputer, L"chbForseCompAction", L"Форсировано"),
-      spbRunCompAction(&pnlComputer, L"spbRunCompAction", L"►"),
+      spbRunCompAction(&pnlComputer, L"spbRunCompAction", L"4"),
       Tasks(TaskCells, NextRunTimes, EarliestTaskTime, base::SystemFormatSettings()) {
     stgTasks.SetColCount(planner::kTaskColCount);
     stgTasks.SetRowCount(2);
@@ -123,6 +123,15 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
 }
 
 void TPagePlanner::LayOutPage() {
+    // The run buttons show a triangle of the Marlett symbol font.
+    ui::Font triangle;
+    triangle.name = L"Marlett";
+    triangle.height = -13;
+    triangle.charset = SYMBOL_CHARSET;
+    for (ui::SpeedButton* run :
+         {&spbRunTask, &spbMakeMessage, &spbPlaySoundA, &spbRunFileA, &spbSetPicture, &spbRunCompAction})
+        run->SetFont(triangle);
+
     stgTasks.SetBounds(4, 4, 447, 140);
     const int buttonsTop = 148;
     spbRunTask.SetBounds(4, buttonsTop, 23, 23);
@@ -139,33 +148,33 @@ void TPagePlanner::LayOutPage() {
     // The editor of the selected task.
     pnlEvent.SetBounds(0, 174, 455, 306);
     pnlEvent.SetBevelOuter(ui::bvNone);
-    lblDay.SetBounds(4, 6, 42, 17);
-    dtpDate.SetBounds(48, 2, 112, 21);
-    spbDays.SetBounds(162, 2, 70, 21);
+    lblDay.SetBounds(4, 6, 36, 17);
+    dtpDate.SetBounds(40, 2, 104, 21);
+    spbDays.SetBounds(146, 2, 68, 21);
     spbDays.SetGroupIndex(3);
     spbDays.SetAllowAllUp(true);
     spbDays.SetHint(L"Выбор дней");
-    lblTime.SetBounds(238, 6, 44, 17);
-    cmbEventTime.SetBounds(284, 2, 167, 21);
+    lblTime.SetBounds(220, 6, 44, 17);
+    cmbEventTime.SetBounds(264, 2, 187, 21);
     cmbEventTime.SetStyle(ui::csDropDownList);
     cmbEventTime.SetItems(
         {L"В заданное время", L"Через заданное время", L"При запуске программы", L"При выходе из программы"});
     cmbEventTime.SetItemIndex(0);
     chbDeleteAfterExec.SetBounds(4, 30, 220, 17);
-    dtpTime.SetBounds(284, 27, 90, 21);
+    dtpTime.SetBounds(264, 27, 90, 21);
     dtpTime.SetKind(ui::dtkTime);
     dtpTime.SetFormat(L"HH:mm:ss");
-    chbExecOneTime.SetBounds(382, 29, 68, 17);
+    chbExecOneTime.SetBounds(364, 29, 86, 17);
     chbExecOneTime.SetVisible(false);
     chbExecOneTime.SetHint(
         L"Выполнить задание один раз через заданное время\r\n(если не отмечено, задание будет выполнятся "
         L"\r\nповторно через заданное время)");
-    lblDescription.SetBounds(4, 56, 64, 17);
-    edtEventDescription.SetBounds(70, 52, 381, 21);
+    lblDescription.SetBounds(4, 56, 72, 17);
+    edtEventDescription.SetBounds(78, 52, 373, 21);
     edtEventDescription.SetHint(L"Описание задания, например: До Нового года осталось %y%dtt");
-    chbShowExecEvent.SetBounds(4, 78, 280, 17);
+    chbShowExecEvent.SetBounds(4, 78, 316, 17);
     chbShowExecEvent.SetEnabled(false);
-    chbShakeWindow.SetBounds(300, 78, 150, 17);
+    chbShakeWindow.SetBounds(330, 78, 120, 17);
     chbShakeWindow.SetChecked(true);
 
     int left = 4;
@@ -186,8 +195,8 @@ void TPagePlanner::LayOutPage() {
         for (auto [button, top] : buttons) button->SetBounds(424, top, 23, 23);
     };
 
-    lblTitleMessage.SetBounds(0, 4, 64, 17);
-    edtTitleMessage.SetBounds(66, 0, 290, 21);
+    lblTitleMessage.SetBounds(0, 4, 74, 17);
+    edtTitleMessage.SetBounds(76, 0, 280, 21);
     edtTitleMessage.SetText(L"<time>");
     edtTitleMessage.SetHint(L"Заголовок сообщения\r\n( для отображения времени введите <tt> )");
     memMessage.SetBounds(0, 26, 356, 152);

@@ -16,7 +16,17 @@ void CheckedDatePicker::HandleCreated() {
 }
 
 void CheckedDatePicker::ShowNoDate() {
-    if (hwnd_) Silently([&] { SendMessageW(hwnd_, DTM_SETSYSTEMTIME, GDT_NONE, 0); });
+    if (!hwnd_) return;
+    // Some pickers want a time even with GDT_NONE.
+    SYSTEMTIME st{};
+    GetLocalTime(&st);
+    Silently([&] { SendMessageW(hwnd_, DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&st)); });
+}
+
+bool CheckedDatePicker::WindowChecked() const {
+    if (!hwnd_) return checked_;
+    SYSTEMTIME st{};
+    return SendMessageW(hwnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) == GDT_VALID;
 }
 
 void CheckedDatePicker::SetChecked(bool checked) {

@@ -14,6 +14,8 @@ class CheckedDatePicker : public ui::DateTimePicker {
     void SetChecked(bool checked);
     // Keeps the box as it is.
     void SetDateTime(base::TDateTime value);
+    // The box as the window shows it (the member's value without a window).
+    bool WindowChecked() const;
 
   protected:
     CreateParams GetCreateParams() override;

@@ -4,6 +4,8 @@
 // without a next run; the window's phase kept across a load of the editor.
 #include "win/planner2_fixture.h"
 
+#include <commctrl.h>
+
 #include "base/string_list.h"
 #include "planner/task_actions.h"
 #include "planner/task_editor.h"
@@ -62,7 +64,7 @@ TEST_F(PlannerPage, EveryCellKindRoundTripsThroughTheEditor) {
     };
 
     SelectTask(L"Дата");
-    EXPECT_TRUE(o.dtpDate.Checked());
+    EXPECT_TRUE(o.dtpDate.Checked() && o.dtpDate.WindowChecked());
     EXPECT_EQ(o.dtpDate.DateTime(), Date(2030, 5, 20));
     EXPECT_FALSE(o.spbDays.Down());
     EXPECT_EQ(o.cmbEventTime.ItemIndex(), 0);
@@ -81,7 +83,7 @@ TEST_F(PlannerPage, EveryCellKindRoundTripsThroughTheEditor) {
     storeEverything();
 
     SelectTask(L"Интервал");
-    EXPECT_FALSE(o.dtpDate.Checked());
+    EXPECT_FALSE(o.dtpDate.Checked() || o.dtpDate.WindowChecked()) << "a schedule: no date";
     EXPECT_TRUE(o.spbDays.Down());
     const DayPicks picks = frmDays->Picks();
     EXPECT_TRUE(picks.AllMonths());
@@ -250,8 +252,15 @@ TEST_F(PlannerPage, ScheduleEdits) {
     EXPECT_FALSE(o.spbDays.Down());
     EXPECT_EQ(Cell(kColDay), base::DateToStr(Date(2030, 7, 1), Fs()));
     frmDays->btnDeSelectAllDays.Click();
-    o.dtpDate.SetChecked(false);
-    o.dtpDateChange(o.dtpDate);
+    // The user clears the date's box.
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = o.dtpDate.Handle();
+    change.nmhdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(o.dtpDate.Handle()));
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_NONE;
+    SendMessageW(GetParent(o.dtpDate.Handle()), WM_NOTIFY, change.nmhdr.idFrom,
+                 reinterpret_cast<LPARAM>(&change));
+    EXPECT_FALSE(o.dtpDate.Checked());
     EXPECT_TRUE(o.spbDays.Down());
     EXPECT_EQ(Cell(kColDay), L"*Ежедневно") << "the day picker starts with everything checked";
 
