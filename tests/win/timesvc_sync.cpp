@@ -362,6 +362,10 @@ TEST_F(TimeSync, FailuresMoveToTheNextServerWhenAsked) {
     o.chbNextHostOnError.SetChecked(false);
     Synchronize(port);
     EXPECT_EQ(o.cmbHost.Text(), L"127.0.0.1");
+    // A host name is looked up first: "localhost" is found, then refused.
+    o.cmbHost.SetText(L"localhost");
+    Synchronize(port);
+    EXPECT_EQ(o.lblStatConnect.Hint(), L"Connection Failed");
     // An empty host fails at once.
     o.cmbHost.SetText(L"");
     Synchronize(port);
