@@ -1,19 +1,14 @@
 // The store of named text formats: the five built-in formats and the user's.
+#include "options/format_rules.h"
 #include "options/frm_options.h"
 
 void TfrmOptions::InitFormatStore() {
-    FormatNames.SetCommaText(L"Основной,Время,\"Время работы\",Расширенный,События");
-    const auto commaText = [](std::initializer_list<std::wstring> lines) {
-        return base::StringList(lines).CommaText();
-    };
-    FormatTexts = base::StringList{
-        commaText({L"<d mmmm ddd>"}),
-        commaText({L"<tt>"}),
-        commaText({L"Работал W<%dtt>"}),
-        commaText(
-            {L"<c>", L"Восход солнца: TS<t>", L"Заход солнца: TZ<t>", L"Время работы: W<%dtt>", L"<LA>"}),
-        commaText({L"<LA>"}),
-    };
+    FormatNames.Clear();
+    FormatTexts.Clear();
+    for (const options::BuiltInFormat& f : options::BuiltInFormats()) {
+        FormatNames.Add(f.name);
+        FormatTexts.Add(base::StringList(f.lines).CommaText());
+    }
     BuiltInFormatCount = static_cast<std::int8_t>(FormatNames.Count());
     MainFormatId = L"Основной";
     HintFormatId = L"Расширенный";
@@ -27,4 +22,14 @@ void TfrmOptions::InitFormatStore() {
     SpeakOnDblClickFormatId.clear();
 }
 
-void TfrmOptions::UpdateFormatCombos() {}
+void TfrmOptions::UpdateFormatCombos() {
+    for (const FormatUse& use : FormatUses()) {
+        ui::ComboBox& chooser = use.frame.cmbNameFormatText;
+        chooser.SetItems(FormatNames.Items());
+        chooser.SetItemIndex(FormatNames.IndexOf(use.formatId));
+        const options::FormatButtons buttons =
+            options::FormatButtonsFor(chooser.ItemIndex(), BuiltInFormatCount, !use.on || *use.on);
+        use.frame.spbAppendFormat.SetEnabled(buttons.append);
+        use.frame.spbDeleteFormat.SetEnabled(buttons.remove);
+    }
+}

@@ -36,6 +36,7 @@ TfrmOptionsBase::TfrmOptionsBase()
 TfrmOptions::TfrmOptions()
     : TPageMain(pgcOptions),
       TPageShape(pgcOptions),
+      TPageWindow(tbsShape, chbMaskOnMouseMove),
       TPageSystemClock(pgcOptions),
       TPageSound(pgcOptions),
       TPageSpeech(pgcOptions),
@@ -43,7 +44,8 @@ TfrmOptions::TfrmOptions()
       TPageMouse(pgcOptions),
       TPagePlanner(pgcOptions, *this),
       TPageSync(pgcOptions),
-      TPageHotKeys(pgcOptions) {
+      TPageHotKeys(pgcOptions),
+      TFormatFrames(*this, tbsMain, TabSheet2, tbsSound, tbsSpeech, tbsMouse, tbsMouse) {
     InitFormatStore();
     btnCloseOptions.OnClick = [this](ui::Component& s) { btnCloseOptionsClick(s); };
     btnDateTime.OnClick = [this](ui::Component& s) { btnDateTimeClick(s); };
@@ -66,6 +68,7 @@ void TfrmOptions::FormCreate(ui::Component&) {
     pgcOptions.SetActivePageIndex(0);
     CopyMainPageSettings();
     CopyShapePageSettings();
+    CopyWindowPageSettings();
     CopySystemClockPageSettings();
     CopySoundPageSettings();
     CopySpeechPageSettings();
@@ -74,6 +77,7 @@ void TfrmOptions::FormCreate(ui::Component&) {
     CopyPlannerPageSettings();
     CopySyncPageSettings();
     CopyHotKeysPageSettings();
+    CopyFormatFrameSettings();
     SeedColorItems();
     SetUpGrids();
     if (std::filesystem::exists(IniFileName))

@@ -14,11 +14,13 @@
 #include "core/file_lists.h"
 #include "core/settings_io.h"
 #include "core/window_message.h"
+#include "options/format_frames.h"
 #include "options/page_hot_keys.h"
 #include "options/page_main.h"
 #include "options/page_mouse.h"
 #include "options/page_planner.h"
 #include "options/page_shape.h"
+#include "options/page_window.h"
 #include "options/page_sound.h"
 #include "options/page_speech.h"
 #include "options/page_sync.h"
@@ -40,6 +42,7 @@ class TfrmOptionsBase : public ui::Form {
 class TfrmOptions : public TfrmOptionsBase,
                     public TPageMain,
                     public TPageShape,
+                    public TPageWindow,
                     public TPageSystemClock,
                     public TPageSound,
                     public TPageSpeech,
@@ -47,7 +50,9 @@ class TfrmOptions : public TfrmOptionsBase,
                     public TPageMouse,
                     public TPagePlanner,
                     public TPageSync,
-                    public TPageHotKeys {
+                    public TPageHotKeys,
+                    // the ten format editors and their handlers (options/format_frames.h)
+                    public TFormatFrames {
   public:
     TfrmOptions();
     ~TfrmOptions() override;

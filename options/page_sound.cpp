@@ -53,7 +53,10 @@ TPageSound::TPageSound(ui::PageControl& pgcOptions)
     inner.Put(rdbOneSignal, 0, 200).Next(24);
     inner.Put(rdbHoursQuantity, 0, 230).Put(chbTo12Hours, 240, 100).Next(24);
     inner.Put(rdbOtherQuantity, 0, 80).Put(speQuantity, 90, 60);
-    rows.Put(spbSpeakTimeH, 394, 23, 23).Next(40);
+    // The hourly speech's format editor takes the place left of its test
+    // button (options/format_frames.cpp), and the interval speech's the row
+    // of spbSpeakTimeS.
+    rows.Put(spbSpeakTimeH, 394, 23, 23).Next(84);
     rows.Put(chbPlaySignalS, 8, 180).Put(spePlayInterval, 190, 80).Put(lblSec, 276, 60).Next();
     rows.Put(chbPlaySoundS, 24, 200).Next();
     rows.Put(edtNameSoundS, 24, 340).Put(spbOpenSoundS, 368, 23, 23).Put(spbPlaySoundS, 394, 23, 23).Next(30);
@@ -233,7 +236,8 @@ void TPageSound::chbPlaySignalSClick(ui::Component&) {
         for (ui::Control* c : std::vector<ui::Control*>{&edtNameSoundS, &spbPlaySoundS, &spbOpenSoundS,
                                                         &chbSignalSFrom0Min, &btnResetSignalS})
             c->SetEnabled(on);
-    spbSpeakTimeS.SetEnabled(on && frmHoralto && frmHoralto->Settings.Sound.SpeakInterval);
+    Options().freFormatSpeakInterval.SetEnabled(on);
+    spbSpeakTimeS.SetEnabled(on && Options().freFormatSpeakInterval.chbShowFormatText.Checked());
 }
 
 void TPageSound::chbPlaySoundSClick(ui::Component&) {

@@ -1,0 +1,145 @@
+// The balloon options dialog and the about box: made when opened, one at a
+// time, changing the settings live, and freed when closed.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "options/frm_about.h"
+#include "options/frm_balloon_options.h"
+#include "options/frm_options.h"
+#include "planner/task_hooks.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "win/support/program_runner.h"
+
+namespace {
+
+// Runs `step` once from the message loop, after `ms` milliseconds.
+std::function<void()> pendingStep;
+void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto step = std::move(pendingStep);
+    pendingStep = nullptr;
+    if (step) step();
+}
+void Later(unsigned ms, std::function<void()> step) {
+    pendingStep = std::move(step);
+    SetTimer(nullptr, 0, ms, &RunPendingStep);
+}
+
+// Lets the message loop run until `done` holds or `ms` have passed.
+bool PumpUntil(const std::function<bool()>& done, unsigned ms = 8000) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    while (!done() && GetTickCount64() < end) {
+        ui::Application().ProcessMessages();
+        Sleep(10);
+    }
+    return done();
+}
+
+class Dialogs : public testing::Test {
+  protected:
+    void SetUp() override {
+        InitUnitGlobals();
+        IniFileName = dir_.Path() / L"Horalto.ini";
+        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
+        FileListsFileName = dir_.Path() / L"FileLists.txt";
+        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        previousBoxes_ =
+            ui::SetMessageBoxHandler([](const std::wstring&, const std::wstring&, UINT) { return IDNO; });
+        ui::Application().SetTitle(L"Horalto");
+        ui::Application().CreateForm(frmHoralto);
+        ui::Application().CreateForm(frmOptions);
+    }
+    void TearDown() override {
+        ui::Application().DestroyForms();
+        frmHoralto = nullptr;
+        frmOptions = nullptr;
+        frmAbout = nullptr;
+        frmBalloonOptions = nullptr;
+        ui::SetMessageBoxHandler(previousBoxes_);
+    }
+    core::PlannerSettings& P() { return frmHoralto->Settings.Planner; }
+
+    testing_support::ScratchDir dir_{L"options2-dialogs"};
+    ui::MessageBoxHandler previousBoxes_;
+};
+
+TEST_F(Dialogs, BalloonOptionsChangeTheSettingsLiveAndFreeThemselves) {
+    P().BalloonDuration = 7500;
+    P().BalloonIcon = 2;
+    int shownIcon = -1, shownSeconds = -1, storedAtShow = -1;
+    TfrmBalloonOptions* first = nullptr;
+    bool secondWasSame = false;
+    Later(300, [&] {
+        first = frmBalloonOptions;
+        if (!first) return;
+        shownIcon = first->rdgBalloonIcons.ItemIndex();
+        shownSeconds = first->speDurationBalloon.Value();
+        storedAtShow = P().BalloonDuration;
+        // The planner's button again: the open dialog only takes the focus.
+        planner::ShowBalloonOptions();
+        secondWasSame = frmBalloonOptions == first;
+        first->rdgBalloonIcons.SetItemIndex(3);
+        first->speDurationBalloon.SetValue(-2);
+        first->btnOK.Click();
+    });
+    ASSERT_TRUE(planner::ShowBalloonOptions);
+    frmOptions->btnBalloonHintOptions.Click();
+    ASSERT_NE(first, nullptr) << "the dialog did not open";
+    EXPECT_EQ(shownIcon, 2);
+    EXPECT_EQ(shownSeconds, 7);
+    EXPECT_EQ(storedAtShow, 7000);  // shown values are stored back: whole seconds
+    EXPECT_TRUE(secondWasSame);
+    EXPECT_EQ(P().BalloonIcon, 3);
+    EXPECT_EQ(P().BalloonDuration, -2000);
+    EXPECT_EQ(first->Caption(), L"Настройки Balloon Hint");
+    EXPECT_TRUE(PumpUntil([] { return frmBalloonOptions == nullptr; }));
+}
+
+TEST_F(Dialogs, AboutBoxShowsTheVersionOfTheFileAndFreesItself) {
+    frmHoralto->aAbout.Execute();
+    ASSERT_NE(frmAbout, nullptr);
+    TfrmAbout* about = frmAbout;
+    EXPECT_TRUE(PumpUntil([&] { return about->Visible() && about->Enabled(); }));
+    EXPECT_EQ(about->GetBorderStyle(), ui::bsDialog);
+    EXPECT_EQ(about->lblVersion.Caption().rfind(L"Версия: 1.00 (", 0), 0u) << about->lblVersion.Caption();
+    EXPECT_EQ(about->lblSerial.Caption(), L"Сборка: 1");
+    EXPECT_EQ(about->lblProductName.Caption(), L"Horalto");
+    EXPECT_EQ(about->pgcAbout.ActivePageIndex(), 0);
+    frmHoralto->aAbout.Execute();  // no second box
+    EXPECT_EQ(frmAbout, about);
+
+    // The description scrolls up a pixel a tick; a move by hand pauses it.
+    EXPECT_TRUE(about->tmrScroll.Enabled());
+    const int start = about->Scroller().Offset();
+    about->tmrScrollTimer(about->tmrScroll);
+    about->tmrScrollTimer(about->tmrScroll);
+    EXPECT_EQ(about->Scroller().Offset(), start + 2);
+    about->scbScrollCommentsScroll(about->scbScrollComments);
+    EXPECT_EQ(about->tmrScroll.Interval(), 3000u);
+    about->tmrScrollTimer(about->tmrScroll);
+    EXPECT_EQ(about->tmrScroll.Interval(), 100u);
+
+    // The logo's hover picture and the hidden one.
+    about->imgWqDisableMouseMove(about->imgWqDisable, 0, 1, 1);
+    EXPECT_TRUE(about->imgWqEnable.Visible());
+    about->imgWqEnable.Click();
+    EXPECT_FALSE(about->imgWqEnable.Visible());
+    EXPECT_TRUE(about->imgWqFoto.Visible());
+    about->tbsGeneralInfoMouseMove(about->tbsGeneralInfo, 0, 300, 200);
+    EXPECT_FALSE(about->imgWqFoto.Visible());
+    EXPECT_NE(about->imgWqDisable.Bitmap(), nullptr);
+
+    about->OKButton.Click();
+    EXPECT_TRUE(PumpUntil([] { return frmAbout == nullptr; }));
+    frmHoralto->aAbout.Execute();  // a new one after the old is gone
+    ASSERT_NE(frmAbout, nullptr);
+    frmAbout->Close();
+    EXPECT_TRUE(PumpUntil([] { return frmAbout == nullptr; }));
+}
+
+}  // namespace
