@@ -324,13 +324,12 @@ void TPagePlanner::BindPageEvents() {
     bind(btnBalloonHintOptions.OnClick, &TPagePlanner::btnBalloonHintOptionsClick);
     bind(spbMakeMessage.OnClick, &TPagePlanner::spbMakeMessageClick);
 
-    for (ui::CheckListBox* list : {&clbSoundsList, &clbFilesList}) {
+    for (ui::CheckListBox* list : std::initializer_list<ui::CheckListBox*>{&clbSoundsList, &clbFilesList}) {
         bind(list->OnClickCheck, &TPagePlanner::CheckListClickCheck);
         list->OnKeyDown = [this](Component& s, WORD& k, ui::ShiftState sh) { CheckListKeyDown(s, k, sh); };
     }
-    for (ui::ListBox* list :
-         {static_cast<ui::ListBox*>(&clbSoundsList), static_cast<ui::ListBox*>(&clbFilesList),
-          &lsbPicturesList, &lsbComputerActions})
+    for (ui::ListBox* list : std::initializer_list<ui::ListBox*>{&clbSoundsList, &clbFilesList,
+                                                                 &lsbPicturesList, &lsbComputerActions})
         list->OnMouseMove = [this](Component& s, ui::ShiftState sh, int x, int y) {
             CheckListMouseMove(s, sh, x, y);
         };

@@ -16,6 +16,7 @@
 
 #include "core/settings_io.h"
 #include "planner/checked_date_picker.h"
+#include "planner/enter_key.h"
 #include "planner/task_grid.h"
 #include "planner/task_list.h"
 #include "ui/buttons.h"
@@ -58,7 +59,8 @@ class TPagePlanner {
     ~TPagePlanner();
 
     ui::TabSheet tbsPlanner;
-    ui::StringGrid stgTasks;
+    // Enter runs the selected task.
+    planner::EnterKeyControl<ui::StringGrid> stgTasks;
     ui::PopupMenu pmnPlanner;
     ui::MenuItem pmiPlannerOff, pmiShowInMenu;
     ui::SpeedButton spbRunTask, spbDeleteTask, spbClearTasks, spbHelpFormatsPlan;
@@ -71,7 +73,7 @@ class TPagePlanner {
     ui::SpeedButton spbDays;
     ui::Label lblTime;
     ui::ComboBox cmbEventTime;
-    ui::DateTimePicker dtpTime;
+    planner::EnterKeyControl<ui::DateTimePicker> dtpTime;
     ui::CheckBox chbExecOneTime, chbDeleteAfterExec;
     ui::Label lblDescription;
     ui::Edit edtEventDescription;
@@ -87,19 +89,19 @@ class TPagePlanner {
     ui::SpeedButton spbMakeMessage;
 
     ui::Panel pnlSounds;
-    ui::CheckListBox clbSoundsList;
+    planner::EnterKeyControl<ui::CheckListBox> clbSoundsList;
     ui::SpeedButton spbPlaySoundA, spbOpenSoundA, spbDeleteSound, spbClearSoundsList, spbConsistentlyPlay,
         spbRandomPlay;
 
     ui::Panel pnlFiles;
-    ui::CheckListBox clbFilesList;
+    planner::EnterKeyControl<ui::CheckListBox> clbFilesList;
     ui::Edit edtProgCommand;
     ui::SpeedButton spbOpenFileA, spbRunFileA, spbDeleteFileA, spbClearFilesList, spbConsistentlyFile,
         spbRandomFile;
 
     ui::Panel pnlPictures;
     ui::CheckBox chbShowPicture;
-    ui::ListBox lsbPicturesList;
+    planner::EnterKeyControl<ui::ListBox> lsbPicturesList;
     ui::SpeedButton spbOpenPictures, spbSetPicture, spbDeletePicture, spbClearPicturesList,
         spbConsistentlyPicture, spbRandomPicture;
 
