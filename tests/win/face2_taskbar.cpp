@@ -337,6 +337,25 @@ TEST_F(FaceTaskbar, HookMessageTicksOnlyWhileTheClockIsBuilt) {
     SendMessageW(F().Handle(), WM_USER + 6, 0, 0);
 }
 
+TEST_F(FaceTaskbar, DoubleClickOnTheClockShowsTheMinimisedWindow) {
+    F().Settings.SystemClock.UseTraySkis = false;
+    F().Settings.Main.MinimizeInSysClock = true;
+    F().aShowInTray.SetChecked(false);
+    F().Show();
+    F().aMinimized.Execute();
+    Pump();
+    ASSERT_EQ(F().GetWindowState(), ui::wsMinimized);
+    ASSERT_TRUE(F().pnlTrayTime.Visible());
+    F().TrayClockDblClick(F().pnlTrayTime);
+    Pump();
+    EXPECT_NE(F().GetWindowState(), ui::wsMinimized);
+    EXPECT_FALSE(F().pnlTrayTime.Visible());
+    EXPECT_EQ(F().tmrTrayTimer.Tag(), 0);
+    // The toggle keeps the panel's controls for the clock's next build.
+    EXPECT_TRUE(State().taskbarClock.image);
+    F().Hide();
+}
+
 TEST_F(FaceTaskbar, MissingHookLibraryIsSkipped) {
     ASSERT_FALSE(fs::exists(ThisExeDir() / L"Quellix.dll"));
     F().SetTaskbarHook(true);
