@@ -168,8 +168,8 @@ void EffectMask::CreateCircleTable(int width, int height) {
     circleTable_.assign(n, std::vector<std::uint16_t>(n, 0));
     for (int i = 1; i < n; ++i)
         for (int j = 1; j < n; ++j)
-            circleTable_[i][j] =
-                static_cast<std::uint16_t>(RoundHalfEven(std::atan(double(j) / i) * 180.0 / std::numbers::pi));
+            circleTable_[i][j] = static_cast<std::uint16_t>(
+                RoundHalfEven(std::atan(double(j) / i) * 180.0 / std::numbers::pi));
 }
 
 void EffectMask::Start(PixelView view) {

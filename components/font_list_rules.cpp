@@ -19,12 +19,15 @@ int FontTypeWord(const FontFamily& f) {
     return (f.fontType & 7) | (f.charset != kSymbolCharset ? kNotSymbolFont : 0);
 }
 
-std::vector<FontItem> BuildFontList(const std::vector<FontFamily>& families, TFontListOptions options,
-                                    const std::function<int(const std::wstring&, const std::wstring&)>& compare) {
+std::vector<FontItem> BuildFontList(
+    const std::vector<FontFamily>& families, TFontListOptions options,
+    const std::function<int(const std::wstring&, const std::wstring&)>& compare) {
     std::vector<FontItem> items;
     for (const FontFamily& f : families) {
         if (f.name.empty()) continue;
-        auto less = [&](const FontItem& item, const std::wstring& name) { return compare(item.name, name) < 0; };
+        auto less = [&](const FontItem& item, const std::wstring& name) {
+            return compare(item.name, name) < 0;
+        };
         auto at = std::lower_bound(items.begin(), items.end(), f.name, less);
         if (at != items.end() && compare(at->name, f.name) == 0) continue;
         if (!PassesOptions(f, options)) continue;

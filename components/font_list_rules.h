@@ -46,8 +46,9 @@ int FontTypeWord(const FontFamily& family);
 
 // The list from the enumerated families: each name once (the first of names
 // that compare equal), filtered, sorted; compare orders two names (< 0, 0, > 0).
-std::vector<FontItem> BuildFontList(const std::vector<FontFamily>& families, TFontListOptions options,
-                                    const std::function<int(const std::wstring&, const std::wstring&)>& compare);
+std::vector<FontItem> BuildFontList(
+    const std::vector<FontFamily>& families, TFontListOptions options,
+    const std::function<int(const std::wstring&, const std::wstring&)>& compare);
 
 enum class Glyph { None, TrueType, Device };
 Glyph GlyphFor(int fontTypeWord);

@@ -18,7 +18,8 @@ ColorRef NewColor(ColorRef color, int percent) {
 
 ColorRef ShadeColor(ColorRef color, int amount) {
     auto shade = [](int v) { return std::clamp(v, 0, 255); };
-    return Rgb(shade(RedOf(color) - amount), shade(GreenOf(color) - amount + 2), shade(BlueOf(color) - amount));
+    return Rgb(shade(RedOf(color) - amount), shade(GreenOf(color) - amount + 2),
+               shade(BlueOf(color) - amount));
 }
 
 ColorRef GrayColor(ColorRef color, int amount) {

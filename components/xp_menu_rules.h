@@ -63,13 +63,13 @@ int GradientLevel(int column, int iconWidth);
 
 // What measuring an item needs, in pixels.
 struct ItemMeasure {
-    bool separator = false;    // caption "-"
-    bool inMenuBar = false;    // a top item of a form's menu bar
-    int textWidth = 0;         // caption (and "WWW" and the shortcut text when it has one)
-    int ampersandWidth = 0;    // width of "&" when the text holds one, else 0
+    bool separator = false;  // caption "-"
+    bool inMenuBar = false;  // a top item of a form's menu bar
+    int textWidth = 0;       // caption (and "WWW" and the shortcut text when it has one)
+    int ampersandWidth = 0;  // width of "&" when the text holds one, else 0
     int textHeight = 0;
     int imageWidth = 0, imageHeight = 0;
-    int iconWidth = 24;        // the painter's IconWidth
+    int iconWidth = 24;  // the painter's IconWidth
 };
 
 // Raises width and height to what the item needs; a separator is 4 high.

@@ -139,6 +139,7 @@ TfrmHoralto::TfrmHoralto()
     };
     CreateSpeechComponent();
     CreateMenuPainter();
+    CreateTrayIcon();
     gdiplus_ = std::make_unique<ui::GdiplusSession>();
 }
 

@@ -21,6 +21,9 @@
 #include "ui/timer.h"
 
 class TMultiSpeech;
+// Window components (components/): the menu painter and the tray icon.
+class TXPMenu;
+class TGTrayIcon;
 // Clock face (face/): the skin sets and display state.
 namespace face {
 struct DisplayState;
@@ -197,7 +200,18 @@ class TfrmHoralto : public ui::Form {
     void pmiSunRDClick(ui::Component& sender);
 
     // ---- Window components (components)
+    // The menu painter and the tray icon `GTrayIcon1` (its events go to the
+    // handlers above), made in the constructor (components/horalto_components.cpp).
+    std::shared_ptr<TXPMenu> XPMenu;
+    std::shared_ptr<TGTrayIcon> GTrayIcon1;
     void CreateMenuPainter();
+    void CreateTrayIcon();
+    // The balloon tooltips set up anew with the window's hint: the clock's
+    // (the display refresh calls it when it rebuilds the look) and the taskbar
+    // clock's (when it is built; removed when it goes).
+    void SetUpWindowToolTip();
+    void SetUpTaskbarClockToolTip();
+    void RemoveTaskbarClockToolTip();
     void SetTrayIconVisible(bool visible);
     bool TrayIconVisible();
     void DestroyBaloonToolTips();

@@ -185,6 +185,7 @@ void PaintNow(TfrmHoralto& f) {
 void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool useSkinScale) {
     if (GetWindowState() == ui::wsMinimized || IsIconic(Handle())) return;
     auto& window = Settings.Window;
+    if (reload && window.DrawOnForm) SetUpWindowToolTip();
     DisplayState& state = Face();
     SkinSet& main = state.MainSkin;
 

@@ -170,8 +170,12 @@ void BindClicks(TfrmHoralto& f, ui::Control& c) {
 }
 
 // The panel's balloon tooltip: the main window's hint with the title "Horalto".
-void AddTrayTool(TfrmHoralto&) {}
-void DelTrayTool(TfrmHoralto&) {}
+void AddTrayTool(TfrmHoralto& f) {
+    f.SetUpTaskbarClockToolTip();
+}
+void DelTrayTool(TfrmHoralto& f) {
+    f.RemoveTaskbarClockToolTip();
+}
 
 }  // namespace
 

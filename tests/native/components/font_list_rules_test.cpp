@@ -33,9 +33,10 @@ std::vector<std::wstring> Names(const std::vector<FontItem>& items) {
 
 TEST(FontList, EachFamilyOnceSortedByName) {
     const FontFamily tahomaCyrillic{L"TAHOMA", kTrueTypeFontType, 204, 2};
-    const auto items =
-        BuildFontList({kTahoma, kSymbol, kCourier, tahomaCyrillic, kTerminal, kPrinterFont}, 0, CompareNoCase);
-    EXPECT_EQ(Names(items), (std::vector<std::wstring>{L"Courier", L"Draft", L"Symbol", L"Tahoma", L"Terminal"}));
+    const auto items = BuildFontList({kTahoma, kSymbol, kCourier, tahomaCyrillic, kTerminal, kPrinterFont}, 0,
+                                     CompareNoCase);
+    EXPECT_EQ(Names(items),
+              (std::vector<std::wstring>{L"Courier", L"Draft", L"Symbol", L"Tahoma", L"Terminal"}));
     EXPECT_EQ(items[3].fontType, kTrueTypeFontType | kNotSymbolFont);
     EXPECT_EQ(items[2].fontType, kTrueTypeFontType);  // a symbol font is never drawn in itself
     EXPECT_EQ(items[0].fontType, kRasterFontType | kNotSymbolFont);
