@@ -49,7 +49,7 @@ TfreFormatText::TfreFormatText(ui::Container* parent, std::wstring name, TfrmOpt
     spbAppendFormat.SetEnabled(false);
     spbDeleteFormat.SetEnabled(false);
     chbShowFormatText.SetChecked(true);
-    memFormatText.SetScrollBars(ui::ssBoth);
+    memFormatText.SetScrollBars(ui::ssVertical);
     // Format texts of any length: the edit control's typing limit is lifted.
     memFormatText.SetMaxLength(0x7FFFFFFE);
     chbShowFormatText.SetBounds(4, 5, 96, 17);

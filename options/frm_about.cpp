@@ -29,23 +29,28 @@ constexpr unsigned kPauseInterval = 3000;
 constexpr wchar_t kHiddenSequence[] = L"QXJ";
 
 const wchar_t kComments[] =
-    L"Horalto — говорящие часы и органайзер для рабочего стола.\r\n"
+    L"Horalto — говорящие часы и органайзер\r\n"
+    L"для рабочего стола.\r\n"
     L"\r\n"
-    L"Часы показывают время в окне, нарисованном по шкуре,\r\n"
-    L"могут заменить часы на панели задач и жить в трее.\r\n"
+    L"Часы показывают время в окне, нарисованном\r\n"
+    L"по шкуре, могут заменить часы на панели\r\n"
+    L"задач и жить в трее.\r\n"
     L"\r\n"
-    L"Программа говорит время голосами SAPI, подаёт\r\n"
-    L"ежечасные и интервальные сигналы, показывает и\r\n"
-    L"произносит тексты по вашим форматам.\r\n"
+    L"Программа говорит время голосами SAPI,\r\n"
+    L"подаёт ежечасные и интервальные сигналы,\r\n"
+    L"показывает и произносит тексты по вашим\r\n"
+    L"форматам.\r\n"
     L"\r\n"
-    L"Планировщик напомнит о делах, сыграет звук,\r\n"
-    L"запустит программу, сменит картинку рабочего стола\r\n"
-    L"или выключит компьютер в назначенное время.\r\n"
+    L"Планировщик напомнит о делах, сыграет\r\n"
+    L"звук, запустит программу, сменит картинку\r\n"
+    L"рабочего стола или выключит компьютер\r\n"
+    L"в назначенное время.\r\n"
     L"\r\n"
-    L"Кроме того: время восхода и захода солнца, журнал\r\n"
-    L"времени работы Windows, синхронизация часов\r\n"
-    L"с серверами точного времени, смена часового пояса,\r\n"
-    L"часы на рабочем столе и на обоях, горячие клавиши.\r\n"
+    L"Кроме того: восход и заход солнца, журнал\r\n"
+    L"времени работы Windows, синхронизация\r\n"
+    L"часов с серверами точного времени, смена\r\n"
+    L"часового пояса, часы на рабочем столе\r\n"
+    L"и на обоях, горячие клавиши.\r\n"
     L"\r\n"
     L"Спасибо, что пользуетесь Horalto!\r\n";
 
@@ -85,15 +90,18 @@ ui::BitmapHandle MakeBrushBitmap() {
     return bitmap;
 }
 
-// A picture redrawn at the size of its control on the page's colour, the
-// source's bottom-left colour left out; `highlight` brightens it.
-void PaintPicture(ui::Image& image, Gdiplus::Bitmap* source, COLORREF background, bool highlight) {
+// A picture redrawn at the size of its control on the page's colour: the
+// sources one over the other, each without its bottom-left colour;
+// `highlight` brightens them.
+void PaintPicture(ui::Image& image, std::initializer_list<Gdiplus::Bitmap*> sources, COLORREF background,
+                  bool highlight) {
     const int w = std::max(1, image.Width()), h = std::max(1, image.Height());
     Gdiplus::Bitmap target(w, h, PixelFormat24bppRGB);
     {
         Gdiplus::Graphics g(&target);
         g.Clear(Gdiplus::Color(GetRValue(background), GetGValue(background), GetBValue(background)));
-        if (source && source->GetWidth() > 0) {
+        for (Gdiplus::Bitmap* source : sources) {
+            if (!source || source->GetWidth() == 0) continue;
             g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
             Gdiplus::ImageAttributes attributes;
             const Gdiplus::Color key = face::BottomLeftColor(*source);
@@ -157,8 +165,7 @@ TfrmAbout::TfrmAbout()
       scbScrollComments(&pnlComments, L"scbScrollComments"),
       memComments(&pnlComments, L"memComments"),
       tmrScroll(this, L"tmrScroll"),
-      lblPlease(&tbsGeneralInfo, L"lblPlease",
-                L"Если программа вам нравится, вы можете поддержать её развитие."),
+      lblPlease(&tbsGeneralInfo, L"lblPlease", L"Если программа вам нравится, поддержите её развитие."),
       btnMakeDonation(&tbsGeneralInfo, L"btnMakeDonation", L"Сделать пожертвование"),
       OKButton(this, L"OKButton", L"OK") {
     SetCaption(L"О программе");
@@ -197,10 +204,10 @@ TfrmAbout::TfrmAbout()
     lblProductName.SetBounds(84, 8, 300, 26);
     lblVersion.SetBounds(84, 38, 300, 16);
     lblSerial.SetBounds(84, 56, 300, 16);
-    lblAdres1.SetBounds(8, 82, 130, 16);
-    lblEMail.SetBounds(140, 82, 240, 16);
-    lblAdres2.SetBounds(8, 100, 130, 16);
-    lblHomePage.SetBounds(140, 100, 240, 16);
+    lblAdres1.SetBounds(8, 82, 150, 16);
+    lblEMail.SetBounds(160, 82, 224, 16);
+    lblAdres2.SetBounds(8, 100, 150, 16);
+    lblHomePage.SetBounds(160, 100, 224, 16);
     for (TLinkLabel* link : {&lblEMail, &lblHomePage}) {
         link->SetCursor(LoadCursorW(nullptr, IDC_HAND));
         LinkHover(*link, false);
@@ -216,8 +223,8 @@ TfrmAbout::TfrmAbout()
     tmrScroll.SetEnabled(false);
     tmrScroll.SetInterval(kScrollInterval);
     lblPlease.SetWordWrap(true);
-    lblPlease.SetBounds(8, 228, 224, 32);
-    btnMakeDonation.SetBounds(240, 230, 144, 25);
+    lblPlease.SetBounds(8, 226, 218, 34);
+    btnMakeDonation.SetBounds(230, 230, 160, 25);
 
     SetUpComments();
 
@@ -335,9 +342,11 @@ void TfrmAbout::SetUpPictures() {
         face::LoadBitmapFromResource(instance, L"PNG_IMGBACKGR", L"PNG");
     const std::unique_ptr<Gdiplus::Bitmap> foto =
         face::LoadBitmapFromResource(instance, L"PNG_IMGBACK", L"PNG");
-    PaintPicture(imgWqFoto, foto.get(), page, false);
-    PaintPicture(imgWqDisable, logo.get(), page, false);
-    PaintPicture(imgWqEnable, logo.get(), page, true);
+    const std::unique_ptr<Gdiplus::Bitmap> glass =
+        face::LoadBitmapFromResource(instance, L"PNG_IMGGLASS", L"PNG");
+    PaintPicture(imgWqFoto, {logo.get(), foto.get(), glass.get()}, page, true);
+    PaintPicture(imgWqDisable, {logo.get(), foto.get()}, page, false);
+    PaintPicture(imgWqEnable, {logo.get(), foto.get()}, page, true);
 }
 
 void TfrmAbout::ReadVersionTexts() {

@@ -45,9 +45,9 @@ TPageMain::TPageMain(ui::PageControl& pgcOptions)
     // the main text and the hint from y = 138 to 324, the two buttons, and the
     // time zone from kTimeZoneTop on.
     chbAutorun.SetBounds(8, 8, 210, 17);
-    chbStayOnTop.SetBounds(230, 8, 210, 17);
+    chbStayOnTop.SetBounds(220, 8, 234, 17);
     chbShowInTray.SetBounds(8, 32, 210, 17);
-    chbStickToScreenB.SetBounds(230, 32, 210, 17);
+    chbStickToScreenB.SetBounds(220, 32, 234, 17);
     chbInSystemClock.SetBounds(24, 56, 194, 17);
     trbStickToScreenBValue.SetBounds(244, 52, 196, 26);
     chbMinimizeInSysClock.SetBounds(24, 80, 194, 17);

@@ -35,24 +35,24 @@ TPageWindow::TPageWindow(ui::TabSheet& tbsShape, ui::CheckBox& chbMaskOnMouseMov
       speTimerInterval(&tbsShape, L"speTimerInterval"),
       lblTimerIntervalMs(&tbsShape, L"lblTimerIntervalMs", L"мс."),
       mask_(chbMaskOnMouseMove) {
-    chbTransparent.SetBounds(8, 8, 130, 17);
-    trbTransparent.SetBounds(140, 4, 200, 26);
-    lblOutline.SetBounds(350, 10, 46, 16);
-    speOutline.SetBounds(396, 8, 50, 22);
-    lblTransparent.SetBounds(148, 32, 200, 16);
-    chbCutBackgr.SetBounds(8, 54, 130, 17);
-    lblTranspAdmin.SetBounds(148, 56, 50, 16);
-    speTranspAdmis.SetBounds(200, 54, 60, 22);
-    mask_.SetBounds(8, 80, 300, 17);
-    pnlHideOnMouseMove.SetBounds(20, 100, 250, 24);
+    chbTransparent.SetBounds(8, 8, 150, 17);
+    trbTransparent.SetBounds(160, 4, 180, 26);
+    lblOutline.SetBounds(346, 10, 52, 16);
+    speOutline.SetBounds(400, 8, 50, 22);
+    lblTransparent.SetBounds(168, 32, 200, 16);
+    chbCutBackgr.SetBounds(8, 54, 150, 17);
+    lblTranspAdmin.SetBounds(168, 56, 60, 16);
+    speTranspAdmis.SetBounds(230, 54, 60, 22);
+    mask_.SetBounds(8, 80, 340, 17);
+    pnlHideOnMouseMove.SetBounds(20, 100, 300, 24);
     pnlHideOnMouseMove.SetBevelOuter(ui::bvNone);
-    rdbHideOnMouseMove.SetBounds(4, 3, 130, 17);
-    rdbTransparentOnMouseMove.SetBounds(136, 3, 110, 17);
-    speTransparentOnMouseMove.SetBounds(275, 101, 60, 22);
-    chbSmoothlyTransp.SetBounds(345, 103, 90, 17);
-    lblTimerInterval.SetBounds(8, 132, 190, 16);
-    speTimerInterval.SetBounds(200, 130, 80, 22);
-    lblTimerIntervalMs.SetBounds(286, 132, 30, 16);
+    rdbHideOnMouseMove.SetBounds(4, 3, 160, 17);
+    rdbTransparentOnMouseMove.SetBounds(168, 3, 128, 17);
+    speTransparentOnMouseMove.SetBounds(322, 101, 56, 22);
+    chbSmoothlyTransp.SetBounds(386, 103, 66, 17);
+    lblTimerInterval.SetBounds(8, 132, 230, 16);
+    speTimerInterval.SetBounds(240, 130, 80, 22);
+    lblTimerIntervalMs.SetBounds(326, 132, 30, 16);
 
     trbTransparent.SetParams(75, 1, 255);
     trbTransparent.SetFrequency(5);
