@@ -100,6 +100,13 @@ TEST_F(Formats, ChoosersStartWithTheBuiltInFormatsAndTheDefaultChoices) {
     // The memos hold the texts in force, not the named formats.
     EXPECT_EQ(O().freFormatSpeakHour.memFormatText.Text(), S().Sound.FormatSpeakHour);
     EXPECT_EQ(O().freFormatTextHint.memFormatText.Text(), S().Main.FormatTextHint);
+    // The chooser reaches the buttons, however the editor is sized.
+    for (const auto& use : O().FormatUses()) {
+        const TfreFormatText& f = use.frame;
+        EXPECT_EQ(f.cmbNameFormatText.Left() + f.cmbNameFormatText.Width(), f.pnlFormatButtons.Left())
+            << f.Name();
+        EXPECT_EQ(f.memFormatText.Width(), f.Width());
+    }
     // The always-on uses show only the caption of their switch.
     EXPECT_TRUE(O().freFormatTextMain.AlwaysOn());
     EXPECT_FALSE(O().freFormatTextTray.AlwaysOn());
