@@ -110,7 +110,7 @@ void TDaytimeClient::ReceiveAll() {
 }
 
 void TDaytimeClient::WaitUntil(const std::function<bool()>& done, const wchar_t* timeOutText) {
-    const ULONGLONG start = GetTickCount64();
+    const ULONGLONG start = waitStart_;
     for (;;) {
         if (cancelled_) throw ui::Exception(L"Operation Cancelled");
         if (done()) return;
@@ -164,6 +164,7 @@ void TDaytimeClient::Connect() {
     cancelled_ = false;
     Disconnect();
     busy_ = true;
+    waitStart_ = GetTickCount64();  // the look-up and the connect share the time-out
     struct BusyGuard {
         bool& busy;
         ~BusyGuard() { busy = false; }
@@ -194,6 +195,7 @@ void TDaytimeClient::Connect() {
 
 std::wstring TDaytimeClient::ReadLn() {
     if (socket_ == kNoSocket || !connected_) throw ui::Exception(L"Not Connected");
+    waitStart_ = GetTickCount64();
     WaitUntil(
         [this] {
             return received_.find('\n') != std::string::npos || closed_ || received_.size() >= kMaxLine;

@@ -53,7 +53,8 @@ class TDaytimeClient {
     void SocketEvent(UINT_PTR s, WORD event, WORD error);
     void LookupDone(HANDLE request, WORD error);
     void ReceiveAll();
-    // Processes messages until done() or failure; throws on time-out or cancel.
+    // Processes messages until done() or failure; throws on cancel, or when the
+    // time-out has passed since waitStart_.
     void WaitUntil(const std::function<bool()>& done, const wchar_t* timeOutText);
     // The host's IPv4 address in network order.
     unsigned long LookUp();
@@ -74,6 +75,7 @@ class TDaytimeClient {
     bool closed_ = false;
     std::string received_;
     bool cancelled_ = false;
+    ULONGLONG waitStart_ = 0;
     bool busy_ = false;
 };
 
