@@ -45,7 +45,7 @@ TfrmOptions::TfrmOptions()
       TPagePlanner(pgcOptions, *this),
       TPageSync(pgcOptions),
       TPageHotKeys(pgcOptions),
-      TFormatFrames(*this, tbsMain, TabSheet2, tbsSound, tbsSpeech, tbsMouse, tbsMouse) {
+      TFormatFrames(*this, tbsMain, TabSheet2, tbsSound, tbsSpeech, pnlMouseClick, pnlMouseDblClick) {
     InitFormatStore();
     btnCloseOptions.OnClick = [this](ui::Component& s) { btnCloseOptionsClick(s); };
     btnDateTime.OnClick = [this](ui::Component& s) { btnDateTimeClick(s); };
