@@ -1,5 +1,6 @@
 #include "components/gtray_icon.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "ui/application.h"

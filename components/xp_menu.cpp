@@ -259,7 +259,7 @@ void TXPMenu::MeasureItem(ui::MenuItem& item, int& width, int& height) {
         std::wstring text = item.Caption();
         if (item.GetShortCut()) text += L"WWW" + core::ShortCutToText(item.GetShortCut());
         ui::WindowDc screen(nullptr);
-        ui::SelectGuard font(screen.Get(), ui::CachedFont(font_));
+        ui::SelectGuard font(screen.Get(), ui::CachedFont(PaintFont()));
         SIZE size{};
         GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
         m.textWidth = size.cx;
