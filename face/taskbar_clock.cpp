@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/string_list.h"
+#include "components/balloon_hint.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "face/display_state.h"

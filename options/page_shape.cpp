@@ -11,6 +11,7 @@ TPageShape::TPageShape(ui::PageControl& pgcOptions)
     PageRows rows;
     rows.Put(chbMaskOnMouseMove, 8, 300).Next();
     chbMaskOnMouseMove.SetChecked(true);
+    SetUpShapeSubPages();
 }
 
 TfrmOptions& TPageShape::Options() {
@@ -19,8 +20,6 @@ TfrmOptions& TPageShape::Options() {
 
 void TPageShape::BindShapePageSettings(core::SettingHomes&) {}
 
-void TPageShape::CopyShapePageSettings() {}
-
-void TPageShape::PrepareColorPickers() {}
-
-void TPageShape::DrawColorPickers() {}
+void TPageShape::CopyShapePageSettings() {
+    CopyShapeSubPageSettings();
+}

@@ -10,6 +10,9 @@
 #include <fstream>
 #include <string>
 
+#include <commctrl.h>
+
+#include "components/balloon_hint.h"
 #include "core/frm_horalto.h"
 #include "face/display_state.h"
 #include "face/gdiplus_util.h"
@@ -354,6 +357,28 @@ TEST_F(FaceTaskbar, DoubleClickOnTheClockShowsTheMinimisedWindow) {
     // The toggle keeps the panel's controls for the clock's next build.
     EXPECT_TRUE(State().taskbarClock.image);
     F().Hide();
+}
+
+TEST_F(FaceTaskbar, PanelCarriesABalloonTool) {
+    F().Settings.SystemClock.UseTraySkis = false;
+    F().SetHint(L"Подсказка часов");
+    F().BuildTaskbarClock(false);
+    HWND tips = BaloonToolTipWindow();
+    ASSERT_TRUE(tips);
+    auto hasTool = [&] {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = F().pnlTrayTime.Handle();
+        tool.uId = 0;
+        return SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    };
+    EXPECT_TRUE(hasTool());
+    // Placed again: still one tool for the panel.
+    const LRESULT count = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
+    F().PlaceTaskbarClock(true);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), count);
+    F().RemoveTaskbarClock();
+    EXPECT_FALSE(hasTool());
 }
 
 TEST_F(FaceTaskbar, MissingHookLibraryIsSkipped) {

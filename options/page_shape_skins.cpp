@@ -1,0 +1,259 @@
+// The sub-page "Шкура" of the page "Окно": the main window's skin from the
+// skin catalogue, adding the skins of a file, removing and editing entries
+// (the taskbar clock's skin page uses the same three handlers), the clock's
+// size, the background picture without a skin, and where the clock is drawn.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "base/codec.h"
+#include "base/ini_file.h"
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "face/skin_catalogue.h"
+#include "face/skin_description.h"
+#include "options/frm_options.h"
+#include "options/page_look.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/file_dialog.h"
+
+namespace {
+
+const wchar_t kSkinFilter[] = L"Шкуры (*.qsk)|*.qsk";
+const wchar_t kPictureFilter[] =
+    L"Картинки (*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.tif;*.tiff;*.gif;*.ico)|"
+    L"*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.tif;*.tiff;*.gif;*.ico";
+
+std::wstring OwnFolder() {
+    return face::FolderOf(ui::Application().ExeName());
+}
+
+void Redraw(bool reload, bool useSkinScale) {
+    frmHoralto->RefreshDisplay(frmHoralto->lblDateTime.Caption(), reload, useSkinScale);
+}
+
+// A file named as it is or relative to the program's folder, when it exists.
+std::optional<std::wstring> ExistingFile(const std::wstring& name) {
+    if (name.empty()) return std::nullopt;
+    std::error_code ec;
+    for (const std::wstring& candidate : {name, OwnFolder() + name})
+        if (std::filesystem::is_regular_file(candidate, ec)) return candidate;
+    return std::nullopt;
+}
+
+// The dialog starts at the file when it exists, else in the program's folder.
+void StartAt(ui::OpenDialog& dialog, const std::wstring& file) {
+    if (auto existing = ExistingFile(file)) {
+        dialog.FileName = *existing;
+    } else {
+        dialog.InitialDir = OwnFolder();
+        dialog.FileName.clear();
+    }
+}
+
+// Section names of a skin file in file order; none when it cannot be read.
+std::vector<std::wstring> SectionsOf(const std::wstring& file) {
+    try {
+        return base::IniFile(file).ReadSections().Items();
+    } catch (...) {
+        return {};
+    }
+}
+
+}  // namespace
+
+using options::TagHold;
+
+void TPageShape::tbsMainSkinShow(ui::Component&) {
+    TagHold hold(Options());
+    const auto& w = frmHoralto->Settings.Window;
+    cmbMainSkins.SetItemIndex(w.MainSkinIndex < cmbMainSkins.Count() ? w.MainSkinIndex : -1);
+    trbMainScale.SetPosition(static_cast<int>(w.MainScale * 100));
+    cmbMainSkinsChange(cmbMainSkins);
+}
+
+void TPageShape::cmbMainSkinsChange(ui::Component&) {
+    const int i = cmbMainSkins.ItemIndex();
+    spbDeleteMainSkin.SetEnabled(i >= face::kFirstUserSkin);
+    spbEditMainSkin.SetEnabled(i >= face::kFirstUserSkin);
+    if (Options().Tag() == 0) {
+        frmHoralto->Settings.Window.MainSkinIndex = i;
+        Redraw(true, true);
+        TagHold hold(Options());
+        trbMainScale.SetPosition(static_cast<int>(frmHoralto->Settings.Window.MainScale * 100));
+    }
+    const bool noSkin = i < 1;
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(&chbUseMainBackgrFile), static_cast<ui::Control*>(&edtMainBackgrFile),
+          static_cast<ui::Control*>(&spbOpenMainBackgr)})
+        c->SetEnabled(noSkin);
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(&lblMainScale1), static_cast<ui::Control*>(&lblMainScale),
+          static_cast<ui::Control*>(&trbMainScale)})
+        c->SetEnabled(!noSkin);
+}
+
+void TPageShape::spbAddSkinClick(ui::Component& sender) {
+    TfrmOptions& o = Options();
+    const std::wstring folder = OwnFolder();
+    const int s = cmbMainSkins.ItemIndex();
+    ui::OpenDialog dialog(&o);
+    dialog.Filter = kSkinFilter;
+    StartAt(dialog, s >= 0 && s < frmHoralto->SkinFiles.Count() ? frmHoralto->SkinFiles[s] : std::wstring());
+    if (!dialog.Execute()) return;
+    const std::wstring file = dialog.FileName;
+    const std::wstring catalogued = face::CatalogueFileName(file, folder);
+
+    face::SkinFileAccess access;
+    access.read = [&file]() -> std::optional<std::wstring> {
+        try {
+            return base::ReadTextFile1251(file);
+        } catch (...) {
+            return std::nullopt;
+        }
+    };
+    access.write = [&file](const std::wstring& text) {
+        try {
+            base::WriteTextFile1251(file, text);
+            return true;
+        } catch (...) {
+            return false;
+        }
+    };
+    const face::AddedSkins result = face::AddSkinSections(frmHoralto->SkinNames, frmHoralto->SkinFiles,
+                                                          SectionsOf(file), catalogued, access);
+    for (const std::wstring& name : result.refused)
+        ui::ShowMessage(L"Не удается добавить шкуру. Имя \"" + name + L"\" уже существует.");
+    for (const std::wstring& name : result.added) {
+        cmbMainSkins.Add(name);
+        o.cmbTraySkins.Add(name);
+    }
+    if (result.added.empty()) {
+        ui::ShowMessage(L"Нет новых шкур");
+        return;
+    }
+    frmHoralto->BuildSkinMenu();
+    if (&sender == &spbAddMainSkin) {
+        cmbMainSkins.SetItemIndex(cmbMainSkins.Count() - 1);
+        cmbMainSkinsChange(cmbMainSkins);
+    } else {
+        o.cmbTraySkins.SetItemIndex(o.cmbTraySkins.Count() - 1);
+        o.cmbTraySkinsChange(o.cmbTraySkins);
+    }
+}
+
+void TPageShape::spbDeleteSkinClick(ui::Component& sender) {
+    TfrmOptions& o = Options();
+    auto& settings = frmHoralto->Settings;
+    const bool tray = &sender == &o.spbDeleteTraySkin;
+    int i = tray ? o.cmbTraySkins.ItemIndex() : cmbMainSkins.ItemIndex();
+    if (i < face::kFirstUserSkin || i >= frmHoralto->SkinNames.Count() || i >= frmHoralto->SkinFiles.Count())
+        return;
+    frmHoralto->SkinNames.Delete(i);
+    frmHoralto->SkinFiles.Delete(i);
+    if (i < o.cmbTraySkins.Count()) o.cmbTraySkins.Delete(i);
+    if (i < cmbMainSkins.Count()) cmbMainSkins.Delete(i);
+    frmHoralto->BuildSkinMenu();
+    // The other use keeps its skin: an entry after the removed one moved up.
+    int& other = tray ? settings.Window.MainSkinIndex : settings.SystemClock.TraySkinIndex;
+    if (other > i) --other;
+    i = face::SelectionAfterRemoval(i, frmHoralto->SkinNames.Count());
+    if (tray) {
+        o.cmbTraySkins.SetItemIndex(i);
+        settings.SystemClock.TraySkinIndex = i;
+        o.cmbTraySkinsChange(o.cmbTraySkins);
+    } else {
+        settings.Window.MainSkinIndex = i;
+        cmbMainSkins.SetItemIndex(i);
+        cmbMainSkinsChange(cmbMainSkins);
+    }
+}
+
+void TPageShape::spbEditSkinClick(ui::Component& sender) {
+    TfrmOptions& o = Options();
+    const auto& settings = frmHoralto->Settings;
+    const int i =
+        &sender == &o.spbEditTraySkin ? settings.SystemClock.TraySkinIndex : settings.Window.MainSkinIndex;
+    // The built-in skins have no file.
+    if (i < face::kFirstUserSkin || i >= frmHoralto->SkinFiles.Count()) return;
+    const std::wstring file = face::CatalogueFilePath(frmHoralto->SkinFiles[i], OwnFolder());
+    const std::wstring parameters = L"\"" + file + L"\"";
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(o.Handle(), nullptr, L"Notepad.exe", parameters.c_str(), nullptr, SW_SHOWNORMAL));
+    if (result <= 32) ui::ShowMessage(L"Не удается открыть файл скина");
+}
+
+void TPageShape::chbUseMainBackgrFileClick(ui::Component&) {
+    const bool on = chbUseMainBackgrFile.Checked();
+    edtMainBackgrFile.SetEnabled(on);
+    spbOpenMainBackgr.SetEnabled(on);
+    if (Options().Tag() != 0) return;
+    frmHoralto->Settings.Window.UseBackgrFile = on;
+    if (frmHoralto->Settings.Window.MainSkinIndex == 0) Redraw(true, false);
+}
+
+void TPageShape::edtMainBackgrFileChange(ui::Component&) {
+    if (Options().Tag() != 0) return;
+    frmHoralto->Settings.Window.BackgroundFile = edtMainBackgrFile.Text();
+    if (frmHoralto->Settings.Window.MainSkinIndex == 0) Redraw(true, false);
+}
+
+void TPageShape::spbOpenBackgrClick(ui::Component& sender) {
+    TfrmOptions& o = Options();
+    ui::OpenDialog dialog(&o);
+    dialog.Filter = kPictureFilter;
+    StartAt(dialog, edtMainBackgrFile.Text());
+    if (!dialog.Execute()) return;
+    const std::wstring file = face::CatalogueFileName(dialog.FileName, OwnFolder());
+    const bool tray = &sender == &o.spbOpenTrayBackgr;
+    ui::Edit& edit = tray ? o.edtTrayBackgrFile : edtMainBackgrFile;
+    (tray ? frmHoralto->Settings.SystemClock.BackgroundFile : frmHoralto->Settings.Window.BackgroundFile) =
+        file;
+    const bool same = edit.Text() == file;
+    edit.SetText(file);  // a new text runs the edit's handler
+    if (same) {
+        if (tray)
+            o.edtTrayBackgrFileChange(edit);
+        else
+            edtMainBackgrFileChange(edit);
+    }
+}
+
+void TPageShape::trbMainScaleChange(ui::Component&) {
+    const int position = trbMainScale.Position();
+    trbMainScale.SetHint(std::to_wstring(position));
+    lblMainScale.SetCaption(std::to_wstring(position) + L"%");
+    if (Options().Tag() != 0) return;
+    frmHoralto->Settings.Window.MainScale = static_cast<float>(position * 0.01);
+    Redraw(true, false);
+}
+
+void TPageShape::rdbDrawOnDesktopAndFormClick(ui::Component&) {
+    TfrmOptions& o = Options();
+    auto& w = frmHoralto->Settings.Window;
+    const bool desktop = rdbDrawOnDesktop.Checked();
+    chbDrawOnWallpaper.SetEnabled(desktop);
+    chbMaskOnMouseMove.SetEnabled(!desktop);
+    const bool masking = !desktop && chbMaskOnMouseMove.Checked();
+    o.rdbHideOnMouseMove.SetEnabled(masking);
+    o.rdbTransparentOnMouseMove.SetEnabled(masking);
+    o.speTransparentOnMouseMove.SetEnabled(masking);
+    o.chbSmoothlyTransp.SetEnabled(masking && w.FormFillType != 1);
+    if (o.Tag() != 0) return;
+    if (rdbDrawOnDesktopAndForm.Checked()) {
+        w.DrawOnDesktop = true;
+        w.DrawOnForm = true;
+    } else if (desktop) {
+        // Neither: the clock is drawn into the wallpaper.
+        w.DrawOnDesktop = !chbDrawOnWallpaper.Checked();
+        w.DrawOnForm = false;
+    } else {
+        frmHoralto->DrawWallpaper(true);
+        w.DrawOnDesktop = false;
+        w.DrawOnForm = true;
+    }
+    Redraw(true, false);
+}

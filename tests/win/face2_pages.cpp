@@ -1,0 +1,328 @@
+// The skin catalogue, colour, font and taskbar clock pages of the settings
+// window, on the program's own two windows made in this process: skin files
+// added (a clashing section renamed in its file), entries removed, the
+// drawing place, the text colour and style, and the taskbar clock's skin
+// choices.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/codec.h"
+#include "core/frm_horalto.h"
+#include "core/horalto_globals.h"
+#include "face/display_state.h"
+#include "options/frm_options.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/file_dialog.h"
+#include "win/support/program_runner.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SkinPages : public testing::Test {
+  protected:
+    void SetUp() override {
+        InitUnitGlobals();
+        IniFileName = dir_.Path() / L"Horalto.ini";
+        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
+        FileListsFileName = dir_.Path() / L"FileLists.txt";
+        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        previousBoxes_ =
+            ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
+                messages_.push_back(text);
+                return IDOK;
+            });
+        ui::SetFileDialogHandler([this](ui::OpenDialog& d) {
+            dialogs_.push_back({d.Filter, d.FileName, d.InitialDir});
+            if (chosen_.empty()) return false;
+            d.FileName = chosen_;
+            return true;
+        });
+        ui::Application().SetTitle(L"Horalto");
+        ui::Application().CreateForm(frmHoralto);
+        ui::Application().CreateForm(frmOptions);
+    }
+    void TearDown() override {
+        ui::Application().DestroyForms();
+        frmHoralto = nullptr;
+        frmOptions = nullptr;
+        ui::SetMessageBoxHandler(previousBoxes_);
+        ui::SetFileDialogHandler(nullptr);
+    }
+    TfrmOptions& O() { return *frmOptions; }
+    core::HoraltoSettings& S() { return frmHoralto->Settings; }
+    fs::path Write(const std::wstring& name, const std::wstring& text) {
+        const fs::path file = dir_.Path() / name;
+        base::WriteTextFile1251(file, text);
+        return file;
+    }
+    // Adds a file through a skin page's add button.
+    void Add(const fs::path& file, ui::SpeedButton& button) {
+        chosen_ = file.wstring();
+        button.Click();
+    }
+
+    testing_support::ScratchDir dir_{L"face2-pages"};
+    ui::MessageBoxHandler previousBoxes_;
+    std::vector<std::wstring> messages_;
+    struct Dialog {
+        std::wstring filter, fileName, initialDir;
+    };
+    std::vector<Dialog> dialogs_;
+    std::wstring chosen_;
+};
+
+const wchar_t kSkin[] = L"ImgBack=\r\nCenterX=20\r\nCenterY=15\r\n";
+
+}  // namespace
+
+TEST_F(SkinPages, AddingSkinFilesToTheCatalogue) {
+    const fs::path first =
+        Write(L"first.qsk", std::wstring(L"[Часы]\r\n") + kSkin + L"[Морская]\r\n" + kSkin);
+    Add(first, O().spbAddMainSkin);
+    ASSERT_EQ(dialogs_.size(), 1u);
+    EXPECT_EQ(dialogs_[0].filter, L"Шкуры (*.qsk)|*.qsk");
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 6);
+    EXPECT_EQ(frmHoralto->SkinNames[4], L"Часы");
+    EXPECT_EQ(frmHoralto->SkinNames[5], L"Морская");
+    EXPECT_EQ(frmHoralto->SkinFiles[5], first.wstring());
+    EXPECT_EQ(O().cmbMainSkins.Count(), 6);
+    EXPECT_EQ(O().cmbTraySkins.Count(), 6);
+    // The last one added is chosen for the main window.
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 5);
+    EXPECT_EQ(S().Window.MainSkinIndex, 5);
+    EXPECT_TRUE(O().spbDeleteMainSkin.Enabled());
+    EXPECT_TRUE(messages_.empty());
+
+    // The same file again adds nothing; the dialog starts at the chosen skin's file.
+    Add(first, O().spbAddMainSkin);
+    EXPECT_EQ(dialogs_[1].fileName, first.wstring());
+    EXPECT_EQ(frmHoralto->SkinNames.Count(), 6);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], L"Нет новых шкур");
+
+    // "Часы1" from another file; then a third file's "Часы" becomes "Часы2" in
+    // the file itself, the file's other sections untouched.
+    Add(Write(L"second.qsk", std::wstring(L"[Часы1]\r\n") + kSkin), O().spbAddTraySkin);
+    EXPECT_EQ(O().cmbTraySkins.ItemIndex(), 6);
+    EXPECT_EQ(S().SystemClock.TraySkinIndex, 6);
+    const std::wstring third = L"; мой файл\r\n[Часы]\r\nScale=2\r\n\r\n[Лесная]\r\nCenterX=5\r\n";
+    const fs::path thirdFile = Write(L"third.qsk", third);
+    Add(thirdFile, O().spbAddMainSkin);
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 9);
+    EXPECT_EQ(frmHoralto->SkinNames[7], L"Часы2");
+    EXPECT_EQ(frmHoralto->SkinFiles[7], thirdFile.wstring());
+    EXPECT_EQ(frmHoralto->SkinNames[8], L"Лесная");
+    EXPECT_EQ(base::ReadTextFile1251(thirdFile),
+              L"; мой файл\r\n[Часы2]\r\nScale=2\r\n\r\n[Лесная]\r\nCenterX=5\r\n");
+    // The skin menu follows the catalogue (its two own items first).
+    EXPECT_EQ(frmHoralto->pmiSkins.Count(), 2 + 9);
+}
+
+TEST_F(SkinPages, ClashInAFileThatCannotBeWrittenIsRefused) {
+    Add(Write(L"a.qsk", std::wstring(L"[Часы]\r\n") + kSkin), O().spbAddMainSkin);
+    const fs::path locked = Write(L"b.qsk", std::wstring(L"[Часы]\r\n") + kSkin + L"[Новая]\r\n" + kSkin);
+    // Another program keeps the file open for reading only: it cannot be replaced.
+    HANDLE held =
+        CreateFileW(locked.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Add(locked, O().spbAddMainSkin);
+    CloseHandle(held);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], L"Не удается добавить шкуру. Имя \"Часы\" уже существует.");
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 6);
+    EXPECT_EQ(frmHoralto->SkinNames[5], L"Новая");
+    EXPECT_EQ(base::ReadTextFile1251(locked), std::wstring(L"[Часы]\r\n") + kSkin + L"[Новая]\r\n" + kSkin);
+}
+
+TEST_F(SkinPages, FileInTheProgramFolderIsCataloguedRelative) {
+    const fs::path folder = fs::path(ui::Application().ExeName()).parent_path() /
+                            (L"face2-skins-" + std::to_wstring(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    const fs::path file = folder / L"inside.qsk";
+    base::WriteTextFile1251(file, std::wstring(L"[Внутри]\r\n") + kSkin);
+    // The folder prefix is compared ignoring Latin letter case.
+    std::wstring upper = file.wstring();
+    for (wchar_t& c : upper)
+        if (c >= L'a' && c <= L'z') c = wchar_t(c - L'a' + L'A');
+    chosen_ = upper;
+    O().spbAddMainSkin.Click();
+    fs::remove_all(folder);
+    ASSERT_EQ(frmHoralto->SkinFiles.Count(), 5);
+    EXPECT_EQ(frmHoralto->SkinFiles[4], fs::path(upper).parent_path().filename().wstring() + L"\\INSIDE.QSK");
+}
+
+TEST_F(SkinPages, RemovingEntries) {
+    std::wstring text;
+    for (const wchar_t* name : {L"A", L"B", L"C", L"D", L"E"})
+        text += std::wstring(L"[") + name + L"]\r\n" + kSkin;
+    Add(Write(L"five.qsk", text), O().spbAddMainSkin);
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 9);
+    S().SystemClock.TraySkinIndex = 8;  // "E", used by the taskbar clock
+
+    // The built-in entries can be neither removed nor edited.
+    O().cmbMainSkins.SetItemIndex(2);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    EXPECT_FALSE(O().spbDeleteMainSkin.Enabled());
+    EXPECT_FALSE(O().spbEditMainSkin.Enabled());
+    O().spbDeleteSkinClick(O().spbDeleteMainSkin);
+    EXPECT_EQ(frmHoralto->SkinNames.Count(), 9);
+
+    // The second-to-last: the entry before it is chosen.
+    O().cmbMainSkins.SetItemIndex(7);
+    O().spbDeleteMainSkin.Click();
+    EXPECT_EQ(frmHoralto->SkinNames.Count(), 8);
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 6);
+    EXPECT_EQ(S().Window.MainSkinIndex, 6);
+    EXPECT_EQ(O().cmbTraySkins.Count(), 8);
+    // The taskbar clock keeps its skin "E", which moved up.
+    EXPECT_EQ(S().SystemClock.TraySkinIndex, 7);
+    EXPECT_EQ(frmHoralto->SkinNames[7], L"E");
+
+    // The last: the new last one is chosen.
+    O().cmbMainSkins.SetItemIndex(7);
+    O().spbDeleteMainSkin.Click();
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 6);
+    EXPECT_EQ(frmHoralto->SkinNames[6], L"C");
+    EXPECT_EQ(frmHoralto->pmiSkins.Count(), 2 + 7);
+}
+
+TEST_F(SkinPages, EditingOpensTheSkinFileInNotepad) {
+    const fs::path file = Write(L"edit me.qsk", std::wstring(L"[Правка]\r\n") + kSkin);
+    Add(file, O().spbAddMainSkin);
+    ASSERT_EQ(S().Window.MainSkinIndex, 4);
+    O().spbEditMainSkin.Click();
+    HWND notepad = nullptr;
+    for (int i = 0; i < 200 && !notepad; ++i) {
+        notepad = FindWindowW(L"Notepad", nullptr);
+        if (!notepad) Sleep(25);
+    }
+    ASSERT_TRUE(notepad);
+    wchar_t title[256] = {};
+    for (int i = 0; i < 100; ++i) {
+        GetWindowTextW(notepad, title, 256);
+        if (std::wstring(title).find(L"edit me") != std::wstring::npos) break;
+        Sleep(25);
+    }
+    EXPECT_NE(std::wstring(title).find(L"edit me"), std::wstring::npos);
+    PostMessageW(notepad, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(SkinPages, NoSkinSwapsTheBackgroundAndSizeControls) {
+    O().cmbMainSkins.SetItemIndex(0);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    EXPECT_EQ(S().Window.MainSkinIndex, 0);
+    EXPECT_TRUE(O().chbUseMainBackgrFile.Enabled());
+    EXPECT_TRUE(O().edtMainBackgrFile.Enabled());
+    EXPECT_FALSE(O().trbMainScale.Enabled());
+    EXPECT_FALSE(O().lblMainScale.Enabled());
+    // Without a skin the "Из шкуры" choices are hidden and the font can be chosen.
+    O().tbsMainFontShow(O().tbsMainFont);
+    EXPECT_FALSE(O().rdbUseMainSkinFont.Visible());
+    EXPECT_TRUE(O().fcbMainFont.Enabled());
+    O().cmbMainColorObject.SetItemIndex(1);
+    O().cmbMainColorObjectChange(O().cmbMainColorObject);
+    EXPECT_FALSE(O().rdbMainSkinColor.Visible());
+    EXPECT_TRUE(O().rdbMainColor.Checked());
+
+    O().cmbMainSkins.SetItemIndex(2);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    EXPECT_FALSE(O().chbUseMainBackgrFile.Enabled());
+    EXPECT_TRUE(O().trbMainScale.Enabled());
+    EXPECT_EQ(O().trbMainScale.Position(), static_cast<int>(S().Window.MainScale * 100));
+}
+
+TEST_F(SkinPages, DrawingPlaceChoices) {
+    O().rdbDrawOnDesktop.SetChecked(true);
+    EXPECT_TRUE(O().chbDrawOnWallpaper.Enabled());
+    EXPECT_FALSE(O().chbMaskOnMouseMove.Enabled());
+    EXPECT_TRUE(S().Window.DrawOnDesktop);
+    EXPECT_FALSE(S().Window.DrawOnForm);
+    O().chbDrawOnWallpaper.SetChecked(true);
+    EXPECT_FALSE(S().Window.DrawOnDesktop);  // neither: in the wallpaper
+    EXPECT_FALSE(S().Window.DrawOnForm);
+    O().rdbDrawOnForm.SetChecked(true);
+    EXPECT_FALSE(S().Window.DrawOnDesktop);
+    EXPECT_TRUE(S().Window.DrawOnForm);
+    EXPECT_FALSE(O().chbDrawOnWallpaper.Enabled());
+    O().rdbDrawOnDesktopAndForm.SetChecked(true);
+    EXPECT_TRUE(S().Window.DrawOnDesktop);
+    EXPECT_TRUE(S().Window.DrawOnForm);
+}
+
+TEST_F(SkinPages, TextColourAndStyle) {
+    S().Window.TextStyle = 5;
+    O().tbsMainFontShow(O().tbsMainFont);
+    EXPECT_TRUE(O().chbMainStyleBold.Checked());
+    EXPECT_TRUE(O().chbMainStyleUnderline.Checked());
+    EXPECT_FALSE(O().chbMainStyleItalic.Checked());
+
+    // A listed colour for the text is opaque whatever the bar shows.
+    S().Window.UseSkinTextColor = false;
+    O().cmbMainColorObject.SetItemIndex(1);
+    O().cmbMainColorObjectChange(O().cmbMainColorObject);
+    O().rdbMainColor.SetChecked(true);
+    O().SetTag(1);
+    O().trbMainColorTransp.SetPosition(100);
+    O().SetTag(0);
+    O().clbMainDefColors.SetItemIndex(10);  // red
+    O().clbMainDefColorsChange(O().clbMainDefColors);
+    EXPECT_EQ(static_cast<unsigned>(S().Window.TextColor), 0xFFFF0000u);
+    EXPECT_EQ(O().MainTextColorItem, 10);
+    // Moving the bar below 255 switches to the custom entry and gives that alpha.
+    O().trbMainColorTransp.SetPosition(128);
+    EXPECT_EQ(O().clbMainDefColors.ItemIndex(), 0);
+    EXPECT_EQ(static_cast<unsigned>(S().Window.TextColor), 0x80FF0000u);
+
+    // The picture's last pixel is a pixel of the palette.
+    O().imgMainColorsMouseDown(O().imgMainColors, ui::mbLeft, 0, O().imgMainColors.Width() - 1,
+                               O().imgMainColors.Height() - 1);
+    EXPECT_EQ(static_cast<unsigned>(S().Window.TextColor) & 0xFFFFFF, 0u);  // the bottom row is black
+    EXPECT_EQ(static_cast<unsigned>(S().Window.TextColor) >> 24, 128u);
+}
+
+TEST_F(SkinPages, TaskbarClockSkinChoices) {
+    // "Нет" clears the taskbar clock's skin and its box.
+    O().chbUseTraySkin.SetChecked(true);
+    O().cmbTraySkins.SetItemIndex(0);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    EXPECT_FALSE(S().SystemClock.UseTraySkis);
+    EXPECT_FALSE(O().chbUseTraySkin.Checked());
+
+    // The main window's own skin shares its pictures.
+    S().Window.MainSkinIndex = 2;
+    O().cmbTraySkins.SetItemIndex(2);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    EXPECT_TRUE(S().SystemClock.UseTraySkis);
+    EXPECT_FALSE(S().SystemClock.NewTraySkin);
+
+    // Without a skin in the main window there is none to share: "Трей", box checked again.
+    S().Window.MainSkinIndex = 0;
+    O().chbNewTraySkin.SetChecked(false);
+    EXPECT_TRUE(O().chbNewTraySkin.Checked());
+    EXPECT_EQ(O().cmbTraySkins.ItemIndex(), 3);
+    EXPECT_TRUE(S().SystemClock.NewTraySkin);
+    EXPECT_EQ(S().SystemClock.TraySkinIndex, 3);
+
+    // The size bar of a clock not shown changes only its label and hint.
+    const float scale = S().SystemClock.Scale;
+    O().chbAutoTrayScale.SetChecked(false);
+    O().trbTrayScale.SetPosition(150);
+    EXPECT_EQ(O().lblTrayScale.Caption(), L"150%");
+    EXPECT_EQ(O().trbTrayScale.Hint(), L"150");
+    EXPECT_FLOAT_EQ(S().SystemClock.Scale, scale);
+
+    // Automatic size disables the size controls, also through the skin box.
+    O().chbAutoTrayScale.SetChecked(true);
+    EXPECT_FALSE(O().trbTrayScale.Enabled());
+    O().chbUseTraySkin.SetChecked(false);
+    O().chbUseTraySkin.SetChecked(true);
+    EXPECT_FALSE(O().trbTrayScale.Enabled());
+    EXPECT_FALSE(O().lblTrayScale1.Enabled());
+}
