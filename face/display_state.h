@@ -30,6 +30,8 @@ struct TaskbarWindowHandles {
 struct TaskbarClockState {
     TaskbarWindowHandles windows;
     bool clockWasVisible = true;  // the system clock's own visibility before the panel went in
+    // The clock is to be shown: while the taskbar is missing, each tick looks for it again.
+    bool wanted = false;
     // Made once, children of the panel: the picture filling it, and the label
     // that carries the text, its font and its alignment in text mode (the
     // picture paints the text, so that the background shows around it).

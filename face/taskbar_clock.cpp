@@ -3,6 +3,7 @@
 // drawn by tmrTrayTimer (and at once on the hook library's WM_USER+6).
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/string_list.h"
 #include "components/balloon_hint.h"
@@ -184,9 +185,14 @@ void TfrmHoralto::BuildTaskbarClock(bool resetTextLook) {
     DisplayState& state = Face();
     TaskbarClockState& tc = state.taskbarClock;
     auto& clock = Settings.SystemClock;
+    tc.wanted = true;
     if (!IsWindow(tc.windows.clock)) {
         FindTaskbarWindows();
-        if (!IsWindow(tc.windows.clock)) return;  // no taskbar: each tick looks again
+        if (!IsWindow(tc.windows.clock)) {
+            // No taskbar: each tick looks for it again.
+            tmrTrayTimer.SetEnabled(true);
+            return;
+        }
     }
     tc.clockWasVisible = IsWindowVisible(tc.windows.clock) != FALSE;
     BindClicks(*this, pnlTrayTime);
@@ -317,11 +323,11 @@ void TfrmHoralto::tmrTrayTimerTimer(ui::Component&) {
     DisplayState& state = Face();
     TaskbarClockState& tc = state.taskbarClock;
     auto& clock = Settings.SystemClock;
+    if (tc.wanted && !IsWindow(tc.windows.clock)) {
+        FindTaskbarWindows();  // builds the clock in the new taskbar, when there is one
+        return;
+    }
     if (pnlTrayTime.Visible()) {
-        if (!IsWindow(tc.windows.clock)) {
-            FindTaskbarWindows();  // builds the clock in the new taskbar
-            return;
-        }
         std::wstring text;
         if (clock.ReplaceText) {
             text = BuildFormatText(clock.FormatTextTray);
@@ -362,9 +368,14 @@ void TfrmHoralto::tmrTrayTimerTimer(ui::Component&) {
 }
 
 void TfrmHoralto::RemoveTaskbarClock() {
-    if (!pnlTrayTime.Visible()) return;
     DisplayState& state = Face();
     TaskbarClockState& tc = state.taskbarClock;
+    const bool wanted = std::exchange(tc.wanted, false);
+    if (!pnlTrayTime.Visible()) {
+        // A clock still waiting for its taskbar waits no more.
+        if (wanted) tmrTrayTimer.SetEnabled(false);
+        return;
+    }
     tmrTrayTimer.SetEnabled(false);
     pnlTrayTime.Hide();
     if (!tc.clockWasVisible && IsWindow(tc.windows.clock)) ShowWindow(tc.windows.clock, SW_HIDE);

@@ -36,8 +36,9 @@ void TfrmHoralto::FindTaskbarWindows() {
     w.clock = Child(w.notifyArea, L"TrayClockWClass");
     w.taskBand = Child(w.taskbar, L"ReBarWindow32");
     w.desktopIcons = FindDesktopIconWindow();
-    // The taskbar was made anew: the clock moves into the new one.
-    if (pnlTrayTime.Visible()) {
+    // The taskbar was made anew: the clock moves into the new one (also when
+    // it went away for a while and the clock was waiting for it).
+    if ((pnlTrayTime.Visible() || Face().taskbarClock.wanted) && IsWindow(w.clock)) {
         pnlTrayTime.Hide();
         BuildTaskbarClock(false);
     }

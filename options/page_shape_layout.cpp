@@ -54,9 +54,9 @@ void TPageShape::SetUpShapeSubPages() {
     trbMainScale.SetPageSize(10);
     trbMainScale.SetFrequency(50);
     lblMainScale.SetBounds(356, 46, 60, 17);
-    chbUseMainBackgrFile.SetBounds(8, 80, 130, 19);
+    chbUseMainBackgrFile.SetBounds(8, 80, 146, 19);
     chbUseMainBackgrFile.SetChecked(true);
-    edtMainBackgrFile.SetBounds(140, 79, 250, 21);
+    edtMainBackgrFile.SetBounds(156, 79, 234, 21);
     edtMainBackgrFile.SetText(L"Стандартный");
     spbOpenMainBackgr.SetCaption(L"...");
     spbOpenMainBackgr.SetBounds(394, 78, 24, 23);

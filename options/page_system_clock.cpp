@@ -50,10 +50,10 @@ void TPageSystemClock::SetUpLayout() {
     speBorderTrayText.SetValue(6);
     chbTrayNoBorders.SetBounds(260, 96, 150, 19);
     chbTrayNoBorders.SetChecked(true);
-    chbUseTrayBackgrFile.SetBounds(8, 124, 130, 19);
+    chbUseTrayBackgrFile.SetBounds(8, 124, 146, 19);
     chbUseTrayBackgrFile.SetChecked(true);
     chbUseTrayBackgrFile.SetEnabled(false);
-    edtTrayBackgrFile.SetBounds(140, 123, 260, 21);
+    edtTrayBackgrFile.SetBounds(156, 123, 244, 21);
     edtTrayBackgrFile.SetText(L"Стандартная");
     spbOpenTrayBackgr.SetCaption(L"...");
     spbOpenTrayBackgr.SetFlat(true);
@@ -66,13 +66,13 @@ void TPageSystemClock::SetUpLayout() {
     chbHookUpdateTray.SetHint(
         L"Перехват команд обновления системных часов: часы не пропадают из панели задач\r\n"
         L"и при большом периоде обновления");
-    lblTrayTimerInterval.SetBounds(8, 181, 130, 17);
-    speTrayTimerInterval.SetBounds(140, 178, 90, 22);
+    lblTrayTimerInterval.SetBounds(8, 181, 140, 17);
+    speTrayTimerInterval.SetBounds(150, 178, 90, 22);
     speTrayTimerInterval.SetMinValue(1);
     speTrayTimerInterval.SetMaxValue(3600000);
     speTrayTimerInterval.SetIncrement(10);
     speTrayTimerInterval.SetValue(1000);
-    lblTrayTimerIntervalMs.SetBounds(236, 181, 30, 17);
+    lblTrayTimerIntervalMs.SetBounds(246, 181, 30, 17);
     pgcTrayShape.SetBounds(4, 208, 447, 270);
 
     // ---- "Шкура"

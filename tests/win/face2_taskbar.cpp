@@ -319,6 +319,40 @@ TEST_F(FaceTaskbar, TaskbarMadeAnewGetsTheClockBack) {
     EXPECT_EQ(State().taskbarClock.label->Caption(), L"12:34");
 }
 
+TEST_F(FaceTaskbar, ClockWaitsForATaskbarThatWentAway) {
+    F().Settings.SystemClock.UseTraySkis = false;
+    F().BuildTaskbarClock(false);
+    Pump();
+    // The shell ends: the panel goes with its windows; ticks keep looking.
+    delete fake_;
+    fake_ = nullptr;
+    Pump();
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    EXPECT_TRUE(F().tmrTrayTimer.Enabled());
+    EXPECT_FALSE(F().pnlTrayTime.HandleAllocated());
+    // A new shell: the next tick puts the clock into it.
+    fake_ = new FakeTaskbarProcess();
+    ASSERT_TRUE(T().clock);
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    Pump();
+    ASSERT_TRUE(F().pnlTrayTime.HandleAllocated());
+    EXPECT_EQ(GetParent(F().pnlTrayTime.Handle()), T().clock);
+    EXPECT_EQ(State().taskbarClock.label->Caption(), L"12:34");
+
+    // Switched off while waiting, the clock does not come back.
+    delete fake_;
+    fake_ = nullptr;
+    Pump();
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    F().RemoveTaskbarClock();
+    EXPECT_FALSE(F().tmrTrayTimer.Enabled());
+    fake_ = new FakeTaskbarProcess();
+    F().tmrTrayTimerTimer(F().tmrTrayTimer);
+    Pump();
+    EXPECT_EQ(GetWindow(T().clock, GW_CHILD), nullptr);
+}
+
 TEST_F(FaceTaskbar, HookMessageTicksOnlyWhileTheClockIsBuilt) {
     auto& c = F().Settings.SystemClock;
     c.UseTraySkis = false;
