@@ -10,6 +10,7 @@
 #include "core/horalto_globals.h"
 #include "options/color_items.h"
 #include "options/window_effects.h"
+#include "planner/task_cells.h"
 #include "ui/application.h"
 
 TfrmOptionsBase::TfrmOptionsBase()
@@ -104,18 +105,8 @@ void TfrmOptions::SeedColorItems() {
 }
 
 void TfrmOptions::SetUpGrids() {
-    static const wchar_t* const taskHeader[] = {L"",
-                                                L"День",
-                                                L"Время",
-                                                L"Описание",
-                                                L"Сообщение",
-                                                L"Воспроизвести звук",
-                                                L"Запустить приложение",
-                                                L"Картинка на раб. стол",
-                                                L"Действие с компьютером",
-                                                L"Выполнено",
-                                                L"Следующее выполнение"};
-    for (int c = 0; c < stgTasks.ColCount() && c < 11; ++c) stgTasks.SetCell(c, 0, taskHeader[c]);
+    const auto& taskHeader = planner::TaskHeaderCells();
+    for (int c = 0; c < stgTasks.ColCount() && c < 11; ++c) stgTasks.SetCell(c, 0, std::wstring(taskHeader[c]));
     stgTasks.SetColWidth(0, 15);
     stgWorkLog.SetColWidth(0, 30);
     stgWorkLog.SetCell(1, 0, L"Время запуска");

@@ -89,17 +89,7 @@ void ParseDaySchedule(std::wstring_view cell, DayPicks& picks) {
     picks.CheckAllDays(false);
     picks.CheckAllMonths(false);
 
-    if (StartsWithKeyword(s, kMonthly)) {
-        picks.CheckAllMonths(true);
-        s.erase(0, std::min(s.size(), kMonthly.size() + kPartSeparator.size()));
-    } else if (StartsWithKeyword(s, kMonthsPrefix)) {
-        const size_t sep = s.find(kPartSeparator);
-        const size_t end = sep == std::wstring::npos ? s.size() : sep;
-        const std::wstring list = s.substr(kMonthsPrefix.size(), end - kMonthsPrefix.size());
-        for (int m = 0; m < 12; ++m)
-            if (list.find(MonthAbbreviations()[m]) != std::wstring::npos) picks.months[m] = true;
-        s.erase(0, std::min(s.size(), end + kPartSeparator.size()));
-    }
+    TakeMonthsPart(s, picks.months);
 
     if (SameKeyword(s, kDaily)) {
         picks.CheckAllDays(true);

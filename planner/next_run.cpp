@@ -27,17 +27,7 @@ struct ScheduleRules {
 // The schedule after its "*".
 ScheduleRules ReadSchedule(std::wstring s) {
     ScheduleRules rules;
-    if (StartsWithKeyword(s, kMonthly)) {
-        rules.months.fill(true);
-        s.erase(0, std::min(s.size(), kMonthly.size() + kPartSeparator.size()));
-    } else if (StartsWithKeyword(s, kMonthsPrefix)) {
-        const size_t sep = s.find(kPartSeparator);
-        const size_t end = sep == std::wstring::npos ? s.size() : sep;
-        const std::wstring list = s.substr(kMonthsPrefix.size(), end - kMonthsPrefix.size());
-        for (int m = 0; m < 12; ++m)
-            if (list.find(MonthAbbreviations()[m]) != std::wstring::npos) rules.months[m] = true;
-        s.erase(0, std::min(s.size(), end + kPartSeparator.size()));
-    }
+    TakeMonthsPart(s, rules.months);
     if (SameKeyword(s, kDaily)) {
         rules.kind = DayKind::Weekdays;
         rules.weekdays.fill(true);

@@ -42,6 +42,24 @@ bool StartsWithKeyword(std::wstring_view text, std::wstring_view prefix) {
     return text.size() >= prefix.size() && base::SameTextLatin(text.substr(0, prefix.size()), prefix);
 }
 
+bool TakeMonthsPart(std::wstring& s, std::array<bool, 12>& months) {
+    if (StartsWithKeyword(s, kMonthly)) {
+        months.fill(true);
+        s.erase(0, std::min(s.size(), kMonthly.size() + kPartSeparator.size()));
+        return true;
+    }
+    if (StartsWithKeyword(s, kMonthsPrefix)) {
+        const size_t sep = s.find(kPartSeparator);
+        const size_t end = sep == std::wstring::npos ? s.size() : sep;
+        const std::wstring list = s.substr(kMonthsPrefix.size(), end - kMonthsPrefix.size());
+        for (int m = 0; m < 12; ++m)
+            if (list.find(MonthAbbreviations()[m]) != std::wstring::npos) months[m] = true;
+        s.erase(0, std::min(s.size(), end + kPartSeparator.size()));
+        return true;
+    }
+    return false;
+}
+
 // ---- time cell ----
 
 bool IsOnceIntervalText(std::wstring_view t) {

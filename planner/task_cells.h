@@ -57,6 +57,12 @@ const std::array<std::wstring_view, 7>& WeekdayAbbreviations();
 bool SameKeyword(std::wstring_view a, std::wstring_view b);
 bool StartsWithKeyword(std::wstring_view text, std::wstring_view prefix);
 
+// Reads the months part that may lead a day schedule (after its "*"):
+// "Ежемесячно; " checks every month, "Месяцы:янв,фев; " the named ones. The part
+// and its separator are taken off `s`. Returns false when there is no months
+// part (then `months` is left as it is).
+bool TakeMonthsPart(std::wstring& s, std::array<bool, 12>& months);
+
 // ---- time cell (column 2) ----
 enum class TimeKind { AtTime = 0, Interval = 1, OnStart = 2, OnExit = 3 };
 
