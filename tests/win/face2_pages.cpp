@@ -77,6 +77,56 @@ class SkinPages : public testing::Test {
     std::wstring chosen_;
 };
 
+// The stand-in taskbar (tests/fixtures/taskbar) for a test's length.
+class FakeTaskbar {
+  public:
+    FakeTaskbar() {
+        const fs::path exe = testing_support::ThisExeDir() / L"fake_taskbar.exe";
+        std::wstring cmd = L"\"" + exe.wstring() + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
+            return;
+        for (int i = 0; i < 200 && !clock; ++i) {
+            for (HWND w = FindWindowW(L"Shell_TrayWnd", nullptr); w && !clock;
+                 w = FindWindowExW(nullptr, w, L"Shell_TrayWnd", nullptr)) {
+                taskbar = w;
+                clock = FindWindowExW(FindWindowExW(w, nullptr, L"TrayNotifyWnd", nullptr), nullptr,
+                                      L"TrayClockWClass", nullptr);
+            }
+            if (!clock) Sleep(25);
+        }
+    }
+    ~FakeTaskbar() {
+        if (!pi_.hProcess) return;
+        if (taskbar) PostMessageW(taskbar, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    HWND taskbar = nullptr, clock = nullptr;
+
+  private:
+    PROCESS_INFORMATION pi_{};
+};
+
+void Pump() {
+    MSG msg;
+    for (int i = 0; i < 10; ++i) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+int WidthOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r.right - r.left;
+}
+
 const wchar_t kSkin[] = L"ImgBack=\r\nCenterX=20\r\nCenterY=15\r\n";
 
 }  // namespace
@@ -325,4 +375,57 @@ TEST_F(SkinPages, TaskbarClockSkinChoices) {
     O().chbUseTraySkin.SetChecked(true);
     EXPECT_FALSE(O().trbTrayScale.Enabled());
     EXPECT_FALSE(O().lblTrayScale1.Enabled());
+}
+
+TEST_F(SkinPages, TaskbarPageDrivesTheShownClock) {
+    FakeTaskbar fake;
+    ASSERT_TRUE(fake.clock);
+    auto& c = S().SystemClock;
+    c.UseTraySkis = true;
+    c.NewTraySkin = true;
+    c.TraySkinIndex = 3;
+    c.AutoTrayScale = false;
+    c.Scale = 1.0f;
+    c.ResizeWindow = true;
+    c.NoBorders = true;
+    O().CopySystemClockPageSettings();
+    frmHoralto->BuildTaskbarClock(false);
+    Pump();
+    ASSERT_TRUE(frmHoralto->pnlTrayTime.Visible());
+    const int small = frmHoralto->Face().TraySkin.geometry.bitmapWidth;
+
+    // The size bar of a shown clock: the clock is built at the chosen size.
+    O().trbTrayScale.SetPosition(60);
+    EXPECT_FLOAT_EQ(c.Scale, 0.6f);
+    EXPECT_NEAR(frmHoralto->Face().TraySkin.geometry.Scale, 0.6, 1e-6);
+    EXPECT_LT(frmHoralto->Face().TraySkin.geometry.bitmapWidth, small);
+    EXPECT_EQ(WidthOf(fake.clock), frmHoralto->Face().trayClockWidth);
+
+    // Borders: the frame widths are added.
+    const int bare = WidthOf(fake.clock);
+    O().chbTrayNoBorders.SetChecked(false);
+    O().chbResizeTrayWindowClick(O().chbResizeTrayWindow);  // skin loaded again with the frames
+    Pump();
+    EXPECT_FALSE(c.NoBorders);
+    EXPECT_GT(WidthOf(fake.clock), bare);
+
+    // Not resizing any more: the taskbar lays itself out as it likes.
+    O().chbResizeTrayWindow.SetChecked(false);
+    Pump();
+    EXPECT_FALSE(c.ResizeWindow);
+    EXPECT_EQ(WidthOf(fake.clock), 50);
+
+    // "Нет": a text clock; its margins widen it.
+    O().chbResizeTrayWindow.SetChecked(true);
+    O().chbTrayNoBorders.SetChecked(true);
+    O().cmbTraySkins.SetItemIndex(0);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    Pump();
+    ASSERT_TRUE(frmHoralto->Face().taskbarClock.label);
+    EXPECT_FALSE(O().chbUseTraySkin.Checked());
+    const int narrow = WidthOf(fake.clock);
+    O().speBorderTrayText.SetValue(c.BorderText + 10);
+    Pump();
+    EXPECT_EQ(WidthOf(fake.clock), narrow + 20);
+    frmHoralto->RemoveTaskbarClock();
 }
