@@ -119,27 +119,29 @@ void TPageShape::SetUpShapeSubPages() {
     tbsMainColor.OnShow = [this](ui::Component& s) { tbsMainColorShow(s); };
 
     // ---- "Шрифт"
-    fcbMainFont.SetBounds(8, 10, 250, 22);
-    lblMainFontSize.SetBounds(270, 13, 50, 17);
-    speMainFontSize.SetBounds(322, 10, 60, 22);
+    // The font names always listed under their edit.
+    fcbMainFont.SetStyle(TOwnerDrawComboStyle::csSimple);
+    fcbMainFont.SetBounds(8, 8, 200, 119);
+    lblMainFontSize.SetBounds(216, 11, 50, 17);
+    speMainFontSize.SetBounds(268, 8, 60, 22);
     speMainFontSize.SetMinValue(0);
     speMainFontSize.SetMaxValue(250);
     speMainFontSize.SetValue(11);
-    trbMainFontSize.SetBounds(8, 40, 400, 30);
+    trbMainFontSize.SetBounds(212, 36, 220, 30);
     trbMainFontSize.SetParams(11, 0, 250);
     trbMainFontSize.SetFrequency(10);
-    pnlMainFontStyle.SetBounds(8, 78, 200, 112);
+    pnlMainFontStyle.SetBounds(8, 134, 200, 112);
     chbMainStyleItalic.SetBounds(10, 20, 180, 19);
     chbMainStyleBold.SetBounds(10, 42, 180, 19);
     chbMainStyleUnderline.SetBounds(10, 64, 180, 19);
     chbMainStyleStrikeOut.SetBounds(10, 86, 180, 19);
     pnlMainAlign.SetBevelOuter(ui::bvNone);
-    pnlMainAlign.SetBounds(220, 84, 200, 50);
+    pnlMainAlign.SetBounds(216, 72, 200, 50);
     rdbMainAlLeft.SetBounds(4, 2, 190, 19);
     rdbMainAlCenter.SetBounds(4, 26, 190, 19);
     rdbMainAlLeft.SetChecked(true);
     pnlMainFontSource.SetBevelOuter(ui::bvNone);
-    pnlMainFontSource.SetBounds(220, 140, 200, 50);
+    pnlMainFontSource.SetBounds(216, 126, 200, 50);
     rdbUseMainSkinFont.SetBounds(4, 2, 190, 19);
     rdbChangeMainFont.SetBounds(4, 26, 190, 19);
     rdbChangeMainFont.SetChecked(true);

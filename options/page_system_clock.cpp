@@ -125,27 +125,29 @@ void TPageSystemClock::SetUpLayout() {
     trbTrayColorTransp.SetVisible(false);
 
     // ---- "Шрифт"
-    fcbTrayFont.SetBounds(8, 10, 250, 22);
-    lblTrayFontSize.SetBounds(270, 13, 50, 17);
-    speTrayFontSize.SetBounds(322, 10, 60, 22);
+    // The font names always listed under their edit.
+    fcbTrayFont.SetStyle(TOwnerDrawComboStyle::csSimple);
+    fcbTrayFont.SetBounds(8, 8, 200, 119);
+    lblTrayFontSize.SetBounds(216, 11, 50, 17);
+    speTrayFontSize.SetBounds(268, 8, 60, 22);
     speTrayFontSize.SetMinValue(0);
     speTrayFontSize.SetMaxValue(250);
     speTrayFontSize.SetValue(11);
-    trbTrayFontSize.SetBounds(8, 40, 400, 30);
+    trbTrayFontSize.SetBounds(212, 36, 220, 30);
     trbTrayFontSize.SetParams(11, 0, 250);
     trbTrayFontSize.SetFrequency(10);
-    pnlTrayFontStyle.SetBounds(8, 78, 200, 112);
+    pnlTrayFontStyle.SetBounds(8, 134, 200, 112);
     chbTrayStyleItalic.SetBounds(10, 20, 180, 19);
     chbTrayStyleBold.SetBounds(10, 42, 180, 19);
     chbTrayStyleUnderline.SetBounds(10, 64, 180, 19);
     chbTrayStyleStrikeOut.SetBounds(10, 86, 180, 19);
     pnlTrayAlign.SetBevelOuter(ui::bvNone);
-    pnlTrayAlign.SetBounds(220, 84, 200, 50);
+    pnlTrayAlign.SetBounds(216, 72, 200, 50);
     rdbTrayAlLeft.SetBounds(4, 2, 190, 19);
     rdbTrayAlCenter.SetBounds(4, 26, 190, 19);
     rdbTrayAlCenter.SetChecked(true);
     pnlTrayFontSource.SetBevelOuter(ui::bvNone);
-    pnlTrayFontSource.SetBounds(220, 140, 200, 50);
+    pnlTrayFontSource.SetBounds(216, 126, 200, 50);
     rdbUseTraySkinFont.SetBounds(4, 2, 190, 19);
     rdbChangeTrayFont.SetBounds(4, 26, 190, 19);
     rdbChangeTrayFont.SetChecked(true);
