@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "base/string_list.h"
-#include "components/balloon_hint.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "face/display_state.h"
