@@ -42,61 +42,61 @@ std::wstring CardinalThousands(int th) {
     return Word(kUnitsFeminine[th]) + noun;
 }
 
-std::wstring CardinalMasculine(int n) {
+// The words of the thousands and hundreds of n (0..9999); empty below 100.
+std::wstring ThousandsAndHundreds(int n) {
     std::wstring out;
-    int th = n / 1000, rest = n % 1000;
+    const int th = n / 1000, h = n % 1000 / 100;
     if (th > 0) out += CardinalThousands(th);
-    if (rest == 0) return out;
-    int h = rest / 100, r = rest % 100;
     if (h > 0) out += Word(kHundreds[h]);
-    if (r == 0) return out;
-    int t = r / 10, u = r % 10;
-    if (t == 1 && u > 0) return out + Word(kTeens[u]);
+    return out;
+}
+
+// A cardinal of 0..99 with the units of `units`; 0 is spoken as the word for zero.
+std::wstring CardinalBelowHundred(int n, const Table& units) {
+    const int t = n / 10, u = n % 10;
+    if (t == 1 && u > 0) return Word(kTeens[u]);
+    std::wstring out;
     if (t > 0) out += Word(kTens[t]);
-    if (u > 0) out += Word(kUnitsMasculine[u]);
+    if (u > 0 || t == 0) out += Word(units[u]);
+    return out;
+}
+
+// An ordinal of 0..99: the teens and tens are their cardinal stems with
+// `ending`, the units come from `unitWord(u)`.
+template <class UnitWord>
+std::wstring OrdinalBelowHundred(int n, const wchar_t* ending, UnitWord unitWord) {
+    const int t = n / 10, u = n % 10;
+    if (t == 1 && u > 0) return Cut(kTeens[u], 1) + ending;
+    std::wstring out;
+    if (t > 0) out += Cut(kTens[t], 1) + ending;
+    if (u > 0 || t == 0) out += unitWord(u);
+    return out;
+}
+
+std::wstring CardinalMasculine(int n) {
+    std::wstring out = ThousandsAndHundreds(n);
+    if (n % 100 > 0) out += CardinalBelowHundred(n % 100, kUnitsMasculine);
     return out;
 }
 
 std::wstring CardinalFeminine(int n) {
-    int t = n / 10, u = n % 10;
-    if (t == 1 && u > 0) return Word(kTeens[u]);
-    std::wstring out;
-    if (t > 0) out += Word(kTens[t]);
-    if (u > 0 || t == 0) out += Word(kUnitsFeminine[u]);
-    return out;
+    return CardinalBelowHundred(n, kUnitsFeminine);
 }
 
 std::wstring OrdinalMasculine(int n, bool genitive) {
-    const wchar_t* ending = genitive ? L"ого " : L"ый ";
-    std::wstring out;
-    int th = n / 1000, rest = n % 1000;
-    if (th > 0) {
-        if (rest == 0)
-            return kThousandsGenitive[th] + std::wstring(genitive ? L" тысячного " : L" тысячный ");
-        out += CardinalThousands(th);
-    }
-    int h = rest / 100, r = rest % 100;
-    if (h > 0) out += Word(kHundreds[h]);
+    const int th = n / 1000, r = n % 100;
+    if (th > 0 && n % 1000 == 0)
+        return kThousandsGenitive[th] + std::wstring(genitive ? L" тысячного " : L" тысячный ");
+    std::wstring out = ThousandsAndHundreds(n);
     if (r == 0) return out;
-    int t = r / 10, u = r % 10;
-    if (t == 1 && u > 0) return out + Cut(kTeens[u], 1) + ending;
-    if (t > 0) out += Cut(kTens[t], 1) + ending;
-    if (u > 0 || t == 0) {
-        if (!genitive)
-            out += Word(kOrdinalMasculineWords[u]);
-        else
-            out += u == 3 ? std::wstring(L"третьего ") : Cut(kOrdinalMasculineWords[u], 2) + L"ого ";
-    }
-    return out;
+    return out + OrdinalBelowHundred(r, genitive ? L"ого " : L"ый ", [&](int u) {
+               if (!genitive) return Word(kOrdinalMasculineWords[u]);
+               return u == 3 ? std::wstring(L"третьего ") : Cut(kOrdinalMasculineWords[u], 2) + L"ого ";
+           });
 }
 
 std::wstring OrdinalNeuter(int n) {
-    int t = n / 10, u = n % 10;
-    if (t == 1 && u > 0) return Cut(kTeens[u], 1) + L"ое ";
-    std::wstring out;
-    if (t > 0) out += Cut(kTens[t], 1) + L"ое ";
-    if (u > 0 || t == 0) out += Word(kOrdinalNeuterWords[u]);
-    return out;
+    return OrdinalBelowHundred(n, L"ое ", [](int u) { return Word(kOrdinalNeuterWords[u]); });
 }
 
 bool IsDigit(wchar_t c) {
