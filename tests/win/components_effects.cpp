@@ -14,6 +14,8 @@
 #include "ui/form.h"
 #include "ui/timer.h"
 #include "win/support/program_runner.h"
+#include "win/support/message_loop.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
@@ -102,23 +104,14 @@ TEST(AlphaEffects, WithoutWaitingTheStepsRunFromTheLoop) {
     TAlphaFX effect(*form, alphafx::afxTopBottom, 1, 150, {}, true, false, false, {},
                     [&](ui::Component&) { ++after; });
     EXPECT_FALSE(effect.Finished());
-    const DWORD start = GetTickCount();
-    while (!effect.Finished() && GetTickCount() - start < 3000) {
-        ui::Application().ProcessMessages();
-        ui::Application().WaitForMessage(10);
-    }
-    EXPECT_TRUE(effect.Finished());
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return effect.Finished(); }, 3000, 10));
     EXPECT_EQ(after, 1);
     EXPECT_FALSE(Layered(form->Handle()));
 }
 
 TEST(AlphaEffects, TheSettingsWindowComesAndGoesWithItsEffects) {
-    InitUnitGlobals();
     testing_support::ScratchDir dir(L"components-effects");
-    IniFileName = dir.Path() / L"Horalto.ini";
-    WorkLogFileName = dir.Path() / L"WindowsWorkLog.txt";
-    FileListsFileName = dir.Path() / L"FileLists.txt";
-    TasksListFileName = dir.Path() / L"TasksList.tsk";
+    testing_support::UseDataFolder(dir.Path());
     ui::Application().CreateForm(frmHoralto);
     ui::Application().CreateForm(frmOptions);
     Ticker ticker;
@@ -136,9 +129,7 @@ TEST(AlphaEffects, TheSettingsWindowComesAndGoesWithItsEffects) {
     EXPECT_FALSE(IsWindowVisible(frmOptions->Handle()));
     EXPECT_FALSE(Layered(frmOptions->Handle()));  // a plain Show would show it whole
     EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 0);
-    ui::Application().DestroyForms();
-    frmHoralto = nullptr;
-    frmOptions = nullptr;
+    testing_support::DestroyProgramWindows();
 }
 
 TEST(AlphaEffects, AQuitEndsTheEffectAtOnce) {

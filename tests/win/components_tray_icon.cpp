@@ -15,19 +15,12 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "win/support/program_runner.h"
+#include "win/support/message_loop.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
-template <class F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        ui::Application().ProcessMessages();
-        ui::Application().WaitForMessage(10);
-    }
-    return true;
-}
+using testing_support::PumpUntil;
 
 // Whether the shell holds an icon of this window and id (only an existing
 // icon can be changed).
@@ -96,7 +89,7 @@ TEST_F(TrayIcon, BalloonOfAHiddenIconShowsTheIconForItsTime) {
     EXPECT_FALSE(icon.Visible());
     EXPECT_TRUE(icon.BalloonTimerRunning());
     EXPECT_TRUE(IconExists(icon));
-    EXPECT_TRUE(PumpUntil([&] { return !icon.Hide(); }));
+    EXPECT_TRUE(PumpUntil([&] { return !icon.Hide(); }, 3000, 10));
     EXPECT_FALSE(IconExists(icon));
 
     // Made visible meanwhile, the icon stays for good.
@@ -180,10 +173,12 @@ TEST_F(TrayIcon, AnimationRunsThroughTheIcons) {
     icon.SetAnimateInterval(20);
     icon.SetAnimate(true);
     std::vector<int> seen;
-    EXPECT_TRUE(PumpUntil([&] {
-        if (seen.empty() || seen.back() != icon.IconIndex()) seen.push_back(icon.IconIndex());
-        return seen.size() >= 5;
-    }));
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            if (seen.empty() || seen.back() != icon.IconIndex()) seen.push_back(icon.IconIndex());
+            return seen.size() >= 5;
+        },
+        3000, 10));
     icon.SetAnimate(false);
     EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 0, 1}));
     icon.SetIcons(nullptr);
@@ -195,19 +190,11 @@ TEST_F(TrayIcon, AnimationRunsThroughTheIcons) {
 class MainWindowIcon : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         ui::Application().CreateForm(frmHoralto);
         ui::Application().CreateForm(frmOptions);
     }
-    void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
-    }
+    void TearDown() override { testing_support::DestroyProgramWindows(); }
     testing_support::ScratchDir dir_{L"components-tray"};
 };
 
@@ -236,14 +223,12 @@ TEST_F(MainWindowIcon, CarriesTheMenuTheHintAndTheBalloons) {
     EXPECT_FALSE(IconExists(icon));
     planner::ShowTrayBalloon(L"Задача", L"Пора", 1, 200);
     EXPECT_TRUE(IconExists(icon));
-    EXPECT_TRUE(PumpUntil([&] { return !IconExists(icon); }));
+    EXPECT_TRUE(PumpUntil([&] { return !IconExists(icon); }, 3000, 10));
 }
 
 TEST_F(MainWindowIcon, BalloonRequestAfterTheWindowWentDoesNothing) {
     auto balloon = planner::ShowTrayBalloon;
-    ui::Application().DestroyForms();
-    frmHoralto = nullptr;
-    frmOptions = nullptr;
+    testing_support::DestroyProgramWindows();
     ASSERT_TRUE(balloon);
     EXPECT_NO_THROW(balloon(L"t", L"x", 1, 100));
 }

@@ -14,43 +14,27 @@
 #include "options/frm_options.h"
 #include "ui/application.h"
 #include "win/support/program_runner.h"
+#include "win/support/message_loop.h"
+#include "win/support/program_windows.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-template <class F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        ui::Application().ProcessMessages();
-        ui::Application().WaitForMessage(20);
-    }
-    return true;
-}
+using testing_support::PumpUntil;
 
 // Both windows, made as the program makes them, with the data files in a
 // scratch folder; freed at the end.
 class Windows : public testing::Test {
   protected:
-    void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
-    }
+    void SetUp() override { testing_support::UseDataFolder(dir_.Path()); }
     void Create() {
         ui::Application().SetTitle(L"Horalto");
         ui::Application().CreateForm(frmHoralto);
         optionsDuringMainCreate_ = frmOptions;
         ui::Application().CreateForm(frmOptions);
     }
-    void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-    }
+    void TearDown() override { testing_support::DestroyProgramWindows(); }
     testing_support::ScratchDir dir_{L"core-forms"};
     TfrmOptions* optionsDuringMainCreate_ = reinterpret_cast<TfrmOptions*>(1);
 };

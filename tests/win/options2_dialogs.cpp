@@ -14,6 +14,8 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/program_runner.h"
+#include "win/support/message_loop.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
@@ -30,34 +32,21 @@ void Later(unsigned ms, std::function<void()> step) {
     SetTimer(nullptr, 0, ms, &RunPendingStep);
 }
 
-// Lets the message loop run until `done` holds or `ms` have passed.
-bool PumpUntil(const std::function<bool()>& done, unsigned ms = 8000) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    while (!done() && GetTickCount64() < end) {
-        ui::Application().ProcessMessages();
-        Sleep(10);
-    }
-    return done();
-}
+// The dialogs' show and hide effects take their time.
+constexpr DWORD kDialogWaitMs = 8000;
+
+using testing_support::PumpUntil;
 
 class Dialogs : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         previousBoxes_ =
             ui::SetMessageBoxHandler([](const std::wstring&, const std::wstring&, UINT) { return IDNO; });
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
+        testing_support::CreateProgramWindows();
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         frmAbout = nullptr;
         frmBalloonOptions = nullptr;
         ui::SetMessageBoxHandler(previousBoxes_);
@@ -97,14 +86,14 @@ TEST_F(Dialogs, BalloonOptionsChangeTheSettingsLiveAndFreeThemselves) {
     EXPECT_EQ(P().BalloonIcon, 3);
     EXPECT_EQ(P().BalloonDuration, -2000);
     EXPECT_EQ(first->Caption(), L"Настройки Balloon Hint");
-    EXPECT_TRUE(PumpUntil([] { return frmBalloonOptions == nullptr; }));
+    EXPECT_TRUE(PumpUntil([] { return frmBalloonOptions == nullptr; }, kDialogWaitMs));
 }
 
 TEST_F(Dialogs, AboutBoxShowsTheVersionOfTheFileAndFreesItself) {
     frmHoralto->aAbout.Execute();
     ASSERT_NE(frmAbout, nullptr);
     TfrmAbout* about = frmAbout;
-    EXPECT_TRUE(PumpUntil([&] { return about->Visible() && about->Enabled(); }));
+    EXPECT_TRUE(PumpUntil([&] { return about->Visible() && about->Enabled(); }, kDialogWaitMs));
     EXPECT_EQ(about->GetBorderStyle(), ui::bsDialog);
     EXPECT_EQ(about->lblVersion.Caption().rfind(L"Версия: 1.00 (", 0), 0u) << about->lblVersion.Caption();
     EXPECT_EQ(about->lblSerial.Caption(), L"Сборка: 1");
@@ -135,11 +124,11 @@ TEST_F(Dialogs, AboutBoxShowsTheVersionOfTheFileAndFreesItself) {
     EXPECT_NE(about->imgWqDisable.Bitmap(), nullptr);
 
     about->OKButton.Click();
-    EXPECT_TRUE(PumpUntil([] { return frmAbout == nullptr; }));
+    EXPECT_TRUE(PumpUntil([] { return frmAbout == nullptr; }, kDialogWaitMs));
     frmHoralto->aAbout.Execute();  // a new one after the old is gone
     ASSERT_NE(frmAbout, nullptr);
     frmAbout->Close();
-    EXPECT_TRUE(PumpUntil([] { return frmAbout == nullptr; }));
+    EXPECT_TRUE(PumpUntil([] { return frmAbout == nullptr; }, kDialogWaitMs));
 }
 
 }  // namespace

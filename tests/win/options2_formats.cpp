@@ -18,17 +18,14 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/program_runner.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
 class Formats : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         previousBoxes_ =
             ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring& caption, UINT) {
                 boxes_.push_back(caption + L": " + text);
@@ -45,26 +42,13 @@ class Formats : public testing::Test {
             });
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         ui::SetMessageBoxHandler(previousBoxes_);
         options::SetInputBoxHandler(previousInput_);
     }
-    void Create() {
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
-    }
+    void Create() { testing_support::CreateProgramWindows(); }
     // Closing writes the settings file; the windows are made again from it.
-    void Restart() {
-        bool canClose = true;
-        frmHoralto->FormCloseQuery(*frmHoralto, canClose);
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
-        Create();
-    }
+    void Restart() { testing_support::RestartProgramWindows(); }
     // The user picks an entry of a format chooser.
     static void Choose(TfreFormatText& frame, int index) {
         frame.cmbNameFormatText.SetItemIndex(index);

@@ -18,6 +18,7 @@
 #include "ui/dialogs.h"
 #include "ui/file_dialog.h"
 #include "win/support/program_runner.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
@@ -54,21 +55,13 @@ POINT HotSpot(HCURSOR cursor) {
 class Pages : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         previousBoxes_ =
             ui::SetMessageBoxHandler([](const std::wstring&, const std::wstring&, UINT) { return IDNO; });
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
+        testing_support::CreateProgramWindows();
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         ui::SetMessageBoxHandler(previousBoxes_);
         ui::SetFileDialogHandler(nullptr);
     }

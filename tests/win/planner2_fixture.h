@@ -24,6 +24,7 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/program_runner.h"
+#include "win/support/program_windows.h"
 
 namespace planner_page_test {
 
@@ -41,11 +42,7 @@ struct Box {
 class PlannerPage : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         signals::ReplaceSoundPlayer(&player_);
         previousBoxes_ = ui::SetMessageBoxHandler(
             [this](const std::wstring& text, const std::wstring& caption, UINT flags) {
@@ -60,9 +57,7 @@ class PlannerPage : public testing::Test {
             });
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         ui::SetMessageBoxHandler(previousBoxes_);
         planner::SetChooseFilesHandler(previousChooser_);
         signals::ReplaceSoundPlayer(nullptr);
@@ -71,9 +66,7 @@ class PlannerPage : public testing::Test {
     // Writes the task file (when there are tasks) and makes the two windows.
     void Create(const planner::TaskTable* tasks = nullptr) {
         if (tasks) base::WriteFileBytes(TasksListFileName, planner::TaskFileBytes(*tasks));
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
+        testing_support::CreateProgramWindows();
     }
     TfrmOptions& O() { return *frmOptions; }
     const base::FormatSettings& Fs() { return O().Tasks.Settings(); }

@@ -20,19 +20,11 @@
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 #include "ui/menus.h"
+#include "win/support/message_loop.h"
 
 namespace {
 
-template <class F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        ui::Application().ProcessMessages();
-        ui::Application().WaitForMessage(20);
-    }
-    return true;
-}
+using testing_support::PumpUntil;
 
 // A main form of the test, so that closing a reminder never ends the application.
 class MainStandIn : public ui::Form {

@@ -22,6 +22,7 @@
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 #include "win/support/program_runner.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
@@ -38,11 +39,7 @@ class CountingPlayer : public signals::SoundPlayer {
 class SpeechPages : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         SetEnvironmentVariableW(L"HORALTO_TEST_VOICE_LOG", log_.c_str());
         signals::ReplaceSoundPlayer(&player_);
         previousBoxes_ =
@@ -52,24 +49,13 @@ class SpeechPages : public testing::Test {
             });
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         ui::SetMessageBoxHandler(previousBoxes_);
         signals::ReplaceSoundPlayer(nullptr);
         SetEnvironmentVariableW(L"HORALTO_TEST_VOICE_LOG", nullptr);
     }
-    void Create() {
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
-    }
-    void Restart() {
-        bool canClose = true;
-        frmHoralto->FormCloseQuery(*frmHoralto, canClose);
-        ui::Application().DestroyForms();
-        Create();
-    }
+    void Create() { testing_support::CreateProgramWindows(); }
+    void Restart() { testing_support::RestartProgramWindows(); }
     // The texts the stand-in voice was asked to speak, rate and pitch tags left out.
     std::vector<std::wstring> Spoken() const {
         std::ifstream in(log_, std::ios::binary);

@@ -28,6 +28,7 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/program_runner.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
@@ -182,11 +183,7 @@ class OneShot {
 class TimeSync : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         signals::ReplaceSoundPlayer(&player_);
         previousBoxes_ =
             ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
@@ -204,17 +201,13 @@ class TimeSync : public testing::Test {
         Create();
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         timetext::ReplaceClockSetter(nullptr);
         ui::SetMessageBoxHandler(previousBoxes_);
         signals::ReplaceSoundPlayer(nullptr);
     }
     void Create() {
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
+        testing_support::CreateProgramWindows();
         TfrmOptions& o = *frmOptions;
         o.chbDayLightAmendment.SetChecked(false);  // the server answers the local time as it stands
         o.cmbHost.SetText(L"127.0.0.1");

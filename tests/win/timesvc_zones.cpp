@@ -20,6 +20,7 @@
 #include "ui/dialogs.h"
 #include "ui/registry.h"
 #include "win/support/program_runner.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
@@ -48,11 +49,7 @@ void DeleteValue(const wchar_t* key, const wchar_t* name) {
 class TimeZones : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         previousBoxes_ =
             ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring& caption, UINT) {
                 boxes_.push_back(caption + L": " + text);
@@ -64,14 +61,10 @@ class TimeZones : public testing::Test {
         });
         for (const wchar_t* key : kZoneInfo) DeleteValue(key, L"DisableAutoDaylightTimeSet");
         for (const wchar_t* key : kTimeService) DeleteValue(key, L"Type");
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
+        testing_support::CreateProgramWindows();
     }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-        frmOptions = nullptr;
+        testing_support::DestroyProgramWindows();
         for (const wchar_t* key : kZoneInfo) DeleteValue(key, L"DisableAutoDaylightTimeSet");
         for (const wchar_t* key : kTimeService) DeleteValue(key, L"Type");
         timetext::ReplaceTimeZoneSetter(previousSetter_);

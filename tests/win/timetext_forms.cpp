@@ -22,48 +22,27 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/program_runner.h"
+#include "win/support/message_loop.h"
+#include "win/support/program_windows.h"
 
 namespace {
 
-template <class F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        ui::Application().ProcessMessages();
-        ui::Application().WaitForMessage(20);
-    }
-    return true;
-}
+using testing_support::PumpUntil;
 
 class TimeTexts : public testing::Test {
   protected:
     void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
+        testing_support::UseDataFolder(dir_.Path());
         previousBoxes_ =
             ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
                 questions_.push_back(text);
                 return answer_;
             });
     }
-    void Create() {
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
-    }
-    void Restart() {
-        bool canClose = true;
-        frmHoralto->FormCloseQuery(*frmHoralto, canClose);
-        ui::Application().DestroyForms();
-        Create();
-    }
+    void Create() { testing_support::CreateProgramWindows(); }
+    void Restart() { testing_support::RestartProgramWindows(); }
     void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
+        testing_support::DestroyProgramWindows();
         ui::SetMessageBoxHandler(previousBoxes_);
         timetext::SpeakTextHook = nullptr;
     }

@@ -16,22 +16,13 @@
 #include "ui/page_control.h"
 #include "ui/panels.h"
 #include "ui/timer.h"
+#include "win/support/message_loop.h"
 
 namespace {
 
 using Log = std::vector<std::wstring>;
 
-// Pumps the loop until done() or the time is up.
-template <class F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        ui::Application().ProcessMessages();
-        ui::Application().WaitForMessage(20);
-    }
-    return true;
-}
+using testing_support::PumpUntil;
 
 class PagesForm : public ui::Form {
   public:
