@@ -15,6 +15,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "face/gdiplus_util.h"
+#include "options/dialog_font.h"
 #include "options/screen_cursors.h"
 #include "options/window_effects.h"
 #include "ui/application.h"
@@ -169,11 +170,7 @@ TfrmAbout::TfrmAbout()
       btnMakeDonation(&tbsGeneralInfo, L"btnMakeDonation", L"Сделать пожертвование"),
       OKButton(this, L"OKButton", L"OK") {
     SetCaption(L"О программе");
-    ui::Font font;
-    font.name = L"MS Sans Serif";
-    font.height = -13;
-    font.charset = RUSSIAN_CHARSET;
-    SetFont(font);
+    SetFont(options::DialogFont());
     // Borderless and disabled until the show effect has ended, above other windows.
     SetBorderStyle(ui::bsNone);
     SetBorderIcons(ui::biSystemMenu);
@@ -197,7 +194,7 @@ TfrmAbout::TfrmAbout()
     imgWqEnable.SetCursor(LoadCursorW(nullptr, IDC_HAND));
     imgWqEnable.Hide();
     imgWqFoto.Hide();
-    ui::Font big = font;
+    ui::Font big = options::DialogFont();
     big.height = -20;
     big.style = ui::fsBold;
     lblProductName.SetFont(big);

@@ -4,6 +4,7 @@
 
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "options/dialog_font.h"
 #include "ui/application.h"
 
 TfrmBalloonOptions* frmBalloonOptions = nullptr;
@@ -57,11 +58,7 @@ TfrmBalloonOptions::TfrmBalloonOptions()
     SetCaption(L"Настройки Balloon Hint");
     SetBorderStyle(ui::bsDialog);
     SetBorderIcons(ui::biSystemMenu);
-    ui::Font font;
-    font.name = L"MS Sans Serif";
-    font.height = -13;
-    font.charset = RUSSIAN_CHARSET;
-    SetFont(font);
+    SetFont(options::DialogFont());
     SetClientWidth(206);
     SetClientHeight(215);
     // Centred on the desktop.

@@ -9,6 +9,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/color_items.h"
+#include "options/dialog_font.h"
 #include "options/window_effects.h"
 #include "planner/task_cells.h"
 #include "ui/application.h"
@@ -22,11 +23,7 @@ TfrmOptionsBase::TfrmOptionsBase()
     SetBorderIcons(ui::biSystemMenu);
     SetClientWidth(463);
     SetClientHeight(601);
-    ui::Font font;
-    font.name = L"MS Sans Serif";
-    font.height = -13;
-    font.charset = RUSSIAN_CHARSET;
-    SetFont(font);
+    SetFont(options::DialogFont());
     SetShowHint(true);
     pgcOptions.SetMultiLine(true);
     pgcOptions.SetBounds(0, 0, 463, 565);

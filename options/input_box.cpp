@@ -1,5 +1,6 @@
 #include "options/input_box.h"
 
+#include "options/dialog_font.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
@@ -26,11 +27,7 @@ class TfrmInputBox : public ui::Form {
         SetCaption(caption);
         SetBorderStyle(ui::bsDialog);
         SetBorderIcons(ui::biSystemMenu);
-        ui::Font font;
-        font.name = L"MS Sans Serif";
-        font.height = -13;
-        font.charset = RUSSIAN_CHARSET;
-        SetFont(font);
+        SetFont(options::DialogFont());
         SetClientWidth(330);
         SetClientHeight(106);
         lblPrompt.SetBounds(8, 10, 314, 16);
