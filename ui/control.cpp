@@ -9,6 +9,7 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 #include "ui/menus.h"
 
 namespace ui {
@@ -289,6 +290,20 @@ HBRUSH Control::CtlColor(HDC dc) {
     SetTextColor(dc, ColorToRGB(f.color));
     SetBkColor(dc, ColorToRGB(bg));
     return CachedBrush(bg);
+}
+
+bool Control::PaintWholeClient(UINT msg, LRESULT& result,
+                               const std::function<void(HDC dc, const RECT& client)>& paint) {
+    if (msg == WM_ERASEBKGND) {
+        result = 1;
+        return true;
+    }
+    if (msg != WM_PAINT) return false;
+    PaintDc dc(hwnd_);
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    paint(dc.Get(), rc);
+    return true;
 }
 
 bool Control::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,11 @@ class Control : public Component {
     virtual bool ClicksFromMouse() const { return false; }
     // The library's processing of the control's own messages.
     virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // For controls that paint their whole client area themselves: answers
+    // WM_ERASEBKGND (nothing to erase) and hands WM_PAINT to `paint` with the
+    // paint DC and the client rectangle; false for every other message.
+    bool PaintWholeClient(UINT msg, LRESULT& result,
+                          const std::function<void(HDC dc, const RECT& client)>& paint);
     virtual void TextChanged() {}         // after Caption/Text was set from code
     virtual void WindowStateChanged() {}  // after Enabled or Visible changed
     // Lets the parent's notifications of a helper window (an up-down...) reach this control.

@@ -77,22 +77,13 @@ void Image::Paint(HDC dc, const RECT& rc) {
 }
 
 bool Image::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    switch (msg) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintDc dc(hwnd_);
-            RECT rc;
-            GetClientRect(hwnd_, &rc);
-            if (OnPaint)
-                OnPaint(*this, dc.Get(), rc);
-            else
-                Paint(dc.Get(), rc);
-            return true;
-        }
-    }
-    return Control::HandleMessage(msg, wp, lp, result);
+    const bool painted = PaintWholeClient(msg, result, [this](HDC dc, const RECT& rc) {
+        if (OnPaint)
+            OnPaint(*this, dc, rc);
+        else
+            Paint(dc, rc);
+    });
+    return painted || Control::HandleMessage(msg, wp, lp, result);
 }
 
 }  // namespace ui

@@ -66,39 +66,33 @@ void Panel::SetBevelInner(BevelCut v) {
     Invalidate();
 }
 
+void Panel::Paint(HDC dc, const RECT& rc) {
+    FillRect(dc, &rc, CachedBrush(EffectiveColor()));
+    RECT r = rc;
+    for (BevelCut b : {bevelOuter_, bevelInner_}) {
+        if (b == bvNone) continue;
+        DrawEdge(dc, &r, b == bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    }
+    if (!text_.empty()) {
+        SelectGuard font(dc, CachedFont(EffectiveFont()));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(EffectiveFont().color));
+        DrawTextW(dc, text_.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
 bool Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    switch (msg) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintDc dc(hwnd_);
-            RECT rc;
-            GetClientRect(hwnd_, &rc);
-            if (OnPaint) {
-                OnPaint(*this, dc.Get(), rc);
-                return true;
-            }
-            FillRect(dc.Get(), &rc, CachedBrush(EffectiveColor()));
-            RECT r = rc;
-            for (BevelCut b : {bevelOuter_, bevelInner_}) {
-                if (b == bvNone) continue;
-                DrawEdge(dc.Get(), &r, b == bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER,
-                         BF_RECT | BF_ADJUST);
-            }
-            if (!text_.empty()) {
-                SelectGuard font(dc.Get(), CachedFont(EffectiveFont()));
-                SetBkMode(dc.Get(), TRANSPARENT);
-                SetTextColor(dc.Get(), ColorToRGB(EffectiveFont().color));
-                DrawTextW(dc.Get(), text_.c_str(), -1, &r,
-                          DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-            }
-            return true;
-        }
-        case WM_SETTEXT:
-            result = DefaultProc(msg, wp, lp);
-            Invalidate();
-            return true;
+    const bool painted = PaintWholeClient(msg, result, [this](HDC dc, const RECT& rc) {
+        if (OnPaint)
+            OnPaint(*this, dc, rc);
+        else
+            Paint(dc, rc);
+    });
+    if (painted) return true;
+    if (msg == WM_SETTEXT) {
+        result = DefaultProc(msg, wp, lp);
+        Invalidate();
+        return true;
     }
     return Container::HandleMessage(msg, wp, lp, result);
 }

@@ -46,6 +46,7 @@ class Panel : public Container {
     bool ClicksFromMouse() const override { return true; }
 
   private:
+    void Paint(HDC dc, const RECT& rc);
     BevelCut bevelOuter_ = bvRaised, bevelInner_ = bvNone;
 };
 

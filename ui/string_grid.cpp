@@ -381,24 +381,17 @@ void StringGrid::Paint(HDC dc, const RECT& client) {
 }
 
 bool StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    // Drawn into a bitmap first, so the grid does not flicker.
+    const bool painted = PaintWholeClient(msg, result, [this](HDC dc, const RECT& rc) {
+        MemoryDc mem(CreateCompatibleDC(dc));
+        BitmapHandle bmp(
+            CreateCompatibleBitmap(dc, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1)));
+        SelectGuard sel(mem.Get(), bmp.Get());
+        Paint(mem.Get(), rc);
+        BitBlt(dc, 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
+    });
+    if (painted) return true;
     switch (msg) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return true;
-        case WM_PAINT: {
-            PaintDc dc(hwnd_);
-            RECT rc;
-            GetClientRect(hwnd_, &rc);
-            MemoryDc mem(CreateCompatibleDC(dc.Get()));
-            BitmapHandle bmp(
-                CreateCompatibleBitmap(dc.Get(), std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1)));
-            {
-                SelectGuard sel(mem.Get(), bmp.Get());
-                Paint(mem.Get(), rc);
-                BitBlt(dc.Get(), 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
-            }
-            return true;
-        }
         case WM_SIZE:
             UpdateScrollBars();
             return false;
