@@ -6,9 +6,19 @@
 
 namespace ui {
 
+// --- RangeControl ------------------------------------------------------------------
+
+RangeControl::RangeControl(Container* parent, std::wstring name, int max)
+    : Control(parent, std::move(name)), max_(max) {}
+
+void RangeControl::Clamp(int& position, int min, int& max) {
+    if (max < min) max = min;
+    position = std::clamp(position, min, max);
+}
+
 // --- TrackBar ----------------------------------------------------------------------
 
-TrackBar::TrackBar(Container* parent, std::wstring name) : Control(parent, std::move(name)) {
+TrackBar::TrackBar(Container* parent, std::wstring name) : RangeControl(parent, std::move(name), 10) {
     width_ = 150, height_ = 45;
 }
 
@@ -28,8 +38,7 @@ void TrackBar::HandleCreated() {
 }
 
 void TrackBar::SetParams(int position, int min, int max) {
-    if (max < min) max = min;
-    position = std::clamp(position, min, max);
+    Clamp(position, min, max);
     if (min != min_ || max != max_) {
         min_ = min, max_ = max;
         if (hwnd_)
@@ -61,7 +70,7 @@ bool TrackBar::Scroll(int) {
 
 // --- ScrollBar ---------------------------------------------------------------------
 
-ScrollBar::ScrollBar(Container* parent, std::wstring name) : Control(parent, std::move(name)) {
+ScrollBar::ScrollBar(Container* parent, std::wstring name) : RangeControl(parent, std::move(name), 100) {
     width_ = 121, height_ = 17;
 }
 
@@ -80,8 +89,7 @@ void ScrollBar::HandleCreated() {
 }
 
 void ScrollBar::SetParams(int position, int min, int max) {
-    if (max < min) max = min;
-    position = std::clamp(position, min, max);
+    Clamp(position, min, max);
     bool changed = position != position_;
     min_ = min, max_ = max, position_ = position;
     Push();
