@@ -292,6 +292,15 @@ HBRUSH Control::CtlColor(HDC dc) {
     return CachedBrush(bg);
 }
 
+bool Control::EraseWithColor(UINT msg, WPARAM wp, LRESULT& result) {
+    if (msg != WM_ERASEBKGND) return false;
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    FillRect(reinterpret_cast<HDC>(wp), &rc, CachedBrush(EffectiveColor()));
+    result = 1;
+    return true;
+}
+
 bool Control::PaintWholeClient(UINT msg, LRESULT& result,
                                const std::function<void(HDC dc, const RECT& client)>& paint) {
     if (msg == WM_ERASEBKGND) {

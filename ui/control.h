@@ -127,6 +127,9 @@ class Control : public Component {
     virtual bool ClicksFromMouse() const { return false; }
     // The library's processing of the control's own messages.
     virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Answers WM_ERASEBKGND by filling the client area with the control's
+    // colour; false for every other message.
+    bool EraseWithColor(UINT msg, WPARAM wp, LRESULT& result);
     // For controls that paint their whole client area themselves: answers
     // WM_ERASEBKGND (nothing to erase) and hands WM_PAINT to `paint` with the
     // paint DC and the client rectangle; false for every other message.

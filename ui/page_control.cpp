@@ -207,13 +207,7 @@ void TabSheet::UpdateShowing() {
 }
 
 bool TabSheet::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_ERASEBKGND) {
-        RECT rc;
-        GetClientRect(hwnd_, &rc);
-        FillRect(reinterpret_cast<HDC>(wp), &rc, CachedBrush(EffectiveColor()));
-        result = 1;
-        return true;
-    }
+    if (EraseWithColor(msg, wp, result)) return true;
     return Container::HandleMessage(msg, wp, lp, result);
 }
 

@@ -110,13 +110,7 @@ Control::CreateParams GroupBox::GetCreateParams() {
 }
 
 bool GroupBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_ERASEBKGND) {
-        RECT rc;
-        GetClientRect(hwnd_, &rc);
-        FillRect(reinterpret_cast<HDC>(wp), &rc, CachedBrush(EffectiveColor()));
-        result = 1;
-        return true;
-    }
+    if (EraseWithColor(msg, wp, result)) return true;
     // A group box lets clicks through to its parent; its children still get them.
     if (msg == WM_NCHITTEST) {
         result = HTCLIENT;
