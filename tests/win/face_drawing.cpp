@@ -15,21 +15,14 @@
 #include "face/skin_set.h"
 #include "face/window_background.h"
 #include "ui/gdiplus_session.h"
+#include "win/support/gdiplus_environment.h"
 
 using namespace face;
 namespace fs = std::filesystem;
 
 namespace {
 
-class GdiplusEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override { session_ = std::make_unique<ui::GdiplusSession>(); }
-    void TearDown() override { session_.reset(); }
-
-  private:
-    std::unique_ptr<ui::GdiplusSession> session_;
-};
-const auto* const kEnv = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+const auto* const kEnv = ::testing::AddGlobalTestEnvironment(new testing_support::GdiplusEnvironment);
 
 SYSTEMTIME At(int h, int m, int s, int ms = 0) {
     SYSTEMTIME t{};
