@@ -21,17 +21,6 @@ void TfrmHoralto::ShowOptionsExecute(ui::Component& sender) {
     if (frmOptions) frmOptions->ShowPage(index);
 }
 
-namespace {
-
-// A control of the settings window that its page may hold (found by name).
-void SetOptionsControlVisible(const wchar_t* name, bool visible) {
-    if (!frmOptions) return;
-    if (auto* control = dynamic_cast<ui::Control*>(frmOptions->FindComponent(name)))
-        control->SetVisible(visible);
-}
-
-}  // namespace
-
 void TfrmHoralto::aSoundOnOffExecute(ui::Component&) {
     // Checked: every sound is off.
     const bool off = !aSoundOnOff.Checked();
@@ -45,8 +34,10 @@ void TfrmHoralto::aPlannerOnOffExecute(ui::Component&) {
     const bool wasOff = aPlannerOnOff.Checked();
     const bool on = wasOff;
     aPlannerOnOff.SetChecked(!wasOff);
-    SetOptionsControlVisible(L"pnlEvent", on);
-    SetOptionsControlVisible(L"btnPlannerOn", !on);
+    if (frmOptions) {
+        frmOptions->pnlEvent.SetVisible(on);
+        frmOptions->btnPlannerOn.SetVisible(!on);
+    }
     if (on) {
         aPlannerOnOff.SetCaption(L"Выключить планировщик");
         aPlannerOnOff.SetImageIndex(13);

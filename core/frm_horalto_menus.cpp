@@ -71,8 +71,31 @@ void TfrmHoralto::pmiSkinOptionsClick(ui::Component&) {
     ShowOptionsExecute(MenuFromTrayClock ? aSystemClock : aShape);
 }
 
+namespace {
+
+// The planner action of a press, run just after the hook returns.
+UINT_PTR plannerTimer = 0;
+
+void CALLBACK RunPlannerAction(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    plannerTimer = 0;
+    if (!frmHoralto) return;
+    try {
+        frmHoralto->aPlanner.Execute();
+    } catch (...) {
+        ui::Application().HandleException();
+    }
+}
+
+}  // namespace
+
+// The action is not run inside the hook: the settings window's show effect
+// keeps the messages flowing for a second, and inside the hook that would meet
+// the same press again and take the open menu's own messages. A press that
+// the hook sees more than once (peeked, then taken) runs it once.
 void TfrmHoralto::MouseHookPress(UINT message, const ui::MenuItem* selected) {
-    if ((message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) && selected == &pmiTasks) aPlanner.Execute();
+    if ((message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN) || selected != &pmiTasks) return;
+    if (!plannerTimer) plannerTimer = SetTimer(nullptr, 0, 0, &RunPlannerAction);
 }
 
 LRESULT CALLBACK TfrmHoralto::MouseHookProc(int code, WPARAM wp, LPARAM lp) {

@@ -20,11 +20,6 @@ std::optional<core::EdgeRect> TaskbarRect() {
     return core::EdgeRect{r.left, r.top, r.right, r.bottom};
 }
 
-// A check box of the settings window that its page may hold (found by name).
-ui::CheckBox* OptionsCheckBox(const wchar_t* name) {
-    return frmOptions ? dynamic_cast<ui::CheckBox*>(frmOptions->FindComponent(name)) : nullptr;
-}
-
 }  // namespace
 
 void TfrmHoralto::SnapToScreenEdges(TMessage&) {
@@ -55,7 +50,7 @@ void TfrmHoralto::EndWindowDrag(TMessage&) {
 
 void TfrmHoralto::aStayOnTopExecute(ui::Component&) {
     SetFormStyle(aStayOnTop.Checked() ? ui::fsStayOnTop : ui::fsNormal);
-    if (ui::CheckBox* box = OptionsCheckBox(L"chbStayOnTop")) box->SetChecked(aStayOnTop.Checked());
+    if (frmOptions) frmOptions->chbStayOnTop.SetChecked(aStayOnTop.Checked());
     if (Tag() == 0) RefreshDisplay(lblDateTime.Caption(), true, false);
 }
 
@@ -114,7 +109,7 @@ void TfrmHoralto::aShowInTrayExecute(ui::Component&) {
         // The check box follows without running its own handler.
         const int tag = frmOptions->Tag();
         frmOptions->SetTag(1);
-        if (ui::CheckBox* box = OptionsCheckBox(L"chbShowInTray")) box->SetChecked(shown);
+        frmOptions->chbShowInTray.SetChecked(shown);
         frmOptions->SetTag(tag);
     }
 }

@@ -143,7 +143,11 @@ TEST_F(Actions, PlannerOffGreysTheComingTasksAndStopsRuns) {
     EXPECT_EQ(frmHoralto->aPlannerOnOff.ImageIndex(), 20);
     EXPECT_EQ(EarliestTaskTime, 0.0);
     for (int i = 2; i < frmHoralto->pmiTasks.Count(); ++i) EXPECT_FALSE(frmHoralto->pmiTasks[i].Enabled());
+    EXPECT_FALSE(frmOptions->pnlEvent.Visible());
+    EXPECT_TRUE(frmOptions->btnPlannerOn.Visible());
     frmOptions->DoKeyAction(19, false);
+    EXPECT_TRUE(frmOptions->pnlEvent.Visible());
+    EXPECT_FALSE(frmOptions->btnPlannerOn.Visible());
     EXPECT_FALSE(frmHoralto->aPlannerOnOff.Checked());
     EXPECT_EQ(frmHoralto->aPlannerOnOff.Caption(), L"Выключить планировщик");
     EXPECT_EQ(frmHoralto->aPlannerOnOff.ImageIndex(), 13);

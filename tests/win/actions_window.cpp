@@ -1,5 +1,5 @@
-// The clock window's behaviour: snapping, stay on top, minimising, fading
-// under the mouse, clicks and double clicks, the skin menu and the mouse hook.
+// The clock window's behaviour: snapping, stay on top, minimising into the
+// tray icon, fading under the mouse, clicks and double clicks.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -39,14 +39,16 @@ void MouseAt(int x, int y, DWORD flags) {
     in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
     SendInput(1, &in, sizeof in);
 }
-// Puts the cursor at a screen point and waits until the system reports it there.
-bool CursorAt(int x, int y) {
-    SetCursorPos(x, y);
-    return PumpUntil([&] {
-        POINT p{};
-        GetCursorPos(&p);
-        return p.x == x && p.y == y;
-    });
+// The cursor's place once the mouse has been still for a while.
+POINT StillCursor() {
+    POINT last{-1, -1}, now{};
+    for (int same = 0; same < 3;) {
+        Pump(60);
+        GetCursorPos(&now);
+        same = now.x == last.x && now.y == last.y ? same + 1 : 0;
+        last = now;
+    }
+    return now;
 }
 void ClickAt(int x, int y) {
     MouseAt(x, y, 0);
@@ -162,6 +164,47 @@ TEST_F(Clock, MinimiseAndRestoreRebuildTheDisplay) {
     EXPECT_FALSE(IsWindowVisible(ui::Application().Handle()));
 }
 
+TEST_F(Clock, TrayIconAsTheMinimisedPlaceAndAsThePermanentOne) {
+    ShowTextClock();
+    TfrmHoralto& f = *frmHoralto;
+    f.Settings.Main.MinimizeInSysClock = false;
+    ASSERT_FALSE(f.aShowInTray.Checked());
+    EXPECT_FALSE(f.TrayIconVisible());
+    f.aMinimized.Execute();
+    EXPECT_TRUE(f.TrayIconVisible());
+    // A click on it keeps it: it is the minimised window's place.
+    f.GTrayIconClick(f);
+    EXPECT_TRUE(f.TrayIconVisible());
+    f.GTrayIconRestore(f);
+    EXPECT_FALSE(f.TrayIconVisible());
+    EXPECT_TRUE(IsWindowVisible(f.Handle()));
+
+    // The permanent tray presence as an icon; the settings window's box follows.
+    f.Settings.Main.InSystemClock = false;
+    f.aShowInTray.Execute();
+    EXPECT_TRUE(f.aShowInTray.Checked());
+    EXPECT_TRUE(f.TrayIconVisible());
+    EXPECT_TRUE(frmOptions->chbShowInTray.Checked());
+    EXPECT_EQ(frmOptions->Tag(), 0);
+    f.aShowInTray.Execute();
+    EXPECT_FALSE(f.TrayIconVisible());
+    EXPECT_FALSE(frmOptions->chbShowInTray.Checked());
+
+    // An icon shown for something else (a planner balloon) goes with a click,
+    // after the click's action.
+    f.Settings.Mouse.MakeActionOnClick = true;
+    f.Settings.Mouse.ActionOnClick = 13;
+    f.Settings.Mouse.SpeakOnClick = false;
+    f.SetTrayIconVisible(true);
+    f.GTrayIconClick(f);
+    EXPECT_FALSE(f.TrayIconVisible());
+    EXPECT_TRUE(f.aSoundOnOff.Checked());
+    // The settings window's stay-on-top box follows the action too.
+    f.aStayOnTop.Execute();
+    EXPECT_TRUE(frmOptions->chbStayOnTop.Checked());
+    f.aStayOnTop.Execute();
+}
+
 TEST_F(Clock, FadesUnderTheMouseAndComesBackWhenItLeaves) {
     ShowTextClock();
     TfrmHoralto& f = *frmHoralto;
@@ -182,15 +225,19 @@ TEST_F(Clock, FadesUnderTheMouseAndComesBackWhenItLeaves) {
     EXPECT_TRUE(f.tmrMouseMove.Enabled());
     EXPECT_TRUE(f.AlphaBlend());
     EXPECT_EQ(f.AlphaBlendValue(), 60);
-    // A shape around the whole window: while the cursor is inside it stays faded.
-    const RECT r = WindowRect();
-    f.Face().windowShape = ui::RegionHandle(CreateRectRgn(0, 0, r.right - r.left, r.bottom - r.top));
-    ASSERT_TRUE(CursorAt((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    // A shape around the whole window: while the cursor is inside it stays
+    // faded. The window moves to and from the cursor (moving the cursor itself
+    // reaches the system's report late under Wine).
+    f.Settings.Main.StickToScreenBord = false;
+    const POINT cursor = StillCursor();
+    const int w0 = f.Width(), h0 = f.Height();
+    f.Face().windowShape = ui::RegionHandle(CreateRectRgn(0, 0, w0, h0));
+    f.SetBounds(cursor.x - w0 / 2, cursor.y - h0 / 2, w0, h0);
     f.tmrMouseMoveTimer(f.tmrMouseMove);
     EXPECT_TRUE(f.tmrMouseMove.Enabled());
     EXPECT_EQ(f.AlphaBlendValue(), 60);
     // Outside it comes back (no transparency wanted: alpha blending off).
-    ASSERT_TRUE(CursorAt(r.right + 50, r.bottom + 50));
+    f.SetBounds(cursor.x + 50, cursor.y + 50, w0, h0);
     f.tmrMouseMoveTimer(f.tmrMouseMove);
     EXPECT_FALSE(f.tmrMouseMove.Enabled());
     EXPECT_FALSE(f.AlphaBlend());
@@ -205,7 +252,7 @@ TEST_F(Clock, FadesUnderTheMouseAndComesBackWhenItLeaves) {
     EXPECT_EQ(f.AlphaBlendValue(), 60);
     // Without a shape the mouse counts as outside: back on the next tick.
     f.Face().windowShape = ui::RegionHandle();
-    ASSERT_TRUE(CursorAt((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    f.SetBounds(cursor.x - w0 / 2, cursor.y - h0 / 2, w0, h0);
     f.tmrMouseMoveTimer(f.tmrMouseMove);
     EXPECT_TRUE(f.AlphaBlend());
     EXPECT_EQ(f.AlphaBlendValue(), 200);
@@ -286,181 +333,4 @@ TEST_F(Clock, SingleAndDoubleClicksWithTheMouse) {
     Pump(600);
     EXPECT_EQ(f.lblDateTime.Caption(), L"ДВА");
     EXPECT_FALSE(f.SkipNextMouseDown);
-}
-
-TEST_F(Clock, SkinMenuFollowsTheCatalogueAndThePlaceItOpenedFrom) {
-    TfrmHoralto& f = *frmHoralto;
-    f.SkinNames.Add(L"Моя");
-    f.SkinFiles.Add(L"skins\\my.qsk");
-    f.BuildSkinMenu();
-    ASSERT_EQ(f.pmiSkins.Count(), 2 + 5);
-    EXPECT_EQ(f.pmiSkins[2].Name(), L"pmiSkin0");
-    EXPECT_EQ(f.pmiSkins[6].Name(), L"pmiSkin4");
-    EXPECT_EQ(f.pmiSkins[6].Caption(), L"Моя");
-    EXPECT_EQ(f.pmiSkins[6].Tag(), 4);
-
-    f.Settings.Window.MainSkinIndex = 1;
-    f.Settings.SystemClock.TraySkinIndex = 3;
-    bool handled = false;
-    f.FormContextPopup(f, POINT{1, 1}, handled);
-    f.pmnMenuPopup(f.pmnMenu);
-    EXPECT_EQ(f.pmiSkins.Caption(), L"Шкура главного окна");
-    EXPECT_EQ(f.pmiSkinOptions.ImageIndex(), 21);
-    for (int i = 2; i < f.pmiSkins.Count(); ++i) EXPECT_EQ(f.pmiSkins[i].Default(), i == 3) << i;
-    f.pnlTrayTimeContextPopup(f.pnlTrayTime, POINT{1, 1}, handled);
-    f.pmnMenuPopup(f.pmnMenu);
-    EXPECT_EQ(f.pmiSkins.Caption(), L"Шкура окна в трее");
-    EXPECT_EQ(f.pmiSkinOptions.ImageIndex(), 23);
-    for (int i = 2; i < f.pmiSkins.Count(); ++i) EXPECT_EQ(f.pmiSkins[i].Default(), i == 5) << i;
-
-    // From the taskbar clock: its skin.
-    f.pmiSkins[4].Click();
-    EXPECT_EQ(f.Settings.SystemClock.TraySkinIndex, 2);
-    EXPECT_TRUE(f.Settings.SystemClock.UseTraySkis);
-    EXPECT_TRUE(f.Settings.SystemClock.NewTraySkin);
-    EXPECT_EQ(f.pnlTrayTime.Tag(), 0);
-    f.pmiSkins[2].Click();
-    EXPECT_FALSE(f.Settings.SystemClock.UseTraySkis);
-    f.pmiSkinOptions.Click();
-    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 2);
-    // A stale item (the catalogue shrank) does nothing.
-    f.SkinNames.Delete(4);
-    f.pmiSkins[6].Click();
-    EXPECT_EQ(f.Settings.SystemClock.TraySkinIndex, 0);
-    // From the window: the main skin.
-    f.FormContextPopup(f, POINT{1, 1}, handled);
-    f.pmiSkins[2].Click();
-    EXPECT_EQ(f.Settings.Window.MainSkinIndex, 0);
-    f.pmiSkinOptions.Click();
-    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 1);
-}
-
-TEST_F(Clock, PressOnThePlannerEntryOpensThePlannerPage) {
-    TfrmHoralto& f = *frmHoralto;
-    EXPECT_NE(MouseHook, nullptr);
-    f.MouseHookPress(WM_MOUSEMOVE, &f.pmiTasks);
-    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiOptions);
-    f.MouseHookPress(WM_LBUTTONDOWN, nullptr);
-    EXPECT_FALSE(frmOptions->Visible());
-    f.MouseHookPress(WM_RBUTTONDOWN, &f.pmiTasks);
-    EXPECT_TRUE(frmOptions->Visible());
-    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
-    frmOptions->pgcOptions.SetActivePageIndex(0);
-    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiTasks);
-    EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
-}
-
-namespace {
-
-// The settings window made on a settings file with these mouse keys.
-class MousePage : public testing::Test {
-  protected:
-    void SetUp() override {
-        InitUnitGlobals();
-        IniFileName = dir_.Path() / L"Horalto.ini";
-        WorkLogFileName = dir_.Path() / L"WindowsWorkLog.txt";
-        FileListsFileName = dir_.Path() / L"FileLists.txt";
-        TasksListFileName = dir_.Path() / L"TasksList.tsk";
-        base::IniFile ini(IniFileName);
-        ini.WriteString(L"Mouse", L"ActionOnClick", L"24");
-        ini.WriteString(L"Mouse", L"MakeActionOnClick", L"1");
-        ini.WriteString(L"Mouse", L"ActionOnDblClick", L"278");  // no action number: the default 0
-        ini.WriteString(L"Mouse", L"ShowConstOnDblClick", L"1");
-        ini.UpdateFile();
-        ui::Application().SetTitle(L"Horalto");
-        ui::Application().CreateForm(frmHoralto);
-        ui::Application().CreateForm(frmOptions);
-        frmOptions->UnregisterHotKeys();
-    }
-    void TearDown() override {
-        ui::Application().DestroyForms();
-        frmHoralto = nullptr;
-    }
-    testing_support::ScratchDir dir_{L"actions-mouse"};
-};
-
-}  // namespace
-
-TEST_F(MousePage, LoadsTheClickSettingsAndEnablesItsParts) {
-    TfrmOptions& o = *frmOptions;
-    EXPECT_EQ(o.tbsMouse.Caption(), L"Мышь");
-    EXPECT_TRUE(o.chbActionsOnClick.Checked());
-    EXPECT_EQ(o.cbeActionOnClick.ItemIndex(), 24);
-    EXPECT_TRUE(o.cbeActionOnClick.Enabled());
-    // A computer action shows the force box, and the combo ends before it.
-    EXPECT_TRUE(o.chbForseActionOnClick.Visible());
-    EXPECT_TRUE(o.chbForseActionOnClick.Enabled());
-    EXPECT_EQ(o.cbeActionOnClick.Left() + o.cbeActionOnClick.Width(),
-              o.pnlMouseClick.Width() - o.chbForseActionOnClick.Width() - 15);
-    EXPECT_EQ(o.cbeActionOnDblClick.ItemIndex(), 0);
-    EXPECT_FALSE(o.chbForseActionOnDblClick.Visible());
-    EXPECT_EQ(o.cbeActionOnDblClick.Left() + o.cbeActionOnDblClick.Width(), o.pnlMouseDblClick.Width() - 10);
-    EXPECT_EQ(o.speDelayOnClick.Value(), 2000);
-    EXPECT_TRUE(o.speDelayOnClick.Enabled());
-    // "Постоянно" on the double click: its delay is of no use.
-    EXPECT_TRUE(o.chbShowConstOnDblClick.Checked());
-    EXPECT_FALSE(o.speDelayOnDblClick.Enabled());
-    EXPECT_FALSE(o.lblMs2.Enabled());
-    // The format editors sit in their panels with the click's texts.
-    EXPECT_EQ(o.freFormatTextOnClick.Parent(), &o.pnlMouseClick);
-    EXPECT_EQ(o.freFormatSpeakOnDblClick.Parent(), &o.pnlMouseDblClick);
-    EXPECT_EQ(o.freFormatTextOnClick.memFormatText.Text(), L"Работал W<%dtt>");
-    EXPECT_TRUE(o.freFormatTextOnClick.chbShowFormatText.Checked());
-    EXPECT_FALSE(o.freFormatSpeakOnDblClick.chbShowFormatText.Checked());
-}
-
-TEST_F(MousePage, ChangesReachTheClockAtOnce) {
-    TfrmOptions& o = *frmOptions;
-    auto& m = frmHoralto->Settings.Mouse;
-    o.cbeActionOnClick.SetItemIndex(21);
-    o.cbeActionOnClickChange(o.cbeActionOnClick);
-    EXPECT_EQ(m.ActionOnClick, 21);
-    EXPECT_FALSE(o.chbForseActionOnClick.Visible());
-    EXPECT_EQ(o.cbeActionOnClick.Left() + o.cbeActionOnClick.Width(), o.pnlMouseClick.Width() - 10);
-    o.chbForseActionOnDblClick.SetChecked(false);
-    EXPECT_FALSE(m.ForseActionOnDblClick);
-    o.speDelayOnClick.SetValue(3500);
-    EXPECT_EQ(m.DelayOnClick, 3500);
-    o.chbShowConstOnClick.SetChecked(true);
-    EXPECT_TRUE(m.ShowConstOnClick);
-    EXPECT_FALSE(o.speDelayOnClick.Enabled());
-    o.chbMakeActionOnDblClick.SetChecked(false);
-    EXPECT_FALSE(m.MakeActionOnDblClick);
-    EXPECT_FALSE(o.cbeActionOnDblClick.Enabled());
-
-    // The click text's show box: "Постоянно" and the delay follow it, and a
-    // text on show ends when it is switched off.
-    o.chbShowConstOnClick.SetChecked(false);
-    frmHoralto->tmrDelay.SetTag(1);
-    o.freFormatTextOnClick.chbShowFormatText.SetChecked(false);
-    EXPECT_FALSE(m.TextOnClick);
-    EXPECT_EQ(frmHoralto->tmrDelay.Tag(), 0);
-    EXPECT_FALSE(o.chbShowConstOnClick.Enabled());
-    EXPECT_FALSE(o.speDelayOnClick.Enabled());
-    o.freFormatTextOnClick.chbShowFormatText.SetChecked(true);
-    EXPECT_TRUE(m.TextOnClick);
-    EXPECT_TRUE(o.chbShowConstOnClick.Enabled());
-    EXPECT_TRUE(o.speDelayOnClick.Enabled());
-
-    // Switching the single click off ends a click text on show.
-    frmHoralto->tmrDelay.SetTag(1);
-    o.chbActionsOnClick.SetChecked(false);
-    EXPECT_FALSE(m.ActionsOnClick);
-    EXPECT_EQ(frmHoralto->tmrDelay.Tag(), 0);
-    EXPECT_FALSE(o.chbShowConstOnClick.Enabled());
-    EXPECT_FALSE(o.chbMakeActionOnClick.Enabled());
-    EXPECT_FALSE(o.cbeActionOnClick.Enabled());
-    EXPECT_FALSE(o.speDelayOnClick.Enabled());
-    EXPECT_FALSE(o.freFormatTextOnClick.chbShowFormatText.Enabled());
-    EXPECT_FALSE(o.freFormatSpeakOnClick.memFormatText.Enabled());
-    EXPECT_TRUE(o.freFormatTextOnDblClick.chbShowFormatText.Enabled());
-
-    // While the window loads its values, the handlers only enable and disable.
-    o.SetTag(1);
-    o.chbActionsOnClick.SetChecked(true);
-    o.speDelayOnClick.SetValue(100);
-    EXPECT_FALSE(m.ActionsOnClick);
-    EXPECT_EQ(m.DelayOnClick, 3500);
-    EXPECT_TRUE(o.chbShowConstOnClick.Enabled());
-    o.SetTag(0);
 }
