@@ -57,16 +57,7 @@ TGTrayIcon::TGTrayIcon(ui::Form* owner, std::wstring name)
     balloonTimer_.OnTimer = [this](ui::Component&) { FBalloonTimerTimer(); };
 
     HINSTANCE inst = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(inst, kWindowClass, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TGTrayIcon::WindowProc;
-        wc.hInstance = inst;
-        wc.lpszClassName = kWindowClass;
-        RegisterClassExW(&wc);
-    }
+    ui::RegisterWindowClass(kWindowClass, &TGTrayIcon::WindowProc);
     // A hidden top-level window: it also hears the end of the session.
     window_.Reset(
         CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, nullptr));

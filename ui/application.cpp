@@ -26,18 +26,8 @@ void TApplication::Initialize() {
                                              ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     HINSTANCE inst = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(inst, kAppClass, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TApplication::AppWndProc;
-        wc.hInstance = inst;
-        wc.hIcon = LoadIconW(inst, L"MAINICON");
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kAppClass;
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(kAppClass, &TApplication::AppWndProc, 0, LoadCursorW(nullptr, IDC_ARROW),
+                        LoadIconW(inst, L"MAINICON"));
     if (title_.empty()) {
         std::wstring exe = ExeName();
         size_t slash = exe.find_last_of(L"\\/");

@@ -106,7 +106,7 @@ void Control::SetParentWindow(HWND parent) {
     }
 }
 
-ATOM Control::RegisterOwnClass(const wchar_t* name, UINT style, HCURSOR cursor, HICON icon) {
+ATOM RegisterWindowClass(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor, HICON icon) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     HINSTANCE inst = GetModuleHandleW(nullptr);
@@ -114,12 +114,25 @@ ATOM Control::RegisterOwnClass(const wchar_t* name, UINT style, HCURSOR cursor, 
     wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
     wc.style = style;
-    wc.lpfnWndProc = &Control::OwnClassProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = inst;
-    wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = cursor;
     wc.hIcon = icon;
     wc.lpszClassName = name;
     return RegisterClassExW(&wc);
+}
+
+ATOM Control::RegisterOwnClass(const wchar_t* name, UINT style, HCURSOR cursor, HICON icon) {
+    return RegisterWindowClass(name, &Control::OwnClassProc, style,
+                               cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW), icon);
+}
+
+int Control::ScrollTrackPos(HWND hwnd, int bar) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_TRACKPOS;
+    GetScrollInfo(hwnd, bar, &si);
+    return si.nTrackPos;
 }
 
 void Control::CreateHandle() {

@@ -20,6 +20,12 @@ namespace ui {
 class Container;
 class PopupMenu;
 
+// Registers a window class of this program once (a class that exists already
+// is left as it is) with its window procedure, class style, cursor and icon;
+// 0 only when registering failed.
+ATOM RegisterWindowClass(const wchar_t* name, WNDPROC proc, UINT style = 0, HCURSOR cursor = nullptr,
+                         HICON icon = nullptr);
+
 class Control : public Component {
   public:
     // Registers with the parent (which may be null: the control then gets a
@@ -170,6 +176,8 @@ class Control : public Component {
 
     static ATOM RegisterOwnClass(const wchar_t* name, UINT style, HCURSOR cursor = nullptr,
                                  HICON icon = nullptr);
+    // The tracking position of a scroll bar's thumb (bar: SB_CTL, SB_HORZ or SB_VERT).
+    static int ScrollTrackPos(HWND hwnd, int bar);
 
   private:
     friend class Container;
