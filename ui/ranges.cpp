@@ -113,14 +113,9 @@ bool ScrollBar::Scroll(int code) {
             pos += largeChange_;
             break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            SCROLLINFO si{};
-            si.cbSize = sizeof si;
-            si.fMask = SIF_TRACKPOS;
-            GetScrollInfo(hwnd_, SB_CTL, &si);
-            pos = si.nTrackPos;
+        case SB_THUMBPOSITION:
+            pos = ScrollTrackPos(hwnd_, SB_CTL);
             break;
-        }
         case SB_TOP:
             pos = min_;
             break;

@@ -421,14 +421,9 @@ bool StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
                     pos += page;
                     break;
                 case SB_THUMBTRACK:
-                case SB_THUMBPOSITION: {
-                    SCROLLINFO si{};
-                    si.cbSize = sizeof si;
-                    si.fMask = SIF_TRACKPOS;
-                    GetScrollInfo(hwnd_, vert ? SB_VERT : SB_HORZ, &si);
-                    pos = si.nTrackPos + (vert ? fixedRows_ : fixedCols_);
+                case SB_THUMBPOSITION:
+                    pos = ScrollTrackPos(hwnd_, vert ? SB_VERT : SB_HORZ) + (vert ? fixedRows_ : fixedCols_);
                     break;
-                }
                 default:
                     return true;
             }
