@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 #include "base/ini_file.h"
@@ -203,6 +204,70 @@ TEST_F(Clock, TrayIconAsTheMinimisedPlaceAndAsThePermanentOne) {
     f.aStayOnTop.Execute();
     EXPECT_TRUE(frmOptions->chbStayOnTop.Checked());
     f.aStayOnTop.Execute();
+}
+
+namespace {
+
+// The clock with a stand-in taskbar (tests/fixtures/taskbar, another process)
+// that holds the taskbar clock; started before the windows look for it.
+class ClockInTaskbar : public Clock {
+  protected:
+    void SetUp() override {
+        const std::filesystem::path exe = testing_support::ThisExeDir() / L"fake_taskbar.exe";
+        std::wstring cmd = L"\"" + exe.wstring() + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        ASSERT_TRUE(
+            CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_));
+        WaitForInputIdle(pi_.hProcess, 5000);
+        for (int i = 0; i < 200 && !TaskbarClockWindow(); ++i) Sleep(25);
+        Clock::SetUp();
+    }
+    void TearDown() override {
+        Clock::TearDown();
+        if (!pi_.hProcess) return;
+        if (taskbar_) PostMessageW(taskbar_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    bool TaskbarClockWindow() {
+        for (HWND w = FindWindowW(L"Shell_TrayWnd", nullptr); w;
+             w = FindWindowExW(nullptr, w, L"Shell_TrayWnd", nullptr))
+            if (HWND n = FindWindowExW(w, nullptr, L"TrayNotifyWnd", nullptr))
+                if (FindWindowExW(n, nullptr, L"TrayClockWClass", nullptr)) {
+                    taskbar_ = w;
+                    return true;
+                }
+        return false;
+    }
+    PROCESS_INFORMATION pi_{};
+    HWND taskbar_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ClockInTaskbar, MinimisedIntoTheTaskbarClockAndBack) {
+    ASSERT_NE(taskbar_, nullptr);
+    ShowTextClock();
+    TfrmHoralto& f = *frmHoralto;
+    ASSERT_TRUE(f.Settings.Main.MinimizeInSysClock);
+    ASSERT_FALSE(f.aShowInTray.Checked());
+    f.aMinimized.Execute();
+    EXPECT_TRUE(f.pnlTrayTime.Visible());
+    EXPECT_FALSE(f.TrayIconVisible());
+    f.aMinimized.Execute();
+    EXPECT_FALSE(f.pnlTrayTime.Visible());
+    EXPECT_TRUE(IsWindowVisible(f.Handle()));
+    EXPECT_TRUE(f.tmrTimer.Enabled());
+    // The taskbar clock as the permanent presence: it stays when the window comes back.
+    f.aShowInTray.Execute();
+    EXPECT_TRUE(f.pnlTrayTime.Visible());
+    f.aMinimized.Execute();
+    f.aMinimized.Execute();
+    EXPECT_TRUE(f.pnlTrayTime.Visible());
+    f.aShowInTray.Execute();
+    EXPECT_FALSE(f.pnlTrayTime.Visible());
 }
 
 TEST_F(Clock, FadesUnderTheMouseAndComesBackWhenItLeaves) {
