@@ -376,8 +376,7 @@ void TfrmAbout::ReadVersionTexts() {
 void TfrmAbout::FormCreate(ui::Component&) {
     SetUpPictures();
     ReadVersionTexts();
-    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
-              Width(), Height());
+    CenterOnScreen();
     PlayWindowEffect(
         *this, false, true, [this] { Show(); },
         [this] {

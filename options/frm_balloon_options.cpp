@@ -61,9 +61,7 @@ TfrmBalloonOptions::TfrmBalloonOptions()
     SetFont(options::DialogFont());
     SetClientWidth(206);
     SetClientHeight(215);
-    // Centred on the desktop.
-    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
-              Width(), Height());
+    CenterOnScreen();
     rdgBalloonIcons.SetBounds(8, 8, 190, 124);
     lblDurationBalloon.SetBounds(8, 146, 90, 16);
     speDurationBalloon.SetBounds(100, 143, 64, 22);

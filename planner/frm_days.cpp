@@ -72,8 +72,7 @@ TfrmDays::TfrmDays()
     SetBorderIcons(ui::biSystemMenu);
     SetClientWidth(303);
     SetClientHeight(327);
-    SetLeft((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2);
-    SetTop((GetSystemMetrics(SM_CYSCREEN) - Height()) / 2);
+    CenterOnScreen();
 
     pnlMonthsChange.SetBounds(8, 4, 287, 128);
     clbMonths.SetBounds(8, 18, 271, 70);

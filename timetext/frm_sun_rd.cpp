@@ -138,8 +138,7 @@ TfrmSunRD::TfrmSunRD()
     SetBorderIcons(ui::biSystemMenu);
     SetClientWidth(360);
     SetClientHeight(330);
-    SetLeft((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2);
-    SetTop((GetSystemMetrics(SM_CYSCREEN) - Height()) / 2);
+    CenterOnScreen();
 
     GroupBox1.SetBounds(8, 4, 344, 128);
     lblB5.SetBounds(10, 24, 90, 16);

@@ -242,6 +242,11 @@ bool Form::CloseQuery() {
     return canClose;
 }
 
+void Form::CenterOnScreen() {
+    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
+              Width(), Height());
+}
+
 void Form::Close() {
     if (modal_) {
         modalResult_ = mrCancel;

@@ -46,6 +46,8 @@ class Form : public Container {
     // Frees the form after the message being handled (forms of the application).
     void Release();
     int ShowModal();
+    // Moves the form into the middle of the screen, keeping its size.
+    void CenterOnScreen();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int value) { modalResult_ = value; }
 
