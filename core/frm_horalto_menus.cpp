@@ -10,13 +10,6 @@ namespace {
 // The index of the first skin item in pmiSkins (after "Настойка..." and the separator).
 constexpr int kFirstSkinItem = 2;
 
-// Runs a page's OnShow handler when the settings window has that page.
-void RefreshOptionsPage(const wchar_t* name) {
-    if (!frmOptions) return;
-    auto* page = dynamic_cast<ui::TabSheet*>(frmOptions->FindComponent(name));
-    if (page && page->OnShow) page->OnShow(*page);
-}
-
 }  // namespace
 
 void TfrmHoralto::pmnMenuPopup(ui::Component&) {
@@ -59,11 +52,11 @@ void TfrmHoralto::SkinMenuItemClick(ui::Component& sender) {
         }
         BuildTaskbarClock(true);
         pnlTrayTime.SetTag(0);
-        RefreshOptionsPage(L"tbsTraySkin");
+        if (frmOptions) frmOptions->tbsTraySkinShow(frmOptions->tbsTraySkin);
     } else {
         Settings.Window.MainSkinIndex = i;
         RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), true, true);
-        RefreshOptionsPage(L"tbsMainSkin");
+        if (frmOptions) frmOptions->tbsMainSkinShow(frmOptions->tbsMainSkin);
     }
 }
 

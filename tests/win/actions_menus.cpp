@@ -177,6 +177,7 @@ TEST_F(Clock, SkinMenuFollowsTheCatalogueAndThePlaceItOpenedFrom) {
     // From the taskbar clock: its skin.
     f.pmiSkins[4].Click();
     EXPECT_EQ(f.Settings.SystemClock.TraySkinIndex, 2);
+    EXPECT_EQ(frmOptions->cmbTraySkins.ItemIndex(), 2);
     EXPECT_TRUE(f.Settings.SystemClock.UseTraySkis);
     EXPECT_TRUE(f.Settings.SystemClock.NewTraySkin);
     EXPECT_EQ(f.pnlTrayTime.Tag(), 0);
@@ -190,8 +191,12 @@ TEST_F(Clock, SkinMenuFollowsTheCatalogueAndThePlaceItOpenedFrom) {
     EXPECT_EQ(f.Settings.SystemClock.TraySkinIndex, 0);
     // From the window: the main skin.
     f.FormContextPopup(f, POINT{1, 1}, handled);
+    f.pmiSkins[3].Click();
+    EXPECT_EQ(f.Settings.Window.MainSkinIndex, 1);
+    EXPECT_EQ(frmOptions->cmbMainSkins.ItemIndex(), 1);  // the skin page follows
     f.pmiSkins[2].Click();
     EXPECT_EQ(f.Settings.Window.MainSkinIndex, 0);
+    EXPECT_EQ(frmOptions->cmbMainSkins.ItemIndex(), 0);
     f.pmiSkinOptions.Click();
     EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 1);
 }
