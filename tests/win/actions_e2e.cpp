@@ -1,0 +1,53 @@
+// The running program answers its global hot keys: the default Ctrl+Alt+M
+// minimises the clock and brings it back, and the state is saved at exit.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "base/ini_file.h"
+#include "base/string_list.h"
+#include "win/support/program_runner.h"
+
+using namespace testing_support;
+
+namespace {
+
+void PressCtrlAlt(WORD key) {
+    INPUT in[6] = {};
+    const WORD keys[] = {VK_CONTROL, VK_MENU, key};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, in, sizeof(INPUT));
+}
+
+template <class F>
+bool WaitFor(F done, DWORD ms = 5000) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
+    ScratchDir dir(L"actions-e2e");
+    RunningProgram program(dir.Path());
+    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    PressCtrlAlt('M');
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    PressCtrlAlt('M');
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    PressCtrlAlt('M');
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    EXPECT_EQ(program.CloseAndWait(), 0);
+    // Closed while minimised: it starts minimised next time.
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(ini.ReadString(L"Window", L"WindowState", L""), L"0");
+    base::StringList lists;
+    lists.LoadFromFile(dir.Path() / L"FileLists.txt");
+    EXPECT_GE(lists.IndexOf(L"1\tCtrl+Alt+M\tПоказать/Свернуть окно\t"), 0);
+}
