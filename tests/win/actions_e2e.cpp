@@ -37,6 +37,9 @@ TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
     HWND main = program.WaitForWindow(L"TfrmHoralto");
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    // Until its first paint the clock is still starting (a minimise then only
+    // makes it iconic): give it a moment.
+    Sleep(1500);
     PressCtrlAlt('M');
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
     PressCtrlAlt('M');
