@@ -15,6 +15,49 @@ ui::TColor ColorOfRgb(std::uint32_t rgb) {
     return static_cast<ui::TColor>(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
 }
 
+void LayOutFontSubPage(const FontSubPage& p) {
+    // The font names always listed under their edit.
+    p.font.SetStyle(TOwnerDrawComboStyle::csSimple);
+    p.font.SetBounds(8, 8, 200, 119);
+    p.sizeLabel.SetBounds(216, 11, 50, 17);
+    p.size.SetBounds(268, 8, 60, 22);
+    p.size.SetMinValue(0);
+    p.size.SetMaxValue(250);
+    p.size.SetValue(11);
+    p.sizeBar.SetBounds(212, 36, 220, 30);
+    p.sizeBar.SetParams(11, 0, 250);
+    p.sizeBar.SetFrequency(10);
+    p.stylePanel.SetBounds(8, 134, 200, 112);
+    p.italic.SetBounds(10, 20, 180, 19);
+    p.bold.SetBounds(10, 42, 180, 19);
+    p.underline.SetBounds(10, 64, 180, 19);
+    p.strikeOut.SetBounds(10, 86, 180, 19);
+    p.alignPanel.SetBevelOuter(ui::bvNone);
+    p.alignPanel.SetBounds(216, 72, 200, 50);
+    p.alignLeft.SetBounds(4, 2, 190, 19);
+    p.alignCenter.SetBounds(4, 26, 190, 19);
+    p.sourcePanel.SetBevelOuter(ui::bvNone);
+    p.sourcePanel.SetBounds(216, 126, 200, 50);
+    p.useSkinFont.SetBounds(4, 2, 190, 19);
+    p.changeFont.SetBounds(4, 26, 190, 19);
+}
+
+void LayOutColorSubPage(ui::ComboBox& object, ui::Image& palette, TColorList& colors, ui::TrackBar& opacity) {
+    object.SetStyle(ui::csDropDownList);
+    object.SetItems({L"Фон", L"Текст"});
+    object.SetItemIndex(0);
+    object.SetBounds(8, 10, 120, 21);
+    palette.SetBounds(8, 40, 240, 130);
+    palette.SetStretch(true);
+    colors.SetBounds(8, 178, 240, 22);
+    opacity.SetOrientation(ui::trVertical);
+    opacity.SetBounds(400, 10, 30, 190);
+    opacity.SetParams(255, 0, 255);
+    opacity.SetPageSize(5);
+    opacity.SetFrequency(15);
+    opacity.SetVisible(false);
+}
+
 void SetMainWindowFont(const ui::Font& font) {
     frmHoralto->SetFont(font);
     frmHoralto->lblDateTime.SetFont(font);

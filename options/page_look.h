@@ -4,7 +4,15 @@
 
 #include <cstdint>
 
+#include "components/font_combo_box.h"
+#include "options/color_list.h"
+#include "ui/buttons.h"
+#include "ui/edits.h"
 #include "ui/graphics.h"
+#include "ui/image.h"
+#include "ui/lists.h"
+#include "ui/panels.h"
+#include "ui/ranges.h"
 
 class TfrmOptions;
 
@@ -13,6 +21,31 @@ namespace options {
 // 0x00RRGGBB of a colour number (system colours resolved), and back.
 std::uint32_t RgbOfColor(ui::TColor color);
 ui::TColor ColorOfRgb(std::uint32_t rgb);
+
+// The "Шрифт" sub-pages of the clock window and of the taskbar clock are laid
+// out alike; their controls have names of their own.
+struct FontSubPage {
+    TFontComboBox& font;
+    ui::Label& sizeLabel;
+    ui::SpinEdit& size;
+    ui::TrackBar& sizeBar;
+    ui::Control& stylePanel;
+    ui::CheckBox& italic;
+    ui::CheckBox& bold;
+    ui::CheckBox& underline;
+    ui::CheckBox& strikeOut;
+    ui::Panel& alignPanel;
+    ui::RadioButton& alignLeft;
+    ui::RadioButton& alignCenter;
+    ui::Panel& sourcePanel;
+    ui::RadioButton& useSkinFont;
+    ui::RadioButton& changeFont;
+};
+void LayOutFontSubPage(const FontSubPage& page);
+
+// The parts the two "Цвет" sub-pages share: what is coloured, the palette, the
+// colour list and the (hidden) opacity bar.
+void LayOutColorSubPage(ui::ComboBox& object, ui::Image& palette, TColorList& colors, ui::TrackBar& opacity);
 
 // The clock window's font, which its text label follows.
 void SetMainWindowFont(const ui::Font& font);

@@ -11,6 +11,7 @@
 #include "core/horalto_globals.h"
 #include "options/color_font_rules.h"
 #include "options/frm_options.h"
+#include "options/page_look.h"
 #include "options/page_window.h"
 #include "options/screen_cursors.h"
 
@@ -84,13 +85,7 @@ void TPageShape::SetUpShapeSubPages() {
     tbsMainSkin.OnShow = [this](ui::Component& s) { tbsMainSkinShow(s); };
 
     // ---- "Цвет"
-    cmbMainColorObject.SetStyle(ui::csDropDownList);
-    cmbMainColorObject.SetItems({L"Фон", L"Текст"});
-    cmbMainColorObject.SetItemIndex(0);
-    cmbMainColorObject.SetBounds(8, 10, 120, 21);
-    imgMainColors.SetBounds(8, 40, 240, 130);
-    imgMainColors.SetStretch(true);
-    clbMainDefColors.SetBounds(8, 178, 240, 22);
+    options::LayOutColorSubPage(cmbMainColorObject, imgMainColors, clbMainDefColors, trbMainColorTransp);
     pnlMainFill.SetBevelOuter(ui::bvNone);
     pnlMainFill.SetBounds(260, 36, 130, 130);
     rdbMainColor.SetBounds(4, 4, 120, 19);
@@ -100,12 +95,6 @@ void TPageShape::SetUpShapeSubPages() {
     rdbMainSkinColor.SetBounds(4, 100, 120, 19);
     rdbMainSkinColor.SetVisible(false);
     rdbMainFillTransp.SetChecked(true);
-    trbMainColorTransp.SetOrientation(ui::trVertical);
-    trbMainColorTransp.SetBounds(400, 10, 30, 190);
-    trbMainColorTransp.SetParams(255, 0, 255);
-    trbMainColorTransp.SetPageSize(5);
-    trbMainColorTransp.SetFrequency(15);
-    trbMainColorTransp.SetVisible(false);
 
     cmbMainColorObject.OnChange = [this](ui::Component& s) { cmbMainColorObjectChange(s); };
     for (ui::RadioButton* r :
@@ -119,31 +108,11 @@ void TPageShape::SetUpShapeSubPages() {
     tbsMainColor.OnShow = [this](ui::Component& s) { tbsMainColorShow(s); };
 
     // ---- "Шрифт"
-    // The font names always listed under their edit.
-    fcbMainFont.SetStyle(TOwnerDrawComboStyle::csSimple);
-    fcbMainFont.SetBounds(8, 8, 200, 119);
-    lblMainFontSize.SetBounds(216, 11, 50, 17);
-    speMainFontSize.SetBounds(268, 8, 60, 22);
-    speMainFontSize.SetMinValue(0);
-    speMainFontSize.SetMaxValue(250);
-    speMainFontSize.SetValue(11);
-    trbMainFontSize.SetBounds(212, 36, 220, 30);
-    trbMainFontSize.SetParams(11, 0, 250);
-    trbMainFontSize.SetFrequency(10);
-    pnlMainFontStyle.SetBounds(8, 134, 200, 112);
-    chbMainStyleItalic.SetBounds(10, 20, 180, 19);
-    chbMainStyleBold.SetBounds(10, 42, 180, 19);
-    chbMainStyleUnderline.SetBounds(10, 64, 180, 19);
-    chbMainStyleStrikeOut.SetBounds(10, 86, 180, 19);
-    pnlMainAlign.SetBevelOuter(ui::bvNone);
-    pnlMainAlign.SetBounds(216, 72, 200, 50);
-    rdbMainAlLeft.SetBounds(4, 2, 190, 19);
-    rdbMainAlCenter.SetBounds(4, 26, 190, 19);
+    options::LayOutFontSubPage({fcbMainFont, lblMainFontSize, speMainFontSize, trbMainFontSize,
+                                pnlMainFontStyle, chbMainStyleItalic, chbMainStyleBold, chbMainStyleUnderline,
+                                chbMainStyleStrikeOut, pnlMainAlign, rdbMainAlLeft, rdbMainAlCenter,
+                                pnlMainFontSource, rdbUseMainSkinFont, rdbChangeMainFont});
     rdbMainAlLeft.SetChecked(true);
-    pnlMainFontSource.SetBevelOuter(ui::bvNone);
-    pnlMainFontSource.SetBounds(216, 126, 200, 50);
-    rdbUseMainSkinFont.SetBounds(4, 2, 190, 19);
-    rdbChangeMainFont.SetBounds(4, 26, 190, 19);
     rdbChangeMainFont.SetChecked(true);
 
     fcbMainFont.OnChange = [this](ui::Component& s) { fcbMainFontChange(s); };

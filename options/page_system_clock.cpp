@@ -10,6 +10,7 @@
 #include "face/skin_description.h"
 #include "face/skin_geometry.h"
 #include "options/frm_options.h"
+#include "options/page_look.h"
 #include "ui/application.h"
 
 namespace {
@@ -105,51 +106,19 @@ void TPageSystemClock::SetUpLayout() {
     chbResizeTrayBackgr.SetChecked(true);
 
     // ---- "Цвет"
-    cmbTrayColorObject.SetStyle(ui::csDropDownList);
-    cmbTrayColorObject.SetItems({L"Фон", L"Текст"});
-    cmbTrayColorObject.SetItemIndex(0);
-    cmbTrayColorObject.SetBounds(8, 10, 120, 21);
-    imgTrayColors.SetBounds(8, 40, 240, 130);
-    imgTrayColors.SetStretch(true);
-    clbTrayDefColors.SetBounds(8, 178, 240, 22);
+    options::LayOutColorSubPage(cmbTrayColorObject, imgTrayColors, clbTrayDefColors, trbTrayColorTransp);
     pnlTrayColorSource.SetBevelOuter(ui::bvNone);
     pnlTrayColorSource.SetBounds(260, 36, 130, 54);
     rdbChangeTrayColor.SetBounds(4, 4, 120, 19);
     rdbUseTraySkinColor.SetBounds(4, 28, 120, 19);
     rdbChangeTrayColor.SetChecked(true);
-    trbTrayColorTransp.SetOrientation(ui::trVertical);
-    trbTrayColorTransp.SetBounds(400, 10, 30, 190);
-    trbTrayColorTransp.SetParams(255, 0, 255);
-    trbTrayColorTransp.SetPageSize(5);
-    trbTrayColorTransp.SetFrequency(15);
-    trbTrayColorTransp.SetVisible(false);
 
     // ---- "Шрифт"
-    // The font names always listed under their edit.
-    fcbTrayFont.SetStyle(TOwnerDrawComboStyle::csSimple);
-    fcbTrayFont.SetBounds(8, 8, 200, 119);
-    lblTrayFontSize.SetBounds(216, 11, 50, 17);
-    speTrayFontSize.SetBounds(268, 8, 60, 22);
-    speTrayFontSize.SetMinValue(0);
-    speTrayFontSize.SetMaxValue(250);
-    speTrayFontSize.SetValue(11);
-    trbTrayFontSize.SetBounds(212, 36, 220, 30);
-    trbTrayFontSize.SetParams(11, 0, 250);
-    trbTrayFontSize.SetFrequency(10);
-    pnlTrayFontStyle.SetBounds(8, 134, 200, 112);
-    chbTrayStyleItalic.SetBounds(10, 20, 180, 19);
-    chbTrayStyleBold.SetBounds(10, 42, 180, 19);
-    chbTrayStyleUnderline.SetBounds(10, 64, 180, 19);
-    chbTrayStyleStrikeOut.SetBounds(10, 86, 180, 19);
-    pnlTrayAlign.SetBevelOuter(ui::bvNone);
-    pnlTrayAlign.SetBounds(216, 72, 200, 50);
-    rdbTrayAlLeft.SetBounds(4, 2, 190, 19);
-    rdbTrayAlCenter.SetBounds(4, 26, 190, 19);
+    options::LayOutFontSubPage({fcbTrayFont, lblTrayFontSize, speTrayFontSize, trbTrayFontSize,
+                                pnlTrayFontStyle, chbTrayStyleItalic, chbTrayStyleBold, chbTrayStyleUnderline,
+                                chbTrayStyleStrikeOut, pnlTrayAlign, rdbTrayAlLeft, rdbTrayAlCenter,
+                                pnlTrayFontSource, rdbUseTraySkinFont, rdbChangeTrayFont});
     rdbTrayAlCenter.SetChecked(true);
-    pnlTrayFontSource.SetBevelOuter(ui::bvNone);
-    pnlTrayFontSource.SetBounds(216, 126, 200, 50);
-    rdbUseTraySkinFont.SetBounds(4, 2, 190, 19);
-    rdbChangeTrayFont.SetBounds(4, 26, 190, 19);
     rdbChangeTrayFont.SetChecked(true);
 }
 
