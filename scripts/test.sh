@@ -13,5 +13,8 @@ trap 'wineserver -k >/dev/null 2>&1; stop_xvfb' EXIT
 ensure_prefix test
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 </dev/null
-ctest --test-dir "$HORALTO_BUILD/win" --output-on-failure || status=1
+# A window test that fails is run once more: under Wine on a bare X server the
+# timing of other processes' windows (the desktop, the stand-in taskbar) can
+# differ from run to run. A test that fails twice fails the run.
+ctest --test-dir "$HORALTO_BUILD/win" --output-on-failure --repeat until-pass:2 || status=1
 exit $status

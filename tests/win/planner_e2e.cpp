@@ -72,6 +72,8 @@ TEST(PlannerInTheProgram, TaskDueAfterStartShowsItsReminderAndIsMarkedDone) {
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
         HWND reminder = program.WaitForWindow(L"TfrmMessage", 20000);
         ASSERT_NE(reminder, nullptr) << "no reminder window appeared";
+        // The window is made first and given the task's title after.
+        for (int i = 0; i < 100 && WindowText(reminder) != L"Напоминание"; ++i) Sleep(50);
         EXPECT_EQ(WindowText(reminder), L"Напоминание");
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
