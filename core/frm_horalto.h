@@ -1,9 +1,6 @@
 // The main window: the clock. Its settings live in `Settings` (and in the
 // controls and actions named by core/settings_keys.h); the subsystems define
 // their parts of this class in files of their own (see the groups below).
-// A member function of a group that its subsystem has not defined yet comes
-// from core/stand_in/ (one file per function, linked only while no other
-// definition exists), so defining it in your own file replaces the stand-in.
 #pragma once
 
 #include <memory>
