@@ -58,6 +58,22 @@ void LayOutColorSubPage(ui::ComboBox& object, ui::Image& palette, TColorList& co
     opacity.SetVisible(false);
 }
 
+void LayOutSkinChooser(ui::ComboBox& skins, ui::SpeedButton& add, ui::SpeedButton& remove,
+                       ui::SpeedButton& edit, RECT list, int buttonsLeft) {
+    skins.SetStyle(ui::csDropDownList);
+    skins.SetBounds(list.left, list.top, list.right - list.left, list.bottom - list.top);
+    const int top = list.top - 1;
+    add.SetCaption(L"+");
+    add.SetHint(L"Добавить шкуры из файла");
+    add.SetBounds(buttonsLeft, top, 24, 23);
+    remove.SetCaption(L"-");
+    remove.SetHint(L"Удалить шкуру из списка");
+    remove.SetBounds(buttonsLeft + 26, top, 24, 23);
+    edit.SetCaption(L"...");
+    edit.SetHint(L"Изменить файл шкуры");
+    edit.SetBounds(buttonsLeft + 52, top, 24, 23);
+}
+
 void SetMainWindowFont(const ui::Font& font) {
     frmHoralto->SetFont(font);
     frmHoralto->lblDateTime.SetFont(font);

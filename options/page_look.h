@@ -47,6 +47,11 @@ void LayOutFontSubPage(const FontSubPage& page);
 // colour list and the (hidden) opacity bar.
 void LayOutColorSubPage(ui::ComboBox& object, ui::Image& palette, TColorList& colors, ui::TrackBar& opacity);
 
+// A skin chooser: the list in `list` (left, top, right, bottom) and its add,
+// delete and edit buttons side by side from `buttonsLeft`.
+void LayOutSkinChooser(ui::ComboBox& skins, ui::SpeedButton& add, ui::SpeedButton& remove,
+                       ui::SpeedButton& edit, RECT list, int buttonsLeft);
+
 // The clock window's font, which its text label follows.
 void SetMainWindowFont(const ui::Font& font);
 

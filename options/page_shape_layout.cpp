@@ -38,17 +38,8 @@ void TPageShape::SetUpShapeSubPages() {
 
     // ---- "Шкура": defaults first, events after, so that nothing runs while
     // the window is still being made.
-    cmbMainSkins.SetStyle(ui::csDropDownList);
-    cmbMainSkins.SetBounds(8, 10, 300, 21);
-    spbAddMainSkin.SetCaption(L"+");
-    spbAddMainSkin.SetHint(L"Добавить шкуры из файла");
-    spbAddMainSkin.SetBounds(314, 9, 24, 23);
-    spbDeleteMainSkin.SetCaption(L"-");
-    spbDeleteMainSkin.SetHint(L"Удалить шкуру из списка");
-    spbDeleteMainSkin.SetBounds(340, 9, 24, 23);
-    spbEditMainSkin.SetCaption(L"...");
-    spbEditMainSkin.SetHint(L"Изменить файл шкуры");
-    spbEditMainSkin.SetBounds(366, 9, 24, 23);
+    options::LayOutSkinChooser(cmbMainSkins, spbAddMainSkin, spbDeleteMainSkin, spbEditMainSkin,
+                               {8, 10, 308, 31}, 314);
     lblMainScale1.SetBounds(8, 46, 90, 17);
     trbMainScale.SetBounds(100, 40, 250, 30);
     trbMainScale.SetParams(75, 1, 1000);

@@ -82,17 +82,8 @@ void TPageSystemClock::SetUpLayout() {
     chbNewTraySkin.SetBounds(8, 32, 400, 19);
     chbNewTraySkin.SetChecked(true);
     lblTraySkin.SetBounds(8, 61, 50, 17);
-    cmbTraySkins.SetStyle(ui::csDropDownList);
-    cmbTraySkins.SetBounds(60, 58, 250, 21);
-    spbAddTraySkin.SetCaption(L"+");
-    spbAddTraySkin.SetHint(L"Добавить шкуры из файла");
-    spbAddTraySkin.SetBounds(316, 57, 24, 23);
-    spbDeleteTraySkin.SetCaption(L"-");
-    spbDeleteTraySkin.SetHint(L"Удалить шкуру из списка");
-    spbDeleteTraySkin.SetBounds(342, 57, 24, 23);
-    spbEditTraySkin.SetCaption(L"...");
-    spbEditTraySkin.SetHint(L"Изменить файл шкуры");
-    spbEditTraySkin.SetBounds(368, 57, 24, 23);
+    options::LayOutSkinChooser(cmbTraySkins, spbAddTraySkin, spbDeleteTraySkin, spbEditTraySkin,
+                               {60, 58, 310, 79}, 316);
     for (ui::SpeedButton* b : {&spbAddTraySkin, &spbDeleteTraySkin, &spbEditTraySkin}) b->SetFlat(true);
     chbAutoTrayScale.SetBounds(8, 90, 400, 19);
     lblTrayScale1.SetBounds(8, 122, 90, 17);
