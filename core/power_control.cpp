@@ -1,5 +1,7 @@
 #include "core/power_control.h"
 
+#include "ui/privileges.h"
+
 namespace core {
 
 namespace {
@@ -16,15 +18,7 @@ void PowerControl::EnableShutdownPrivilege() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!GetVersionExW(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return;
 #pragma GCC diagnostic pop
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
-    TOKEN_PRIVILEGES privileges{};
-    if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
-        privileges.PrivilegeCount = 1;
-        privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    }
-    CloseHandle(token);
+    ui::SetProcessPrivilege(L"SeShutdownPrivilege", true);
 }
 
 void PowerControl::ExitSession(UINT flags) {

@@ -5,6 +5,7 @@
 
 #include "timetext/system_clock.h"
 #include "ui/exception.h"
+#include "ui/privileges.h"
 #include "ui/registry.h"
 
 namespace timetext {
@@ -22,6 +23,28 @@ TimeZoneSetter& CurrentZoneSetter() {
     static TimeZoneSetter setter;
     return setter;
 }
+
+PrivilegeSwitch& CurrentPrivilegeSwitch() {
+    static PrivilegeSwitch change;
+    return change;
+}
+
+DWORD SwitchPrivilege(const wchar_t* name, bool enable) {
+    const PrivilegeSwitch& change = CurrentPrivilegeSwitch();
+    return change ? change(name, enable) : ui::SetProcessPrivilege(name, enable);
+}
+
+// Holds a privilege enabled for its own lifetime.
+class EnabledPrivilege {
+  public:
+    explicit EnabledPrivilege(const wchar_t* name) : name_(name) { SwitchPrivilege(name_, true); }
+    ~EnabledPrivilege() { SwitchPrivilege(name_, false); }
+    EnabledPrivilege(const EnabledPrivilege&) = delete;
+    EnabledPrivilege& operator=(const EnabledPrivilege&) = delete;
+
+  private:
+    const wchar_t* name_;
+};
 
 // Opens the first zone root that exists (read-only); empty when none.
 std::wstring OpenZoneRoot(ui::Registry& reg) {
@@ -72,6 +95,14 @@ std::vector<ZoneKey> ReadZoneKeys() {
         try {
             if (!reg.OpenKeyReadOnly(L"\\" + root + L"\\" + name)) continue;
             ZoneKey z{name, {reg.ReadString(L"Display"), reg.ReadString(L"Std"), name}};
+            if (reg.ValueExists(L"TZI")) {
+                const std::vector<BYTE> raw = reg.ReadBinaryData(L"TZI");
+                ZoneTzi tzi;
+                if (ParseTzi(std::vector<std::uint8_t>(raw.begin(), raw.end()), tzi)) {
+                    z.hasBias = true;
+                    z.bias = tzi.bias;
+                }
+            }
             zones.push_back(std::move(z));
         } catch (...) {
             // A key whose values cannot be read is not offered.
@@ -95,6 +126,10 @@ std::wstring CurrentZoneKeyName() {
 
 TimeZoneSetter ReplaceTimeZoneSetter(TimeZoneSetter setter) {
     return std::exchange(CurrentZoneSetter(), std::move(setter));
+}
+
+PrivilegeSwitch ReplacePrivilegeSwitch(PrivilegeSwitch change) {
+    return std::exchange(CurrentPrivilegeSwitch(), std::move(change));
 }
 
 void ApplyTimeZone(const std::wstring& display) {
@@ -136,7 +171,12 @@ void ApplyTimeZone(const std::wstring& display) {
     CopyName(standardName, tz.StandardName);
     CopyName(daylightName, tz.DaylightName);
     const TimeZoneSetter& setter = CurrentZoneSetter();
-    const DWORD error = setter ? setter(tz) : (SetTimeZoneInformation(&tz) ? 0 : GetLastError());
+    DWORD error = 0;
+    {
+        // A refused enable shows up as the system's refusal of the change.
+        const EnabledPrivilege privilege(L"SeTimeZonePrivilege");
+        error = setter ? setter(tz) : (SetTimeZoneInformation(&tz) ? 0 : GetLastError());
+    }
     if (error != 0)
         throw ui::Exception(L"Не удалось установить часовой пояс «" + display + L"»: " +
                             SystemErrorText(error));

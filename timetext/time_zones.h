@@ -19,6 +19,8 @@ namespace timetext {
 struct ZoneKey {
     std::wstring name;
     ZoneListEntry entry;
+    bool hasBias = false;  // the key's TZI gives the zone's bias...
+    int bias = 0;          // ...in minutes, positive west of Greenwich
 };
 std::vector<ZoneKey> ReadZoneKeys();
 
@@ -36,6 +38,13 @@ void ApplyTimeZone(const std::wstring& display);
 using TimeZoneSetter = std::function<DWORD(const TIME_ZONE_INFORMATION& zone)>;
 // Replaces the setter (an empty one restores the system's); returns the previous one.
 TimeZoneSetter ReplaceTimeZoneSetter(TimeZoneSetter setter);
+
+// Switches a privilege of the process token on or off: 0 or the system's error
+// code. Setting the zone needs SeTimeZonePrivilege enabled, which a token holds
+// but keeps disabled; it is enabled just for the call and disabled after.
+using PrivilegeSwitch = std::function<DWORD(const wchar_t* name, bool enable)>;
+// Replaces the switch (an empty one restores the system's); returns the previous one.
+PrivilegeSwitch ReplacePrivilegeSwitch(PrivilegeSwitch change);
 
 // True unless DisableAutoDaylightTimeSet is present and non-zero (read from
 // ControlSet001, which is opened read-only).

@@ -57,7 +57,12 @@ class TimeZones : public testing::Test {
             });
         previousSetter_ = timetext::ReplaceTimeZoneSetter([this](const TIME_ZONE_INFORMATION& tz) -> DWORD {
             applied_.push_back(tz);
+            calls_.push_back(L"set");
             return refuse_ ? ERROR_PRIVILEGE_NOT_HELD : 0;
+        });
+        previousSwitch_ = timetext::ReplacePrivilegeSwitch([this](const wchar_t* name, bool enable) -> DWORD {
+            calls_.push_back(std::wstring(enable ? L"on " : L"off ") + name);
+            return 0;
         });
         for (const wchar_t* key : kZoneInfo) DeleteValue(key, L"DisableAutoDaylightTimeSet");
         for (const wchar_t* key : kTimeService) DeleteValue(key, L"Type");
@@ -68,6 +73,7 @@ class TimeZones : public testing::Test {
         for (const wchar_t* key : kZoneInfo) DeleteValue(key, L"DisableAutoDaylightTimeSet");
         for (const wchar_t* key : kTimeService) DeleteValue(key, L"Type");
         timetext::ReplaceTimeZoneSetter(previousSetter_);
+        timetext::ReplacePrivilegeSwitch(previousSwitch_);
         ui::SetMessageBoxHandler(previousBoxes_);
     }
     // The user picks a zone from the list.
@@ -88,7 +94,9 @@ class TimeZones : public testing::Test {
     testing_support::ScratchDir dir_{L"timesvc-zones"};
     ui::MessageBoxHandler previousBoxes_;
     timetext::TimeZoneSetter previousSetter_;
+    timetext::PrivilegeSwitch previousSwitch_;
     std::vector<std::wstring> boxes_;
+    std::vector<std::wstring> calls_;  // privilege switches and zone changes, in order
     std::vector<TIME_ZONE_INFORMATION> applied_;
     bool refuse_ = false;
 };
@@ -135,6 +143,9 @@ TEST_F(TimeZones, ChoosingAZoneAppliesTheRecordOfItsKey) {
     EXPECT_EQ(std::memcmp(&tz.DaylightDate, &daylightDate, sizeof daylightDate), 0);
     EXPECT_EQ(frmOptions->cmbTimeZones.Hint(), kaliningrad);
     EXPECT_TRUE(boxes_.empty());
+    // The zone privilege, which Windows keeps disabled, is enabled just for the change.
+    EXPECT_EQ(calls_,
+              (std::vector<std::wstring>{L"on SeTimeZonePrivilege", L"set", L"off SeTimeZonePrivilege"}));
 }
 
 TEST_F(TimeZones, RefusedChangeIsReportedAndTheZoneInForceShownAgain) {
@@ -147,6 +158,9 @@ TEST_F(TimeZones, RefusedChangeIsReportedAndTheZoneInForceShownAgain) {
     EXPECT_TRUE(boxes_[0].starts_with(L"Ошибка: Не удалось установить часовой пояс «")) << boxes_[0].size();
     EXPECT_EQ(frmOptions->cmbTimeZones.Text(), current);
     EXPECT_EQ(frmOptions->cmbTimeZones.Hint(), current);
+    // A refused change disables the privilege again all the same.
+    EXPECT_EQ(calls_,
+              (std::vector<std::wstring>{L"on SeTimeZonePrivilege", L"set", L"off SeTimeZonePrivilege"}));
 }
 
 TEST_F(TimeZones, HandlersDoNothingWhileTheWindowLoads) {
