@@ -79,9 +79,11 @@ TPageSync::TPageSync(ui::PageControl& pgcOptions)
     chbTimeZoneAmendment.SetBounds(8, 208, 330, 17);
     chbDayLightAmendment.SetBounds(8, 232, 330, 17);
     chbAutoSyncWindows.SetBounds(8, 264, 400, 17);
-    lblStatConnect.SetBounds(8, 300, 440, 16);
-    lblLastSync.SetBounds(8, 322, 440, 16);
-    lblNextSync.SetBounds(8, 344, 440, 16);
+    // The status may say why an answer was refused: room for three lines.
+    lblStatConnect.SetBounds(8, 300, 440, 48);
+    lblStatConnect.SetWordWrap(true);
+    lblLastSync.SetBounds(8, 354, 440, 16);
+    lblNextSync.SetBounds(8, 376, 440, 16);
     pnlTimeAmendment.SetBevelOuter(ui::bvNone);
     rdbTimePlus.SetBounds(0, 2, 36, 20);
     rdbTimeMinus.SetBounds(40, 2, 36, 20);
@@ -196,6 +198,7 @@ void TPageSync::RunSynchronization() {
                                              chbSyncWithInterval.Checked(), dtpSyncTime.DateTime());
     lblStatConnect.SetCaption(kWaiting + syncHost_);
     lblStatConnect.SetHint(L"");
+    syncRefusal_.clear();
     try {
         NMDayTime1.Connect();
     } catch (const std::exception& e) {
@@ -206,10 +209,15 @@ void TPageSync::RunSynchronization() {
 }
 
 void TPageSync::NMDayTime1Connect(timetext::TDaytimeClient& client) {
-    const std::wstring line = base::Trim(client.ReadLn());
+    std::wstring line = base::Trim(client.ReadLn());
+    // NIST's servers send a line feed before their line.
+    for (int blank = 0; line.empty() && blank < 2; ++blank) line = base::Trim(client.ReadLn());
     timetext::DaytimeAnswer answer;
     std::wstring refusal;
-    if (!timetext::ParseDaytimeAnswer(line, answer, refusal)) throw ui::Exception(refusal);
+    if (!timetext::ParseDaytimeAnswer(line, answer, refusal)) {
+        syncRefusal_ = refusal;
+        throw ui::Exception(refusal);
+    }
 
     TIME_ZONE_INFORMATION zone{};
     const DWORD zoneState = GetTimeZoneInformation(&zone);
@@ -218,10 +226,16 @@ void TPageSync::NMDayTime1Connect(timetext::TDaytimeClient& client) {
     c.amendmentMinus = !rdbTimePlus.Checked();
     c.daylightAmendment = chbDayLightAmendment.Checked();
     c.daylightInForce = zoneState == TIME_ZONE_ID_DAYLIGHT;
-    c.zoneAmendment = chbTimeZoneAmendment.Checked();
+    // A server that states its time is UTC is always turned into local time.
+    c.zoneAmendment = answer.utc || chbTimeZoneAmendment.Checked();
     c.biasMinutes = zone.Bias;
     c.elapsedMs = static_cast<long long>(GetTickCount64() - syncStartTick_);
-    timetext::SetClockFromLocalTime(answer, timetext::CorrectionSeconds(c));
+    try {
+        timetext::SetClockFromLocalTime(answer, timetext::CorrectionSeconds(c));
+    } catch (const std::exception& e) {
+        syncRefusal_ = ui::ExceptionText(e);
+        throw;
+    }
 
     lblStatConnect.SetCaption(kSucceeded + syncHost_);
     const base::TDateTime now = Now();
@@ -233,8 +247,9 @@ void TPageSync::NMDayTime1Connect(timetext::TDaytimeClient& client) {
 }
 
 void TPageSync::SynchronizationFailed(const std::wstring& reason) {
-    lblStatConnect.SetCaption(kFailed + syncHost_);
-    // The status keeps its one line; why it failed is in its hint.
+    // A refused answer says why in the status itself; the connection's own
+    // failures (time-out, look-up) are only in its hint.
+    lblStatConnect.SetCaption(kFailed + syncHost_ + (syncRefusal_.empty() ? L"" : L". " + syncRefusal_));
     lblStatConnect.SetHint(reason);
     ShowNextSynchronization();
     if (chbNextHostOnError.Checked()) {

@@ -72,6 +72,7 @@ class TPageSync {
     void ShowNextSynchronization();
 
     std::wstring syncHost_;
+    std::wstring syncRefusal_;  // why the answer was refused or the clock not set
     ULONGLONG syncStartTick_ = 0;
     bool syncRunning_ = false;
     bool syncRestart_ = false;

@@ -68,12 +68,32 @@ std::string AsctimeNow(int offsetSeconds) {
     return line;
 }
 
+// The UTC time now in NIST's layout, after the line feed NIST's servers send
+// first, sent just after a second has begun.
+std::string NistNow(const char* tail = " 00 0 0 50.0 UTC(NIST) *\n") {
+    SYSTEMTIME st;
+    GetSystemTime(&st);
+    Sleep(1000 - st.wMilliseconds + 5);
+    GetSystemTime(&st);
+    FILETIME ft;
+    SystemTimeToFileTime(&st, &ft);
+    // Modified Julian day: 100 ns ticks since 1601-01-01 (day 94187 of that count).
+    const long long mjd =
+        static_cast<long long>(ULARGE_INTEGER{{ft.dwLowDateTime, ft.dwHighDateTime}}.QuadPart /
+                               (86400LL * kTicksPerSecond)) -
+        94187;
+    char line[96];
+    std::snprintf(line, sizeof line, "\n%lld %02d-%02d-%02d %02d:%02d:%02d%s", mjd, st.wYear % 100, st.wMonth,
+                  st.wDay, st.wHour, st.wMinute, st.wSecond, tail);
+    return line;
+}
+
 // A Daytime server on 127.0.0.1 (a port of the system's choice) that serves
 // one connection per entry of its script, then stops. Each connection and the
 // wait for it are bounded.
 class DaytimeServer {
   public:
-    enum Kind { kAnswerNow, kAnswerHourAhead, kMalformed, kSilent };
+    enum Kind { kAnswerNow, kAnswerHourAhead, kMalformed, kSilent, kNistNow, kNistMalformed };
 
     explicit DaytimeServer(std::vector<Kind> script) {
         WSADATA data;
@@ -119,6 +139,8 @@ class DaytimeServer {
             if (kind == kAnswerNow) line = AsctimeNow(0);
             if (kind == kAnswerHourAhead) line = AsctimeNow(3600);
             if (kind == kMalformed) line = "Hello, this is no time at all\r\n";
+            if (kind == kNistNow) line = NistNow();
+            if (kind == kNistMalformed) line = NistNow(" 00 0 0 50.0 UTC(USNO) *\n");
             if (!line.empty()) send(c, line.data(), static_cast<int>(line.size()), 0);
             // Keep the connection until the client leaves (at most 8 s).
             char b[16];
@@ -267,7 +289,8 @@ TEST_F(TimeSync, AnswerAnHourAheadIsRefusedAndReportedAsAFailure) {
 
     ASSERT_EQ(requests_.size(), 1u);
     EXPECT_NEAR(requests_[0], 3600, 2);
-    EXPECT_EQ(o.lblStatConnect.Caption(), L"Ошибка при выполнении синхронизации с 127.0.0.1");
+    EXPECT_EQ(o.lblStatConnect.Caption(),
+              L"Ошибка при выполнении синхронизации с 127.0.0.1. " + o.lblStatConnect.Hint());
     EXPECT_NE(o.lblStatConnect.Hint().find(L"Не удалось установить системное время"), std::wstring::npos)
         << o.lblStatConnect.Hint();
     EXPECT_EQ(o.lblLastSync.Caption(), L"Последняя синхронизация:");
@@ -298,7 +321,7 @@ TEST_F(TimeSync, CorrectionsMoveTheRequestedTime) {
     ASSERT_EQ(requests_.size(), 2u);
     EXPECT_NEAR(requests_[0], -90, 1);
     EXPECT_NEAR(requests_[1], -zone.Bias * 60.0, 1);
-    EXPECT_EQ(o.lblStatConnect.Caption(), L"Ошибка при выполнении синхронизации с 127.0.0.1");
+    EXPECT_TRUE(o.lblStatConnect.Caption().starts_with(L"Ошибка при выполнении синхронизации с 127.0.0.1. "));
 }
 
 TEST_F(TimeSync, MalformedAnswerIsRefusedWithItsReason) {
@@ -306,9 +329,40 @@ TEST_F(TimeSync, MalformedAnswerIsRefusedWithItsReason) {
     DaytimeServer server({DaytimeServer::kMalformed});
     Synchronize(server.Port());
     EXPECT_TRUE(requests_.empty()) << "a malformed answer never sets the clock";
-    EXPECT_EQ(o.lblStatConnect.Caption(), L"Ошибка при выполнении синхронизации с 127.0.0.1");
+    // The reason is in the status itself, not only in its hint.
+    EXPECT_EQ(o.lblStatConnect.Caption(),
+              L"Ошибка при выполнении синхронизации с 127.0.0.1. " + o.lblStatConnect.Hint());
     EXPECT_NE(o.lblStatConnect.Hint().find(L"не принят"), std::wstring::npos) << o.lblStatConnect.Hint();
     EXPECT_NE(o.lblStatConnect.Hint().find(L"«Hello, this is no time at all»"), std::wstring::npos);
+}
+
+TEST_F(TimeSync, NistAnswerIsUtcWhateverTheZoneSwitchSays) {
+    TfrmOptions& o = *frmOptions;
+    for (bool zoneSwitch : {false, true}) {
+        o.chbTimeZoneAmendment.SetChecked(zoneSwitch);
+        DaytimeServer server({DaytimeServer::kNistNow});
+        Synchronize(server.Port());
+        ASSERT_EQ(requests_.size(), zoneSwitch ? 2u : 1u);
+        EXPECT_LT(std::fabs(requests_.back()), 0.4) << "the clock is set to the server's UTC time";
+        EXPECT_EQ(o.lblStatConnect.Caption(), L"Время было успешно синхронизированно с 127.0.0.1");
+    }
+    // The amendment still applies to a NIST answer.
+    o.rdbTimeMinus.SetChecked(true);
+    o.dtpTimeAmendment.SetDateTime(base::EncodeTime(0, 0, 30, 0));
+    DaytimeServer server({DaytimeServer::kNistNow});
+    Synchronize(server.Port());
+    ASSERT_EQ(requests_.size(), 3u);
+    EXPECT_NEAR(requests_.back(), -30, 1);
+}
+
+TEST_F(TimeSync, MalformedNistAnswerIsRefusedWithItsReasonInTheStatus) {
+    TfrmOptions& o = *frmOptions;
+    DaytimeServer server({DaytimeServer::kNistMalformed});
+    Synchronize(server.Port());
+    EXPECT_TRUE(requests_.empty());
+    EXPECT_TRUE(o.lblStatConnect.Caption().starts_with(L"Ошибка при выполнении синхронизации с 127.0.0.1. "));
+    EXPECT_NE(o.lblStatConnect.Caption().find(L"UTC(NIST)"), std::wstring::npos)
+        << o.lblStatConnect.Caption();
 }
 
 TEST_F(TimeSync, SilentServerTimesOutWhileMessagesAreProcessed) {

@@ -60,8 +60,6 @@ TEST(DaytimeAnswer, RefusesMalformedLines) {
     Refusal(L"Wed Jun 05 14:-3:27 2024");
     Refusal(L"Wed Jun 05 14:03:27 20 4");
     Refusal(L"Wed Jun    14:03:27 2024");  // day all blanks
-    // The other answer layout of some servers: "60000 23-02-25 12:00:00 00 0 0 ..."
-    Refusal(L"60466 24-06-05 14:03:27 50 0 0 445.8 UTC(NIST) *");
     Refusal(L"hello, this is not a time at all");
 }
 
@@ -71,8 +69,49 @@ TEST(DaytimeAnswer, RefusesValuesOutOfRange) {
     Refusal(L"Wed Jun 00 12:00:00 2024");
     Refusal(L"Wed Jun 05 24:00:00 2024");
     Refusal(L"Wed Jun 05 23:60:00 2024");
-    Refusal(L"Wed Jun 05 23:59:60 2024");
+    Refusal(L"Wed Jun 05 23:59:61 2024");
     Refusal(L"Wed Jun 05 23:59:59 1969");
+}
+
+TEST(DaytimeAnswer, LeapSecondIsTheLastSecondOfItsMinute) {
+    DaytimeAnswer a = Parsed(L"Wed Dec 31 23:59:60 2025");
+    EXPECT_EQ(a.second, 59);
+    EXPECT_EQ(a.minute, 59);
+    EXPECT_EQ(a.day, 31);
+    a = Parsed(L"61040 25-12-31 23:59:60 00 1 0 0.0 UTC(NIST) *");
+    EXPECT_EQ(a.second, 59);
+    EXPECT_EQ(a.year, 2025);
+}
+
+TEST(DaytimeAnswer, NistLayoutIsUtcWithTheCenturyFromItsDayNumber) {
+    // As NIST's servers send it: a line feed first, then the line.
+    DaytimeAnswer a = Parsed(L"\n60466 24-06-05 14:03:27 50 0 0 445.8 UTC(NIST) *\n");
+    EXPECT_TRUE(a.utc);
+    EXPECT_EQ(a.year, 2024);
+    EXPECT_EQ(a.month, 6);
+    EXPECT_EQ(a.day, 5);
+    EXPECT_EQ(a.hour, 14);
+    EXPECT_EQ(a.minute, 3);
+    EXPECT_EQ(a.second, 27);
+    // Health 1 (may be a few seconds off) is still taken; "#" marks a late answer.
+    a = Parsed(L"61381 26-12-07 00:00:00 00 0 1 50.0 UTC(NIST) #");
+    EXPECT_EQ(a.year, 2026);
+    EXPECT_EQ(a.day, 7);
+    EXPECT_FALSE(Parsed(L"Wed Jun 05 14:03:27 2024").utc);
+}
+
+TEST(DaytimeAnswer, RefusesBrokenNistLines) {
+    EXPECT_NE(Refusal(L"60466 24-06-06 14:03:27 50 0 0 445.8 UTC(NIST) *").find(L"номер дня"),
+              std::wstring::npos);                                    // day number of another date
+    Refusal(L"60466 24-06-05 14:03:27 50 0 0 445.8 UTC(USNO) *");     // not NIST's statement
+    Refusal(L"60466 24-06-05 14:03:27 50 0 0 445.8");                 // cut short
+    Refusal(L"60466 24-06-05 14:3:27 50 0 0 445.8 UTC(NIST) *");      // one-digit minute
+    Refusal(L"60466 24-06-05 24:03:27 50 0 0 445.8 UTC(NIST) *");     // hour 24
+    Refusal(L"60466 24-13-05 14:03:27 50 0 0 445.8 UTC(NIST) *");     // month 13
+    Refusal(L"60466 24-06-05 14:03:61 50 0 0 445.8 UTC(NIST) *");     // second 61
+    Refusal(L"99999999 24-06-05 14:03:27 50 0 0 445.8 UTC(NIST) *");  // beyond the calendar
+    EXPECT_NE(Refusal(L"60466 24-06-05 14:03:27 50 0 2 445.8 UTC(NIST) *").find(L"неисправ"),
+              std::wstring::npos);  // the server says its time is not to be used
 }
 
 TEST(SyncCorrections, AmendmentIsTheTimeOfDayInWholeSeconds) {
