@@ -1,7 +1,6 @@
 #include "timetext/frm_sun_rd.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "base/conversions.h"
 #include "base/date_format.h"
@@ -10,28 +9,13 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "timetext/sun.h"
+#include "timetext/time_zones.h"
 #include "timetext/zone_rule.h"
 #include "ui/application.h"
-#include "ui/registry.h"
 
 namespace {
 
 constexpr int kDefaultZoneIndex = 15;  // "(GMT+03:00) Москва, ..."
-
-const wchar_t* const kZoneKeys[] = {L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones",
-                                    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones"};
-
-void SortZones(std::vector<std::wstring>& zones) {
-    std::stable_sort(zones.begin(), zones.end(), [](const std::wstring& a, const std::wstring& b) {
-        return base::CompareTextAnsi(a, b) < 0;
-    });
-}
-
-std::wstring CurrentStandardName() {
-    TIME_ZONE_INFORMATION tzi{};
-    GetTimeZoneInformation(&tzi);
-    return tzi.StandardName;
-}
 
 }  // namespace
 
@@ -114,7 +98,7 @@ const std::vector<std::wstring>& BuiltInTimeZones() {
             L"(GMT-11:00) О-в Мидуэй, Самоа",
             L"(GMT-12:00) Эневеток, Кваджалейн",
         };
-        SortZones(z);
+        timetext::SortZoneDisplays(z);
         return z;
     }();
     return zones;
@@ -185,42 +169,24 @@ void TfrmSunRD::FormCreate(ui::Component&) {
     SetTag(0);
 }
 
+// The zones of the registry, with the zone in force selected by the rule of the
+// main page's list, so both windows agree (when the system names its zone in
+// another language than the keys, the zone's key name finds it).
 void TfrmSunRD::FillZonesFromRegistry() {
-    ui::Registry reg(HKEY_LOCAL_MACHINE, KEY_READ);
-    std::wstring root;
-    for (const wchar_t* key : kZoneKeys)
-        if (reg.OpenKeyReadOnly(std::wstring(L"\\") + key)) {
-            root = key;
-            break;
-        }
-    if (root.empty()) return;
-    const std::vector<std::wstring> names = reg.GetKeyNames();
-    if (names.empty()) return;
-    const std::wstring current = CurrentStandardName();
+    const std::vector<timetext::ZoneKey> keys = timetext::ReadZoneKeys();
+    if (keys.empty()) return;  // the built-in list stays
+    std::vector<timetext::ZoneListEntry> entries;
     std::vector<std::wstring> zones;
-    std::wstring chosen;
-    for (const std::wstring& name : names) {
-        try {
-            if (!reg.OpenKeyReadOnly(L"\\" + root + L"\\" + name)) continue;
-            const std::wstring display = reg.ReadString(L"Display");
-            zones.push_back(display);
-            if (!current.empty() && base::SameTextLatin(reg.ReadString(L"Std"), current)) chosen = display;
-            if (reg.ValueExists(L"TZI")) {
-                const std::vector<BYTE> tzi = reg.ReadBinaryData(L"TZI");
-                LONG bias;
-                if (tzi.size() >= sizeof bias) {
-                    std::memcpy(&bias, tzi.data(), sizeof bias);
-                    zoneBias_[display] = bias;
-                }
-            }
-        } catch (...) {
-            // A zone whose values cannot be read is left out.
-        }
+    for (const timetext::ZoneKey& k : keys) {
+        entries.push_back(k.entry);
+        zones.push_back(k.entry.display);
+        if (k.hasBias) zoneBias_[k.entry.display] = k.bias;
     }
-    SortZones(zones);
+    timetext::SortZoneDisplays(zones);
     cmbTimeZones.SetItems(zones);
-    const auto it = chosen.empty() ? zones.end() : std::find(zones.begin(), zones.end(), chosen);
-    cmbTimeZones.SetItemIndex(it == zones.end() ? -1 : static_cast<int>(it - zones.begin()));
+    const std::wstring chosen = timetext::CurrentZoneDisplay(entries, timetext::CurrentStandardName(),
+                                                             timetext::CurrentZoneKeyName());
+    cmbTimeZones.SetItemIndex(chosen.empty() ? -1 : cmbTimeZones.IndexOf(chosen));
 }
 
 bool TfrmSunRD::SelectedZoneOffset(double& hoursEast) const {
@@ -234,11 +200,22 @@ bool TfrmSunRD::SelectedZoneOffset(double& hoursEast) const {
     return true;
 }
 
+// The place's text as a number. A text that is not one is reported as the class
+// library reports a failed conversion ("Ошибка" box with its English text).
+bool TfrmSunRD::ReadDegrees(const ui::Edit& edit, double& value) {
+    try {
+        value = base::StrToFloat(edit.Text(), base::SystemFormatSettings());
+        return true;
+    } catch (...) {
+        ui::Application().HandleException();
+        return false;
+    }
+}
+
 void TfrmSunRD::btnCalcClick(ui::Component&) {
     const base::FormatSettings fs = base::SystemFormatSettings();
     double latitude, longitude;
-    if (!base::TryStrToFloat(edtB5.Text(), latitude, fs) || !base::TryStrToFloat(edtL5.Text(), longitude, fs))
-        return;
+    if (!ReadDegrees(edtB5, latitude) || !ReadDegrees(edtL5, longitude)) return;
     double offset = 0;
     if (!SelectedZoneOffset(offset)) offset = 0;
     const base::TDateTime date = base::DateOf(dtpDateSun.DateTime());
@@ -270,28 +247,43 @@ void TfrmSunRD::cmbTimeZonesChange(ui::Component&) {
     SetHint(cmbTimeZones.ItemIndex() >= 0 ? cmbTimeZones.Item(cmbTimeZones.ItemIndex()) : std::wstring());
 }
 
+namespace {
+
+// A text being typed that is a number already: not empty, "-", or a number
+// still waiting for its decimals ("5,").
+bool TypedNumber(const std::wstring& text, double& value) {
+    const base::FormatSettings fs = base::SystemFormatSettings();
+    return !text.empty() && text.back() != fs.DecimalSeparator && base::TryStrToFloat(text, value, fs);
+}
+
+}  // namespace
+
 // While typing, a text that is a number becomes the clock's place at once;
-// anything else changes nothing. Leaving the edit shows the stored value.
+// anything else changes nothing and stays as typed.
 void TfrmSunRD::edtB5Change(ui::Component&) {
     double v;
-    if (Tag() == 0 && base::TryStrToFloat(edtB5.Text(), v, base::SystemFormatSettings()))
-        frmHoralto->Settings.Main.Breadth = v;
+    if (Tag() == 0 && TypedNumber(edtB5.Text(), v)) frmHoralto->Settings.Main.Breadth = v;
 }
 
 void TfrmSunRD::edtL5Change(ui::Component&) {
     double v;
-    if (Tag() == 0 && base::TryStrToFloat(edtL5.Text(), v, base::SystemFormatSettings()))
-        frmHoralto->Settings.Main.Longitude = v;
+    if (Tag() == 0 && TypedNumber(edtL5.Text(), v)) frmHoralto->Settings.Main.Longitude = v;
+}
+
+// Leaving an edit shows the stored value in the number format, or says that
+// the text is not a number (and keeps it for the user to mend).
+void TfrmSunRD::LeavePlaceEdit(ui::Edit& edit, double stored) {
+    if (Tag() != 0 || !Showing()) return;
+    double v;
+    if (ReadDegrees(edit, v)) edit.SetText(base::FloatToStr(stored, base::SystemFormatSettings()));
 }
 
 void TfrmSunRD::edtB5Exit(ui::Component&) {
-    if (Tag() == 0)
-        edtB5.SetText(base::FloatToStr(frmHoralto->Settings.Main.Breadth, base::SystemFormatSettings()));
+    LeavePlaceEdit(edtB5, frmHoralto->Settings.Main.Breadth);
 }
 
 void TfrmSunRD::edtL5Exit(ui::Component&) {
-    if (Tag() == 0)
-        edtL5.SetText(base::FloatToStr(frmHoralto->Settings.Main.Longitude, base::SystemFormatSettings()));
+    LeavePlaceEdit(edtL5, frmHoralto->Settings.Main.Longitude);
 }
 
 void TfrmSunRD::FormClose(ui::Component&, ui::CloseAction& action) {

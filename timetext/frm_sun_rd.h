@@ -48,6 +48,8 @@ class TfrmSunRD : public ui::Form {
 
   private:
     void FillZonesFromRegistry();
+    bool ReadDegrees(const ui::Edit& edit, double& value);
+    void LeavePlaceEdit(ui::Edit& edit, double stored);
     // Registry zones: display text -> bias in minutes (positive west).
     std::map<std::wstring, int> zoneBias_;
 };

@@ -43,7 +43,7 @@ class Memo : public Edit {
     std::vector<std::wstring> Lines() const;
     void SetLines(const std::vector<std::wstring>& lines);
     int LineCount() const { return static_cast<int>(Lines().size()); }
-    void AddLine(const std::wstring& line);
+    void AddLine(const std::wstring& line);  // and scrolls it into view
     void Clear() { SetText(L""); }
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool v) { wordWrap_ = v; }  // before the window is made

@@ -131,13 +131,31 @@ TEST_F(TimeTexts, SunriseWindowEditsThePlaceAndFreesItselfWhenClosed) {
     EXPECT_EQ(frmSunRD->edtB5.Text(), base::FloatToStr(55.75, Fs()));
     ASSERT_GT(frmSunRD->cmbTimeZones.Count(), 0);
 
-    frmSunRD->edtB5.SetText(L"abc");  // not a number: nothing changes, nothing is shown
-    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 55.75);
+    // While typing, a text that is not a number yet changes nothing and stays
+    // as typed; one that is a number is the clock's place at once.
+    for (const wchar_t* typing : {L"", L"-", L"5,", L"abc"}) {
+        frmSunRD->edtB5.SetText(typing);
+        EXPECT_EQ(frmSunRD->edtB5.Text(), typing);
+        EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 55.75);
+    }
+    EXPECT_TRUE(questions_.empty()) << "nothing is said while the user types";
+    // Still not a number when computing: the conversion error, and no result.
     frmSunRD->btnCalcClick(frmSunRD->btnCalc);
     EXPECT_EQ(frmSunRD->memResult.LineCount(), 0);
-    frmSunRD->edtB5.SetText(L"80");
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_EQ(questions_[0], L"'abc' is not a valid floating point value");
+    // ...and when leaving the edit; the text is kept for the user to mend.
+    frmSunRD->edtB5Exit(frmSunRD->edtB5);
+    ASSERT_EQ(questions_.size(), 2u);
+    EXPECT_EQ(frmSunRD->edtB5.Text(), L"abc");
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 55.75);
+    frmSunRD->edtB5.SetText(L"-5");
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, -5);
+    frmSunRD->edtB5.SetText(L"80,0");
     EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 80);
-    EXPECT_TRUE(questions_.empty());
+    frmSunRD->edtB5Exit(frmSunRD->edtB5);  // a number: shown as stored
+    EXPECT_EQ(frmSunRD->edtB5.Text(), L"80");
+    EXPECT_EQ(questions_.size(), 2u);
 
     // A zone is taken from its text, whatever its place in the list.
     int plusThree = -1;
@@ -167,9 +185,48 @@ TEST_F(TimeTexts, SunriseWindowEditsThePlaceAndFreesItselfWhenClosed) {
                   base::FormatDateTime(
                       L"t", timetext::ComputeSunRiseSet(timetext::kSunset, day, -3, 55.75f, 37.62f), Fs()));
 
+    // Results keep coming at the end of the memo, and the newest is in view.
+    for (int i = 0; i < 8; ++i) frmSunRD->btnCalcClick(frmSunRD->btnCalc);
+    const HWND memo = frmSunRD->memResult.Handle();
+    const LRESULT memoLines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
+    const LRESULT firstVisible = SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0);
+    EXPECT_GT(firstVisible, 0);
+    RECT r;
+    GetClientRect(memo, &r);
+    const LRESULT lastChar = SendMessageW(memo, EM_LINEINDEX, memoLines - 2, 0);
+    const LRESULT pos = SendMessageW(memo, EM_POSFROMCHAR, lastChar, 0);
+    EXPECT_LT(static_cast<short>(HIWORD(pos)), r.bottom) << "the last result is in view";
+
     frmSunRD->btnCloseClick(frmSunRD->btnClose);
     EXPECT_TRUE(PumpUntil([] { return frmSunRD == nullptr; }));
     EXPECT_EQ(FindWindowW(L"TfrmSunRD", nullptr), nullptr);
+}
+
+TEST_F(TimeTexts, SunriseWindowStartsOnTheZoneTheMainPageSelects) {
+    // Under Wine the zone in force has a Russian standard name and the keys
+    // English ones: both windows find the zone by its key all the same.
+    Create();
+    frmOptions->tbsMainShow(frmOptions->tbsMain);
+    const std::wstring mainPageZone = frmOptions->cmbTimeZones.Text();
+    ASSERT_FALSE(mainPageZone.empty());
+    ShowSunRD();
+    ASSERT_NE(frmSunRD, nullptr);
+    ASSERT_GE(frmSunRD->cmbTimeZones.ItemIndex(), 0);
+    EXPECT_EQ(frmSunRD->cmbTimeZones.Item(frmSunRD->cmbTimeZones.ItemIndex()), mainPageZone);
+    double offset = 0;
+    EXPECT_TRUE(frmSunRD->SelectedZoneOffset(offset));
+    EXPECT_DOUBLE_EQ(offset, 3) << "the tests run in Moscow's zone";
+    // Moscow on 20 March 2008: sunrise at 6:31 local time, not at UTC's 3:31.
+    frmSunRD->dtpDateSun.SetDateTime(base::EncodeDate(2008, 3, 20));
+    frmSunRD->btnCalcClick(frmSunRD->btnCalc);
+    ASSERT_GE(frmSunRD->memResult.LineCount(), 2);
+    const base::TDateTime day = base::EncodeDate(2008, 3, 20);
+    EXPECT_EQ(frmSunRD->memResult.Lines()[1],
+              L"Восход солнца в " +
+                  base::FormatDateTime(
+                      L"t", timetext::ComputeSunRiseSet(timetext::kSunrise, day, -3, 55.75f, 37.62f), Fs()));
+    frmSunRD->btnCloseClick(frmSunRD->btnClose);
+    EXPECT_TRUE(PumpUntil([] { return frmSunRD == nullptr; }));
 }
 
 TEST(SunriseWindowZones, BuiltInListIsSortedWithMoscowAtItsPlace) {
