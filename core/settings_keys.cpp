@@ -294,10 +294,12 @@ std::vector<SettingKey> BuildTable() {
     }};
     for (const auto& [name, def] : formatIds)
         t.push_back(Home(Main, name, String, Str(def), name, R2, Current, W2));
-    t.push_back(Home(Window, L"BackColorItem", Int, 0, L"MainBackColorItem", R2, Constant, W2));
-    t.push_back(Home(Window, L"TextColorItem", Int, 0, L"MainTextColorItem", R2, Constant, W2));
-    t.push_back(Home(SystemClock, L"BackColorItem", Int, 0, L"TrayBackColorItem", R2, Constant, W2));
-    t.push_back(Home(SystemClock, L"TextColorItem", Int, 0, L"TrayTextColorItem", R2, Constant, W2));
+    // A missing colour item keeps the position the settings window worked out
+    // from the colour just read.
+    t.push_back(Home(Window, L"BackColorItem", Int, 0, L"MainBackColorItem", R2, Current, W2));
+    t.push_back(Home(Window, L"TextColorItem", Int, 0, L"MainTextColorItem", R2, Current, W2));
+    t.push_back(Home(SystemClock, L"BackColorItem", Int, 0, L"TrayBackColorItem", R2, Current, W2));
+    t.push_back(Home(SystemClock, L"TextColorItem", Int, 0, L"TrayTextColorItem", R2, Current, W2));
     return t;
 }
 

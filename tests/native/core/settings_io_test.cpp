@@ -171,6 +171,26 @@ TEST(SettingsRead, MissingKeysKeepCurrentValuesOrConstants) {
     EXPECT_EQ(store.Home(L"chbPlaySoundH"), SettingValue(true));
 }
 
+TEST(SettingsRead, ColourItemsWithoutTheirKeysKeepThePositionOfTheColour) {
+    // The settings window works out each item from the colours the main
+    // window has just read; a file with the colours but without the items
+    // keeps those positions, and a stored item wins.
+    Store store;
+    store.Home(L"MainBackColorItem") = 10;  // silver
+    store.Home(L"MainTextColorItem") = 16;
+    store.Home(L"TrayBackColorItem") = 25;
+    store.Home(L"TrayTextColorItem") = 3;
+    auto ini = base::IniFile::FromText(
+        L"[Window]\r\nFormColor=12632256\r\nTextColorItem=4\r\n[SystemClock]\r\nTrayColor=-2147483633\r\n");
+    const auto binding = store.Binding();
+    ReadMainWindowSettings(ini, binding);
+    ReadOptionsSettings(ini, binding);
+    EXPECT_EQ(store.Home(L"MainBackColorItem"), SettingValue(10));
+    EXPECT_EQ(store.Home(L"MainTextColorItem"), SettingValue(4));
+    EXPECT_EQ(store.Home(L"TrayBackColorItem"), SettingValue(25));
+    EXPECT_EQ(store.Home(L"TrayTextColorItem"), SettingValue(3));
+}
+
 TEST(SettingsRead, BadValuesKeepTheDefault) {
     Store store;
     auto ini = base::IniFile::FromText(
