@@ -102,6 +102,10 @@ ShortCut WithDefaultModifiers(ShortCut shortCut) {
     return static_cast<ShortCut>(shortCut | kShortCutCtrl | kShortCutAlt);
 }
 
+std::wstring HotKeyAtomName(std::wstring_view caption, std::wstring_view keys) {
+    return std::wstring(caption) + L" " + std::wstring(keys);
+}
+
 std::vector<HotKeyRow> DefaultHotKeyRows() {
     static constexpr std::pair<int, const wchar_t*> rows[] = {
         {1, L"Ctrl+Alt+M"},  {2, L"Ctrl+Alt+Q"},  {3, L"Ctrl+Alt+O"},

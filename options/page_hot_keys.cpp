@@ -188,7 +188,8 @@ void TPageHotKeys::RegisterHotKeys() {
     HWND hwnd = Options().Handle();
     HotKeyAtoms.assign(static_cast<std::size_t>(stgHotKeysList.RowCount()), 0);
     for (int r = 1; r < stgHotKeysList.RowCount();) {
-        const ATOM atom = GlobalAddAtomW(stgHotKeysList.Cell(2, r).c_str());
+        const ATOM atom = GlobalAddAtomW(
+            core::HotKeyAtomName(stgHotKeysList.Cell(2, r), stgHotKeysList.Cell(1, r)).c_str());
         HotKeyAtoms[static_cast<std::size_t>(r)] = atom;
         const core::ShortCut sc = core::TextToShortCut(stgHotKeysList.Cell(1, r));
         const bool registered = atom != 0 && core::ShortCutKey(sc) != 0 &&
@@ -227,7 +228,7 @@ void TPageHotKeys::spbAddHotKeyClick(ui::Component&) {
     if (!core::IsActionNumber(action)) return;
     const std::wstring& caption = KeyActionCaptions()[static_cast<std::size_t>(action)];
     const core::ShortCut sc = htkHotKey.HotKey();
-    const ATOM atom = GlobalAddAtomW(caption.c_str());
+    const ATOM atom = GlobalAddAtomW(core::HotKeyAtomName(caption, core::ShortCutToText(sc)).c_str());
     const bool registered =
         atom != 0 && core::ShortCutKey(sc) != 0 &&
         RegisterHotKey(Options().Handle(), atom, core::HotKeyModifiers(sc), core::ShortCutKey(sc));

@@ -267,6 +267,82 @@ TEST_F(Actions, PressedHotKeyRunsItsAction) {
     EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
 }
 
+namespace {
+
+// Presses Ctrl+Alt+key as the user does.
+void PressCtrlAlt(WORD key) {
+    INPUT in[6] = {};
+    const WORD keys[] = {VK_CONTROL, VK_MENU, key};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, in, sizeof(INPUT));
+}
+
+// Whether Ctrl+Alt+key is registered already (a trial registration is undone).
+bool Taken(UINT key) {
+    if (!RegisterHotKey(nullptr, 0x7005, MOD_CONTROL | MOD_ALT, key)) return true;
+    UnregisterHotKey(nullptr, 0x7005);
+    return false;
+}
+
+}  // namespace
+
+TEST_F(Actions, EachHotKeyRowHasItsOwnRegistration) {
+    // Two keys for one action (sound on/off): both work.
+    Create(L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n");
+    TfrmOptions& o = *frmOptions;
+    o.cbeKeyActions.SetItemIndex(13);
+    o.htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | VK_F11);
+    o.spbAddHotKey.Click();
+    ASSERT_EQ(BodyRows(), 2);
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_NE(o.HotKeyAtoms.at(1), o.HotKeyAtoms.at(2));
+    PressCtrlAlt(VK_F7);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+    PressCtrlAlt(VK_F11);
+    EXPECT_TRUE(PumpUntil([] { return !frmHoralto->aSoundOnOff.Checked(); }));
+    // Both combinations are held by the program.
+    EXPECT_TRUE(Taken(VK_F7));
+    EXPECT_TRUE(Taken(VK_F11));
+
+    // Removing the second leaves the first working, and frees only its own keys.
+    o.stgHotKeysList.SetRow(2);
+    o.spbDeleteHotKey.Click();
+    ASSERT_EQ(BodyRows(), 1);
+    EXPECT_FALSE(Taken(VK_F11));
+    PressCtrlAlt(VK_F7);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+
+    // Added again, and now the first row removed: the second keeps working.
+    o.cbeKeyActions.SetItemIndex(13);
+    o.htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | VK_F11);
+    o.spbAddHotKey.Click();
+    o.stgHotKeysList.SetRow(1);
+    o.spbDeleteHotKey.Click();
+    ASSERT_EQ(BodyRows(), 1);
+    EXPECT_EQ(o.stgHotKeysList.Cell(1, 1), L"Ctrl+Alt+F11");
+    PressCtrlAlt(VK_F11);
+    EXPECT_TRUE(PumpUntil([] { return !frmHoralto->aSoundOnOff.Checked(); }));
+}
+
+TEST_F(Actions, TwoListedKeysForOneActionBothWork) {
+    Create(
+        L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n"
+        L"13\tCtrl+Alt+F11\tРазное->Вкл/Выкл. звук\t\n");
+    ASSERT_EQ(BodyRows(), 2);
+    PressCtrlAlt(VK_F7);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+    PressCtrlAlt(VK_F11);
+    EXPECT_TRUE(PumpUntil([] { return !frmHoralto->aSoundOnOff.Checked(); }));
+    frmOptions->stgHotKeysList.SetRow(1);
+    frmOptions->spbDeleteHotKey.Click();
+    PressCtrlAlt(VK_F11);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+}
+
 TEST_F(Actions, RowsTheSystemRefusesAreDroppedAndBrokenNumbersDoNothing) {
     // Ctrl+Alt+Q is taken by another window before the list is registered.
     HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
