@@ -1,5 +1,6 @@
 #include "options/frm_balloon_options.h"
 
+#include <limits>
 #include <memory>
 
 #include "core/frm_horalto.h"
@@ -8,6 +9,12 @@
 #include "ui/application.h"
 
 TfrmBalloonOptions* frmBalloonOptions = nullptr;
+
+namespace {
+
+constexpr int kMaxDurationSeconds = std::numeric_limits<int>::max() / 1000;
+
+}  // namespace
 
 // ---- TRadioGroup
 
@@ -69,6 +76,10 @@ TfrmBalloonOptions::TfrmBalloonOptions()
     btnOK.SetBounds(65, 180, 75, 25);
     btnOK.SetDefault(true);
     rdgBalloonIcons.SetItemIndex(1);
+    // Whole seconds whose milliseconds still fit the stored number: more is
+    // taken as the most.
+    speDurationBalloon.SetMinValue(-kMaxDurationSeconds);
+    speDurationBalloon.SetMaxValue(kMaxDurationSeconds);
 
     OnShow = [this](ui::Component& s) { FormShow(s); };
     OnClose = [this](ui::Component& s, ui::CloseAction& a) { FormClose(s, a); };

@@ -89,6 +89,39 @@ TEST_F(Dialogs, BalloonOptionsChangeTheSettingsLiveAndFreeThemselves) {
     EXPECT_TRUE(PumpUntil([] { return frmBalloonOptions == nullptr; }, kDialogWaitMs));
 }
 
+TEST_F(Dialogs, BalloonDurationCannotOverflow) {
+    P().BalloonDuration = 5000;
+    int typed = 0, negative = 0;
+    std::wstring shownAfterLeaving;
+    bool opened = false;
+    Later(300, [&] {
+        TfrmBalloonOptions* dialog = frmBalloonOptions;
+        if (!dialog) return;
+        opened = true;
+        // Typed in: far more seconds than milliseconds fit in the stored number.
+        HWND edit = dialog->speDurationBalloon.Handle();
+        SetFocus(edit);
+        SetWindowTextW(edit, L"99999999");
+        typed = P().BalloonDuration;
+        SetWindowTextW(edit, L"-99999999");
+        negative = P().BalloonDuration;
+        SetWindowTextW(edit, L"99999999");
+        SetFocus(dialog->btnOK.Handle());
+        wchar_t text[32] = {};
+        GetWindowTextW(edit, text, 32);
+        shownAfterLeaving = text;
+        dialog->btnOK.Click();
+    });
+    frmOptions->btnBalloonHintOptions.Click();
+    ASSERT_TRUE(opened) << "the dialog did not open";
+    // The largest whole number of seconds whose milliseconds still fit.
+    EXPECT_EQ(typed, 2147483 * 1000);
+    EXPECT_EQ(negative, -2147483 * 1000);
+    EXPECT_EQ(shownAfterLeaving, L"2147483");
+    EXPECT_EQ(P().BalloonDuration, 2147483 * 1000);
+    EXPECT_TRUE(PumpUntil([] { return frmBalloonOptions == nullptr; }, kDialogWaitMs));
+}
+
 TEST_F(Dialogs, AboutBoxShowsTheVersionOfTheFileAndFreesItself) {
     frmHoralto->aAbout.Execute();
     ASSERT_NE(frmAbout, nullptr);
