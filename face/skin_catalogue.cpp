@@ -34,16 +34,17 @@ std::wstring CatalogueFileName(std::wstring_view file, std::wstring_view program
     return std::wstring(file);
 }
 
-std::wstring CatalogueFilePath(std::wstring_view file, std::wstring_view programFolder) {
-    if (file.size() >= 2 && file[1] == L':') return std::wstring(file);
-    if (!file.empty() && file.front() == L'\\') file.remove_prefix(1);
-    return std::wstring(programFolder) + std::wstring(file);
-}
-
-std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name) {
+std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name,
+                          const std::vector<std::wstring>& alsoTaken) {
+    const auto taken = [&](const std::wstring& candidate) {
+        if (names.IndexOf(candidate) >= 0) return true;
+        for (const std::wstring& other : alsoTaken)
+            if (base::SameTextAnsi(other, candidate)) return true;
+        return false;
+    };
     for (long long k = 1;; ++k) {
         std::wstring candidate = std::wstring(name) + std::to_wstring(k);
-        if (names.IndexOf(candidate) < 0) return candidate;
+        if (!taken(candidate)) return candidate;
     }
 }
 
@@ -74,17 +75,24 @@ AddedSkins AddSkinSections(base::StringList& names, base::StringList& files,
                            const std::vector<std::wstring>& sections, const std::wstring& file,
                            const SkinFileAccess& access) {
     AddedSkins result;
-    for (const std::wstring& section : sections) {
+    // The file's section names as they stand, renames included: a new name
+    // must be free among them too, or the file would end with two sections of
+    // one name.
+    std::vector<std::wstring> fileNames = sections;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const std::wstring& section = sections[i];
         std::wstring name = section;
         bool skip = false;
         for (int j = 0; j < names.Count(); ++j) {
-            if (!base::SameTextLatin(names[j], name)) continue;
+            // Names are keys of the settings file, whose keys fold Latin and
+            // Cyrillic case alike.
+            if (!base::SameTextAnsi(names[j], name)) continue;
             if (j < files.Count() && base::SameTextLatin(files[j], file)) {
                 skip = true;  // already catalogued from this very file
                 break;
             }
             // The name belongs to a skin of another file: this one is renamed.
-            const std::wstring freeName = FreeSkinName(names, name);
+            const std::wstring freeName = FreeSkinName(names, name, fileNames);
             const std::optional<std::wstring> text = access.read ? access.read() : std::nullopt;
             if (!text) {
                 result.refused.push_back(section);
@@ -98,7 +106,7 @@ AddedSkins AddSkinSections(base::StringList& names, base::StringList& files,
                 break;
             }
             // Without its header line the section keeps its clashing name.
-            if (renamed) name = freeName;
+            if (renamed) name = fileNames[i] = freeName;
             break;
         }
         if (skip) continue;

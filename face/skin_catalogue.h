@@ -22,14 +22,11 @@ inline constexpr int kFirstUserSkin = 4;
 // relative to it; any other by its full path.
 std::wstring CatalogueFileName(std::wstring_view file, std::wstring_view programFolder);
 
-// The skin file of a catalogue entry as a full path: a file whose second
-// character is not ':' is relative to the program's folder (one leading '\'
-// dropped).
-std::wstring CatalogueFilePath(std::wstring_view file, std::wstring_view programFolder);
-
-// name followed by the smallest whole number from 1 up that no catalogue name
-// equals (the list's own search, ignoring case): "Часы" -> "Часы1".
-std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name);
+// name followed by the smallest whole number from 1 up that equals no
+// catalogue name and none of `alsoTaken` (the skin file's own sections),
+// ignoring Latin and Cyrillic case: "Часы" -> "Часы1".
+std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name,
+                          const std::vector<std::wstring>& alsoTaken = {});
 
 // The file's text with the first line that is the header of section `name`
 // (as the INI reader sees it: "[", the name, "]", blanks around ignored, case
@@ -53,11 +50,12 @@ struct AddedSkins {
 };
 
 // Adds the sections (names in file order) of the skin file catalogued as
-// `file` to the parallel lists. A section already catalogued from that file is
-// skipped; one whose name is catalogued from another file is renamed in the
-// file to a free name first (a file that cannot be read or written back
-// refuses that section). Names appended earlier count for the sections after
-// them.
+// `file` to the parallel lists. Names are compared ignoring Latin and
+// Cyrillic case. A section already catalogued from that file is skipped; one
+// whose name is catalogued from another file is renamed in the file to a name
+// free in the catalogue and among the file's sections (a file that cannot be
+// read or written back refuses that section). Names appended earlier count
+// for the sections after them.
 AddedSkins AddSkinSections(base::StringList& names, base::StringList& files,
                            const std::vector<std::wstring>& sections, const std::wstring& file,
                            const SkinFileAccess& access);

@@ -1,5 +1,7 @@
 #include "options/page_rules.h"
 
+#include <cmath>
+
 #include "base/text_compare.h"
 
 namespace options {
@@ -14,6 +16,10 @@ bool IsStandardCursorText(std::wstring_view text) {
 
 bool SpinEditAcceptsKey(wchar_t key) {
     return (key >= L'0' && key <= L'9') || key == 8;
+}
+
+int ScalePercent(float scale) {
+    return static_cast<int>(std::lround(static_cast<double>(scale) * 100.0));
 }
 
 std::wstring PositionHint(int position) {

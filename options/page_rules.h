@@ -17,6 +17,11 @@ bool IsStandardCursorText(std::wstring_view text);
 // The numeric spin edits take digits and backspace only.
 bool SpinEditAcceptsKey(wchar_t key);
 
+// A stored scale (1.0 = 100 %) as the size bar's whole percent: the nearest
+// one, so that a scale kept in single precision (0.29 is 0.2899999...) shows
+// as the percentage that was stored.
+int ScalePercent(float scale);
+
 // The snapping distance as the track bar's hint.
 std::wstring PositionHint(int position);
 

@@ -89,6 +89,8 @@ class TPageShape {
     void spbAddSkinClick(ui::Component& sender);
     void spbDeleteSkinClick(ui::Component& sender);
     void spbEditSkinClick(ui::Component& sender);
+    // The clock window (or, with tray, the taskbar clock) back on its built-in skin.
+    void FallBackToBuiltInSkin(bool tray);
     void chbUseMainBackgrFileClick(ui::Component& sender);
     void edtMainBackgrFileChange(ui::Component& sender);
     void spbOpenBackgrClick(ui::Component& sender);

@@ -12,6 +12,7 @@
 #include "options/color_font_rules.h"
 #include "options/frm_options.h"
 #include "options/page_look.h"
+#include "options/page_rules.h"
 #include "options/page_window.h"
 #include "options/screen_cursors.h"
 
@@ -125,7 +126,7 @@ void TPageShape::CopyShapeSubPageSettings() {
     cmbMainSkins.SetItemIndex(w.MainSkinIndex < cmbMainSkins.Count() ? w.MainSkinIndex : -1);
     chbUseMainBackgrFile.SetChecked(w.UseBackgrFile);
     edtMainBackgrFile.SetText(w.BackgroundFile);
-    trbMainScale.SetPosition(static_cast<int>(w.MainScale * 100));
+    trbMainScale.SetPosition(options::ScalePercent(w.MainScale));
     if (!w.DrawOnForm) {
         chbDrawOnWallpaper.SetChecked(!w.DrawOnDesktop);
         rdbDrawOnDesktop.SetChecked(true);

@@ -16,6 +16,7 @@
 #include "face/skin_description.h"
 #include "options/frm_options.h"
 #include "options/page_look.h"
+#include "options/page_rules.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/file_dialog.h"
@@ -35,12 +36,13 @@ void Redraw(bool reload, bool useSkinScale) {
     frmHoralto->RefreshDisplay(frmHoralto->lblDateTime.Caption(), reload, useSkinScale);
 }
 
-// A file named as it is or relative to the program's folder, when it exists.
+// The file a stored name stands for (relative to the program's folder unless
+// it is a full or network path), when it exists.
 std::optional<std::wstring> ExistingFile(const std::wstring& name) {
     if (name.empty()) return std::nullopt;
     std::error_code ec;
-    for (const std::wstring& candidate : {name, OwnFolder() + name})
-        if (std::filesystem::is_regular_file(candidate, ec)) return candidate;
+    std::wstring file = face::ResolveProgramPath(name, OwnFolder());
+    if (std::filesystem::is_regular_file(file, ec)) return file;
     return std::nullopt;
 }
 
@@ -71,20 +73,27 @@ void TPageShape::tbsMainSkinShow(ui::Component&) {
     TagHold hold(Options());
     const auto& w = frmHoralto->Settings.Window;
     cmbMainSkins.SetItemIndex(w.MainSkinIndex < cmbMainSkins.Count() ? w.MainSkinIndex : -1);
-    trbMainScale.SetPosition(static_cast<int>(w.MainScale * 100));
+    trbMainScale.SetPosition(options::ScalePercent(w.MainScale));
     cmbMainSkinsChange(cmbMainSkins);
 }
 
 void TPageShape::cmbMainSkinsChange(ui::Component&) {
-    const int i = cmbMainSkins.ItemIndex();
+    int i = cmbMainSkins.ItemIndex();
+    if (Options().Tag() == 0) {
+        auto& w = frmHoralto->Settings.Window;
+        w.MainSkinIndex = i;
+        Redraw(true, true);
+        // A skin that could not be loaded fell back to a built-in one: the
+        // list shows what the clock shows.
+        if (w.MainSkinIndex != i && w.MainSkinIndex < cmbMainSkins.Count()) {
+            i = w.MainSkinIndex;
+            cmbMainSkins.SetItemIndex(i);
+        }
+        TagHold hold(Options());
+        trbMainScale.SetPosition(options::ScalePercent(w.MainScale));
+    }
     spbDeleteMainSkin.SetEnabled(i >= face::kFirstUserSkin);
     spbEditMainSkin.SetEnabled(i >= face::kFirstUserSkin);
-    if (Options().Tag() == 0) {
-        frmHoralto->Settings.Window.MainSkinIndex = i;
-        Redraw(true, true);
-        TagHold hold(Options());
-        trbMainScale.SetPosition(static_cast<int>(frmHoralto->Settings.Window.MainScale * 100));
-    }
     const bool noSkin = i < 1;
     for (ui::Control* c :
          {static_cast<ui::Control*>(&chbUseMainBackgrFile), static_cast<ui::Control*>(&edtMainBackgrFile),
@@ -158,7 +167,10 @@ void TPageShape::spbDeleteSkinClick(ui::Component& sender) {
     if (i < cmbMainSkins.Count()) cmbMainSkins.Delete(i);
     frmHoralto->BuildSkinMenu();
     // The other use keeps its skin: an entry after the removed one moved up.
+    // When it used the removed skin itself, it falls back to its built-in
+    // skin, as the clock does for a skin it cannot load.
     int& other = tray ? settings.Window.MainSkinIndex : settings.SystemClock.TraySkinIndex;
+    const bool otherLostItsSkin = other == i;
     if (other > i) --other;
     i = face::SelectionAfterRemoval(i, frmHoralto->SkinNames.Count());
     if (tray) {
@@ -170,6 +182,21 @@ void TPageShape::spbDeleteSkinClick(ui::Component& sender) {
         cmbMainSkins.SetItemIndex(i);
         cmbMainSkinsChange(cmbMainSkins);
     }
+    if (otherLostItsSkin) FallBackToBuiltInSkin(!tray);
+}
+
+void TPageShape::FallBackToBuiltInSkin(bool tray) {
+    TfrmOptions& o = Options();
+    auto& settings = frmHoralto->Settings;
+    if (tray) {
+        settings.SystemClock.TraySkinIndex = face::kTrayFallbackIndex;
+        o.cmbTraySkins.SetItemIndex(face::kTrayFallbackIndex);
+        if (settings.SystemClock.UseTraySkis) o.cmbTraySkinsChange(o.cmbTraySkins);
+    } else {
+        settings.Window.MainSkinIndex = face::kMainFallbackIndex;
+        cmbMainSkins.SetItemIndex(face::kMainFallbackIndex);
+        cmbMainSkinsChange(cmbMainSkins);
+    }
 }
 
 void TPageShape::spbEditSkinClick(ui::Component& sender) {
@@ -179,7 +206,7 @@ void TPageShape::spbEditSkinClick(ui::Component& sender) {
         &sender == &o.spbEditTraySkin ? settings.SystemClock.TraySkinIndex : settings.Window.MainSkinIndex;
     // The built-in skins have no file.
     if (i < face::kFirstUserSkin || i >= frmHoralto->SkinFiles.Count()) return;
-    const std::wstring file = face::CatalogueFilePath(frmHoralto->SkinFiles[i], OwnFolder());
+    const std::wstring file = face::ResolveProgramPath(frmHoralto->SkinFiles[i], OwnFolder());
     const std::wstring parameters = L"\"" + file + L"\"";
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(o.Handle(), nullptr, L"Notepad.exe", parameters.c_str(), nullptr, SW_SHOWNORMAL));

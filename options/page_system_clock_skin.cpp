@@ -6,6 +6,7 @@
 #include "face/skin_catalogue.h"
 #include "options/frm_options.h"
 #include "options/page_look.h"
+#include "options/page_rules.h"
 
 using options::TagHold;
 
@@ -21,7 +22,7 @@ void Rebuild(bool resetTextLook) {
 }
 
 int ScalePosition() {
-    return static_cast<int>(frmHoralto->Settings.SystemClock.Scale * 100);
+    return options::ScalePercent(frmHoralto->Settings.SystemClock.Scale);
 }
 
 }  // namespace
@@ -118,9 +119,7 @@ void TPageSystemClock::chbNewTraySkinClick(ui::Component&) {
 void TPageSystemClock::cmbTraySkinsChange(ui::Component&) {
     TfrmOptions& o = Options();
     auto& c = frmHoralto->Settings.SystemClock;
-    const int i = cmbTraySkins.ItemIndex();
-    spbDeleteTraySkin.SetEnabled(i >= face::kFirstUserSkin);
-    spbEditTraySkin.SetEnabled(i >= face::kFirstUserSkin);
+    int i = cmbTraySkins.ItemIndex();
     if (o.Tag() == 0) {
         frmHoralto->pnlTrayTime.SetTag(1);
         c.TraySkinIndex = i;
@@ -133,12 +132,20 @@ void TPageSystemClock::cmbTraySkinsChange(ui::Component&) {
             c.UseTraySkis = false;
         }
         if (shown) frmHoralto->BuildTaskbarClock(true);
+        // A skin that could not be loaded fell back to "Трей": the list shows
+        // what the clock shows.
+        if (c.TraySkinIndex != i && c.TraySkinIndex < cmbTraySkins.Count()) {
+            i = c.TraySkinIndex;
+            cmbTraySkins.SetItemIndex(i);
+        }
         {
             TagHold hold(o);
             trbTrayScale.SetPosition(ScalePosition());
         }
         frmHoralto->pnlTrayTime.SetTag(0);
     }
+    spbDeleteTraySkin.SetEnabled(i >= face::kFirstUserSkin);
+    spbEditTraySkin.SetEnabled(i >= face::kFirstUserSkin);
     if (i == 0) chbUseTraySkin.SetChecked(false);
 }
 

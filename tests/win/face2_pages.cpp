@@ -7,10 +7,13 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "base/codec.h"
+#include "base/ini_file.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "face/display_state.h"
@@ -427,5 +430,130 @@ TEST_F(SkinPages, TaskbarPageDrivesTheShownClock) {
     O().speBorderTrayText.SetValue(c.BorderText + 10);
     Pump();
     EXPECT_EQ(WidthOf(fake.clock), narrow + 20);
+    frmHoralto->RemoveTaskbarClock();
+}
+
+TEST_F(SkinPages, ClashingNameNeverDuplicatesASectionOfTheFile) {
+    Add(Write(L"a.qsk", std::wstring(L"[Часы]\r\n") + kSkin), O().spbAddMainSkin);
+    // The file holds "Часы1" and "часы2" itself; its other sections, odd bytes
+    // and bare line feeds included, must come back as they were.
+    const std::string tail =
+        "Scale=2\r\n[\xd7\xe0\xf1\xfb\x31]\r\nCenterX=5 \t\r\n;\x98 note\n[\xf7\xe0\xf1\xfb\x32]\r\nx=1";
+    const fs::path file = dir_.Path() / L"b.qsk";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "[\xd7\xe0\xf1\xfb]\r\n" << tail;
+    }
+    Add(file, O().spbAddMainSkin);
+    EXPECT_TRUE(messages_.empty());
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 8);
+    EXPECT_EQ(frmHoralto->SkinNames[5], L"Часы3");
+    EXPECT_EQ(frmHoralto->SkinNames[6], L"Часы1");
+    EXPECT_EQ(frmHoralto->SkinNames[7], L"часы2");
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, "[\xd7\xe0\xf1\xfb\x33]\r\n" + tail);
+}
+
+TEST_F(SkinPages, NamesDifferingOnlyInCyrillicCaseClash) {
+    Add(Write(L"a.qsk", std::wstring(L"[Часы]\r\n") + kSkin), O().spbAddMainSkin);
+    const fs::path second = Write(L"b.qsk", std::wstring(L"[часы]\r\n") + kSkin);
+    Add(second, O().spbAddMainSkin);
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 6);
+    EXPECT_EQ(frmHoralto->SkinNames[5], L"часы1");
+    EXPECT_EQ(base::ReadTextFile1251(second), std::wstring(L"[часы1]\r\n") + kSkin);
+    // Both entries survive the settings file: its keys fold Cyrillic case.
+    bool canClose = true;
+    frmHoralto->FormCloseQuery(*frmHoralto, canClose);
+    base::IniFile ini(IniFileName);
+    EXPECT_EQ(ini.ReadSection(L"Skins").Count(), 2);
+}
+
+TEST_F(SkinPages, ScaleSliderShowsTheStoredScale) {
+    S().Window.MainSkinIndex = 1;
+    auto& c = S().SystemClock;
+    c.TraySkinIndex = 3;
+    c.UseTraySkis = true;
+    for (int percent = 1; percent <= 1000; ++percent) {
+        // As the settings file gives it back: the number of the text, held in single precision.
+        S().Window.MainScale = static_cast<float>(percent / 100.0);
+        c.Scale = static_cast<float>(percent / 100.0);
+        O().tbsMainSkinShow(O().tbsMainSkin);
+        O().tbsTraySkinShow(O().tbsTraySkin);
+        ASSERT_EQ(O().trbMainScale.Position(), percent);
+        ASSERT_EQ(O().lblMainScale.Caption(), std::to_wstring(percent) + L"%");
+        ASSERT_EQ(O().trbTrayScale.Position(), percent);
+    }
+    // Moving the bar stores the scale the bar shows again.
+    S().Window.MainScale = 1.0f;
+    O().tbsMainSkinShow(O().tbsMainSkin);
+    O().trbMainScale.SetPosition(29);
+    EXPECT_EQ(S().Window.MainScale, static_cast<float>(29 * 0.01));
+    O().tbsMainSkinShow(O().tbsMainSkin);
+    EXPECT_EQ(O().trbMainScale.Position(), 29);
+}
+
+TEST_F(SkinPages, RemovingTheSkinAnotherPageUsesFallsBackToTheBuiltInSkin) {
+    std::wstring text;
+    for (const wchar_t* name : {L"A", L"B", L"C", L"D", L"E"})
+        text += std::wstring(L"[") + name + L"]\r\n" + kSkin;
+    Add(Write(L"five.qsk", text), O().spbAddMainSkin);
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 9);
+
+    // The taskbar clock uses "C"; the main page removes it.
+    O().chbUseTraySkin.SetChecked(true);
+    O().cmbTraySkins.SetItemIndex(6);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    ASSERT_EQ(S().SystemClock.TraySkinIndex, 6);
+    O().cmbMainSkins.SetItemIndex(6);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    O().spbDeleteMainSkin.Click();
+    EXPECT_EQ(S().SystemClock.TraySkinIndex, 3);  // "Трей", not "D" that moved up
+    EXPECT_EQ(O().cmbTraySkins.ItemIndex(), 3);
+    EXPECT_EQ(S().Window.MainSkinIndex, 6);  // the main page itself keeps its own rule
+    EXPECT_EQ(frmHoralto->SkinNames[6], L"D");
+
+    // The main window uses "E"; the taskbar page removes it.
+    O().cmbMainSkins.SetItemIndex(7);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    O().cmbTraySkins.SetItemIndex(7);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    O().spbDeleteTraySkin.Click();
+    EXPECT_EQ(S().Window.MainSkinIndex, 1);  // "Стандартная", not past the end
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 1);
+    O().tbsMainSkinShow(O().tbsMainSkin);
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 1);
+}
+
+TEST_F(SkinPages, DeletedSkinFileShowsTheSameFallbackInTheClockAndTheCatalogue) {
+    FakeTaskbar fake;
+    ASSERT_TRUE(fake.clock);
+    const fs::path file = Write(L"gone.qsk", std::wstring(L"[Пропавшая]\r\n") + kSkin);
+    Add(file, O().spbAddMainSkin);
+    ASSERT_EQ(S().Window.MainSkinIndex, 4);
+    fs::remove(file);
+
+    // The main window: choosing the entry again falls back to "Стандартная".
+    O().cmbMainSkins.SetItemIndex(4);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    EXPECT_EQ(S().Window.MainSkinIndex, 1);
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 1);
+    EXPECT_FALSE(O().spbDeleteMainSkin.Enabled());
+    EXPECT_EQ(frmHoralto->SkinNames.Count(), 5);  // the entry itself stays
+
+    // The shown taskbar clock falls back to "Трей".
+    auto& c = S().SystemClock;
+    c.UseTraySkis = true;
+    c.NewTraySkin = true;
+    c.TraySkinIndex = 3;
+    O().CopySystemClockPageSettings();
+    frmHoralto->BuildTaskbarClock(false);
+    Pump();
+    ASSERT_TRUE(frmHoralto->pnlTrayTime.Visible());
+    O().cmbTraySkins.SetItemIndex(4);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    EXPECT_EQ(c.TraySkinIndex, 3);
+    EXPECT_EQ(O().cmbTraySkins.ItemIndex(), 3);
+    EXPECT_FALSE(O().spbDeleteTraySkin.Enabled());
     frmHoralto->RemoveTaskbarClock();
 }

@@ -1,5 +1,7 @@
 #include "face/skin_catalogue.h"
 
+#include "face/skin_description.h"
+
 #include <gtest/gtest.h>
 
 using namespace face;
@@ -44,9 +46,12 @@ TEST(SkinCatalogue, FileInsideTheProgramFolderIsRelative) {
     // Cyrillic letters must match exactly.
     EXPECT_EQ(CatalogueFileName(L"C:\\ЧАСЫ\\a.qsk", L"C:\\Часы\\"), L"C:\\ЧАСЫ\\a.qsk");
 
-    EXPECT_EQ(CatalogueFilePath(L"Skins\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto\\Skins\\a.qsk");
-    EXPECT_EQ(CatalogueFilePath(L"\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto\\a.qsk");
-    EXPECT_EQ(CatalogueFilePath(L"D:\\a.qsk", L"C:\\Horalto\\"), L"D:\\a.qsk");
+    // An entry's file is opened through the program's one path rule.
+    EXPECT_EQ(ResolveProgramPath(L"Skins\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto\\Skins\\a.qsk");
+    EXPECT_EQ(ResolveProgramPath(L"\\a.qsk", L"C:\\Horalto\\"), L"C:\\Horalto\\a.qsk");
+    EXPECT_EQ(ResolveProgramPath(L"D:\\a.qsk", L"C:\\Horalto\\"), L"D:\\a.qsk");
+    // A network path stays as it is.
+    EXPECT_EQ(ResolveProgramPath(L"\\\\server\\share\\x.qsk", L"C:\\Horalto\\"), L"\\\\server\\share\\x.qsk");
 }
 
 TEST(SkinCatalogue, FreeNameIsTheSmallestUnusedNumber) {
@@ -153,4 +158,44 @@ TEST(SkinCatalogue, SelectionAfterRemoval) {
     EXPECT_EQ(SelectionAfterRemoval(8, 8), 7);
     EXPECT_EQ(SelectionAfterRemoval(7, 8), 6);
     EXPECT_EQ(SelectionAfterRemoval(5, 8), 5);
+}
+
+TEST(SkinCatalogue, NewNameIsFreeInTheFileToo) {
+    // The file's own later section "Часы1" must not get a twin: the clashing
+    // "Часы" takes the first number free both in the catalogue and in the file.
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    names.Add(L"Часы");
+    files.Add(L"other.qsk");
+    MemoryFile file{L"[Часы]\r\na=1\r\n[Часы1]\r\nb=2\r\n[часы2]\r\nc=3\r\n"};
+    AddedSkins r = AddSkinSections(names, files, {L"Часы", L"Часы1", L"часы2"}, L"D:\\my.qsk", file.Access());
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"Часы3", L"Часы1", L"часы2"}));
+    EXPECT_TRUE(r.refused.empty());
+    EXPECT_EQ(*file.text, L"[Часы3]\r\na=1\r\n[Часы1]\r\nb=2\r\n[часы2]\r\nc=3\r\n");
+
+    // A name taken by an earlier section of the file once renamed.
+    base::StringList names2 = BuiltInNames(), files2 = BuiltInFiles();
+    names2.Add(L"А");
+    files2.Add(L"other.qsk");
+    names2.Add(L"А1");
+    files2.Add(L"third.qsk");
+    MemoryFile file2{L"[А]\r\n[А2]\r\n"};
+    AddedSkins r2 = AddSkinSections(names2, files2, {L"А", L"А2"}, L"D:\\two.qsk", file2.Access());
+    EXPECT_EQ(r2.added, (std::vector<std::wstring>{L"А3", L"А2"}));
+    EXPECT_EQ(*file2.text, L"[А3]\r\n[А2]\r\n");
+}
+
+TEST(SkinCatalogue, NamesDifferingInCyrillicCaseClash) {
+    // The settings file keeps the catalogue as keys of one section, and its
+    // keys fold Cyrillic case: "часы" and "Часы" would become one key.
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    names.Add(L"Часы");
+    files.Add(L"other.qsk");
+    MemoryFile file{L"[часы]\r\nx=1\r\n[ТРЕЙ]\r\n"};
+    AddedSkins r = AddSkinSections(names, files, {L"часы", L"ТРЕЙ"}, L"D:\\my.qsk", file.Access());
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"часы1", L"ТРЕЙ1"}));
+    EXPECT_EQ(*file.text, L"[часы1]\r\nx=1\r\n[ТРЕЙ1]\r\n");
+    // The same file again: its sections are known whatever their case.
+    MemoryFile again{L"[ЧАСЫ1]\r\n"};
+    EXPECT_TRUE(AddSkinSections(names, files, {L"ЧАСЫ1"}, L"D:\\my.qsk", again.Access()).added.empty());
+    EXPECT_EQ(again.writes, 0);
 }

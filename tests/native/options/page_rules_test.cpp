@@ -21,6 +21,16 @@ TEST(PageRules, StandardCursorTextAndSpinEditKeys) {
     for (wchar_t k : {L'a', L'-', L' ', L'.', L'я', wchar_t(13)}) EXPECT_FALSE(SpinEditAcceptsKey(k));
 }
 
+TEST(PageRules, ScalePercentShowsEveryStoredTwoDecimalScale) {
+    // As read back from the settings file (a double held in single precision)
+    // and as stored from the bar (position * 0.01).
+    for (int percent = 1; percent <= 1000; ++percent) {
+        ASSERT_EQ(ScalePercent(static_cast<float>(percent / 100.0)), percent);
+        ASSERT_EQ(ScalePercent(static_cast<float>(percent * 0.01)), percent);
+    }
+    EXPECT_EQ(ScalePercent(1.5f), 150);
+}
+
 TEST(AboutRules, VersionTexts) {
     const FileVersion v = VersionFromFixedInfo((2u << 16) | 2u, (1u << 16) | 1120u);
     EXPECT_EQ(v.major, 2);
