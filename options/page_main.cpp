@@ -4,6 +4,7 @@
 
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "face/skin_description.h"
 #include "options/control_homes.h"
 #include "options/frm_options.h"
 #include "options/page_rules.h"
@@ -12,16 +13,13 @@
 
 namespace {
 
-// The cursor file of the edit's text: at that path, or relative to the program's folder.
+// The cursor file of the edit's text: a full or network path as it is, any
+// other relative to the program's folder.
 std::filesystem::path ExistingCursorFile(const std::wstring& text) {
     if (text.empty()) return {};
     std::error_code error;
-    const std::filesystem::path path(text);
+    const std::filesystem::path path = face::ResolveProgramPath(text, ProgramFolder().wstring());
     if (std::filesystem::is_regular_file(path, error)) return path;
-    if (path.is_relative()) {
-        const std::filesystem::path inFolder = ProgramFolder() / path;
-        if (std::filesystem::is_regular_file(inFolder, error)) return inFolder;
-    }
     return {};
 }
 
