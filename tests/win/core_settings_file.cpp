@@ -198,6 +198,21 @@ TEST(SettingsFile, PreparedFileSurvivesTheRoundTrip) {
     EXPECT_EQ(lists, expected);
 }
 
+TEST(SettingsFile, ColoursWithoutColourItemsKeepTheirPlaceInTheColourList) {
+    ScratchDir dir(L"core-color-items");
+    // Silver for the window, red for the taskbar clock, no colour items.
+    WriteFile1251(dir.Path() / L"Horalto.ini",
+                  L"[Window]\r\nFormColor=12632256\r\n[SystemClock]\r\nTrayColor=255\r\n");
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_NE(WaitShown(program), nullptr);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(Read(ini, L"Window", L"BackColorItem"), L"9");
+    EXPECT_EQ(Read(ini, L"SystemClock", L"BackColorItem"), L"10");
+}
+
 TEST(SettingsFile, UnwritableSettingsAreReportedOnceAndTheRestIsSaved) {
     ScratchDir dir(L"core-readonly");
     const fs::path file = dir.Path() / L"Horalto.ini";

@@ -176,7 +176,7 @@ TEST(SettingsRead, ColourItemsWithoutTheirKeysKeepThePositionOfTheColour) {
     // window has just read; a file with the colours but without the items
     // keeps those positions, and a stored item wins.
     Store store;
-    store.Home(L"MainBackColorItem") = 10;  // silver
+    store.Home(L"MainBackColorItem") = 9;  // silver
     store.Home(L"MainTextColorItem") = 16;
     store.Home(L"TrayBackColorItem") = 25;
     store.Home(L"TrayTextColorItem") = 3;
@@ -185,7 +185,7 @@ TEST(SettingsRead, ColourItemsWithoutTheirKeysKeepThePositionOfTheColour) {
     const auto binding = store.Binding();
     ReadMainWindowSettings(ini, binding);
     ReadOptionsSettings(ini, binding);
-    EXPECT_EQ(store.Home(L"MainBackColorItem"), SettingValue(10));
+    EXPECT_EQ(store.Home(L"MainBackColorItem"), SettingValue(9));
     EXPECT_EQ(store.Home(L"MainTextColorItem"), SettingValue(4));
     EXPECT_EQ(store.Home(L"TrayBackColorItem"), SettingValue(25));
     EXPECT_EQ(store.Home(L"TrayTextColorItem"), SettingValue(3));
