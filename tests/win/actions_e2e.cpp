@@ -5,22 +5,12 @@
 
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "win/support/keyboard.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
 
 namespace {
-
-void PressCtrlAlt(WORD key) {
-    INPUT in[6] = {};
-    const WORD keys[] = {VK_CONTROL, VK_MENU, key};
-    for (int i = 0; i < 3; ++i) {
-        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
-        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
-        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(6, in, sizeof(INPUT));
-}
 
 template <class F>
 bool WaitFor(F done, DWORD ms = 5000) {

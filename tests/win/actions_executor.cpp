@@ -14,7 +14,10 @@
 #include "options/frm_options.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
+#include "win/support/keyboard.h"
 #include "win/support/program_runner.h"
+
+using testing_support::PressCtrlAlt;
 
 namespace {
 
@@ -256,30 +259,11 @@ TEST_F(Actions, PressedHotKeyRunsItsAction) {
     Create(L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n");
     ASSERT_EQ(BodyRows(), 1);
     ASSERT_NE(frmOptions->HotKeyAtoms.at(1), 0);
-    INPUT in[6] = {};
-    const WORD keys[] = {VK_CONTROL, VK_MENU, VK_F7};
-    for (int i = 0; i < 3; ++i) {
-        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
-        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
-        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    ASSERT_EQ(SendInput(6, in, sizeof(INPUT)), 6u);
+    ASSERT_EQ(PressCtrlAlt(VK_F7), 6u);
     EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
 }
 
 namespace {
-
-// Presses Ctrl+Alt+key as the user does.
-void PressCtrlAlt(WORD key) {
-    INPUT in[6] = {};
-    const WORD keys[] = {VK_CONTROL, VK_MENU, key};
-    for (int i = 0; i < 3; ++i) {
-        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
-        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
-        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(6, in, sizeof(INPUT));
-}
 
 // Whether Ctrl+Alt+key is registered already (a trial registration is undone).
 bool Taken(UINT key) {

@@ -27,6 +27,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const wchar_t kSkin[] = L"ImgBack=\r\nCenterX=20\r\nCenterY=15\r\n";
+
 class SkinPages : public testing::Test {
   protected:
     void SetUp() override {
@@ -68,6 +70,14 @@ class SkinPages : public testing::Test {
     void Add(const fs::path& file, ui::SpeedButton& button) {
         chosen_ = file.wstring();
         button.Click();
+    }
+
+    // The skins "A" to "E" of one file, catalogued as entries 4 to 8.
+    void AddFiveSkins() {
+        std::wstring text;
+        for (const wchar_t* name : {L"A", L"B", L"C", L"D", L"E"})
+            text += std::wstring(L"[") + name + L"]\r\n" + kSkin;
+        Add(Write(L"five.qsk", text), O().spbAddMainSkin);
     }
 
     testing_support::ScratchDir dir_{L"face2-pages"};
@@ -129,8 +139,6 @@ int WidthOf(HWND hwnd) {
     GetWindowRect(hwnd, &r);
     return r.right - r.left;
 }
-
-const wchar_t kSkin[] = L"ImgBack=\r\nCenterX=20\r\nCenterY=15\r\n";
 
 }  // namespace
 
@@ -211,10 +219,7 @@ TEST_F(SkinPages, FileInTheProgramFolderIsCataloguedRelative) {
 }
 
 TEST_F(SkinPages, RemovingEntries) {
-    std::wstring text;
-    for (const wchar_t* name : {L"A", L"B", L"C", L"D", L"E"})
-        text += std::wstring(L"[") + name + L"]\r\n" + kSkin;
-    Add(Write(L"five.qsk", text), O().spbAddMainSkin);
+    AddFiveSkins();
     ASSERT_EQ(frmHoralto->SkinNames.Count(), 9);
     S().SystemClock.TraySkinIndex = 8;  // "E", used by the taskbar clock
 
@@ -494,10 +499,7 @@ TEST_F(SkinPages, ScaleSliderShowsTheStoredScale) {
 }
 
 TEST_F(SkinPages, RemovingTheSkinAnotherPageUsesFallsBackToTheBuiltInSkin) {
-    std::wstring text;
-    for (const wchar_t* name : {L"A", L"B", L"C", L"D", L"E"})
-        text += std::wstring(L"[") + name + L"]\r\n" + kSkin;
-    Add(Write(L"five.qsk", text), O().spbAddMainSkin);
+    AddFiveSkins();
     ASSERT_EQ(frmHoralto->SkinNames.Count(), 9);
 
     // The taskbar clock uses "C"; the main page removes it.

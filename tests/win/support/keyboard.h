@@ -1,0 +1,20 @@
+// Keys pressed as the user presses them, through the system's input queue.
+#pragma once
+
+#include <windows.h>
+
+namespace testing_support {
+
+// Ctrl+Alt+key pressed and released; the number of input events taken (6 when all were).
+inline UINT PressCtrlAlt(WORD key) {
+    INPUT in[6] = {};
+    const WORD keys[] = {VK_CONTROL, VK_MENU, key};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    return SendInput(6, in, sizeof(INPUT));
+}
+
+}  // namespace testing_support
