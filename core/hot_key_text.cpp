@@ -103,7 +103,12 @@ ShortCut WithDefaultModifiers(ShortCut shortCut) {
 }
 
 std::wstring HotKeyAtomName(std::wstring_view caption, std::wstring_view keys) {
-    return std::wstring(caption) + L" " + std::wstring(keys);
+    // A global atom's name holds at most 255 characters; the keys come first
+    // so that a long caption cannot cut them off.
+    constexpr std::size_t kMaxAtomName = 255;
+    std::wstring name = std::wstring(keys) + L" " + std::wstring(caption);
+    if (name.size() > kMaxAtomName) name.resize(kMaxAtomName);
+    return name;
 }
 
 std::vector<HotKeyRow> DefaultHotKeyRows() {

@@ -35,9 +35,9 @@ struct HotKeyRow {
     std::wstring caption;
     bool operator==(const HotKeyRow&) const = default;
 };
-// The name of the global atom under which a row is registered: the action's
-// caption and the key combination, so that two rows of one action (two keys)
-// get two registrations of their own.
+// The name of the global atom under which a row is registered: the key
+// combination and the action's caption, so that two rows of one action (two
+// keys) get two registrations of their own; at most 255 characters.
 std::wstring HotKeyAtomName(std::wstring_view caption, std::wstring_view keys);
 
 // The list that "По умолчанию" restores.

@@ -313,10 +313,13 @@ TEST_F(Actions, EachHotKeyRowHasItsOwnRegistration) {
 }
 
 TEST_F(Actions, TwoListedKeysForOneActionBothWork) {
+    // A third row with a caption longer than a global atom's name is kept too.
     Create(
         L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n"
-        L"13\tCtrl+Alt+F11\tРазное->Вкл/Выкл. звук\t\n");
-    ASSERT_EQ(BodyRows(), 2);
+        L"13\tCtrl+Alt+F11\tРазное->Вкл/Выкл. звук\t\n"
+        L"0\tCtrl+Alt+F12\t" +
+        std::wstring(300, L'я') + L"\t\n");
+    ASSERT_EQ(BodyRows(), 3);
     PressCtrlAlt(VK_F7);
     EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
     PressCtrlAlt(VK_F11);

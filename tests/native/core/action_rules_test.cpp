@@ -94,3 +94,15 @@ TEST(HotKeyText, DefaultList) {
         EXPECT_EQ(ParseActionNumber(std::to_wstring(row.action)), row.action);
     }
 }
+
+TEST(HotKeyText, AtomNamesTellTwoKeysOfOneActionApart) {
+    const std::wstring caption = L"Разное->Вкл/Выкл. звук";
+    EXPECT_NE(HotKeyAtomName(caption, L"Ctrl+Alt+F7"), HotKeyAtomName(caption, L"Ctrl+Alt+F11"));
+    EXPECT_NE(HotKeyAtomName(caption, L"Ctrl+Alt+F7"), HotKeyAtomName(L"Закрыть программу", L"Ctrl+Alt+F7"));
+    // A caption far longer than an atom's name still leaves the keys apart.
+    const std::wstring longCaption(400, L'я');
+    const std::wstring a = HotKeyAtomName(longCaption, L"Ctrl+Alt+A"),
+                       b = HotKeyAtomName(longCaption, L"Ctrl+Alt+B");
+    EXPECT_LE(a.size(), 255u);
+    EXPECT_NE(a, b);
+}
