@@ -71,7 +71,7 @@ void NextAllowedMonth(const ScheduleRules& rules, int& year, int& month) {
 
 // The day part of a "*" schedule; result holds the time part (it may pass midnight).
 TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTime result, TDateTime now,
-                       bool reset, bool interval, bool startExit, const base::FormatSettings& fs) {
+                       bool reset, bool interval, bool startTask, const base::FormatSettings& fs) {
     result += base::Trunc(now);
     if (result <= now) {
         result += 1;
@@ -87,8 +87,10 @@ TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTi
         std::none_of(rules.weekdays.begin(), rules.weekdays.end(), [](bool b) { return b; }))
         return 0;
 
-    // Start and exit tasks keep their time today; only a later day starts at midnight.
-    if (reset && !startExit) result = base::Trunc(result);
+    // A start task keeps its time today (it runs a moment after the start);
+    // only a later day starts at midnight. An exit task is planned for the
+    // start of its day: the exit walk runs what falls on today's date.
+    if (reset && !startTask) result = base::Trunc(result);
 
     int y, m, d;
     base::DecodeDate(result, y, m, d);
@@ -112,7 +114,7 @@ TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTi
             int ny = y, nm = m;
             NextAllowedMonth(rules, ny, nm);
             setDate(ny, nm, 1);
-            if (startExit) result = base::Trunc(result);
+            if (startTask) result = base::Trunc(result);
             return result;
         }
     }
@@ -153,8 +155,8 @@ TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTi
         if (rules.months[m - 1]) break;
     }
 
-    // An interval task (or a start or exit task) on a later day starts at midnight.
-    if ((interval || startExit) && reset) result = base::Trunc(result);
+    // An interval task (or a start task) on a later day starts at midnight.
+    if ((interval || startTask) && reset) result = base::Trunc(result);
     return result;
 }
 
@@ -165,7 +167,7 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
     TDateTime result = 0;
     bool reset = true;
     bool interval = false;
-    bool startExit = false;
+    bool startTask = false;
 
     const std::wstring t = grid.Cell(kColTime, row);
     TDateTime value;
@@ -184,13 +186,11 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
     } else if (t.empty() || SameKeyword(t, kOnStart)) {
         if (phase != kPhaseStart) return 0;
         result = timeOfDay + kStartExitDelay;
-        startExit = true;
+        startTask = true;
         reset = false;
     } else if (SameKeyword(t, kOnExit)) {
         if (phase != kPhaseExit) return 0;
-        result = timeOfDay + kStartExitDelay;
-        startExit = true;
-        reset = false;
+        result = timeOfDay + kStartExitDelay;  // reset stays on: a day schedule gives midnight
     } else if (base::TryStrToTime(t, value, fs)) {
         result = value;
         reset = false;
@@ -206,7 +206,7 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
         grid.SetCell(kColDay, row, day);
     }
     try {
-        return ScheduledRun(grid, row, day, result, now, reset, interval, startExit, fs);
+        return ScheduledRun(grid, row, day, result, now, reset, interval, startTask, fs);
     } catch (const base::ConvertError&) {
         return 0;  // past the last representable date
     }

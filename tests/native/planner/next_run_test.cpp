@@ -73,10 +73,18 @@ TEST(NextRunTime, StartAndExitTasksOnlyInTheirPhase) {
 TEST(NextRunTime, StartTaskOnAnAllowedDayRunsAtStartNotAtMidnight) {
     EXPECT_EQ(Next(L"*Ежемесячно; Дни:Ср", L"Запуск", kWed10, kPhaseStart), L"13.03.2024 10:00:02");
     EXPECT_EQ(Next(L"*Месяцы:Мар", L"Запуск", kWed10, kPhaseStart), L"13.03.2024 10:00:02");
-    EXPECT_EQ(Next(L"*Ежемесячно; Числа:13", L"Выход", kWed10, kPhaseExit), L"13.03.2024 10:00:02");
     // Not today: the first allowed day, at midnight.
     EXPECT_EQ(Next(L"*Ежемесячно; Дни:Пт", L"Запуск", kWed10, kPhaseStart), L"15.03.2024 00:00:00");
+}
+
+TEST(NextRunTime, ExitTaskOnADayScheduleIsPlannedForTheStartOfItsDay) {
+    // The exit walk runs what falls on today's date: the time of day is not needed.
+    EXPECT_EQ(Next(L"*Ежемесячно; Числа:13", L"Выход", kWed10, kPhaseExit), L"13.03.2024 00:00:00");
+    EXPECT_EQ(Next(L"*Ежемесячно; Дни:Ср", L"Выход", kWed10, kPhaseExit), L"13.03.2024 00:00:00");
+    EXPECT_EQ(Next(L"*Месяцы:Мар", L"Выход", kWed10, kPhaseExit), L"13.03.2024 00:00:00");
     EXPECT_EQ(Next(L"*Ежемесячно; Дни:Пт", L"Выход", kWed10, kPhaseExit), L"15.03.2024 00:00:00");
+    // Every day: a moment after now.
+    EXPECT_EQ(Next(L"*Ежедневно", L"Выход", kWed10, kPhaseExit), L"13.03.2024 10:00:02");
 }
 
 TEST(NextRunTime, WeekdaysFindTheComingAllowedDay) {
