@@ -233,6 +233,9 @@ class TPagePlanner {
     // Runs a test or run button's action; a failure is reported.
     void Guarded(const std::function<void()>& action);
     void ShowActionPanel(ui::SpeedButton& button);
+    // WriteScheduleCells; the focus moves to the action panel's list only
+    // with `focusActionList` (an edit of the schedule controls).
+    void StoreScheduleCells(bool focusActionList);
     void FocusActionList();
     // The controls that follow the picture box and the chosen computer action.
     void EnablePictureControls();

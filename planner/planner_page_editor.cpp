@@ -153,7 +153,9 @@ void TPagePlanner::StoreTaskCell(int col, const std::wstring& text) {
             UpdateTaskNextRun();
             break;
         case planner::CellStore::NewTask:
-            WriteScheduleCells();
+            // The user goes on in the control that made the task (typing its
+            // description, say): the focus stays there.
+            StoreScheduleCells(false);
             break;
         case planner::CellStore::Stored:
             if (frmHoralto && frmHoralto->pmiTasks.Visible() && row + 1 < frmHoralto->pmiTasks.Count())
@@ -164,6 +166,10 @@ void TPagePlanner::StoreTaskCell(int col, const std::wstring& text) {
 }
 
 void TPagePlanner::WriteScheduleCells() {
+    StoreScheduleCells(true);
+}
+
+void TPagePlanner::StoreScheduleCells(bool focusActionList) {
     const int row = stgTasks.Row();
     if (row < 1 || !planner::HasScheduleContent(planner::GetRowCells(TaskCells, row))) return;
     planner::ScheduleInput in;
@@ -189,7 +195,7 @@ void TPagePlanner::WriteScheduleCells() {
     // A task typed into the empty row has left it.
     spbRunTask.SetEnabled(!IsSpareRow(stgTasks.Row()));
     spbDeleteTask.SetEnabled(!IsSpareRow(stgTasks.Row()));
-    FocusActionList();
+    if (focusActionList) FocusActionList();
 }
 
 // ---- the page and the grid ----

@@ -9,6 +9,7 @@
 #include "base/string_list.h"
 #include "planner/task_actions.h"
 #include "planner/task_editor.h"
+#include "win/support/message_loop.h"
 
 using namespace planner;
 using namespace planner_page_test;
@@ -212,6 +213,35 @@ TEST_F(PlannerPage, TaskTypedIntoTheEmptyRowJoinsTheList) {
     o.chbDeleteAfterExec.SetChecked(true);
     EXPECT_FALSE(o.chbDeleteAfterExec.Checked());
     EXPECT_TRUE(o.stgTasks.Cell(kColDone, 1).empty());
+}
+
+TEST_F(PlannerPage, DescriptionTypedIntoTheEmptyRowStaysWhole) {
+    Create();
+    TfrmOptions& o = O();
+    o.pgcOptions.SetActivePageIndex(7);
+    o.Show();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return IsWindowVisible(o.Handle()) != FALSE; }, 3000, 10));
+    Select(SpareRow());
+    o.edtEventDescription.SetFocus();
+    // The keys go wherever the focus is, as the keyboard's do.
+    for (wchar_t c : std::wstring(L"Проверка задачи")) {
+        PostMessageW(GetFocus(), WM_CHAR, c, 1);
+        ui::Application().ProcessMessages();
+    }
+    EXPECT_EQ(GetFocus(), o.edtEventDescription.Handle());
+    EXPECT_EQ(o.edtEventDescription.Text(), L"Проверка задачи");
+    EXPECT_EQ(o.stgTasks.RowCount(), 3);
+    EXPECT_EQ(o.stgTasks.Cell(kColDescription, 1), L"\x02Проверка задачи");
+    EXPECT_EQ(o.stgTasks.Cell(kColMessage, 1), L"");
+    EXPECT_TRUE(o.memMessage.Lines().empty());
+
+    // An edit of the schedule hands the focus on to the action panel.
+    o.spbMessage.Click();
+    o.cmbEventTime.SetFocus();
+    o.cmbEventTime.SetItemIndex(1);
+    o.cmbEventTimeChange(o.cmbEventTime);
+    EXPECT_TRUE(IsIntervalText(o.stgTasks.Cell(kColTime, 1)));
+    EXPECT_EQ(GetFocus(), o.memMessage.Handle());
 }
 
 TEST_F(PlannerPage, ScheduleEdits) {
