@@ -34,10 +34,9 @@ void TfrmHoralto::aPlannerOnOffExecute(ui::Component&) {
     const bool wasOff = aPlannerOnOff.Checked();
     const bool on = wasOff;
     aPlannerOnOff.SetChecked(!wasOff);
-    if (frmOptions) {
-        frmOptions->pnlEvent.SetVisible(on);
-        frmOptions->btnPlannerOn.SetVisible(!on);
-    }
+    // At start the settings are read before the settings window exists: it
+    // takes the state over when it has loaded.
+    if (frmOptions) frmOptions->ShowPlannerState(!on);
     if (on) {
         aPlannerOnOff.SetCaption(L"Выключить планировщик");
         aPlannerOnOff.SetImageIndex(13);

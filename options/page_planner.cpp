@@ -383,10 +383,14 @@ void TPagePlanner::BindPlannerPageSettings(core::SettingHomes& homes) {
 
 void TPagePlanner::CopyPlannerPageSettings() {
     pmiPlannerOff.SetAction(&frmHoralto->aPlannerOnOff);
+    ShowPlannerState(frmHoralto->aPlannerOnOff.Checked());
+}
+
+void TPagePlanner::ShowPlannerState(bool off) {
     // The editor is there while the planner is on.
-    const bool off = frmHoralto->aPlannerOnOff.Checked();
     pnlEvent.SetVisible(!off);
     btnPlannerOn.SetVisible(off);
+    Tasks.SetPlannerOff(off);
 }
 
 void TPagePlanner::CreateDayPicker() {

@@ -116,6 +116,9 @@ class TPagePlanner {
 
     void BindPlannerPageSettings(core::SettingHomes& homes);
     void CopyPlannerPageSettings();
+    // The planner switched off or on: the editor or the button that switches
+    // it on, and whether the worker and the exit walk run tasks.
+    void ShowPlannerState(bool off);
     // Loading: the day picker window.
     void CreateDayPicker();
 

@@ -142,16 +142,18 @@ void TaskList::UpdateTaskNextRun(TDateTime now) {
     for (int r = 1; r < grid_.RowCount(); ++r) grid_.SetCell(kColDue, r, L"");
     coming_.clear();
 
+    TDateTime earliest = 0;
     for (int r = 1; r <= LastTaskRow(grid_); ++r) {
         const TDateTime e = NextRunTimes[static_cast<size_t>(r - 1)];
-        if (e >= now && EarliestTaskTime == 0) EarliestTaskTime = e;
-        const bool due =
-            (EarliestTaskTime > 0 && EarliestTaskTime <= e && e <= EarliestTaskTime + kDueWindow) ||
-            (IsIntervalText(grid_.Cell(kColTime, r)) && e > 0 && e < EarliestTaskTime);
+        if (e >= now && earliest == 0) earliest = e;
+        const bool due = (earliest > 0 && earliest <= e && e <= earliest + kDueWindow) ||
+                         (IsIntervalText(grid_.Cell(kColTime, r)) && e > 0 && e < earliest);
         if (due) grid_.SetCell(kColDue, r, std::wstring(kDueMark));
         grid_.SetCell(kColNextRun, r, e > 0 ? base::FormatDateTime(L"d/mm/y tt", e, fs_) : std::wstring());
         coming_.push_back({r, ComingTaskCaption(GetRowCells(grid_, r)), due});
     }
+    // Switched off, or on the way out: the per-second worker finds nothing to run.
+    EarliestTaskTime = plannerOff_ || exitWalk_ ? 0 : earliest;
     if (OnComingTasks) OnComingTasks(coming_);
 }
 
@@ -181,6 +183,7 @@ bool TaskList::RunDueTasks(TDateTime now, int phase, const RunTask& run) {
 
 void TaskList::RunMarkedTasks(TDateTime now, int phase, const RunTask& run) {
     EarliestTaskTime = 0;
+    if (plannerOff_ || exitWalk_) return;
     int last = -1;
     bool several = false;
     for (int r = 1; r <= LastTaskRow(grid_); ++r) {
@@ -202,6 +205,11 @@ void TaskList::RunMarkedTasks(TDateTime now, int phase, const RunTask& run) {
 }
 
 int TaskList::RunExitTasks(TDateTime now, const RunTask& run) {
+    if (plannerOff_) return 0;
+    // From here on the worker runs nothing: a task of the walk that processes
+    // messages (the shaking clock) lets timer ticks in, and they must not run
+    // the exit tasks, which the refresh below marks as due, a second time.
+    exitWalk_ = true;
     RefreshTaskList(now, kPhaseExit);
     std::vector<int> rows;
     for (int r = 1; r <= LastTaskRow(grid_); ++r)
@@ -216,6 +224,11 @@ int TaskList::RunExitTasks(TDateTime now, const RunTask& run) {
     }
     RefreshTaskList(now, kPhaseExit);
     return static_cast<int>(rows.size());
+}
+
+void TaskList::SetPlannerOff(bool off) {
+    plannerOff_ = off;
+    if (off) EarliestTaskTime = 0;
 }
 
 }  // namespace planner

@@ -84,6 +84,13 @@ class TaskList {
     // The "Выполнено" cell after a run: "Удалить" for "Удаление", else now as text.
     void MarkDone(int row, base::TDateTime now);
 
+    // The planner switched off: EarliestTaskTime stays 0 whatever plans the
+    // list, and neither due tasks nor exit tasks run (a run by hand still does).
+    void SetPlannerOff(bool off);
+    bool PlannerOff() const { return plannerOff_; }
+    // True from the start of the exit walk on: the worker runs no task any more.
+    bool ExitWalkStarted() const { return exitWalk_; }
+
   private:
     void FitNextRunTimes();
     void SwapRows(int a, int b);
@@ -92,6 +99,8 @@ class TaskList {
     TaskGrid& grid_;
     base::FormatSettings fs_;
     std::vector<ComingTask> coming_;
+    bool plannerOff_ = false;
+    bool exitWalk_ = false;
 };
 
 }  // namespace planner

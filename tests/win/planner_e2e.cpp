@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "base/codec.h"
+#include "base/ini_file.h"
 #include "base/string_list.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
@@ -47,11 +49,76 @@ int FindRow(const TaskTable& grid, const std::wstring& text) {
     return -1;
 }
 
+// Every top-level window of `className` that the process `pid` has now.
+std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* className) {
+    struct Search {
+        DWORD pid;
+        const wchar_t* cls;
+        std::vector<HWND> found;
+    } search{pid, className, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t cls[64] = {};
+            if (owner == s.pid && GetClassNameW(hwnd, cls, 64) && wcscmp(cls, s.cls) == 0)
+                s.found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::wstring WindowText(HWND hwnd) {
     wchar_t text[256] = {};
     GetWindowTextW(hwnd, text, 256);
     return text;
 }
+
+// The time of day `seconds` from now as the time cell holds it.
+std::wstring TimeFromNow(int seconds) {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    const int t = (st.wHour * 3600 + st.wMinute * 60 + st.wSecond + seconds) % 86400;
+    wchar_t text[16];
+    swprintf(text, 16, L"%d:%02d:%02d", t / 3600, t / 60 % 60, t % 60);
+    return text;
+}
+
+// A script that appends a line to run-<mark>.txt beside it each time it runs,
+// and the number of those lines.
+class RunCounter {
+  public:
+    explicit RunCounter(const std::filesystem::path& dir) : dir_(dir), script_(dir / L"append run.cmd") {
+        // Each task writes a file of its own: two scripts running at once must not share one.
+        base::WriteFileBytes(script_, "@echo %1>>\"%~dp0run-%1.txt\"\r\n");
+    }
+    // The files cell of a task that runs the script with `mark`.
+    std::wstring Cell(const std::wstring& mark) const {
+        return BuildListCell(0, {script_.wstring() + L"|" + mark});
+    }
+    int Runs(const std::wstring& mark) const {
+        const std::filesystem::path file = dir_ / (L"run-" + mark + L".txt");
+        base::StringList lines;
+        if (std::filesystem::exists(file)) lines.LoadFromFile(file);
+        return lines.Count();
+    }
+    // The scripts run on their own, after the program may have gone: waits
+    // for the marks that must show, then a little longer for any extra run.
+    void Settle(const std::vector<std::wstring>& expected) const {
+        for (int i = 0; i < 100; ++i) {
+            bool all = true;
+            for (const auto& mark : expected) all = all && Runs(mark) > 0;
+            if (all) break;
+            Sleep(100);
+        }
+        Sleep(1500);
+    }
+
+  private:
+    std::filesystem::path dir_, script_;
+};
 
 std::wstring MonthNotNow(int offset) {
     SYSTEMTIME st;
@@ -90,20 +157,15 @@ TEST(PlannerInTheProgram, TaskDueAfterStartShowsItsReminderAndIsMarkedDone) {
 
 TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
     ScratchDir dir(L"planner-exit");
-    const std::filesystem::path script = dir.Path() / L"append run.cmd";
-    // Each task writes a file of its own: two scripts running at once must not share one.
-    base::WriteFileBytes(script, "@echo %1>>\"%~dp0run-%1.txt\"\r\n");
-    auto runItem = [&](const std::wstring& mark) {
-        return BuildListCell(0, {script.wstring() + L"|" + mark});
-    };
+    const RunCounter counter(dir.Path());
     TaskTable grid;
     int r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"Первая");
-    grid.SetCell(kColFiles, r, runItem(L"A"));
+    grid.SetCell(kColFiles, r, counter.Cell(L"A"));
     r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"Вторая");
-    grid.SetCell(kColFiles, r, runItem(L"B"));
+    grid.SetCell(kColFiles, r, counter.Cell(L"B"));
     grid.SetCell(kColDone, r, L"Удаление");
     r = AddRow(grid, L"*Месяцы:" + MonthNotNow(6), L"Выход", std::wstring(1, L'\0') + L"Не сегодня");
-    grid.SetCell(kColFiles, r, runItem(L"C"));
+    grid.SetCell(kColFiles, r, counter.Cell(L"C"));
     r = AddRow(grid, L"*Ежедневно", L"23:59:59", std::wstring(1, L'\0') + L"Вечер");
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Спать");
     WriteTasks(dir.Path(), grid);
@@ -112,18 +174,10 @@ TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
-    // The scripts run on their own after the program has gone.
-    auto runs = [&](const wchar_t* mark) {
-        const std::filesystem::path file = dir.Path() / (std::wstring(L"run-") + mark + L".txt");
-        base::StringList lines;
-        if (std::filesystem::exists(file)) lines.LoadFromFile(file);
-        return lines.Count();
-    };
-    for (int i = 0; i < 100 && (runs(L"A") == 0 || runs(L"B") == 0); ++i) Sleep(100);
-    Sleep(1000);
-    EXPECT_EQ(runs(L"A"), 1);
-    EXPECT_EQ(runs(L"B"), 1);
-    EXPECT_EQ(runs(L"C"), 0) << "not its month";
+    counter.Settle({L"A", L"B"});
+    EXPECT_EQ(counter.Runs(L"A"), 1);
+    EXPECT_EQ(counter.Runs(L"B"), 1);
+    EXPECT_EQ(counter.Runs(L"C"), 0) << "not its month";
 
     const TaskTable saved = ReadTasks(dir.Path());
     EXPECT_EQ(saved.RowCount(), 5) << "header, three tasks, spare row";
@@ -136,4 +190,72 @@ TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
     EXPECT_EQ(saved.Cell(kColDone, later), L"");
     EXPECT_GE(FindRow(saved, L"Вечер"), 1);
     EXPECT_EQ(GetRowCells(saved, saved.RowCount() - 1), TaskCells{});
+}
+
+TEST(PlannerInTheProgram, PlannerSwitchedOffStaysOffFromTheStart) {
+    ScratchDir dir(L"planner-off");
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Planner]\r\nPlannerOff=1\r\n");
+    const RunCounter counter(dir.Path());
+    TaskTable grid;
+    int r = AddRow(grid, L"*Ежедневно", TimeFromNow(4), std::wstring(1, L'\0') + L"Скоро");
+    grid.SetCell(kColFiles, r, counter.Cell(L"A"));
+    r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"На выходе");
+    grid.SetCell(kColFiles, r, counter.Cell(L"B"));
+    WriteTasks(dir.Path(), grid);
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
+        Sleep(8000);  // the daily task's time goes by
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    counter.Settle({});
+    EXPECT_EQ(counter.Runs(L"A"), 0) << "a task ran while the planner was off";
+    EXPECT_EQ(counter.Runs(L"B"), 0) << "an exit task ran while the planner was off";
+    const TaskTable saved = ReadTasks(dir.Path());
+    for (const wchar_t* text : {L"Скоро", L"На выходе"}) {
+        const int row = FindRow(saved, text);
+        ASSERT_GE(row, 1) << text;
+        EXPECT_EQ(saved.Cell(kColDone, row), L"") << text;
+    }
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    EXPECT_TRUE(ini.ReadBool(L"Planner", L"PlannerOff", false));
+}
+
+TEST(PlannerInTheProgram, ExitTasksThatProcessMessagesStillRunOnce) {
+    ScratchDir dir(L"planner-exit-shake");
+    const RunCounter counter(dir.Path());
+    TaskTable grid;
+    // Flag 2: the clock shakes for seconds while messages are processed.
+    int r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\x02') + L"Встряска");
+    grid.SetCell(kColFiles, r, counter.Cell(L"S"));
+    grid.SetCell(kColDone, r, L"Удаление");
+    r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"Напомнить");
+    grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Пока|\"До завтра\"");
+    grid.SetCell(kColFiles, r, counter.Cell(L"R"));
+    WriteTasks(dir.Path(), grid);
+    int reminders = 0;
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitForWindow(L"TfrmHoralto");
+        ASSERT_NE(main, nullptr);
+        Sleep(1500);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        // Every reminder window seen while the program closes.
+        std::vector<HWND> seen;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 20000 && !program.WaitExit(0);) {
+            for (HWND reminder : WindowsOf(program.ProcessId(), L"TfrmMessage"))
+                if (std::find(seen.begin(), seen.end(), reminder) == seen.end()) seen.push_back(reminder);
+            Sleep(20);
+        }
+        reminders = static_cast<int>(seen.size());
+        EXPECT_TRUE(program.WaitExit(0));
+    }
+    counter.Settle({L"S", L"R"});
+    EXPECT_EQ(counter.Runs(L"S"), 1);
+    EXPECT_EQ(counter.Runs(L"R"), 1);
+    EXPECT_LE(reminders, 1) << "the reminder was shown more than once";
+    const TaskTable saved = ReadTasks(dir.Path());
+    EXPECT_EQ(FindRow(saved, L"Встряска"), -1) << "run once and dropped";
+    EXPECT_GE(FindRow(saved, L"Напомнить"), 1);
+    EXPECT_EQ(saved.RowCount(), 3) << "header, one task, spare row";
 }

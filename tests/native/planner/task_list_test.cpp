@@ -322,3 +322,56 @@ TEST(RunExitTasks, EachExitTaskOfTodayRunsExactlyOnce) {
     EXPECT_EQ(p.Order(), (Order{L"exit1", L"noon", L"friday"})) << "exit2 was dropped";
     EXPECT_EQ(p.grid.Cell(kColDone, 1), L"13.03.2024 10:00:00");
 }
+
+TEST(RunExitTasks, ExitTaskOnAMatchingDayOfASchedulePlansForMidnightAndRuns) {
+    Planner p;
+    AddTask(p.grid, L"*Ежедневно", L"Выход", L"daily");
+    AddTask(p.grid, L"*Ежемесячно; Дни:Ср", L"Выход", L"wednesday");
+    std::vector<std::wstring> ran;
+    p.list.RunExitTasks(kWed10, [&](int r) { ran.push_back(p.Desc(r)); });
+    EXPECT_EQ(ran, (std::vector<std::wstring>{L"wednesday", L"daily"})) << "the start of the day comes first";
+    EXPECT_EQ(p.grid.Cell(kColNextRun, 1), L"13.03.24 0:00:00");
+    EXPECT_EQ(p.grid.Cell(kColNextRun, 2), L"13.03.24 10:00:02");
+}
+
+TEST(RunExitTasks, WorkerTicksDuringTheWalkRunNothing) {
+    Planner p;
+    AddTask(p.grid, L"*Ежедневно", L"Выход", L"shaking", L"Удаление");
+    AddTask(p.grid, L"*Ежедневно", L"Выход", L"reminder");
+    AddTask(p.grid, L"*Ежедневно", L"10:00:03", L"soon");
+    p.list.RefreshTaskList(kWed10, kPhaseRunning);
+    std::vector<std::wstring> ran;
+    auto run = [&](int r) { ran.push_back(p.Desc(r)); };
+    p.list.RunExitTasks(kWed10, [&](int r) {
+        run(r);
+        // The shaking clock processes messages for seconds: the per-second
+        // worker ticks inside the run, after the exit tasks' planned moment.
+        for (int s = 1; s <= 6; ++s) p.list.RunDueTasks(kWed10 + s * kSecond, kPhaseExit, run);
+    });
+    EXPECT_EQ(ran, (std::vector<std::wstring>{L"shaking", L"reminder"}));
+    EXPECT_EQ(p.Order(), (Order{L"reminder", L"soon"})) << "the row to delete after its run is gone";
+    EXPECT_EQ(p.grid.Cell(kColDone, 2), L"") << "the later task was not run either";
+    EXPECT_EQ(p.list.EarliestTaskTime, 0.0) << "nothing more runs on the way out";
+}
+
+TEST(PlannerOff, NoRunsWhateverPlansTheListButRunsByHandStillWork) {
+    Planner p;
+    AddTask(p.grid, L"*Ежедневно", L"10:00:04", L"daily");
+    AddTask(p.grid, L"*Ежедневно", L"Выход", L"exit");
+    p.list.SetPlannerOff(true);
+    p.list.RefreshTaskList(kWed10, kPhaseStart);
+    EXPECT_EQ(p.list.EarliestTaskTime, 0.0);
+    int runs = 0;
+    EXPECT_FALSE(p.list.RunDueTasks(kWed10 + 5 * kSecond, kPhaseRunning, [&](int) { ++runs; }));
+    p.list.RunMarkedTasks(kWed10 + 5 * kSecond, kPhaseRunning, [&](int) { ++runs; });
+    p.list.RescheduleTask(1, kWed10 + 5 * kSecond, kPhaseRunning);
+    EXPECT_EQ(p.list.EarliestTaskTime, 0.0);
+    EXPECT_EQ(p.list.RunExitTasks(kWed10 + 6 * kSecond, [&](int) { ++runs; }), 0);
+    EXPECT_EQ(runs, 0);
+    for (int r = 1; r <= LastTaskRow(p.grid); ++r) EXPECT_EQ(p.grid.Cell(kColDone, r), L"") << r;
+
+    // Switched on again: planned from now.
+    p.list.SetPlannerOff(false);
+    p.list.RefreshTaskList(kWed10 + 7 * kSecond, kPhaseRunning);
+    EXPECT_DOUBLE_EQ(p.list.EarliestTaskTime, At(2024, 3, 14, 10, 0, 4));
+}
