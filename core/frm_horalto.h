@@ -77,6 +77,10 @@ class TfrmHoralto : public ui::Form {
     void FormDestroy(ui::Component& sender);
     // The close query writes every file (core/frm_horalto_close.cpp).
     void FormCloseQuery(ui::Component& sender, bool& canClose);
+    // What the close query keeps, each file on its own: the main window's part
+    // of Horalto.ini, FileLists.txt, TasksList.tsk (after the exit tasks when
+    // `runExitTasks`) and the work log.
+    void SaveProgramFiles(bool runExitTasks);
 
     // ---- Timers (core/frm_horalto_timers.cpp)
     void tmrTimerTimer(ui::Component& sender);

@@ -22,6 +22,12 @@ void Guarded(F&& step) {
 }  // namespace
 
 void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
+    SaveProgramFiles(true);
+    // 6. A synchronisation under way stops.
+    if (frmOptions) Guarded([] { frmOptions->AbortSynchronization(); });
+}
+
+void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     // 1-2. The settings file: when it cannot be created or written the user is
     // told, and the other files are written all the same.
     if (!core::EnsureFileExists(IniFileName)) {
@@ -42,15 +48,15 @@ void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
     // 3. The lists (written also when they are all empty).
     Guarded([] { core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName); });
     // 4. The tasks set to run at exit, then the task file.
-    Guarded([] {
-        frmOptions->SetTag(10);
-        frmOptions->RunExitTasks();
+    Guarded([runExitTasks] {
+        if (runExitTasks) {
+            frmOptions->SetTag(10);
+            frmOptions->RunExitTasks();
+        }
         frmOptions->SaveTaskFile(TasksListFileName);
     });
     // 5. The work log, with the current run's work time.
     Guarded([] {
         if (frmOptions->chbWorkLog.Checked()) frmOptions->SaveWorkLog(WorkLogFileName);
     });
-    // 6. A synchronisation under way stops.
-    Guarded([] { frmOptions->AbortSynchronization(); });
 }

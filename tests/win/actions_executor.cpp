@@ -3,15 +3,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "base/codec.h"
+#include "base/ini_file.h"
 #include "base/string_list.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "core/hot_key_text.h"
 #include "core/power_control.h"
 #include "options/frm_options.h"
+#include "planner/task_cells.h"
+#include "planner/task_file.h"
+#include "planner/task_grid.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/keyboard.h"
@@ -221,6 +227,82 @@ TEST_F(Actions, ComputerActionsReachTheSeamWithTheForcedFlag) {
     power_.calls.clear();
     frmOptions->ShutdownWindows(0, true);
     EXPECT_EQ(power_.calls, (std::vector<std::wstring>{L"privilege"}));
+}
+
+namespace {
+
+// At the moment the session would end: what the data files hold.
+struct FilesAtTheSeam : PowerRecorder {
+    struct Seen {
+        std::wstring windowLeft, colorItem, hotKeys, exitTaskDone;
+        bool workLog = false;
+    };
+    std::vector<Seen> seen;
+    void ExitSession(UINT flags) override {
+        PowerRecorder::ExitSession(flags);
+        Seen now;
+        if (std::filesystem::exists(IniFileName)) {
+            const base::IniFile ini(IniFileName);
+            now.windowLeft = ini.ReadString(L"Window", L"Left", L"");
+            now.colorItem = ini.ReadString(L"Window", L"BackColorItem", L"");
+        }
+        if (std::filesystem::exists(FileListsFileName)) {
+            base::StringList lists;
+            lists.LoadFromFile(FileListsFileName);
+            const int block = lists.IndexOf(L"[HotKeys]");
+            if (block >= 0 && block + 1 < lists.Count()) now.hotKeys = lists[block + 1];
+        }
+        if (std::filesystem::exists(TasksListFileName)) {
+            planner::TaskTable tasks;
+            planner::LoadTaskFile(TasksListFileName, tasks);
+            now.exitTaskDone = tasks.RowCount() == 3 ? tasks.Cell(planner::kColDone, 1) : L"no task";
+        }
+        now.workLog = std::filesystem::exists(WorkLogFileName);
+        seen.push_back(now);
+    }
+};
+
+void RemoveDataFiles() {
+    for (const auto* file : {&IniFileName, &FileListsFileName, &TasksListFileName, &WorkLogFileName})
+        std::filesystem::remove(*file);
+}
+
+}  // namespace
+
+TEST_F(Actions, ForcedEndOfTheSessionSavesTheFilesFirst) {
+    planner::TaskTable tasks;
+    tasks.SetRowCount(3);
+    tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
+    tasks.SetCell(planner::kColTime, 1, L"Выход");
+    tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\0') + L"На выходе");
+    base::WriteFileBytes(TasksListFileName, planner::TaskFileBytes(tasks));
+    Create();
+    FilesAtTheSeam files;
+    core::SetPowerControl(&files);
+    frmHoralto->SetLeft(123);
+    frmOptions->chbWorkLog.SetChecked(true);
+    // Log off, reboot, shut down, power off: each finds the files written.
+    for (int action = 22; action <= 25; ++action) {
+        RemoveDataFiles();
+        frmOptions->DoKeyAction(action, true);
+        ASSERT_EQ(files.seen.size(), static_cast<size_t>(action - 21)) << action;
+        const FilesAtTheSeam::Seen& at = files.seen.back();
+        EXPECT_EQ(at.windowLeft, L"123") << action << ": the main window's keys";
+        EXPECT_NE(at.colorItem, L"") << action << ": the settings window's keys";
+        EXPECT_FALSE(at.hotKeys.empty()) << action << ": FileLists.txt";
+        EXPECT_EQ(at.exitTaskDone, L"") << action << ": the task file, without running the exit task";
+        EXPECT_TRUE(at.workLog) << action;
+    }
+    // Not forced, Windows asks the close query first; hibernate and stand by
+    // keep the session: nothing is written here.
+    RemoveDataFiles();
+    frmOptions->DoKeyAction(24, false);
+    frmOptions->DoKeyAction(26, true);
+    frmOptions->DoKeyAction(27, true);
+    EXPECT_FALSE(files.seen.back().workLog);
+    EXPECT_FALSE(std::filesystem::exists(IniFileName));
+    EXPECT_EQ(frmOptions->Tag(), 0) << "not the exit phase";
+    core::SetPowerControl(&power_);
 }
 
 TEST_F(Actions, NumbersOutsideTheListDoNothing) {
