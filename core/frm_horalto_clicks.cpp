@@ -6,15 +6,18 @@
 
 void TfrmHoralto::FormMouseDown(ui::Component&, ui::MouseButton button, ui::ShiftState, int, int) {
     if (button != ui::mbLeft) return;
+    if (SkipNextMouseDown) {
+        // The second press of a double click starts no drag: its handler may
+        // have opened a window meanwhile (the about box), and a move loop
+        // started then would wait for a button that is already up, holding
+        // the window to the mouse and swallowing the program's quit.
+        SkipNextMouseDown = false;
+        return;
+    }
     // The user drags the window; this returns when the button is released.
     Dragging = true;
     ReleaseCapture();
     SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    if (SkipNextMouseDown) {
-        // The second press of a double click.
-        SkipNextMouseDown = false;
-        return;
-    }
     ClickIsDouble = false;
     const core::MouseSettings& mouse = Settings.Mouse;
     if (mouse.ActionsOnClick) {

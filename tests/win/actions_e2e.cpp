@@ -1,5 +1,6 @@
-// The running program answers its global hot keys: the default Ctrl+Alt+M
-// minimises the clock and brings it back, and the state is saved at exit.
+// The running program answers its global hot keys (the default Ctrl+Alt+M
+// minimises the clock and brings it back, and the state is saved at exit) and
+// the mouse (a double click opens the about box and leaves the clock in place).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -43,4 +44,63 @@ TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
     base::StringList lists;
     lists.LoadFromFile(dir.Path() / L"FileLists.txt");
     EXPECT_GE(lists.IndexOf(L"1\tCtrl+Alt+M\tПоказать/Свернуть окно\t"), 0);
+}
+
+namespace {
+
+// A double click of the left button at a screen point, as the user gives it.
+void DoubleClickAt(POINT at) {
+    INPUT in[5] = {};
+    const DWORD flags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
+                           MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 5; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
+        in[i].mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
+        in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags[i];
+    }
+    SendInput(5, in, sizeof(INPUT));
+}
+
+void ClickAt(POINT at) {
+    INPUT in[3] = {};
+    const DWORD flags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
+        in[i].mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
+        in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags[i];
+    }
+    SendInput(3, in, sizeof(INPUT));
+}
+
+}  // namespace
+
+TEST(ActionsEndToEnd, DoubleClickLeavesNoMoveLoopAndTheFirstCloseEndsTheProgram) {
+    ScratchDir dir(L"actions-dblclick");
+    RunningProgram program(dir.Path());
+    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    Sleep(1500);
+    RECT before{};
+    GetWindowRect(main, &before);
+    DoubleClickAt(POINT{(before.left + before.right) / 2, (before.top + before.bottom) / 2});
+    // The default double click opens the about box.
+    ASSERT_NE(program.WaitForWindow(L"TfrmAbout", 10000), nullptr);
+    Sleep(1500);  // the single click's wait and speech go by
+    // A click elsewhere: a window stuck to the mouse would follow it there.
+    ClickAt(POINT{before.left + 5 > 600 ? 100 : 700, 600});
+    Sleep(500);
+    RECT after{};
+    GetWindowRect(main, &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    EXPECT_TRUE(program.WaitExit(10000, &code)) << "the first close did not end the program";
+    EXPECT_EQ(code, 0u);
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(ini.ReadString(L"Window", L"Left", L""), std::to_wstring(before.left));
+    EXPECT_EQ(ini.ReadString(L"Window", L"Top", L""), std::to_wstring(before.top));
 }
