@@ -123,17 +123,30 @@ TEST_F(PlannerPage, PlannerOffHidesTheEditor) {
     TaskTable tasks;
     AddTask(tasks, L"*Ежедневно", L"Выход", L"Первое");
     AddTask(tasks, L"*Ежедневно", L"Выход", L"Второе");
+    const int r = AddTask(tasks, L"*Ежедневно", TimeFromNow(60, base::SystemFormatSettings()), L"Третье");
+    tasks.SetCell(kColSounds, r, L"a.wav");
     Create(&tasks);
     TfrmOptions& o = O();
+    EXPECT_GT(EarliestTaskTime, 0.0);
     SelectTask(L"Первое");
     frmHoralto->aPlannerOnOff.Execute();
     EXPECT_FALSE(o.pnlEvent.Visible());
     EXPECT_TRUE(o.btnPlannerOn.Visible());
+    EXPECT_EQ(EarliestTaskTime, 0.0);
     SelectTask(L"Второе");
     EXPECT_EQ(o.edtEventDescription.Text(), L"Первое") << "no editor while the planner is off";
     o.stgTasksDblClick(o.stgTasks);  // nothing runs
+
+    // The run button still runs a task by hand; planning it again makes nothing due.
+    SelectTask(L"Третье");
+    o.spbRunTask.Click();
+    EXPECT_EQ(player_.plays.size(), 1u);
+    o.RefreshTaskList();
+    EXPECT_EQ(EarliestTaskTime, 0.0);
+
     o.btnPlannerOn.Click();
     EXPECT_TRUE(o.pnlEvent.Visible());
+    EXPECT_GT(EarliestTaskTime, 0.0) << "planned again from now";
     SelectTask(L"Второе");
     EXPECT_EQ(o.edtEventDescription.Text(), L"Второе");
 }
