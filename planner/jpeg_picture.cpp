@@ -67,7 +67,7 @@ bool Decode(const std::string& data, int& width, int& height, std::string& rgb, 
 
 }  // namespace
 
-void ConvertJpegToBmp(const std::filesystem::path& jpeg, const std::filesystem::path& bmp) {
+std::string JpegToBmpBytes(const std::filesystem::path& jpeg) {
     std::string data;
     try {
         data = base::ReadFileBytes(jpeg);
@@ -78,8 +78,13 @@ void ConvertJpegToBmp(const std::filesystem::path& jpeg, const std::filesystem::
     std::string rgb, error;
     if (!Decode(data, width, height, rgb, error) || width <= 0 || height <= 0)
         throw ui::Exception(L"JPEG error: " + ui::WideFromNarrow(error) + L" (" + jpeg.wstring() + L")");
+    return MakeBmp24(width, height, rgb);
+}
+
+void ConvertJpegToBmp(const std::filesystem::path& jpeg, const std::filesystem::path& bmp) {
+    const std::string bytes = JpegToBmpBytes(jpeg);
     try {
-        base::WriteFileBytes(bmp, MakeBmp24(width, height, rgb));
+        base::WriteFileBytes(bmp, bytes);
     } catch (const std::exception&) {
         throw ui::Exception(L"Cannot create file \"" + bmp.wstring() + L"\"");
     }

@@ -3,8 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace planner {
+
+// Decodes the JPEG file into the bytes of a 24-bit bitmap file. Throws
+// ui::Exception when the file cannot be read or decoded.
+std::string JpegToBmpBytes(const std::filesystem::path& jpeg);
 
 // Decodes the JPEG file and saves it as a 24-bit bitmap. Throws ui::Exception
 // when the file cannot be read or decoded, or the bitmap cannot be written.

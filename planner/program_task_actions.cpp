@@ -5,6 +5,7 @@
 
 #include <ctime>
 
+#include "base/codec.h"
 #include "base/date_format.h"
 #include "base/format_settings.h"
 #include "core/frm_horalto.h"
@@ -85,8 +86,13 @@ bool ProgramTaskActions::StartFile(const std::wstring& path, const std::wstring&
 }
 
 std::wstring ProgramTaskActions::ConvertJpeg(const std::wstring& picture) {
+    const std::string bytes = JpegToBmpBytes(FullPath(picture));  // a broken picture is reported
     const std::filesystem::path bitmap = WallpaperBitmapPath();
-    ConvertJpegToBmp(FullPath(picture), bitmap);
+    try {
+        base::WriteFileBytes(bitmap, bytes);
+    } catch (const std::exception&) {
+        return {};  // a wallpaper that cannot be set passes silently
+    }
     return bitmap.wstring();
 }
 

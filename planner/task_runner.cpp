@@ -99,7 +99,7 @@ void TaskRunner::SetTaskWallpaper(int row) {
         list.SetItemIndex(StepModeList(list, kColPicture, row, cell.mode, current));
     }
     if (IsJpegPath(picture)) picture = actions_.ConvertJpeg(picture);
-    actions_.SetWallpaper(picture);
+    if (!picture.empty()) actions_.SetWallpaper(picture);
 }
 
 void TaskRunner::DoComputerAction(int row) {

@@ -40,7 +40,9 @@ class TaskActions {
     virtual void PlaySound(const std::wstring& file, bool wait) = 0;
     // Starts a program or opens a file; false when the shell refused it.
     virtual bool StartFile(const std::wstring& path, const std::wstring& parameters) = 0;
-    // A JPEG picture as a bitmap the wallpaper can use; returns the bitmap's path.
+    // A JPEG picture as a bitmap the wallpaper can use; returns the bitmap's
+    // path, or empty when the bitmap could not be written (the picture step
+    // then passes quietly). A picture that cannot be decoded throws.
     virtual std::wstring ConvertJpeg(const std::wstring& picture) = 0;
     virtual void SetWallpaper(const std::wstring& picture) = 0;
     // The clock window's attention effect.

@@ -2,8 +2,11 @@
 // sounds, files, pictures and computer actions.
 #include "win/planner2_fixture.h"
 
+#include "core/power_control.h"
 #include "planner/clipboard_text.h"
+#include "planner/jpeg_picture.h"
 #include "planner/task_actions.h"
+#include "win/support/jpeg_maker.h"
 
 using namespace planner;
 using namespace planner_page_test;
@@ -435,4 +438,38 @@ TEST_F(PlannerPage, LongCellsAndItemsShowTheirTextAsHint) {
     o.CheckListMouseMove(o.lsbComputerActions, 0, 10, (item.top + item.bottom) / 2);
     EXPECT_EQ(o.lsbComputerActions.Hint(), L"") << "a short item needs no hint";
     (void)wide;
+}
+
+namespace {
+
+// The power calls, recorded instead of made.
+struct PowerCalls : core::PowerControl {
+    std::vector<std::wstring> calls;
+    void EnableShutdownPrivilege() override {}
+    void ExitSession(UINT) override { calls.push_back(L"exit"); }
+    void SetPowerState(bool suspend, bool) override { calls.push_back(suspend ? L"suspend" : L"hibernate"); }
+};
+
+}  // namespace
+
+TEST_F(PlannerPage, WallpaperThatCannotBeWrittenFailsQuietlyAndTheTaskGoesOn) {
+    const std::filesystem::path jpeg = dir_.Path() / L"Лес.jpg";
+    base::WriteFileBytes(jpeg, testing_support::MakeJpeg(16, 8));
+    TaskTable tasks;
+    const int r = AddTask(tasks, L"*Ежедневно", L"Выход", L"Обои");
+    tasks.SetCell(kColPicture, r, jpeg.wstring());
+    tasks.SetCell(kColComputer, r, L"Перейти в ждущий режим");
+    Create(&tasks);
+    // The bitmap cannot be written: a folder has its name.
+    const std::filesystem::path bitmap = planner::WallpaperBitmapPath();
+    std::error_code ec;
+    std::filesystem::remove(bitmap, ec);
+    ASSERT_TRUE(std::filesystem::create_directory(bitmap, ec));
+    PowerCalls power;
+    core::SetPowerControl(&power);
+    EXPECT_NO_THROW(O().ExecuteTask(FindRow(L"Обои")));
+    core::SetPowerControl(nullptr);
+    std::filesystem::remove(bitmap, ec);
+    EXPECT_EQ(power.calls, std::vector<std::wstring>{L"suspend"}) << "the computer action still runs";
+    EXPECT_TRUE(boxes_.empty());
 }

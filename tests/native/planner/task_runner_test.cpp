@@ -40,6 +40,8 @@ class FakeActions : public TaskActions {
     bool soundsOff = false;
     bool closing = false;
     long long seconds = 1000;
+    // Where a JPEG's bitmap went; empty: it could not be written.
+    std::wstring bitmap = L"C:\\windows\\WqWallpaper.bmp";
     FakeList sounds, files, pictures;
 
     std::wstring BuildFormatText(const std::wstring& format) override {
@@ -65,7 +67,7 @@ class FakeActions : public TaskActions {
     }
     std::wstring ConvertJpeg(const std::wstring& picture) override {
         log.push_back(L"convert " + picture);
-        return L"C:\\windows\\WqWallpaper.bmp";
+        return bitmap;
     }
     void SetWallpaper(const std::wstring& picture) override { log.push_back(L"wallpaper " + picture); }
     void ShakeWindow() override { log.push_back(L"shake"); }
@@ -202,6 +204,13 @@ TEST(SetTaskWallpaper, JpegIsConvertedOtherPicturesSetDirectly) {
     run.Cell(kColPicture, L"C:\\Pics\\sea.png");
     EXPECT_EQ(run.Execute(), Log{L"wallpaper C:\\Pics\\sea.png"});
     EXPECT_EQ(run.actions.pictures.Count(), 2);
+}
+
+TEST(SetTaskWallpaper, BitmapThatCannotBeWrittenLeavesTheRestOfTheTaskToRun) {
+    TaskRun run(std::wstring(1, L'\x02'));  // shakes the clock
+    run.actions.bitmap.clear();
+    run.Cell(kColPicture, L"C:\\Pics\\forest.jpg").Cell(kColComputer, L"Перейти в ждущий режим");
+    EXPECT_EQ(run.Execute(), (Log{L"convert C:\\Pics\\forest.jpg", L"shake", L"action 11"}));
 }
 
 TEST(SetTaskWallpaper, InOrderPicturesFollowTheOneShown) {
