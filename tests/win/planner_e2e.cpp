@@ -1,6 +1,8 @@
 // The planner in the whole program under Wine: a task of a prepared
-// TasksList.tsk falls due and shows its reminder, and the tasks set to run at
-// exit run once each when the program closes, before the task file is written.
+// TasksList.tsk falls due and shows its reminder; the tasks set to run at exit
+// run once each when the program closes (also those that process messages for
+// seconds), before the task file is written; a planner switched off in
+// Horalto.ini runs neither.
 #include <gtest/gtest.h>
 #include <windows.h>
 
