@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
+#include <vector>
+
 #include "base/ini_file.h"
 #include "base/string_list.h"
 #include "win/support/keyboard.h"
@@ -48,30 +51,21 @@ TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
 
 namespace {
 
-// A double click of the left button at a screen point, as the user gives it.
-void DoubleClickAt(POINT at) {
-    INPUT in[5] = {};
-    const DWORD flags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                           MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 5; ++i) {
-        in[i].type = INPUT_MOUSE;
-        in[i].mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-        in[i].mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
-        in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags[i];
-    }
-    SendInput(5, in, sizeof(INPUT));
-}
-
-void ClickAt(POINT at) {
-    INPUT in[3] = {};
-    const DWORD flags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        in[i].type = INPUT_MOUSE;
-        in[i].mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-        in[i].mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
-        in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags[i];
-    }
-    SendInput(3, in, sizeof(INPUT));
+// Mouse input at a screen point, as the user gives it: a move, then the
+// button events of `flags` in turn.
+void MouseAt(POINT at, std::initializer_list<DWORD> flags) {
+    std::vector<INPUT> in;
+    auto event = [&](DWORD flag) {
+        INPUT i{};
+        i.type = INPUT_MOUSE;
+        i.mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
+        i.mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
+        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flag;
+        in.push_back(i);
+    };
+    event(0);
+    for (DWORD flag : flags) event(flag);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 }  // namespace
@@ -85,12 +79,13 @@ TEST(ActionsEndToEnd, DoubleClickLeavesNoMoveLoopAndTheFirstCloseEndsTheProgram)
     Sleep(1500);
     RECT before{};
     GetWindowRect(main, &before);
-    DoubleClickAt(POINT{(before.left + before.right) / 2, (before.top + before.bottom) / 2});
+    const POINT centre{(before.left + before.right) / 2, (before.top + before.bottom) / 2};
+    MouseAt(centre, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     // The default double click opens the about box.
     ASSERT_NE(program.WaitForWindow(L"TfrmAbout", 10000), nullptr);
     Sleep(1500);  // the single click's wait and speech go by
     // A click elsewhere: a window stuck to the mouse would follow it there.
-    ClickAt(POINT{before.left + 5 > 600 ? 100 : 700, 600});
+    MouseAt(POINT{before.left > 600 ? 100 : 700, 600}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     Sleep(500);
     RECT after{};
     GetWindowRect(main, &after);

@@ -122,6 +122,15 @@ class RunCounter {
     std::filesystem::path dir_, script_;
 };
 
+// A task row that runs the counter's script with `mark`; its description has `flag`.
+int AddCountedRow(TaskTable& grid, const RunCounter& counter, const std::wstring& day,
+                  const std::wstring& time, wchar_t flag, const std::wstring& description,
+                  const std::wstring& mark) {
+    const int row = AddRow(grid, day, time, std::wstring(1, flag) + description);
+    grid.SetCell(kColFiles, row, counter.Cell(mark));
+    return row;
+}
+
 std::wstring MonthNotNow(int offset) {
     SYSTEMTIME st;
     GetLocalTime(&st);
@@ -161,13 +170,10 @@ TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
     ScratchDir dir(L"planner-exit");
     const RunCounter counter(dir.Path());
     TaskTable grid;
-    int r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"Первая");
-    grid.SetCell(kColFiles, r, counter.Cell(L"A"));
-    r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"Вторая");
-    grid.SetCell(kColFiles, r, counter.Cell(L"B"));
+    AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"Первая", L"A");
+    int r = AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"Вторая", L"B");
     grid.SetCell(kColDone, r, L"Удаление");
-    r = AddRow(grid, L"*Месяцы:" + MonthNotNow(6), L"Выход", std::wstring(1, L'\0') + L"Не сегодня");
-    grid.SetCell(kColFiles, r, counter.Cell(L"C"));
+    AddCountedRow(grid, counter, L"*Месяцы:" + MonthNotNow(6), L"Выход", L'\0', L"Не сегодня", L"C");
     r = AddRow(grid, L"*Ежедневно", L"23:59:59", std::wstring(1, L'\0') + L"Вечер");
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Спать");
     WriteTasks(dir.Path(), grid);
@@ -199,15 +205,13 @@ TEST(PlannerInTheProgram, PlannerSwitchedOffStaysOffFromTheStart) {
     base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Planner]\r\nPlannerOff=1\r\n");
     const RunCounter counter(dir.Path());
     TaskTable grid;
-    int r = AddRow(grid, L"*Ежедневно", TimeFromNow(4), std::wstring(1, L'\0') + L"Скоро");
-    grid.SetCell(kColFiles, r, counter.Cell(L"A"));
-    r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"На выходе");
-    grid.SetCell(kColFiles, r, counter.Cell(L"B"));
+    AddCountedRow(grid, counter, L"*Ежедневно", TimeFromNow(6), L'\0', L"Скоро", L"A");
+    AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"На выходе", L"B");
     WriteTasks(dir.Path(), grid);
     {
         RunningProgram program(dir.Path());
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
-        Sleep(8000);  // the daily task's time goes by
+        Sleep(9000);  // the daily task's time goes by
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
     counter.Settle({});
@@ -228,12 +232,10 @@ TEST(PlannerInTheProgram, ExitTasksThatProcessMessagesStillRunOnce) {
     const RunCounter counter(dir.Path());
     TaskTable grid;
     // Flag 2: the clock shakes for seconds while messages are processed.
-    int r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\x02') + L"Встряска");
-    grid.SetCell(kColFiles, r, counter.Cell(L"S"));
+    int r = AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\x02', L"Встряска", L"S");
     grid.SetCell(kColDone, r, L"Удаление");
-    r = AddRow(grid, L"*Ежедневно", L"Выход", std::wstring(1, L'\0') + L"Напомнить");
+    r = AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"Напомнить", L"R");
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Пока|\"До завтра\"");
-    grid.SetCell(kColFiles, r, counter.Cell(L"R"));
     WriteTasks(dir.Path(), grid);
     int reminders = 0;
     {
