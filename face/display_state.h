@@ -25,6 +25,9 @@ struct TaskbarWindowHandles {
     HWND desktopIcons = nullptr;
 };
 
+// Looks the taskbar's windows up again, and only that.
+void LookUpTaskbarWindows(TaskbarWindowHandles& windows);
+
 // The taskbar clock besides its panel: the windows it lives in, its picture
 // and text controls and what they show.
 struct TaskbarClockState {

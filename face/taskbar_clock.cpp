@@ -186,14 +186,18 @@ void TfrmHoralto::BuildTaskbarClock(bool resetTextLook) {
     auto& clock = Settings.SystemClock;
     tc.wanted = true;
     if (!IsWindow(tc.windows.clock)) {
-        FindTaskbarWindows();
+        // Only looked up: the system clock is seen as its user left it.
+        LookUpTaskbarWindows(tc.windows);
         if (!IsWindow(tc.windows.clock)) {
             // No taskbar: each tick looks for it again.
             tmrTrayTimer.SetEnabled(true);
             return;
         }
     }
-    tc.clockWasVisible = IsWindowVisible(tc.windows.clock) != FALSE;
+    // Built again in place, the panel has shown the system clock itself.
+    const bool alreadyInside = pnlTrayTime.Visible() && pnlTrayTime.HandleAllocated() &&
+                               GetParent(pnlTrayTime.Handle()) == tc.windows.clock;
+    if (!alreadyInside) tc.clockWasVisible = IsWindowVisible(tc.windows.clock) != FALSE;
     BindClicks(*this, pnlTrayTime);
     pnlTrayTime.SetParentWindow(tc.windows.clock);
     pnlTrayTime.Show();

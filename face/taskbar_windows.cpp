@@ -27,8 +27,7 @@ HWND FindTaskbar() {
 
 }  // namespace
 
-void TfrmHoralto::FindTaskbarWindows() {
-    TaskbarWindowHandles& w = Face().taskbarClock.windows;
+void face::LookUpTaskbarWindows(TaskbarWindowHandles& w) {
     w.taskbar = FindTaskbar();
     w.notifyArea = Child(w.taskbar, L"TrayNotifyWnd");
     w.iconToolbar = Child(w.taskbar, L"ToolbarWindow32");
@@ -36,6 +35,11 @@ void TfrmHoralto::FindTaskbarWindows() {
     w.clock = Child(w.notifyArea, L"TrayClockWClass");
     w.taskBand = Child(w.taskbar, L"ReBarWindow32");
     w.desktopIcons = FindDesktopIconWindow();
+}
+
+void TfrmHoralto::FindTaskbarWindows() {
+    TaskbarWindowHandles& w = Face().taskbarClock.windows;
+    LookUpTaskbarWindows(w);
     // The taskbar was made anew: the clock moves into the new one (also when
     // it went away for a while and the clock was waiting for it).
     if ((pnlTrayTime.Visible() || Face().taskbarClock.wanted) && IsWindow(w.clock)) {

@@ -1,13 +1,14 @@
 // The taskbar clock inside a stand-in taskbar (tests/fixtures/taskbar, another
 // process): text and skin clocks, the widened notification area, the system
 // clock's own visibility, a taskbar made anew, WM_USER+6, the double click,
-// and the hook library of a running program.
+// and the hook library Quellix.dll, alone and in a running program.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <commctrl.h>
@@ -19,6 +20,8 @@
 #include "face/taskbar_clock.h"
 #include "face/taskbar_layout.h"
 #include "ui/application.h"
+#include "ui/handles.h"
+#include "win/support/fake_taskbar.h"
 #include "win/support/program_runner.h"
 
 using namespace face;
@@ -49,51 +52,8 @@ int WidthOf(HWND hwnd) {
     return r.right - r.left;
 }
 
-// The stand-in taskbar's windows, as another program sees them.
-struct Taskbar {
-    HWND taskbar = nullptr, notify = nullptr, clock = nullptr, band = nullptr, icons = nullptr;
-    bool Find() {
-        for (HWND w = FindWindowW(L"Shell_TrayWnd", nullptr); w;
-             w = FindWindowExW(nullptr, w, L"Shell_TrayWnd", nullptr)) {
-            HWND n = FindWindowExW(w, nullptr, L"TrayNotifyWnd", nullptr);
-            if (!n) continue;
-            taskbar = w;
-            notify = n;
-            clock = FindWindowExW(n, nullptr, L"TrayClockWClass", nullptr);
-            band = FindWindowExW(w, nullptr, L"ReBarWindow32", nullptr);
-            icons = FindWindowExW(FindWindowExW(n, nullptr, L"SysPager", nullptr), nullptr,
-                                  L"ToolbarWindow32", nullptr);
-            return clock != nullptr;
-        }
-        return false;
-    }
-};
-
-// The fixture program, started for the whole suite.
-class FakeTaskbarProcess {
-  public:
-    explicit FakeTaskbarProcess(const std::wstring& args = L"") {
-        const fs::path exe = ThisExeDir() / L"fake_taskbar.exe";
-        std::wstring cmd = L"\"" + exe.wstring() + L"\" " + args;
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
-            return;
-        WaitForInputIdle(pi_.hProcess, 5000);
-        for (int i = 0; i < 200 && !windows.Find(); ++i) Sleep(25);
-    }
-    ~FakeTaskbarProcess() {
-        if (!pi_.hProcess) return;
-        if (windows.taskbar) PostMessageW(windows.taskbar, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    Taskbar windows;
-
-  private:
-    PROCESS_INFORMATION pi_{};
-};
+using testing_support::FakeTaskbarProcess;
+using Taskbar = testing_support::TaskbarWindows;
 
 // With HORALTO_SCREENSHOTS set to a folder, the taskbar's strip of the screen
 // is saved there as <name>.png (for looking at, not for checking). Under Wine
@@ -423,6 +383,28 @@ TEST_F(FaceTaskbar, MissingHookLibraryIsSkipped) {
     F().SetTaskbarHook(true);
     F().SetTaskbarHook(false);
     EXPECT_FALSE(State().taskbarClock.hookLibrary);
+}
+
+// A program whose first build looks the taskbar up finds the system clock as
+// its user left it: hidden, it is hidden again when the clock goes.
+TEST(FaceTaskbarFirstBuild, HiddenSystemClockIsHiddenAgainAfterRemoval) {
+    FakeTaskbarProcess fake(L"--hidden-clock");
+    ASSERT_TRUE(fake.windows.clock);
+    ASSERT_FALSE(IsWindowVisible(fake.windows.clock));
+    ui::FormPtr<TfrmHoralto> form = ui::NewForm<TfrmHoralto>();
+    form->SetTag(0);
+    auto& c = form->Settings.SystemClock;
+    c.UseTraySkis = false;
+    c.UseBackgrFile = false;
+    form->BuildTaskbarClock(false);
+    Pump();
+    ASSERT_TRUE(form->pnlTrayTime.Visible());
+    EXPECT_TRUE(IsWindowVisible(fake.windows.clock));
+    // Built again in place (a skin or text change): still the user's state.
+    form->BuildTaskbarClock(true);
+    form->RemoveTaskbarClock();
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(fake.windows.clock));
 }
 
 TEST(FaceTaskbarProgram, RunningProgramBuildsTheClockAndStartsTheHook) {
