@@ -407,32 +407,127 @@ TEST(FaceTaskbarFirstBuild, HiddenSystemClockIsHiddenAgainAfterRemoval) {
     EXPECT_FALSE(IsWindowVisible(fake.windows.clock));
 }
 
-TEST(FaceTaskbarProgram, RunningProgramBuildsTheClockAndStartsTheHook) {
-    FakeTaskbarProcess fake;
-    ASSERT_TRUE(fake.windows.clock);
+namespace {
+
+// Quellix.dll as the build puts it beside the program.
+fs::path HookLibrary() {
+    return testing_support::HoraltoExe().parent_path() / L"Quellix.dll";
+}
+
+int trayUpdates = 0;
+LRESULT CALLBACK CountTrayUpdates(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_USER + 6) ++trayUpdates;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The system clock is repainted in its own process. Once its update region is
+// empty, whatever the hook posted on that paint is in this thread's queue.
+void RepaintSystemClock(HWND clock) {
+    InvalidateRect(clock, nullptr, TRUE);
+    for (int i = 0; i < 500 && GetUpdateRect(clock, nullptr, FALSE); ++i) Sleep(10);
+    Pump(0);
+}
+
+void ResizeSystemClock(HWND clock, int grow) {
+    RECT r = RectOf(clock);
+    MapWindowPoints(nullptr, GetParent(clock), reinterpret_cast<POINT*>(&r), 2);
+    MoveWindow(clock, r.left, r.top, r.right - r.left + grow, r.bottom - r.top, FALSE);
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 500 && !done(); ++i) Pump(10);
+    return done();
+}
+
+}  // namespace
+
+TEST(FaceTaskbarHookLibrary, RepaintOrResizeOfTheSystemClockIsPostedUntilRemoved) {
+    FakeTaskbarProcess fake(L"--fixed-text");
+    const HWND clock = fake.windows.clock;
+    ASSERT_TRUE(clock);
+    ui::ModuleHandle library(LoadLibraryW(HookLibrary().c_str()));
+    ASSERT_TRUE(library) << "the build puts Quellix.dll beside Horalto.exe";
+    using StartHook = void(WINAPI*)(HWND);
+    using RemoveHook = void(WINAPI*)();
+    const auto start =
+        reinterpret_cast<StartHook>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "_StartHook")));
+    const auto remove =
+        reinterpret_cast<RemoveHook>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "_RemoveHook")));
+    ASSERT_TRUE(start && remove);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CountTrayUpdates;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"HookLibraryTarget";
+    RegisterClassW(&wc);
+    ui::WindowHandle target(
+        CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+    ASSERT_TRUE(target);
+
+    start(target.Get());
+    RepaintSystemClock(clock);
+    EXPECT_TRUE(WaitFor([] { return trayUpdates > 0; })) << "repainted";
+    trayUpdates = 0;
+    ResizeSystemClock(clock, 8);
+    EXPECT_TRUE(WaitFor([] { return trayUpdates > 0; })) << "resized";
+    // Other windows of the taskbar are no news.
+    RepaintSystemClock(clock);
+    trayUpdates = 0;
+    InvalidateRect(fake.windows.band, nullptr, TRUE);
+    for (int i = 0; i < 500 && GetUpdateRect(fake.windows.band, nullptr, FALSE); ++i) Sleep(10);
+    Pump(0);
+    EXPECT_EQ(trayUpdates, 0);
+
+    remove();
+    Pump(50);
+    trayUpdates = 0;
+    RepaintSystemClock(clock);
+    ResizeSystemClock(clock, -8);
+    RepaintSystemClock(clock);
+    EXPECT_EQ(trayUpdates, 0);
+    // Started again, it tells again.
+    start(target.Get());
+    RepaintSystemClock(clock);
+    EXPECT_TRUE(WaitFor([] { return trayUpdates > 0; }));
+    remove();
+}
+
+// The running program with the library beside it: its taskbar clock follows
+// the system clock's text when the taskbar repaints it, long before its own
+// timer (an hour) would; the system clock hidden by its user before the start
+// is hidden again at the end.
+TEST(FaceTaskbarProgram, RunningProgramRedrawsItsClockOnTheTaskbarsRepaint) {
+    FakeTaskbarProcess fake(L"--hidden-clock --fixed-text");
+    const HWND clock = fake.windows.clock;
+    ASSERT_TRUE(clock);
     testing_support::ScratchDir dir(L"face2-taskbar");
-    fs::copy_file(ThisExeDir() / L"quellix" / L"Quellix.dll", dir.Path() / L"Quellix.dll");
+    fs::copy_file(HookLibrary(), dir.Path() / L"Quellix.dll");
     {
         std::ofstream ini(dir.Path() / L"Horalto.ini", std::ios::binary);
         ini << "[Main]\r\nShowInTray=1\r\nInSystemClock=1\r\n"
-               "[SystemClock]\r\nHookUpdateTray=1\r\nUseTraySkis=1\r\nTraySkinIndex=3\r\n";
+               "[SystemClock]\r\nHookUpdateTray=1\r\nUseTraySkis=0\r\nReplaceText=0\r\nResizeWindow=1\r\n"
+               "NoBorders=1\r\nTimerInterval=3600000\r\n";
     }
-    const fs::path log = dir.Path() / L"hook.log";
     {
-        testing_support::RunningProgram program(dir.Path(), L"HORALTO_TEST_HOOK_LOG=" + log.wstring());
+        testing_support::RunningProgram program(dir.Path());
         ASSERT_TRUE(program.WaitForWindow(L"TfrmHoralto"));
         HWND panel = nullptr;
         for (int i = 0; i < 200 && !panel; ++i) {
-            panel = GetWindow(fake.windows.clock, GW_CHILD);
+            panel = GetWindow(clock, GW_CHILD);
             if (!panel) Sleep(25);
         }
         ASSERT_TRUE(panel);
         DWORD pid = 0;
         GetWindowThreadProcessId(panel, &pid);
         EXPECT_EQ(pid, program.ProcessId());
+        EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(clock) != FALSE; }));
+        // The program has measured the start's text; a much longer one comes.
+        Pump(300);
+        const int before = WidthOf(clock);
+        SetWindowTextW(clock, L"Часы с очень длинным текстом");
+        InvalidateRect(clock, nullptr, TRUE);
+        EXPECT_TRUE(WaitFor([&] { return WidthOf(clock) > before + 60; }))
+            << "width " << WidthOf(clock) << ", before " << before;
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
-    std::ifstream in(log, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "start\r\nremove\r\n");
+    EXPECT_FALSE(IsWindowVisible(clock));
 }
