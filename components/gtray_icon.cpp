@@ -2,10 +2,24 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/form.h"
+
+namespace {
+
+trayicon::ShellNotifyIconCall& ShellNotifyIcon() {
+    static trayicon::ShellNotifyIconCall call;
+    return call;
+}
+
+}  // namespace
+
+trayicon::ShellNotifyIconCall trayicon::ReplaceShellNotifyIcon(ShellNotifyIconCall call) {
+    return std::exchange(ShellNotifyIcon(), std::move(call));
+}
 
 namespace {
 
@@ -81,6 +95,7 @@ TGTrayIcon::~TGTrayIcon() {
 }
 
 bool TGTrayIcon::Notify(DWORD message) {
+    if (const auto& call = ShellNotifyIcon()) return call(message, &data_) != FALSE;
     return Shell_NotifyIconW(message, &data_) != FALSE;
 }
 

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 #include "components/tray_icon_rules.h"
@@ -18,6 +19,14 @@
 #include "ui/timer.h"
 
 using trayicon::TGTrayIconMessage;
+
+namespace trayicon {
+// The shell call every icon goes through (Shell_NotifyIconW); tests put one
+// in its place that refuses. Returns the previous one; an empty one brings
+// the shell's back.
+using ShellNotifyIconCall = std::function<BOOL(DWORD message, NOTIFYICONDATAW* data)>;
+ShellNotifyIconCall ReplaceShellNotifyIcon(ShellNotifyIconCall call);
+}  // namespace trayicon
 
 class TGTrayIcon : public ui::Component {
   public:

@@ -8,6 +8,8 @@
 #include "options/frm_options.h"
 #include "timetext/speech/multi_speech.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/exception.h"
 
 TfrmHoralto::TfrmHoralto()
     : ui::Form(L"TfrmHoralto", L"frmHoralto"),
@@ -238,7 +240,7 @@ void TfrmHoralto::FormCreate(ui::Component&) {
             if (Settings.Main.InSystemClock)
                 BuildTaskbarClock(false);
             else
-                SetTrayIconVisible(true);
+                ShowTrayIconAtStart();
         }
     }
     MouseHook = SetWindowsHookExW(WH_MOUSE, &TfrmHoralto::MouseHookProc, nullptr, GetCurrentThreadId());
@@ -246,6 +248,23 @@ void TfrmHoralto::FormCreate(ui::Component&) {
     BuildSkinMenu();
     CheckAutorun();
     if (Settings.SystemClock.HookUpdateTray) SetTaskbarHook(true);
+}
+
+void TfrmHoralto::ShowTrayIconAtStart() {
+    try {
+        SetTrayIconVisible(true);
+        return;
+    } catch (const ui::Exception&) {
+    }
+    aShowInTray.SetChecked(false);
+    if (GetWindowState() == ui::wsMinimized) {
+        // Its place is gone: the window is the only way to the clock.
+        ui::Application().SetShowMainForm(true);
+        aMinimized.Execute();
+    }
+    ui::ShowWarning(
+        L"Не удалось поместить значок программы в область уведомлений, поэтому показ в трее выключен. "
+        L"Включить его снова можно пунктом меню «Показать программу в трее».");
 }
 
 void TfrmHoralto::FormShow(ui::Component&) {

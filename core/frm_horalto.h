@@ -215,6 +215,10 @@ class TfrmHoralto : public ui::Form {
     void RemoveTaskbarClockToolTip();
     void SetTrayIconVisible(bool visible);
     bool TrayIconVisible();
+    // The start's tray icon: when the notification area refuses it, the
+    // program runs on with the icon switched off (and a minimised window
+    // shown), saying so once.
+    void ShowTrayIconAtStart();
     void DestroyBaloonToolTips();
     // Used by the per-second worker: a control's balloon tooltip (icon 0 none,
     // 1 information), and the tray icon's hint (shorter than 64 characters).

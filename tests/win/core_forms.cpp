@@ -5,14 +5,19 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "base/ini_file.h"
+#include "components/gtray_icon.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "core/hot_key_text.h"
 #include "core/settings_keys.h"
 #include "options/frm_options.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
 #include "win/support/program_runner.h"
 #include "win/support/message_loop.h"
 #include "win/support/program_windows.h"
@@ -167,4 +172,66 @@ TEST_F(Windows, WaitWithMessagesHandlesMessagesAtLeastOnce) {
     frmHoralto->WaitWithMessages(200);
     EXPECT_GE(GetTickCount() - start, 200u);
     DestroyWindow(counter);
+}
+
+namespace {
+
+// The notification area refuses every new icon, and every message box is
+// written down, while it lives.
+struct RefusingNotificationArea {
+    RefusingNotificationArea() {
+        shell_ = trayicon::ReplaceShellNotifyIcon([this](DWORD message, NOTIFYICONDATAW*) {
+            if (message != NIM_ADD) return TRUE;
+            ++adds;
+            return FALSE;
+        });
+        boxes_ = ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
+            boxes.push_back(text);
+            return IDOK;
+        });
+    }
+    ~RefusingNotificationArea() {
+        trayicon::ReplaceShellNotifyIcon(std::move(shell_));
+        ui::SetMessageBoxHandler(std::move(boxes_));
+    }
+    int adds = 0;
+    std::vector<std::wstring> boxes;
+
+  private:
+    trayicon::ShellNotifyIconCall shell_;
+    ui::MessageBoxHandler boxes_;
+};
+
+void WriteIni(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+}  // namespace
+
+TEST_F(Windows, RefusedTrayIconAtStartLeavesItOffAndSaysSoOnce) {
+    WriteIni(IniFileName, "[Main]\r\nShowInTray=1\r\nInSystemClock=0\r\n");
+    {
+        RefusingNotificationArea area;
+        Create();
+        ASSERT_NE(frmOptions, nullptr);  // the start went on
+        EXPECT_EQ(area.adds, 1);
+        EXPECT_FALSE(frmHoralto->TrayIconVisible());
+        EXPECT_FALSE(frmHoralto->aShowInTray.Checked());
+        EXPECT_FALSE(frmOptions->chbShowInTray.Checked());
+        ASSERT_EQ(area.boxes.size(), 1u);
+        EXPECT_NE(area.boxes[0].find(L"область уведомлений"), std::wstring::npos);
+        EXPECT_NE(area.boxes[0].find(L"«Показать программу в трее»"), std::wstring::npos);
+    }
+    testing_support::DestroyProgramWindows();
+
+    // Started minimised into the refused icon: the window is shown instead.
+    WriteIni(IniFileName, "[Window]\r\nWindowState=0\r\n[Main]\r\nShowInTray=1\r\nInSystemClock=0\r\n");
+    {
+        RefusingNotificationArea area;
+        Create();
+        ASSERT_NE(frmOptions, nullptr);
+        EXPECT_NE(frmHoralto->GetWindowState(), ui::wsMinimized);
+        EXPECT_TRUE(ui::Application().ShowMainForm());
+        EXPECT_EQ(area.boxes.size(), 1u);
+    }
 }
