@@ -72,7 +72,8 @@ void TfrmHoralto::GTrayIconClick(ui::Component& sender) {
     TrayIconShowBalloonHint(L"", Hint(), 0, 1);
     // A tray icon that is neither the minimised window's place nor the
     // permanent one (a planner balloon's) goes with the click.
-    const bool minimisedPlace = GetWindowState() == ui::wsMinimized && !Settings.Main.MinimizeInSysClock;
+    const bool minimisedPlace =
+        GetWindowState() == ui::wsMinimized && (!Settings.Main.MinimizeInSysClock || !pnlTrayTime.Visible());
     const bool permanent = aShowInTray.Checked() && !Settings.Main.InSystemClock;
     if (TrayIconVisible() && !minimisedPlace && !permanent && Tag() == 0) SetTrayIconVisible(false);
 }

@@ -78,8 +78,12 @@ void TfrmHoralto::aMinimizedExecute(ui::Component&) {
             if (minimise) {
                 BuildTaskbarClock(false);
                 tmrTrayTimerTimer(tmrTrayTimer);
+                // No system clock to go into (Wine's own desktop has none):
+                // the tray icon is the way back.
+                if (!pnlTrayTime.Visible()) SetTrayIconVisible(true);
             } else {
                 RemoveTaskbarClock();
+                if (TrayIconVisible()) SetTrayIconVisible(false);
             }
         } else {
             SetTrayIconVisible(minimise);
@@ -98,8 +102,10 @@ void TfrmHoralto::aShowInTrayExecute(ui::Component&) {
     const bool minimised = GetWindowState() == ui::wsMinimized;
     const core::MainSettings& main = Settings.Main;
     if ((minimised && main.MinimizeInSysClock) || (shown && main.InSystemClock)) {
-        if (TrayIconVisible()) SetTrayIconVisible(false);
         if (!pnlTrayTime.Visible()) BuildTaskbarClock(false);
+        // A minimised window without a taskbar clock keeps the tray icon.
+        const bool iconNeeded = minimised && !pnlTrayTime.Visible();
+        if (TrayIconVisible() != iconNeeded) SetTrayIconVisible(iconNeeded);
     } else {
         if (pnlTrayTime.Visible()) RemoveTaskbarClock();
         const bool wanted = minimised || shown;

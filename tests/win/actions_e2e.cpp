@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <fstream>
 #include <initializer_list>
 #include <vector>
+
+#include <shellapi.h>
 
 #include "base/ini_file.h"
 #include "base/string_list.h"
@@ -21,6 +24,18 @@ bool WaitFor(F done, DWORD ms = 5000) {
     for (const DWORD start = GetTickCount(); !done(); Sleep(20))
         if (GetTickCount() - start > ms) return false;
     return true;
+}
+
+// Whether the program's icon is in the notification area: the shell accepts a
+// change of an icon it holds (the program's hidden icon window, icon 1).
+bool TrayIconShown(const RunningProgram& program) {
+    HWND iconWindow = program.WaitForWindow(L"TGTrayIconWindow", 1000);
+    if (!iconWindow) return false;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = iconWindow;
+    data.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 }  // namespace
@@ -98,4 +113,26 @@ TEST(ActionsEndToEnd, DoubleClickLeavesNoMoveLoopAndTheFirstCloseEndsTheProgram)
     const base::IniFile ini(dir.Path() / L"Horalto.ini");
     EXPECT_EQ(ini.ReadString(L"Window", L"Left", L""), std::to_wstring(before.left));
     EXPECT_EQ(ini.ReadString(L"Window", L"Top", L""), std::to_wstring(before.top));
+}
+
+// Wine's own desktop has no system clock to minimise into: "Свернуть окно"
+// with MinimizeInSysClock puts the clock into the tray icon instead, and the
+// icon goes again when the window comes back.
+TEST(ActionsEndToEnd, MinimisedWithoutATaskbarClockGoesIntoTheTrayIcon) {
+    ScratchDir dir(L"actions-e2e");
+    std::ofstream(dir.Path() / L"Horalto.ini", std::ios::binary)
+        << "[Main]\r\nMinimizeInSysClock=1\r\nShowInTray=0\r\nInSystemClock=1\r\n";
+    RunningProgram program(dir.Path());
+    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    Sleep(1500);  // past the first paint, as above
+    EXPECT_FALSE(TrayIconShown(program));
+    PressCtrlAlt('M');
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    EXPECT_TRUE(WaitFor([&] { return TrayIconShown(program); }));
+    PressCtrlAlt('M');
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return !TrayIconShown(program); }));
+    EXPECT_EQ(program.CloseAndWait(), 0);
 }
