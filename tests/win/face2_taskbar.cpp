@@ -52,6 +52,36 @@ int WidthOf(HWND hwnd) {
     return r.right - r.left;
 }
 
+// Quellix.dll as the build puts it beside the program.
+fs::path HookLibrary() {
+    return testing_support::HoraltoExe().parent_path() / L"Quellix.dll";
+}
+
+int trayUpdates = 0;
+LRESULT CALLBACK CountTrayUpdates(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_USER + 6) ++trayUpdates;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The system clock is repainted in its own process. Once its update region is
+// empty, whatever the hook posted on that paint is in this thread's queue.
+void RepaintSystemClock(HWND clock) {
+    InvalidateRect(clock, nullptr, TRUE);
+    for (int i = 0; i < 500 && GetUpdateRect(clock, nullptr, FALSE); ++i) Sleep(10);
+    Pump(0);
+}
+
+void ResizeSystemClock(HWND clock, int grow) {
+    RECT r = RectOf(clock);
+    MapWindowPoints(nullptr, GetParent(clock), reinterpret_cast<POINT*>(&r), 2);
+    MoveWindow(clock, r.left, r.top, r.right - r.left + grow, r.bottom - r.top, FALSE);
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 500 && !done(); ++i) Pump(10);
+    return done();
+}
+
 using testing_support::FakeTaskbarProcess;
 using Taskbar = testing_support::TaskbarWindows;
 
@@ -387,6 +417,44 @@ TEST_F(FaceTaskbar, MissingHookLibraryIsSkipped) {
 
 // A program whose first build looks the taskbar up finds the system clock as
 // its user left it: hidden, it is hidden again when the clock goes.
+// The library beside the program: the clock follows the taskbar's repaints
+// at once (its own timer waits an hour here) until the hook is removed.
+TEST_F(FaceTaskbar, HookLibraryBesideTheProgramDrawsTheClockUntilRemoved) {
+    struct LibraryBeside {
+        fs::path file = ThisExeDir() / L"Quellix.dll";
+        LibraryBeside() { fs::copy_file(HookLibrary(), file, fs::copy_options::overwrite_existing); }
+        ~LibraryBeside() {
+            F().SetTaskbarHook(false);
+            F().tmrTrayTimer.SetInterval(1000);
+            // The taskbar's process keeps the hooked library loaded: a new one
+            // lets the file go.
+            delete fake_;
+            fake_ = new FakeTaskbarProcess();
+            std::error_code ec;
+            fs::remove(file, ec);
+            EXPECT_FALSE(fs::exists(file));
+        }
+    } beside;
+    auto& c = F().Settings.SystemClock;
+    c.UseTraySkis = false;
+    F().BuildTaskbarClock(false);
+    F().tmrTrayTimer.SetInterval(3600000);
+    ui::Label* label = State().taskbarClock.label.get();
+    ASSERT_TRUE(label);
+    F().SetTaskbarHook(true);
+    ASSERT_TRUE(State().taskbarClock.hookLibrary);
+    c.FormatTextTray = L"после";
+    RepaintSystemClock(T().clock);
+    EXPECT_TRUE(WaitFor([&] { return label->Caption() == L"после"; }));
+
+    F().SetTaskbarHook(false);
+    EXPECT_FALSE(State().taskbarClock.hookLibrary);
+    c.FormatTextTray = L"снова";
+    RepaintSystemClock(T().clock);
+    Pump(100);
+    EXPECT_EQ(label->Caption(), L"после");
+}
+
 TEST(FaceTaskbarFirstBuild, HiddenSystemClockIsHiddenAgainAfterRemoval) {
     FakeTaskbarProcess fake(L"--hidden-clock");
     ASSERT_TRUE(fake.windows.clock);
@@ -406,40 +474,6 @@ TEST(FaceTaskbarFirstBuild, HiddenSystemClockIsHiddenAgainAfterRemoval) {
     Pump();
     EXPECT_FALSE(IsWindowVisible(fake.windows.clock));
 }
-
-namespace {
-
-// Quellix.dll as the build puts it beside the program.
-fs::path HookLibrary() {
-    return testing_support::HoraltoExe().parent_path() / L"Quellix.dll";
-}
-
-int trayUpdates = 0;
-LRESULT CALLBACK CountTrayUpdates(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_USER + 6) ++trayUpdates;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-// The system clock is repainted in its own process. Once its update region is
-// empty, whatever the hook posted on that paint is in this thread's queue.
-void RepaintSystemClock(HWND clock) {
-    InvalidateRect(clock, nullptr, TRUE);
-    for (int i = 0; i < 500 && GetUpdateRect(clock, nullptr, FALSE); ++i) Sleep(10);
-    Pump(0);
-}
-
-void ResizeSystemClock(HWND clock, int grow) {
-    RECT r = RectOf(clock);
-    MapWindowPoints(nullptr, GetParent(clock), reinterpret_cast<POINT*>(&r), 2);
-    MoveWindow(clock, r.left, r.top, r.right - r.left + grow, r.bottom - r.top, FALSE);
-}
-
-bool WaitFor(const std::function<bool()>& done) {
-    for (int i = 0; i < 500 && !done(); ++i) Pump(10);
-    return done();
-}
-
-}  // namespace
 
 TEST(FaceTaskbarHookLibrary, RepaintOrResizeOfTheSystemClockIsPostedUntilRemoved) {
     FakeTaskbarProcess fake(L"--fixed-text");
