@@ -44,6 +44,9 @@ void TfrmHoralto::FindTaskbarWindows() {
     // it went away for a while and the clock was waiting for it).
     if ((pnlTrayTime.Visible() || Face().taskbarClock.wanted) && IsWindow(w.clock)) {
         pnlTrayTime.Hide();
+        // The panel's window goes with the old taskbar's windows, perhaps only
+        // after this (the taskbar is another program): it is made anew now.
+        if (pnlTrayTime.HandleAllocated()) DestroyWindow(pnlTrayTime.Handle());
         BuildTaskbarClock(false);
     }
 }
