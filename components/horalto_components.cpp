@@ -9,6 +9,7 @@
 #include "components/xp_menu.h"
 #include "core/frm_horalto.h"
 #include "planner/task_hooks.h"
+#include "ui/exception.h"
 
 void TfrmHoralto::CreateMenuPainter() {
     XPMenu = std::make_shared<TXPMenu>(this);
@@ -40,6 +41,15 @@ void TfrmHoralto::CreateTrayIcon() {
 
 void TfrmHoralto::SetTrayIconVisible(bool visible) {
     if (GTrayIcon1) GTrayIcon1->SetVisible(visible);
+}
+
+bool TfrmHoralto::AddTrayIcon() {
+    try {
+        SetTrayIconVisible(true);
+    } catch (const ui::Exception&) {
+        return false;
+    }
+    return TrayIconVisible();
 }
 
 bool TfrmHoralto::TrayIconVisible() {

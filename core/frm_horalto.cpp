@@ -9,7 +9,6 @@
 #include "timetext/speech/multi_speech.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
-#include "ui/exception.h"
 
 TfrmHoralto::TfrmHoralto()
     : ui::Form(L"TfrmHoralto", L"frmHoralto"),
@@ -251,11 +250,7 @@ void TfrmHoralto::FormCreate(ui::Component&) {
 }
 
 void TfrmHoralto::ShowTrayIconAtStart() {
-    try {
-        SetTrayIconVisible(true);
-        return;
-    } catch (const ui::Exception&) {
-    }
+    if (AddTrayIcon()) return;
     aShowInTray.SetChecked(false);
     if (GetWindowState() == ui::wsMinimized) {
         // Its place is gone: the window is the only way to the clock.

@@ -215,6 +215,8 @@ class TfrmHoralto : public ui::Form {
     void RemoveTaskbarClockToolTip();
     void SetTrayIconVisible(bool visible);
     bool TrayIconVisible();
+    // Shows the tray icon; false when the notification area refuses it.
+    bool AddTrayIcon();
     // The start's tray icon: when the notification area refuses it, the
     // program runs on with the icon switched off (and a minimised window
     // shown), saying so once.

@@ -10,6 +10,7 @@
 #include "options/frm_options.h"
 #include "timetext/speech/multi_speech.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
 
 namespace {
 
@@ -72,21 +73,30 @@ void TfrmHoralto::aMinimizedExecute(ui::Component&) {
         RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), true, false);
         if (hideWindow) SetVisible(true);
     }
-    if (!aShowInTray.Checked()) {
+    const core::MainSettings& main = Settings.Main;
+    if (!aShowInTray.Checked() && main.MinimizeInSysClock) {
         // The minimised window's own place.
-        if (Settings.Main.MinimizeInSysClock) {
-            if (minimise) {
-                BuildTaskbarClock(false);
-                tmrTrayTimerTimer(tmrTrayTimer);
-                // No system clock to go into (Wine's own desktop has none):
-                // the tray icon is the way back.
-                if (!pnlTrayTime.Visible()) SetTrayIconVisible(true);
-            } else {
-                RemoveTaskbarClock();
-                if (TrayIconVisible()) SetTrayIconVisible(false);
-            }
+        if (minimise) {
+            BuildTaskbarClock(false);
+            tmrTrayTimerTimer(tmrTrayTimer);
         } else {
-            SetTrayIconVisible(minimise);
+            RemoveTaskbarClock();
+        }
+    }
+    if (!minimise) {
+        const bool permanentIcon = aShowInTray.Checked() && !main.InSystemClock;
+        if (TrayIconVisible() && !permanentIcon) SetTrayIconVisible(false);
+    } else if (!pnlTrayTime.Visible() && !TrayIconVisible()) {
+        // The tray icon is the way back, also where no taskbar clock could be
+        // built (no system clock window, as on Wine's own desktop).
+        if (!AddTrayIcon()) {
+            // Refused: the window stays (a program starting minimised starts shown).
+            ui::Application().SetShowMainForm(true);
+            aMinimized.Execute();
+            if (Tag() == 0)
+                ui::ShowWarning(
+                    L"Не удалось поместить значок программы в область уведомлений, поэтому окно не "
+                    L"свёрнуто.");
         }
     }
 }

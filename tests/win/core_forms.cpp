@@ -176,24 +176,25 @@ TEST_F(Windows, WaitWithMessagesHandlesMessagesAtLeastOnce) {
 
 namespace {
 
-// The notification area refuses every new icon, and every message box is
-// written down, while it lives.
-struct RefusingNotificationArea {
-    RefusingNotificationArea() {
+// The notification area, refusing every new icon while `refuse` holds; every
+// message box is written down. Both while it lives.
+struct StandInNotificationArea {
+    StandInNotificationArea() {
         shell_ = trayicon::ReplaceShellNotifyIcon([this](DWORD message, NOTIFYICONDATAW*) {
             if (message != NIM_ADD) return TRUE;
             ++adds;
-            return FALSE;
+            return refuse ? FALSE : TRUE;
         });
         boxes_ = ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
             boxes.push_back(text);
             return IDOK;
         });
     }
-    ~RefusingNotificationArea() {
+    ~StandInNotificationArea() {
         trayicon::ReplaceShellNotifyIcon(std::move(shell_));
         ui::SetMessageBoxHandler(std::move(boxes_));
     }
+    bool refuse = true;
     int adds = 0;
     std::vector<std::wstring> boxes;
 
@@ -211,7 +212,7 @@ void WriteIni(const fs::path& file, const std::string& text) {
 TEST_F(Windows, RefusedTrayIconAtStartLeavesItOffAndSaysSoOnce) {
     WriteIni(IniFileName, "[Main]\r\nShowInTray=1\r\nInSystemClock=0\r\n");
     {
-        RefusingNotificationArea area;
+        StandInNotificationArea area;
         Create();
         ASSERT_NE(frmOptions, nullptr);  // the start went on
         EXPECT_EQ(area.adds, 1);
@@ -227,11 +228,42 @@ TEST_F(Windows, RefusedTrayIconAtStartLeavesItOffAndSaysSoOnce) {
     // Started minimised into the refused icon: the window is shown instead.
     WriteIni(IniFileName, "[Window]\r\nWindowState=0\r\n[Main]\r\nShowInTray=1\r\nInSystemClock=0\r\n");
     {
-        RefusingNotificationArea area;
+        StandInNotificationArea area;
         Create();
         ASSERT_NE(frmOptions, nullptr);
         EXPECT_NE(frmHoralto->GetWindowState(), ui::wsMinimized);
         EXPECT_TRUE(ui::Application().ShowMainForm());
         EXPECT_EQ(area.boxes.size(), 1u);
     }
+}
+
+TEST_F(Windows, MinimisedWithoutATaskbarClockGoesIntoTheTrayIconOrStays) {
+    // No taskbar with a system clock in this process's desktop.
+    WriteIni(IniFileName, "[Main]\r\nMinimizeInSysClock=1\r\nShowInTray=0\r\n");
+    Create();
+    frmHoralto->SetTag(0);
+    frmHoralto->Show();
+    StandInNotificationArea area;
+    area.refuse = false;
+    frmHoralto->aMinimized.Execute();
+    EXPECT_EQ(frmHoralto->GetWindowState(), ui::wsMinimized);
+    EXPECT_FALSE(frmHoralto->pnlTrayTime.Visible());
+    EXPECT_TRUE(frmHoralto->TrayIconVisible());
+    // A click on the icon leaves it: it is the way back.
+    frmHoralto->GTrayIconClick(*frmHoralto->GTrayIcon1);
+    EXPECT_TRUE(frmHoralto->TrayIconVisible());
+    frmHoralto->aMinimized.Execute();
+    EXPECT_NE(frmHoralto->GetWindowState(), ui::wsMinimized);
+    EXPECT_FALSE(frmHoralto->TrayIconVisible());
+    EXPECT_TRUE(area.boxes.empty());
+
+    // Refused too: the window stays, and says why.
+    area.refuse = true;
+    frmHoralto->aMinimized.Execute();
+    EXPECT_NE(frmHoralto->GetWindowState(), ui::wsMinimized);
+    EXPECT_TRUE(frmHoralto->Visible());
+    EXPECT_FALSE(frmHoralto->TrayIconVisible());
+    ASSERT_EQ(area.boxes.size(), 1u);
+    EXPECT_NE(area.boxes[0].find(L"окно не свёрнуто"), std::wstring::npos);
+    frmHoralto->Hide();
 }
