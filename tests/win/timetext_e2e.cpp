@@ -78,7 +78,12 @@ class NistServer {
             if (select(0, &set, nullptr, nullptr, &tv) != 1) continue;
             const SOCKET c = accept(listener_, nullptr, nullptr);
             if (c == INVALID_SOCKET) return;
+            // Sent just after a second has begun, so that the whole seconds
+            // it carries are the true time (Wine sets the clock only when it
+            // is off by less than about half a second).
             SYSTEMTIME st;
+            GetSystemTime(&st);
+            Sleep(1000 - st.wMilliseconds + 5);
             GetSystemTime(&st);
             FILETIME ft;
             SystemTimeToFileTime(&st, &ft);
