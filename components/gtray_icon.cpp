@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/form.h"
+#include "ui/program_icon.h"
 
 namespace {
 
@@ -30,10 +31,9 @@ const wchar_t kWindowClass[] = L"TGTrayIconWindow";
     throw ui::Exception(L"Out of system resources");
 }
 
-// The program's icon (a copy, owned by the caller).
+// The program's icon at the notification area's size (a copy, owned by the caller).
 HICON ApplicationIcon() {
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+    HICON icon = ui::ProgramIcon(true);
     return icon ? CopyIcon(icon) : nullptr;
 }
 

@@ -54,6 +54,8 @@ class TGTrayIcon : public ui::Component {
     HIMAGELIST Icons() const { return icons_; }
     void SetIcons(HIMAGELIST icons) { icons_ = icons; }
     int IconIndex() const { return iconIndex_; }
+    // The icon shown now (owned by the component).
+    HICON Icon() const { return icon_.Get(); }
     virtual void SetIconIndex(int index);
     int AnimateInterval() const { return static_cast<int>(animateTimer_.Interval()); }
     void SetAnimateInterval(int ms) { animateTimer_.SetInterval(static_cast<UINT>(ms)); }

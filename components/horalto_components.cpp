@@ -13,6 +13,7 @@
 
 void TfrmHoralto::CreateMenuPainter() {
     XPMenu = std::make_shared<TXPMenu>(this);
+    XPMenu->SetImages(imlMain.Handle());
     XPMenu->SetActive(true);
     XPMenu->SetGradient(true);
 }

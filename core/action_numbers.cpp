@@ -43,6 +43,15 @@ const std::vector<std::wstring>& KeyActionCaptions() {
     return captions;
 }
 
+int ActionImageIndex(int action) {
+    // About, show/minimise, close; the ten pages; sound, calendar, date and
+    // time, synchronise, speak, sunrise, planner; screen saver, monitor, log
+    // off, reboot, shut down, power off, hibernate, stand by.
+    static constexpr int kImages[28] = {1,  2,  0,  6,  21, 23, 9,  10, 11, 12, 13, 14, 15, 9,
+                                        16, 17, 14, 10, 24, 13, 25, 26, 27, 28, 28, 28, 29, 29};
+    return action >= 0 && action < 28 ? kImages[action] : -1;
+}
+
 int SettingsPageOfAction(int action) {
     return action >= 3 && action <= 12 ? action - 3 : -1;
 }

@@ -10,6 +10,12 @@ namespace core {
 // The captions of the action chooser, in number order (0..27).
 const std::vector<std::wstring>& KeyActionCaptions();
 
+// The picture of an action's chooser item in the main window's image list:
+// the picture of the menu command that does the same (the settings pages their
+// page actions'), and pictures of their own for the computer actions; -1 for
+// other numbers.
+int ActionImageIndex(int action);
+
 // Actions 3..12 open the settings window on page 0..9; -1 for other numbers.
 int SettingsPageOfAction(int action);
 

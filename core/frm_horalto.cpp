@@ -40,6 +40,7 @@ TfrmHoralto::TfrmHoralto()
       aPlanner(ActionList, L"aPlanner", L"Планировщик"),
       aTimeSynchronization(ActionList, L"aTimeSynchronization", L"Синхронизация времени"),
       aHotKeys(ActionList, L"aHotKeys", L"Горячие клавиши"),
+      imlMain(this, L"imlMain"),
       pmnMenu(this, L"pmnMenu"),
       pmiAbout(pmnMenu, L"pmiAbout"),
       pmiSeparator1(pmnMenu, L"pmiSeparator1", L"-"),
@@ -105,6 +106,7 @@ TfrmHoralto::TfrmHoralto()
     tmrTrayTimer.OnTimer = [this](ui::Component& s) { tmrTrayTimerTimer(s); };
     tmrDelay.OnTimer = [this](ui::Component& s) { tmrDelayTimer(s); };
     tmrMouseMove.OnTimer = [this](ui::Component& s) { tmrMouseMoveTimer(s); };
+    imlMain.AddMaskedResource(L"IMG_MAIN", RGB(255, 0, 255));
     CreateActions();
     CreateMenu();
 

@@ -13,6 +13,7 @@
 #include "ui/actions.h"
 #include "ui/form.h"
 #include "ui/gdiplus_session.h"
+#include "ui/image_list.h"
 #include "ui/menus.h"
 #include "ui/panels.h"
 #include "ui/timer.h"
@@ -44,6 +45,9 @@ class TfrmHoralto : public ui::Form {
     // The ten settings pages, in page order.
     ui::Action aMain, aShape, aSystemClock, aSignals, aSpeech, aWorkWindows, aMouse, aPlanner,
         aTimeSynchronization, aHotKeys;
+    // The pictures of the popup menu, the actions, the settings window's tabs
+    // and the action choosers (16 x 16, by image index).
+    ui::ImageList imlMain;
     ui::PopupMenu pmnMenu;
     ui::MenuItem pmiAbout, pmiSeparator1, pmiTasks, pmiPlannerOnOff, pmiSeparator3, pmiOptions, pmiMain,
         pmiShape, pmiSystemClock, pmiSignals, pmiSpeech, pmiWorkWindows, pmiOthers, pmiPlanner,

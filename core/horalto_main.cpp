@@ -18,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         app.SetTitle(L"Horalto");
         app.CreateForm(frmHoralto);
         app.CreateForm(frmOptions);
+        frmOptions->SetImages(&frmHoralto->imlMain);
         app.Run();
     } catch (...) {
         app.HandleException();

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "core/action_numbers.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/color_items.h"
@@ -45,6 +46,7 @@ TfrmOptions::TfrmOptions()
       TPageHotKeys(pgcOptions),
       TFormatFrames(*this, tbsMain, TabSheet2, tbsSound, tbsSpeech, pnlMouseClick, pnlMouseDblClick) {
     InitFormatStore();
+    SetUpImageIndices();
     btnCloseOptions.OnClick = [this](ui::Component& s) { btnCloseOptionsClick(s); };
     btnDateTime.OnClick = [this](ui::Component& s) { btnDateTimeClick(s); };
     btnSunRD.OnClick = [this](ui::Component& s) { btnSunRDClick(s); };
@@ -56,6 +58,27 @@ TfrmOptions::TfrmOptions()
 }
 
 TfrmOptions::~TfrmOptions() = default;
+
+void TfrmOptions::SetUpImageIndices() {
+    // The tabs show the pictures of the page actions of the main window.
+    const std::pair<ui::TabSheet*, int> tabs[] = {
+        {&tbsMain, 6},    {&tbsShape, 21},   {&TabSheet2, 23},
+        {&tbsSound, 9},   {&tbsSpeech, 10},  {&tbsTimeWorkWindows, 11},
+        {&tbsMouse, 12},  {&tbsPlanner, 13}, {&tbsSynchronization, 14},
+        {&tbsHotKeys, 15}};
+    for (const auto& [tab, image] : tabs) tab->SetImageIndex(image);
+    std::vector<int> actionImages;
+    for (int action = 0; action < static_cast<int>(core::KeyActionCaptions().size()); ++action)
+        actionImages.push_back(core::ActionImageIndex(action));
+    for (ui::ImageComboBox* chooser : {&cbeActionOnClick, &cbeActionOnDblClick, &cbeKeyActions})
+        chooser->SetItemImages(actionImages);
+}
+
+void TfrmOptions::SetImages(const ui::ImageList* images) {
+    pgcOptions.SetImages(images);
+    for (ui::ImageComboBox* chooser : {&cbeActionOnClick, &cbeActionOnDblClick, &cbeKeyActions})
+        chooser->SetImages(images);
+}
 
 void TfrmOptions::FormCreate(ui::Component&) {
     CreateDayPicker();
@@ -103,7 +126,8 @@ void TfrmOptions::SeedColorItems() {
 
 void TfrmOptions::SetUpGrids() {
     const auto& taskHeader = planner::TaskHeaderCells();
-    for (int c = 0; c < stgTasks.ColCount() && c < 11; ++c) stgTasks.SetCell(c, 0, std::wstring(taskHeader[c]));
+    for (int c = 0; c < stgTasks.ColCount() && c < 11; ++c)
+        stgTasks.SetCell(c, 0, std::wstring(taskHeader[c]));
     stgTasks.SetColWidth(0, 15);
     stgWorkLog.SetColWidth(0, 30);
     stgWorkLog.SetCell(1, 0, L"Время запуска");

@@ -28,6 +28,7 @@
 #include "options/page_work_time.h"
 #include "ui/buttons.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 #include "ui/page_control.h"
 
 // The window and its page control, made before the pages.
@@ -89,6 +90,8 @@ class TfrmOptions : public TfrmOptionsBase,
     // Opens the window on a page (0..9): the page first, then the effect, or
     // only the focus when the window is already shown.
     void ShowPage(int pageIndex);
+    // The main window's pictures for the tabs and the action choosers (not owned).
+    void SetImages(const ui::ImageList* images);
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
     // ---- Settings file and list files (options/frm_options_settings.cpp)
@@ -104,6 +107,7 @@ class TfrmOptions : public TfrmOptionsBase,
     void ApplyFileLists(const core::FileLists& lists);
 
   private:
+    void SetUpImageIndices();
     void SeedColorItems();
     void SetUpGrids();
 };

@@ -43,7 +43,6 @@ TPageHotKeys::TPageHotKeys(ui::PageControl& pgcOptions)
     stgHotKeysList.SetRowSelect(true);
     stgHotKeysList.SetColWidth(1, 130);
     stgHotKeysList.SetColWidth(2, 280);
-    cbeKeyActions.SetStyle(ui::csDropDownList);
     cbeKeyActions.SetItems(KeyActionCaptions());
     htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | 'A');
     chbForseKeyAction.SetChecked(true);

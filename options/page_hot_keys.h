@@ -10,6 +10,7 @@
 #include "core/window_message.h"
 #include "options/hot_key_edit.h"
 #include "ui/buttons.h"
+#include "ui/image_combo_box.h"
 #include "ui/lists.h"
 #include "ui/page_control.h"
 #include "ui/panels.h"
@@ -27,7 +28,7 @@ class TPageHotKeys {
     ui::Label lblHotKey;
     options::HotKeyEdit htkHotKey;
     ui::Label lblKeyAction;
-    ui::ComboBox cbeKeyActions;
+    ui::ImageComboBox cbeKeyActions;
     ui::CheckBox chbForseKeyAction;
     ui::SpeedButton spbAddHotKey, spbDeleteHotKey, spbClearHotKeysList;
     ui::Button btnHotKeysByDefault;

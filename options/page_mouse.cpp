@@ -88,7 +88,6 @@ void TPageMouse::LayOut(const ClickPanel& p) {
     p.ms.SetBounds(350, 109, 40, 16);
     p.makeAction.SetBounds(8, 192, 90, 17);
     p.action.SetBounds(104, 190, kPanelWidth - 104 - 10, 21);
-    p.action.SetStyle(ui::csDropDownList);
     p.action.SetItems(core::KeyActionCaptions());
     p.forse.SetBounds(kPanelWidth - 80 - 8, 192, 80, 17);
     p.forse.SetChecked(true);

@@ -6,6 +6,7 @@
 #include "core/settings_io.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
+#include "ui/image_combo_box.h"
 #include "ui/lists.h"
 #include "ui/page_control.h"
 #include "ui/panels.h"
@@ -25,7 +26,7 @@ class TPageMouse {
     ui::SpinEdit speDelayOnClick;
     ui::Label lblMs;
     ui::CheckBox chbMakeActionOnClick;
-    ui::ComboBox cbeActionOnClick;
+    ui::ImageComboBox cbeActionOnClick;
     ui::CheckBox chbForseActionOnClick;
     // The double click.
     ui::Panel pnlMouseDblClick;
@@ -34,7 +35,7 @@ class TPageMouse {
     ui::SpinEdit speDelayOnDblClick;
     ui::Label lblMs2;
     ui::CheckBox chbMakeActionOnDblClick;
-    ui::ComboBox cbeActionOnDblClick;
+    ui::ImageComboBox cbeActionOnDblClick;
     ui::CheckBox chbForseActionOnDblClick;
 
     void BindMousePageSettings(core::SettingHomes& homes);

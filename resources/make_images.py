@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the built-in skin pictures and the cursors of Horalto.
+"""Draws the built-in skin pictures, the cursors, the program's icon and the
+pictures of the menus of Horalto.
 
 Usage: make_images.py OUTPUT_DIR [--preview]
 
@@ -533,6 +534,458 @@ def cursor_color():
 
 
 # --------------------------------------------------------------------------
+# The program's icon: a navy dial in a polished case, hands at ten past ten.
+
+
+def app_icon(size):
+    s = size / 32.0  # designed on a 32-pixel grid
+    c = Canvas(size, size)
+    m = (size - 1) / 2.0
+    r_case = 15.4 * s
+    c.paint(circle(m, m, r_case), rgb(30, 34, 44))
+    c.paint(circle(m, m, r_case - max(0.8, 0.9 * s)), metal(m, m, 0.72, 0.26))
+    r_dial = r_case - max(1.8, 2.6 * s)
+
+    def face(x, y):
+        d = math.hypot(x - m, y - m) / r_dial
+        return mix(rgb(56, 80, 124), NAVY_EDGE, clamp(d * d))
+
+    c.paint(circle(m, m, r_dial), face)
+    if size >= 24:
+        # The twelve hour marks.
+        for k in range(12):
+            a = k * math.pi / 6
+            r0, r1 = r_dial * (0.78 if k % 3 else 0.68), r_dial * 0.9
+            w = max(0.45, (0.9 if k % 3 == 0 else 0.55) * s)
+            c.paint(
+                segment(m + r0 * math.sin(a), m - r0 * math.cos(a), m + r1 * math.sin(a), m - r1 * math.cos(a), w),
+                rgb(225, 232, 245),
+            )
+    white = rgb(250, 248, 240)
+
+    def hand(angle_deg, length, width, colour, tail=0.0):
+        a = math.radians(angle_deg)
+        dx, dy = math.sin(a), -math.cos(a)
+        return segment(m - dx * tail, m - dy * tail, m + dx * length, m + dy * length, width), colour
+
+    hands = [
+        hand(305, r_dial * 0.55, max(0.8, 1.5 * s), white),  # hour: ten
+        hand(60, r_dial * 0.82, max(0.65, 1.1 * s), white),  # minute: ten past
+    ]
+    if size >= 24:
+        hands.append(hand(170, r_dial * 0.86, max(0.4, 0.45 * s), SECOND_RED, tail=r_dial * 0.2))
+    for shape, colour in hands:
+        c.paint(grow(shape, max(0.5, 0.5 * s)), rgb(6, 8, 14, 0.7))
+    for shape, colour in hands:
+        c.paint(shape, colour)
+    c.paint(circle(m, m, max(0.9, 1.6 * s)), SECOND_RED if size >= 24 else white)
+    if size >= 48:
+        # The glass catches the light at the top left.
+        shine = intersect(circle(m, m, r_dial), ellipse(m - 3 * s, m - 7 * s, 11 * s, 6.5 * s))
+        c.paint(shine, (1, 1, 1, 0.13), soft=2.0)
+    return c
+
+
+def write_ico(path, canvases):
+    """An icon file: the 256-pixel image as PNG, the smaller ones as 32-bit
+    bitmaps with their AND masks."""
+    images = []
+    for canvas in canvases:
+        w, h = canvas.w, canvas.h
+        rows = canvas.rgba8()
+        if w >= 256:
+            raw = b"".join(b"\0" + r for r in rows)
+
+            def chunk(tag, data):
+                return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF)
+
+            data = b"\x89PNG\r\n\x1a\n"
+            data += chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
+            data += chunk(b"IDAT", zlib.compress(raw, 9))
+            data += chunk(b"IEND", b"")
+        else:
+            xor = bytearray()
+            mask = bytearray()
+            mask_stride = ((w + 31) // 32) * 4
+            for r in reversed(rows):
+                bits = bytearray(mask_stride)
+                for x in range(w):
+                    cr, cg, cb, ca = r[x * 4 : x * 4 + 4]
+                    xor += bytes((cb, cg, cr, ca))
+                    if ca == 0:
+                        bits[x // 8] |= 0x80 >> (x % 8)
+                mask += bits
+            header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+            data = header + xor + mask
+        images.append((w, h, data))
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for w, h, data in images:
+        out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(d for _, _, d in images))
+
+
+# --------------------------------------------------------------------------
+# The pictures of the menus, tabs and choosers: 16 x 16 each, one strip in the
+# order of their image indices. Pixels that are (nearly) transparent take the
+# key colour magenta; the others are flattened onto the light grey of a menu's
+# icon column. The bottom-left pixel of every picture stays transparent (the
+# menu painter takes its colour as the key).
+
+GLYPH = 16
+KEY = (255, 0, 255)
+GLYPH_BACK = rgb(236, 236, 236)
+
+INK = rgb(30, 36, 50)
+BLUE = rgb(40, 100, 200)
+LIGHT_BLUE = rgb(120, 170, 235)
+GREEN = rgb(40, 150, 60)
+RED = rgb(215, 45, 35)
+YELLOW = rgb(245, 200, 40)
+ORANGE = rgb(245, 140, 30)
+PAPER = rgb(252, 252, 248)
+GREY = rgb(150, 156, 168)
+
+
+def g_cross(c, cx, cy, r, colour, width=1.1):
+    c.paint(segment(cx - r, cy - r, cx + r, cy + r, width), colour)
+    c.paint(segment(cx - r, cy + r, cx + r, cy - r, width), colour)
+
+
+def g_disc(c, cx, cy, r, colour):
+    outlined(c, circle(cx, cy, r), colour, edge=INK, width=0.8)
+
+
+def glyph_exit(c):
+    g_disc(c, 7.5, 7.5, 6.6, RED)
+    g_cross(c, 7.5, 7.5, 3.0, PAPER, 1.2)
+
+
+def glyph_about(c):
+    g_disc(c, 7.5, 7.5, 6.6, BLUE)
+    c.paint(circle(7.5, 4.3, 1.25), PAPER)
+    c.paint(segment(7.5, 7.0, 7.5, 11.2, 1.1), PAPER)
+
+
+def g_window(c, x0=1.5, y0=1.5, x1=13.5, y1=11.5):
+    outlined(c, round_box((x0 + x1) / 2, (y0 + y1) / 2, (x1 - x0) / 2, (y1 - y0) / 2, 0.8), PAPER, edge=INK, width=0.8)
+    c.paint(round_box((x0 + x1) / 2, y0 + 1.2, (x1 - x0) / 2, 1.5, 0.6), BLUE)
+
+
+def g_arrow(c, cx, tip_y, down, colour=GREEN):
+    d = 1 if down else -1
+    head = polygon([(cx, tip_y), (cx - 3.4, tip_y - d * 3.4), (cx + 3.4, tip_y - d * 3.4)])
+    stem = segment(cx, tip_y - d * 3, cx, tip_y - d * 6.5, 1.1)
+    outlined(c, union(head, stem), colour, edge=INK, width=0.7)
+
+
+def glyph_minimise(c):
+    g_window(c)
+    g_arrow(c, 10.5, 14.3, True)
+
+
+def glyph_restore(c):
+    g_window(c)
+    g_arrow(c, 10.5, 7.8, False)
+
+
+def glyph_gear(c, cx=7.5, cy=7.5, r=6.6, colour=GREY):
+    def gear(x, y):
+        d = math.hypot(x - cx, y - cy)
+        t = math.atan2(y - cy, x - cx)
+        teeth = r - 1.7 + 1.7 * clamp(math.cos(8 * t) * 1.6 + 0.5)
+        return max(d - teeth, 1.9 - d)
+
+    outlined(c, gear, colour, edge=INK, width=0.8)
+
+
+def glyph_misc(c):
+    outlined(c, circle(4.5, 4.5, 3.2), RED, edge=INK, width=0.7)
+    outlined(c, round_box(11.0, 5.0, 3.0, 3.0, 0.5), GREEN, edge=INK, width=0.7)
+    outlined(c, polygon([(7.5, 7.8), (12.4, 14.0), (2.6, 14.0)]), BLUE, edge=INK, width=0.7)
+
+
+def g_page(c, x0=2.5, y0=1.0, x1=12.5, y1=14.5):
+    outlined(c, round_box((x0 + x1) / 2, (y0 + y1) / 2, (x1 - x0) / 2, (y1 - y0) / 2, 0.6), PAPER, edge=INK, width=0.8)
+
+
+def glyph_main(c):
+    g_page(c)
+    for y in (4.5, 8.0, 11.5):
+        c.paint(segment(8.0, y, 11.0, y, 0.55), GREY)
+        c.paint(union(segment(4.2, y, 5.2, y + 1.0, 0.6), segment(5.2, y + 1.0, 7.0, y - 1.4, 0.6)), GREEN)
+
+
+def g_clock(c, cx, cy, r, dial=PAPER, hands=INK):
+    outlined(c, circle(cx, cy, r), dial, edge=INK, width=0.9)
+    c.paint(segment(cx, cy, cx, cy - r * 0.65, 0.6), hands)
+    c.paint(segment(cx, cy, cx + r * 0.5, cy + r * 0.15, 0.6), hands)
+    c.paint(circle(cx, cy, 0.8), RED)
+
+
+def glyph_clock(c):
+    g_clock(c, 7.5, 7.5, 6.5)
+
+
+def glyph_bell(c):
+    body = union(
+        intersect(circle(7.5, 7.0, 4.6), lambda x, y: y - 12.0),
+        round_box(7.5, 10.5, 5.8, 1.6, 0.8),
+        segment(7.5, 7.0, 7.5, 11.0, 4.6),
+    )
+    outlined(c, body, YELLOW, edge=INK, width=0.8)
+    outlined(c, circle(7.5, 13.3, 1.3), ORANGE, edge=INK, width=0.6)
+    c.paint(circle(7.5, 1.8, 0.9), INK)
+
+
+def g_speaker(c):
+    shape = union(round_box(3.2, 7.5, 1.8, 2.4, 0.4), polygon([(4.0, 5.3), (8.6, 1.8), (8.6, 13.2), (4.0, 9.7)]))
+    outlined(c, shape, GREY, edge=INK, width=0.8)
+
+
+def glyph_sound(c):
+    g_speaker(c)
+    for r in (2.6, 5.0):
+        c.paint(intersect(ring(8.6, 7.5, r - 0.55, r + 0.55), lambda x, y: 9.9 - x), BLUE)
+
+
+def glyph_speech(c):
+    bubble = union(
+        round_box(7.5, 6.5, 6.3, 4.6, 2.6),
+        polygon([(3.8, 9.5), (7.0, 10.5), (2.8, 14.0)]),
+    )
+    outlined(c, bubble, PAPER, edge=BLUE, width=1.0)
+    for x in (4.7, 7.5, 10.3):
+        c.paint(circle(x, 6.5, 1.0), BLUE)
+
+
+def glyph_hourglass(c):
+    frame = union(round_box(7.5, 1.6, 5.0, 1.0, 0.4), round_box(7.5, 13.4, 5.0, 1.0, 0.4))
+    glass = polygon([(3.6, 2.5), (11.4, 2.5), (8.1, 7.5), (11.4, 12.5), (3.6, 12.5), (6.9, 7.5)])
+    outlined(c, glass, rgb(225, 238, 250), edge=INK, width=0.7)
+    c.paint(polygon([(5.3, 4.0), (9.7, 4.0), (7.5, 6.8)]), YELLOW)
+    c.paint(polygon([(7.5, 9.6), (10.4, 12.0), (4.6, 12.0)]), YELLOW)
+    outlined(c, frame, rgb(150, 95, 45), edge=INK, width=0.6)
+
+
+def glyph_mouse(c):
+    body = round_box(8.0, 9.2, 4.3, 5.4, 4.0)
+    outlined(c, body, PAPER, edge=INK, width=0.8)
+    c.paint(segment(4.2, 7.6, 11.8, 7.6, 0.45), INK)
+    c.paint(segment(8.0, 4.2, 8.0, 7.6, 0.45), INK)
+    c.paint(round_box(6.0, 5.7, 1.6, 1.5, 0.8), LIGHT_BLUE)
+    c.paint(union(segment(8.0, 3.8, 8.0, 2.2, 0.45), segment(8.0, 2.2, 11.0, 1.0, 0.45)), INK)
+
+
+def g_clipboard(c, paper=PAPER, ticks=GREEN):
+    outlined(c, round_box(7.5, 8.0, 5.5, 6.8, 1.0), rgb(170, 110, 55), edge=INK, width=0.7)
+    c.paint(round_box(7.5, 8.7, 4.0, 5.3, 0.3), paper)
+    outlined(c, round_box(7.5, 1.8, 2.4, 1.2, 0.5), GREY, edge=INK, width=0.6)
+    for y in (6.0, 9.0, 12.0):
+        c.paint(union(segment(4.6, y, 5.4, y + 0.8, 0.5), segment(5.4, y + 0.8, 6.8, y - 1.0, 0.5)), ticks)
+        c.paint(segment(8.0, y, 10.6, y, 0.5), GREY)
+
+
+def glyph_planner(c):
+    g_clipboard(c)
+
+
+def glyph_sync(c):
+    for start, colour in ((0.0, GREEN), (math.pi, BLUE)):
+        def arc(x, y, s=start):
+            d = math.hypot(x - 7.5, y - 7.5)
+            t = (math.atan2(y - 7.5, x - 7.5) - s) % (2 * math.pi)
+            if t > math.pi * 0.78:
+                return 1.0
+            return abs(d - 5.0) - 1.0
+
+        c.paint(grow(arc, 0.6), INK)
+        c.paint(arc, colour)
+        ex, ey = 7.5 + 5.0 * math.cos(start + math.pi * 0.78), 7.5 + 5.0 * math.sin(start + math.pi * 0.78)
+        nx, ny = -math.sin(start + math.pi * 0.78), math.cos(start + math.pi * 0.78)
+        px, py = math.cos(start + math.pi * 0.78), math.sin(start + math.pi * 0.78)
+        head = polygon([(ex + nx * 2.6, ey + ny * 2.6), (ex + px * 2.6, ey + py * 2.6), (ex - px * 2.6, ey - py * 2.6)])
+        outlined(c, head, colour, edge=INK, width=0.6)
+
+
+def glyph_hotkeys(c):
+    outlined(c, round_box(7.5, 8.5, 7.0, 5.0, 1.2), rgb(215, 218, 226), edge=INK, width=0.8)
+    for row, y in enumerate((6.0, 8.6)):
+        for k in range(5):
+            c.paint(round_box(2.9 + k * 2.3 + row * 0.8, y, 0.75, 0.8, 0.2), INK)
+    c.paint(round_box(7.5, 11.2, 3.6, 0.7, 0.3), INK)
+
+
+def g_calendar(c, x0=1.5, y0=1.5, x1=13.5, y1=13.5):
+    cx, cy, hw, hh = (x0 + x1) / 2, (y0 + y1) / 2, (x1 - x0) / 2, (y1 - y0) / 2
+    outlined(c, round_box(cx, cy, hw, hh, 0.8), PAPER, edge=INK, width=0.8)
+    c.paint(round_box(cx, y0 + 1.5, hw, 1.6, 0.6), RED)
+    for j in range(3):
+        for i in range(4):
+            c.paint(round_box(x0 + 2.2 + i * (hw * 2 - 3.4) / 3, y0 + 5.4 + j * 2.5, 0.6, 0.6, 0.1), GREY)
+
+
+def glyph_calendar(c):
+    g_calendar(c)
+
+
+def glyph_date_time(c):
+    g_calendar(c, 0.8, 0.8, 10.8, 10.8)
+    g_clock(c, 10.4, 10.4, 4.2)
+
+
+def glyph_globe(c):
+    outlined(c, circle(7.5, 7.5, 6.4), LIGHT_BLUE, edge=INK, width=0.8)
+    c.paint(intersect(circle(7.5, 7.5, 6.2), union(ellipse(5.2, 5.5, 2.8, 2.2), ellipse(10.0, 10.0, 2.4, 2.6))), GREEN)
+    c.paint(ring(7.5, 7.5, 6.0, 6.4), INK)
+
+
+def g_red_cross(c):
+    g_cross(c, 11.5, 11.0, 2.6, rgb(255, 255, 255), 1.8)
+    g_cross(c, 11.5, 11.0, 2.6, RED, 1.0)
+
+
+def glyph_sound_off(c):
+    g_speaker(c)
+    g_red_cross(c)
+
+
+def glyph_planner_off(c):
+    g_clipboard(c, paper=rgb(225, 225, 222), ticks=GREY)
+    g_red_cross(c)
+
+
+def glyph_clock_window(c):
+    outlined(c, circle(7.5, 7.5, 6.8), metal(7.5, 7.5, 0.72, 0.26), edge=INK, width=0.7)
+
+    def face(x, y):
+        return mix(rgb(56, 80, 124), NAVY_EDGE, clamp(((x - 7.5) ** 2 + (y - 7.5) ** 2) / 30.0))
+
+    c.paint(circle(7.5, 7.5, 5.3), face)
+    c.paint(segment(7.5, 7.5, 4.6, 5.3, 0.8), PAPER)
+    c.paint(segment(7.5, 7.5, 10.6, 3.8, 0.65), PAPER)
+    c.paint(circle(7.5, 7.5, 0.9), RED)
+
+
+def glyph_skins(c):
+    palette = subtract(ellipse(7.5, 7.8, 6.8, 5.8), circle(9.6, 11.0, 1.6))
+    outlined(c, palette, rgb(226, 196, 150), edge=INK, width=0.8)
+    for (x, y), colour in zip(((4.3, 6.6), (7.2, 4.2), (10.6, 5.0), (11.6, 8.3)), (RED, YELLOW, GREEN, BLUE)):
+        c.paint(circle(x, y, 1.25), colour)
+
+
+def glyph_taskbar_clock(c):
+    outlined(c, round_box(7.5, 10.5, 7.0, 3.0, 0.6), rgb(50, 90, 170), edge=INK, width=0.7)
+    c.paint(round_box(3.5, 10.5, 2.0, 1.6, 0.4), rgb(120, 200, 120))
+    g_clock(c, 10.5, 6.4, 4.4)
+
+
+def glyph_sun(c):
+    cx, cy = 7.5, 10.5
+    for k in range(7):
+        a = math.pi + k * math.pi / 6
+        c.paint(segment(cx + 5.0 * math.cos(a), cy + 5.0 * math.sin(a), cx + 6.9 * math.cos(a), cy + 6.9 * math.sin(a), 0.55), ORANGE)
+    outlined(c, intersect(circle(cx, cy, 3.8), lambda x, y: y - cy), YELLOW, edge=ORANGE, width=0.7)
+    c.paint(segment(0.5, 11.4, 14.5, 11.4, 0.6), INK)
+    c.paint(segment(3.0, 13.6, 12.0, 13.6, 0.5), LIGHT_BLUE)
+
+
+def g_monitor(c, screen):
+    outlined(c, round_box(7.5, 6.5, 7.0, 5.5, 0.8), GREY, edge=INK, width=0.7)
+    c.paint(round_box(7.5, 6.5, 5.6, 4.2, 0.3), screen)
+    outlined(c, union(segment(7.5, 12.0, 7.5, 13.2, 0.8), round_box(7.5, 14.0, 3.5, 0.7, 0.3)), GREY, edge=INK, width=0.5)
+
+
+def glyph_screen_saver(c):
+    g_monitor(c, LIGHT_BLUE)
+    c.paint(polygon([(7.5, 3.4), (8.5, 5.8), (11.0, 6.0), (9.1, 7.6), (9.7, 10.0), (7.5, 8.7), (5.3, 10.0), (5.9, 7.6), (4.0, 6.0), (6.5, 5.8)]), YELLOW)
+
+
+def glyph_monitor_off(c):
+    g_monitor(c, rgb(24, 28, 40))
+    c.paint(circle(12.0, 9.8, 0.9), rgb(230, 150, 40))
+
+
+def glyph_log_off(c):
+    outlined(c, round_box(5.0, 7.5, 3.8, 6.5, 0.5), rgb(170, 110, 55), edge=INK, width=0.7)
+    c.paint(circle(7.2, 8.0, 0.7), YELLOW)
+    head = polygon([(14.6, 7.5), (11.0, 4.2), (11.0, 10.8)])
+    outlined(c, union(head, segment(7.5, 7.5, 11.5, 7.5, 1.2)), GREEN, edge=INK, width=0.6)
+
+
+def glyph_power(c):
+    g_disc(c, 7.5, 7.5, 6.6, rgb(60, 70, 95))
+    c.paint(subtract(ring(7.5, 8.0, 2.9, 4.0), round_box(7.5, 3.8, 1.8, 3.2, 0.2)), PAPER)
+    c.paint(segment(7.5, 3.0, 7.5, 7.4, 0.75), PAPER)
+
+
+def glyph_moon(c):
+    moon = subtract(circle(7.0, 8.0, 6.0), circle(10.0, 5.6, 4.8))
+    outlined(c, moon, YELLOW, edge=INK, width=0.7)
+    c.paint(circle(12.0, 11.5, 0.9), YELLOW)
+    c.paint(circle(13.2, 3.5, 0.7), YELLOW)
+
+
+# Image index -> picture (the indices the menus, actions, tabs and choosers use).
+GLYPHS = [
+    glyph_exit,  # 0 "Выход"
+    glyph_about,  # 1 "О программе..."
+    glyph_minimise,  # 2 "Свернуть окно"
+    glyph_restore,  # 3 "Показать окно"
+    glyph_gear,  # 4 "Настройки"
+    glyph_misc,  # 5 "Разное"
+    glyph_main,  # 6 "Основные"
+    glyph_clock,  # 7 the clock
+    glyph_bell,  # 8 a signal
+    glyph_sound,  # 9 "Выключить звук", "Сигналы"
+    glyph_speech,  # 10 "Сказать время", "Речь"
+    glyph_hourglass,  # 11 "Время работы Windows"
+    glyph_mouse,  # 12 "Мышь"
+    glyph_planner,  # 13 "Планировщик", planner on
+    glyph_sync,  # 14 "Синхронизация времени"
+    glyph_hotkeys,  # 15 "Горячие клавиши"
+    glyph_calendar,  # 16 "Календарь"
+    glyph_date_time,  # 17 "Дата/время"
+    glyph_globe,  # 18 the world (time zones)
+    glyph_sound_off,  # 19 "Включить звук" (sounds are off)
+    glyph_planner_off,  # 20 "Включить планировщик" (the planner is off)
+    glyph_clock_window,  # 21 "Главное окно", the main window's skin
+    glyph_skins,  # 22 "Шкура"
+    glyph_taskbar_clock,  # 23 "Системные часы", the taskbar clock's skin
+    glyph_sun,  # 24 "Восход / заход солнца"
+    glyph_screen_saver,  # 25 "Компьютер->Запустить скринсейвер"
+    glyph_monitor_off,  # 26 "Компьютер->Выключить монитор"
+    glyph_log_off,  # 27 "Компьютер->Завершить сеанс пользователя"
+    glyph_power,  # 28 reboot, shut down, power off
+    glyph_moon,  # 29 hibernate, stand by
+]
+
+
+def glyph_strip():
+    """Rows of RGB bytes of all pictures side by side."""
+    w = GLYPH * len(GLYPHS)
+    rows = [bytearray(w * 3) for _ in range(GLYPH)]
+    for n, draw in enumerate(GLYPHS):
+        c = Canvas(GLYPH, GLYPH)
+        draw(c)
+        for y in range(GLYPH):
+            for x in range(GLYPH):
+                i = (y * GLYPH + x) * 4
+                a = c.px[i + 3]
+                if a < 0.3 or (x == 0 and y == GLYPH - 1):
+                    px = KEY
+                else:
+                    px = tuple(int(round(clamp(c.px[i + j] + GLYPH_BACK[j] * (1 - a)) * 255)) for j in range(3))
+                    if px == KEY:
+                        px = (254, 0, 255)
+                o = (n * GLYPH + x) * 3
+                rows[y][o : o + 3] = bytes(px)
+    return [bytes(r) for r in rows]
+
+
+# --------------------------------------------------------------------------
 
 
 def main():
@@ -567,6 +1020,8 @@ def main():
     cur("cursor_hand.cur", cursor_hand())
     cur("cursor_handwe.cur", cursor_hand_we())
     cur("cursor_color.cur", cursor_color())
+    write_ico(os.path.join(out, "horalto.ico"), [app_icon(size) for size in (16, 24, 32, 48, 256)])
+    write_bmp24(os.path.join(out, "img_main.bmp"), GLYPH * len(GLYPHS), GLYPH, glyph_strip())
 
 
 if __name__ == "__main__":

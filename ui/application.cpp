@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 #include "ui/menus.h"
+#include "ui/program_icon.h"
 
 namespace ui {
 
@@ -27,7 +28,7 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&icc);
     HINSTANCE inst = GetModuleHandleW(nullptr);
     RegisterWindowClass(kAppClass, &TApplication::AppWndProc, 0, LoadCursorW(nullptr, IDC_ARROW),
-                        LoadIconW(inst, L"MAINICON"));
+                        ProgramIcon(false));
     if (title_.empty()) {
         std::wstring exe = ExeName();
         size_t slash = exe.find_last_of(L"\\/");

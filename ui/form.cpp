@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/menus.h"
+#include "ui/program_icon.h"
 
 namespace ui {
 
@@ -17,9 +18,11 @@ Form::Form(std::wstring className, std::wstring name)
     parentColor_ = false;
     color_ = clBtnFace;
     left_ = 100, top_ = 100, width_ = 320, height_ = 240;
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    RegisterOwnClass(className_.c_str(), CS_DBLCLKS, nullptr, icon);
+    RegisterOwnClass(className_.c_str(), CS_DBLCLKS, nullptr, ProgramIcon(false));
     CreateHandle();
+    // The title bar's and the task switcher's pictures.
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(true)));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(false)));
 }
 
 Form::~Form() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/form.h"
+#include "ui/image_list.h"
 
 namespace ui {
 
@@ -20,7 +21,16 @@ Control::CreateParams PageControl::GetCreateParams() {
     return {WC_TABCONTROLW, style, WS_EX_CONTROLPARENT};
 }
 
+void PageControl::SetImages(const ImageList* images) {
+    images_ = images;
+    if (hwnd_)
+        SendMessageW(hwnd_, TCM_SETIMAGELIST, 0,
+                     reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
+    RebuildTabs();
+}
+
 void PageControl::HandleCreated() {
+    if (images_) SendMessageW(hwnd_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
     RebuildTabs();
     // The sheets are made by the container's child pass, right after this.
 }
@@ -56,8 +66,9 @@ void PageControl::RebuildTabs() {
             if (!p->TabVisible()) continue;
             std::wstring text = p->Caption();
             TCITEMW item{};
-            item.mask = TCIF_TEXT | TCIF_PARAM;
+            item.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
             item.pszText = text.data();
+            item.iImage = images_ ? p->ImageIndex() : -1;
             item.lParam = reinterpret_cast<LPARAM>(p);
             SendMessageW(hwnd_, TCM_INSERTITEMW, tab++, reinterpret_cast<LPARAM>(&item));
         }
@@ -182,6 +193,12 @@ int TabSheet::PageIndex() const {
 void TabSheet::SetTabVisible(bool v) {
     if (v == tabVisible_) return;
     tabVisible_ = v;
+    pageControl_->RebuildTabs();
+}
+
+void TabSheet::SetImageIndex(int index) {
+    if (index == imageIndex_) return;
+    imageIndex_ = index;
     pageControl_->RebuildTabs();
 }
 

@@ -10,6 +10,7 @@
 
 namespace ui {
 
+class ImageList;
 class TabSheet;
 
 class PageControl : public Container {
@@ -25,6 +26,9 @@ class PageControl : public Container {
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool v) { multiLine_ = v; }  // before the window is made
     void SetBounds(int left, int top, int width, int height) override;
+    // The pictures of the tabs (not owned; none by default).
+    const ImageList* Images() const { return images_; }
+    void SetImages(const ImageList* images);
 
     // The user's switch: OnChanging may forbid it, OnChange follows it.
     AllowChangeEvent OnChanging;
@@ -46,6 +50,7 @@ class PageControl : public Container {
 
     std::vector<TabSheet*> pages_;
     TabSheet* active_ = nullptr;
+    const ImageList* images_ = nullptr;
     bool multiLine_ = false;
 };
 
@@ -58,6 +63,9 @@ class TabSheet : public Container {
     bool TabVisible() const { return tabVisible_; }
     void SetTabVisible(bool v);
     void SetCaptionText(const std::wstring& caption);
+    // The tab's picture in the page control's Images (-1: none).
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
     bool Showing() const override { return showing_; }
     void UpdateShowing() override;
 
@@ -71,6 +79,7 @@ class TabSheet : public Container {
   private:
     friend class PageControl;
     PageControl* pageControl_;
+    int imageIndex_ = -1;
     bool tabVisible_ = true;
     bool showing_ = false;
 };

@@ -19,6 +19,7 @@ void CreateProgramWindows() {
     ui::Application().SetTitle(L"Horalto");
     ui::Application().CreateForm(frmHoralto);
     ui::Application().CreateForm(frmOptions);
+    frmOptions->SetImages(&frmHoralto->imlMain);
 }
 
 void DestroyProgramWindows() {
