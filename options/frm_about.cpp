@@ -408,6 +408,8 @@ void TfrmAbout::FormClose(ui::Component&, ui::CloseAction& action) {
 
 void TfrmAbout::FormHide(ui::Component&) {
     ReleaseCapture();
+    // The whole program shows the clock's cursor again.
+    options::SetScreenWideCursor(2);
 }
 
 void TfrmAbout::FormDestroy(ui::Component&) {
@@ -509,7 +511,8 @@ void TfrmAbout::SetCommentsCursor(const wchar_t* resource) {
 void TfrmAbout::pnlCommentsMouseDown(ui::Component&, ui::MouseButton, ui::ShiftState, int, int y) {
     tmrScroll.SetEnabled(false);
     SetCommentsCursor(L"CURSOR_HANDWE");
-    if (HCURSOR drag = options::ScreenCursor(1)) ::SetCursor(drag);
+    // The dragging hand everywhere while the button is held.
+    options::SetScreenWideCursor(1);
     scroller_->StartDrag(y);
 }
 
@@ -545,6 +548,7 @@ void TfrmAbout::pnlCommentsMouseUp(ui::Component&, ui::MouseButton, ui::ShiftSta
     tmrScroll.SetInterval(kPauseInterval);
     tmrScroll.SetEnabled(true);
     SetCommentsCursor(L"CURSOR_HAND");
+    options::SetScreenWideCursor(0);
 }
 
 void TfrmAbout::memCommentsKeyDown(ui::Component&, WORD&, ui::ShiftState) {}

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "ui/application.h"
+
 namespace options {
 
 namespace {
@@ -11,10 +13,26 @@ std::map<int, ui::CursorHandle>& Cursors() {
     return cursors;
 }
 
+int& WideNumber() {
+    static int number = 0;
+    return number;
+}
+
 }  // namespace
 
 void SetScreenCursor(int number, ui::CursorHandle cursor) {
+    // The screen-wide cursor never shows a cursor that is gone.
+    if (number == WideNumber()) ui::Application().SetCursor(cursor.Get());
     Cursors()[number] = std::move(cursor);
+}
+
+void SetScreenWideCursor(int number) {
+    WideNumber() = number;
+    ui::Application().SetCursor(number ? ScreenCursor(number) : nullptr);
+}
+
+int ScreenWideCursor() {
+    return WideNumber();
 }
 
 HCURSOR ScreenCursor(int number) {

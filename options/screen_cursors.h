@@ -13,6 +13,10 @@
 namespace options {
 
 void SetScreenCursor(int number, ui::CursorHandle cursor);
+// The screen-wide cursor by number, shown by every control of the program
+// (0: none, each control shows its own). It follows a new cursor of its number.
+void SetScreenWideCursor(int number);
+int ScreenWideCursor();
 // The cursor of the number, or null.
 HCURSOR ScreenCursor(int number);
 // A cursor resource of the program (CURSOR_DEF, CURSOR_HAND...), owned by the caller.

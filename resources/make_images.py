@@ -551,6 +551,12 @@ def app_icon(size):
         return mix(rgb(56, 80, 124), NAVY_EDGE, clamp(d * d))
 
     c.paint(circle(m, m, r_dial), face)
+    if size < 24:
+        # Four marks, and the hands at three o'clock: an unmistakable clock
+        # at the size of a title bar.
+        for k in range(4):
+            a = k * math.pi / 2
+            c.paint(circle(m + r_dial * 0.78 * math.sin(a), m - r_dial * 0.78 * math.cos(a), 0.75), rgb(225, 232, 245))
     if size >= 24:
         # The twelve hour marks.
         for k in range(12):
@@ -568,10 +574,13 @@ def app_icon(size):
         dx, dy = math.sin(a), -math.cos(a)
         return segment(m - dx * tail, m - dy * tail, m + dx * length, m + dy * length, width), colour
 
-    hands = [
-        hand(305, r_dial * 0.55, max(0.8, 1.5 * s), white),  # hour: ten
-        hand(60, r_dial * 0.82, max(0.65, 1.1 * s), white),  # minute: ten past
-    ]
+    if size < 24:
+        hands = [hand(90, r_dial * 0.55, 0.85, white), hand(0, r_dial * 0.75, 0.75, white)]
+    else:
+        hands = [
+            hand(305, r_dial * 0.55, max(0.8, 1.5 * s), white),  # hour: ten
+            hand(60, r_dial * 0.82, max(0.65, 1.1 * s), white),  # minute: ten past
+        ]
     if size >= 24:
         hands.append(hand(170, r_dial * 0.86, max(0.4, 0.45 * s), SECOND_RED, tail=r_dial * 0.2))
     for shape, colour in hands:

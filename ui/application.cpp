@@ -41,6 +41,22 @@ void TApplication::Initialize() {
                               0, nullptr, nullptr, inst, nullptr);
 }
 
+void TApplication::SetCursor(HCURSOR cursor) {
+    if (cursor == cursor_) return;
+    cursor_ = cursor;
+    if (cursor) {
+        ::SetCursor(cursor);
+        return;
+    }
+    // Back to the controls' own cursors: the window under the mouse chooses again.
+    POINT p;
+    GetCursorPos(&p);
+    HWND under = WindowFromPoint(p);
+    if (!under || GetWindowThreadProcessId(under, nullptr) != GetCurrentThreadId()) return;
+    const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+}
+
 HWND TApplication::Handle() {
     Initialize();
     return handle_;

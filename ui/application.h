@@ -66,6 +66,10 @@ class TApplication {
     HWND Handle();
     // The program's full file name.
     std::wstring ExeName() const;
+    // The screen-wide cursor: while set, every control of the program shows it
+    // in place of its own (null: each control's own cursor).
+    HCURSOR Cursor() const { return cursor_; }
+    void SetCursor(HCURSOR cursor);
 
     // Frees an application-owned form after the current message.
     void ReleaseForm(Form* form);
@@ -79,6 +83,7 @@ class TApplication {
     static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND handle_ = nullptr;
+    HCURSOR cursor_ = nullptr;
     std::wstring title_;
     std::vector<FormPtr<Form>> forms_;
     Form* mainForm_ = nullptr;

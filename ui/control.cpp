@@ -389,13 +389,15 @@ bool Control::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             }
             return false;
         }
-        case WM_SETCURSOR:
-            if (cursor_ && reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT) {
-                ::SetCursor(cursor_);
+        case WM_SETCURSOR: {
+            HCURSOR cursor = Application().Cursor() ? Application().Cursor() : cursor_;
+            if (cursor && reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT) {
+                ::SetCursor(cursor);
                 result = TRUE;
                 return true;
             }
             return false;
+        }
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
         case WM_KEYUP:

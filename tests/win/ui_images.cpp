@@ -22,6 +22,7 @@
 #include "core/horalto_globals.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
+#include "options/screen_cursors.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/image_combo_box.h"
@@ -329,6 +330,36 @@ TEST_F(ProgramPictures, EveryFormAndTheTrayIconCarryTheProgramsIcon) {
     tray.SetIcons(nullptr);
     tray.Loaded();
     EXPECT_EQ(IconPixels(tray.Icon(), 16), IconPixels(small, 16));
+}
+
+TEST_F(ProgramPictures, TheAboutBoxSetsTheScreenWideCursor) {
+    frmOptions->edtCursorChange(frmOptions->edtCursor);  // the clock's cursor is number 2
+    ASSERT_NE(options::ScreenCursor(2), nullptr);
+    EXPECT_EQ(ui::Application().Cursor(), nullptr);
+    ShowAboutBox();
+    ASSERT_NE(frmAbout, nullptr);
+    // Dragging the description: the dragging hand over every control of the program.
+    frmAbout->pnlCommentsMouseDown(frmAbout->pnlComments, ui::mbLeft, 0, 10, 10);
+    HCURSOR drag = options::ScreenCursor(1);
+    ASSERT_NE(drag, nullptr);
+    EXPECT_EQ(ui::Application().Cursor(), drag);
+    HWND button = frmOptions->btnCloseOptions.Handle();
+    EXPECT_TRUE(SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), drag);
+    frmAbout->pnlCommentsMouseUp(frmAbout->pnlComments, ui::mbLeft, 0, 10, 10);
+    EXPECT_EQ(ui::Application().Cursor(), nullptr);
+    EXPECT_EQ(frmAbout->pnlComments.Cursor(), options::ScreenCursor(1));
+    // Hidden: the clock's cursor everywhere, and it follows a new clock cursor.
+    frmAbout->FormHide(*frmAbout);
+    EXPECT_EQ(ui::Application().Cursor(), options::ScreenCursor(2));
+    frmOptions->edtCursor.SetText(L"нет такого файла.cur");
+    EXPECT_EQ(ui::Application().Cursor(), options::ScreenCursor(2));
+    EXPECT_TRUE(SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), options::ScreenCursor(2));
+    options::SetScreenWideCursor(0);
+    EXPECT_EQ(ui::Application().Cursor(), nullptr);
 }
 
 TEST(ProgramFile, CarriesTheIconAndTheManifest) {
