@@ -214,7 +214,8 @@ def half_plane_below(y0):
 # File writers.
 
 
-def write_png(path, w, h, rows):
+def png_bytes(w, h, rows):
+    """A PNG file (RGBA, 8 bits a channel) of rows of straight RGBA bytes."""
     raw = b"".join(b"\0" + r for r in rows)
 
     def chunk(tag, data):
@@ -224,8 +225,12 @@ def write_png(path, w, h, rows):
     data += chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
     data += chunk(b"IDAT", zlib.compress(raw, 9))
     data += chunk(b"IEND", b"")
+    return data
+
+
+def write_png(path, w, h, rows):
     with open(path, "wb") as f:
-        f.write(data)
+        f.write(png_bytes(w, h, rows))
 
 
 def write_bmp24(path, w, h, rows):
@@ -603,15 +608,7 @@ def write_ico(path, canvases):
         w, h = canvas.w, canvas.h
         rows = canvas.rgba8()
         if w >= 256:
-            raw = b"".join(b"\0" + r for r in rows)
-
-            def chunk(tag, data):
-                return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF)
-
-            data = b"\x89PNG\r\n\x1a\n"
-            data += chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
-            data += chunk(b"IDAT", zlib.compress(raw, 9))
-            data += chunk(b"IEND", b"")
+            data = png_bytes(w, h, rows)
         else:
             xor = bytearray()
             mask = bytearray()
