@@ -41,13 +41,11 @@ void TfrmHoralto::aPlannerOnOffExecute(ui::Component&) {
     if (on) {
         aPlannerOnOff.SetCaption(L"Выключить планировщик");
         aPlannerOnOff.SetImageIndex(13);
-        if (frmOptions) frmOptions->tbsPlanner.SetImageIndex(13);
         // Plans and marks the tasks again from now and rebuilds the coming-task menu.
         if (frmOptions) frmOptions->RefreshTaskList();
     } else {
         aPlannerOnOff.SetCaption(L"Включить планировщик");
         aPlannerOnOff.SetImageIndex(20);
-        if (frmOptions) frmOptions->tbsPlanner.SetImageIndex(20);
         EarliestTaskTime = 0;  // the worker runs no task
         for (int i = 2; i < pmiTasks.Count(); ++i) pmiTasks[i].SetEnabled(false);
     }

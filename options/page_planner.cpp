@@ -390,6 +390,7 @@ void TPagePlanner::ShowPlannerState(bool off) {
     // The editor is there while the planner is on.
     pnlEvent.SetVisible(!off);
     btnPlannerOn.SetVisible(off);
+    tbsPlanner.SetImageIndex(off ? 20 : 13);
     Tasks.SetPlannerOff(off);
 }
 

@@ -132,9 +132,11 @@ TEST_F(PlannerPage, PlannerOffHidesTheEditor) {
     TfrmOptions& o = O();
     EXPECT_GT(EarliestTaskTime, 0.0);
     SelectTask(L"Первое");
+    EXPECT_EQ(o.tbsPlanner.ImageIndex(), 13);
     frmHoralto->aPlannerOnOff.Execute();
     EXPECT_FALSE(o.pnlEvent.Visible());
     EXPECT_TRUE(o.btnPlannerOn.Visible());
+    EXPECT_EQ(o.tbsPlanner.ImageIndex(), 20);
     EXPECT_EQ(EarliestTaskTime, 0.0);
     SelectTask(L"Второе");
     EXPECT_EQ(o.edtEventDescription.Text(), L"Первое") << "no editor while the planner is off";
@@ -147,11 +149,23 @@ TEST_F(PlannerPage, PlannerOffHidesTheEditor) {
     o.RefreshTaskList();
     EXPECT_EQ(EarliestTaskTime, 0.0);
 
-    o.btnPlannerOn.Click();
-    EXPECT_TRUE(o.pnlEvent.Visible());
+    // Switched off, it starts switched off: the page and its tab say so.
+    testing_support::RestartProgramWindows();
+    {
+        TfrmOptions& again = O();
+        EXPECT_TRUE(frmHoralto->aPlannerOnOff.Checked());
+        EXPECT_FALSE(again.pnlEvent.Visible());
+        EXPECT_TRUE(again.btnPlannerOn.Visible());
+        EXPECT_EQ(again.tbsPlanner.ImageIndex(), 20);
+        EXPECT_EQ(EarliestTaskTime, 0.0);
+    }
+
+    O().btnPlannerOn.Click();
+    EXPECT_TRUE(O().pnlEvent.Visible());
+    EXPECT_EQ(O().tbsPlanner.ImageIndex(), 13);
     EXPECT_GT(EarliestTaskTime, 0.0) << "planned again from now";
     SelectTask(L"Второе");
-    EXPECT_EQ(o.edtEventDescription.Text(), L"Второе");
+    EXPECT_EQ(O().edtEventDescription.Text(), L"Второе");
 }
 
 TEST_F(PlannerPage, DayPickerApplyWritesTheSchedule) {
