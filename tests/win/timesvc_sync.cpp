@@ -27,10 +27,13 @@
 #include "timetext/system_clock.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
+#include "win/support/daytime_server.h"
 #include "win/support/program_runner.h"
 #include "win/support/program_windows.h"
 
 namespace {
+
+using testing_support::DaytimeServer;
 
 constexpr long long kTicksPerSecond = 10000000;
 
@@ -45,118 +48,6 @@ long long UtcNowTicks() {
     GetSystemTimeAsFileTime(&ft);
     return static_cast<long long>(ULARGE_INTEGER{{ft.dwLowDateTime, ft.dwHighDateTime}}.QuadPart);
 }
-
-// The local time now plus offsetSeconds in the asctime layout, sent just after
-// a second has begun so that the whole seconds it carries are the true time.
-std::string AsctimeNow(int offsetSeconds) {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    Sleep(1000 - st.wMilliseconds + 5);
-    GetLocalTime(&st);
-    FILETIME ft;
-    SystemTimeToFileTime(&st, &ft);
-    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart += static_cast<ULONGLONG>(static_cast<long long>(offsetSeconds) * kTicksPerSecond);
-    ft = {t.LowPart, t.HighPart};
-    FileTimeToSystemTime(&ft, &st);
-    static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char line[64];
-    std::snprintf(line, sizeof line, "%s %s %2d %02d:%02d:%02d %d\r\n", days[st.wDayOfWeek],
-                  months[st.wMonth - 1], st.wDay, st.wHour, st.wMinute, st.wSecond, st.wYear);
-    return line;
-}
-
-// The UTC time now in NIST's layout, after the line feed NIST's servers send
-// first, sent just after a second has begun.
-std::string NistNow(const char* tail = " 00 0 0 50.0 UTC(NIST) *\n") {
-    SYSTEMTIME st;
-    GetSystemTime(&st);
-    Sleep(1000 - st.wMilliseconds + 5);
-    GetSystemTime(&st);
-    FILETIME ft;
-    SystemTimeToFileTime(&st, &ft);
-    // Modified Julian day: 100 ns ticks since 1601-01-01 (day 94187 of that count).
-    const long long mjd =
-        static_cast<long long>(ULARGE_INTEGER{{ft.dwLowDateTime, ft.dwHighDateTime}}.QuadPart /
-                               (86400LL * kTicksPerSecond)) -
-        94187;
-    char line[96];
-    std::snprintf(line, sizeof line, "\n%lld %02d-%02d-%02d %02d:%02d:%02d%s", mjd, st.wYear % 100, st.wMonth,
-                  st.wDay, st.wHour, st.wMinute, st.wSecond, tail);
-    return line;
-}
-
-// A Daytime server on 127.0.0.1 (a port of the system's choice) that serves
-// one connection per entry of its script, then stops. Each connection and the
-// wait for it are bounded.
-class DaytimeServer {
-  public:
-    enum Kind { kAnswerNow, kAnswerHourAhead, kMalformed, kSilent, kNistNow, kNistMalformed };
-
-    explicit DaytimeServer(std::vector<Kind> script) {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        int len = sizeof a;
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len);
-        port_ = ntohs(a.sin_port);
-        listen(listener_, 4);
-        thread_ = std::thread([this, script] { Serve(script); });
-    }
-    ~DaytimeServer() {
-        stop_ = true;
-        thread_.join();
-        closesocket(listener_);
-        WSACleanup();
-    }
-    unsigned short Port() const { return port_; }
-    int Served() const { return served_; }
-
-  private:
-    // Waits at most ms for the socket to become readable.
-    static bool Readable(SOCKET s, int ms) {
-        fd_set set;
-        FD_ZERO(&set);
-        FD_SET(s, &set);
-        timeval tv{ms / 1000, (ms % 1000) * 1000};
-        return select(0, &set, nullptr, nullptr, &tv) == 1;
-    }
-    void Serve(const std::vector<Kind>& script) {
-        for (Kind kind : script) {
-            // At most 10 s for each connection to come.
-            int waited = 0;
-            while (!stop_ && waited < 10000 && !Readable(listener_, 100)) waited += 100;
-            if (stop_ || waited >= 10000) return;
-            const SOCKET c = accept(listener_, nullptr, nullptr);
-            if (c == INVALID_SOCKET) return;
-            std::string line;
-            if (kind == kAnswerNow) line = AsctimeNow(0);
-            if (kind == kAnswerHourAhead) line = AsctimeNow(3600);
-            if (kind == kMalformed) line = "Hello, this is no time at all\r\n";
-            if (kind == kNistNow) line = NistNow();
-            if (kind == kNistMalformed) line = NistNow(" 00 0 0 50.0 UTC(USNO) *\n");
-            if (!line.empty()) send(c, line.data(), static_cast<int>(line.size()), 0);
-            // Keep the connection until the client leaves (at most 8 s).
-            char b[16];
-            for (int i = 0; i < 80 && !stop_; ++i)
-                if (Readable(c, 100) && recv(c, b, sizeof b, 0) <= 0) break;
-            closesocket(c);
-            ++served_;
-        }
-    }
-
-    SOCKET listener_ = INVALID_SOCKET;
-    unsigned short port_ = 0;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> served_{0};
-};
 
 // A loopback port on which nothing listens.
 unsigned short ClosedPort() {

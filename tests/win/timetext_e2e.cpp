@@ -2,17 +2,13 @@
 // a prepared Horalto.ini, the work log goes on across restarts, and the clock
 // is synchronised with a Daytime server that answers in NIST's layout.
 #include <gtest/gtest.h>
-#include <winsock2.h>
 #include <windows.h>
 
-#include <atomic>
-#include <cstdio>
-#include <cstring>
 #include <string>
-#include <thread>
 
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "win/support/daytime_server.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -43,76 +39,10 @@ bool WaitForChildText(HWND parent, const std::wstring& text, DWORD ms = 8000) {
     return false;
 }
 
-// A Daytime server on 127.0.0.1:13 that answers the UTC time now in NIST's
-// layout to each connection, for at most 20 s. Port 13 needs the rights to
-// bind it (root on Linux); Bound() says whether it was had.
-class NistServer {
-  public:
-    NistServer() {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(13);
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bound_ = bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && listen(listener_, 4) == 0;
-        if (bound_) thread_ = std::thread([this] { Serve(); });
-    }
-    ~NistServer() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-        closesocket(listener_);
-        WSACleanup();
-    }
-    bool Bound() const { return bound_; }
-    int Served() const { return served_; }
-
-  private:
-    void Serve() {
-        for (int waited = 0; !stop_ && waited < 20000; waited += 100) {
-            fd_set set;
-            FD_ZERO(&set);
-            FD_SET(listener_, &set);
-            timeval tv{0, 100000};
-            if (select(0, &set, nullptr, nullptr, &tv) != 1) continue;
-            const SOCKET c = accept(listener_, nullptr, nullptr);
-            if (c == INVALID_SOCKET) return;
-            // Sent just after a second has begun, so that the whole seconds
-            // it carries are the true time (Wine sets the clock only when it
-            // is off by less than about half a second).
-            SYSTEMTIME st;
-            GetSystemTime(&st);
-            Sleep(1000 - st.wMilliseconds + 5);
-            GetSystemTime(&st);
-            FILETIME ft;
-            SystemTimeToFileTime(&st, &ft);
-            const long long mjd =
-                static_cast<long long>(ULARGE_INTEGER{{ft.dwLowDateTime, ft.dwHighDateTime}}.QuadPart /
-                                       864000000000ULL) -
-                94187;  // days since 1601-01-01 to modified Julian days
-            char line[96];
-            std::snprintf(line, sizeof line, "\n%lld %02d-%02d-%02d %02d:%02d:%02d 00 0 0 50.0 UTC(NIST) *\n",
-                          mjd, st.wYear % 100, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
-            send(c, line, static_cast<int>(std::strlen(line)), 0);
-            shutdown(c, SD_SEND);
-            Sleep(200);
-            closesocket(c);
-            ++served_;
-        }
-    }
-
-    SOCKET listener_ = INVALID_SOCKET;
-    bool bound_ = false;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> served_{0};
-};
-
 }  // namespace
 
 TEST(TimeTextsOfTheProgram, SynchronisesWithAServerAnsweringInNistLayout) {
-    NistServer server;
+    DaytimeServer server({DaytimeServer::kNistNow, DaytimeServer::kNistNow}, 13);
     if (!server.Bound()) GTEST_SKIP() << "port 13 cannot be bound here";
     ScratchDir dir(L"timesync-e2e");
     {
