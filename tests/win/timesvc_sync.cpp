@@ -8,13 +8,10 @@
 #include <winsock2.h>
 #include <windows.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
