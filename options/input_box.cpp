@@ -37,6 +37,7 @@ class TfrmInputBox : public ui::Form {
         btnOK.SetDefault(true);
         btnOK.SetModalResult(ui::mrOk);
         btnCancel.SetModalResult(ui::mrCancel);
+        btnCancel.SetCancel(true);
         edtValue.SetText(value);
         OnShow = [this](ui::Component&) {
             edtValue.SetFocus();
@@ -47,16 +48,6 @@ class TfrmInputBox : public ui::Form {
     ui::Label lblPrompt;
     ui::Edit edtValue;
     ui::Button btnOK, btnCancel;
-
-    // Enter and Escape come as the dialog commands IDOK and IDCANCEL.
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override {
-        if (msg == WM_COMMAND && lp == 0 && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
-            SetModalResult(LOWORD(wp) == IDOK ? ui::mrOk : ui::mrCancel);
-            handled = true;
-            return 0;
-        }
-        return ui::Form::WndProc(msg, wp, lp, handled);
-    }
 };
 
 }  // namespace

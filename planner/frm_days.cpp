@@ -93,6 +93,7 @@ TfrmDays::TfrmDays()
     btnApply.SetDefault(true);
     btnClose.SetBounds(213, 294, 82, 25);
     btnClose.SetModalResult(ui::mrCancel);
+    btnClose.SetCancel(true);
 
     OnCreate = [this](ui::Component& s) { FormCreate(s); };
     rdbDaysOfWeek.OnClick = [this](ui::Component& s) { rdbDaysOfWeekClick(s); };

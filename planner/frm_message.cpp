@@ -27,6 +27,7 @@ TfrmMessage::TfrmMessage()
     lblMessage.SetWordWrap(true);
     btnOK.SetBounds(kDesignClientWidth / 2 - 50, kDesignClientHeight - 46, 100, 30);
     btnOK.SetDefault(true);
+    btnOK.SetCancel(true);
 
     btnOK.OnClick = [this](ui::Component& s) { btnOKClick(s); };
     OnCloseQuery = [this](ui::Component& s, bool& canClose) { FormCloseQuery(s, canClose); };

@@ -69,6 +69,13 @@ TfrmCalendar::TfrmCalendar() : ui::Form(L"TfrmCalendar"), MonthCalendar(this, L"
     SetFormStyle(ui::fsStayOnTop);
     MonthCalendar.SetBounds(0, 0, 180, 160);
     OnCreate = [this](ui::Component& s) { FormCreate(s); };
+    // The calendar has no buttons: Esc closes it wherever the focus is.
+    SetKeyPreview(true);
+    OnKeyDown = [this](ui::Component&, WORD& key, ui::ShiftState) {
+        if (key != VK_ESCAPE) return;
+        key = 0;
+        Close();
+    };
     // Sized to the calendar and put in the middle of the desktop the first time it shows.
     OnShow = [this](ui::Component&) {
         if (placed_) return;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/actions.h"
+#include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 #include "ui/menus.h"
@@ -89,6 +90,7 @@ bool TApplication::Dispatch(MSG& msg) {
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
         if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) {
             if (IsShortCut(*form, static_cast<WORD>(msg.wParam))) return true;
+            if (PressDialogKey(*form, msg)) return true;
         }
     }
     if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {

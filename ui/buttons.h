@@ -23,6 +23,11 @@ class Button : public ButtonControl {
     void SetModalResult(int v) { modalResult_ = v; }
     bool Default() const { return default_; }
     void SetDefault(bool v);
+    // Enter anywhere in the form presses the Default button (unless the focus
+    // is on another push button or on a control that takes Enter itself); Esc
+    // presses the Cancel button.
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool v) { cancel_ = v; }
     void Click() override;
 
   protected:
@@ -32,6 +37,7 @@ class Button : public ButtonControl {
   private:
     int modalResult_ = 0;
     bool default_ = false;
+    bool cancel_ = false;
 };
 
 // A flat button without focus; with a GroupIndex it stays down like a switch.
