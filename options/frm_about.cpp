@@ -182,6 +182,7 @@ TfrmAbout::TfrmAbout()
     pgcAbout.SetBounds(0, 0, 400, 290);
     OKButton.SetBounds(317, 298, 75, 25);
     OKButton.SetDefault(true);
+    OKButton.SetCancel(true);
     memHistory.SetBounds(4, 4, 384, 252);
     memHistory.SetReadOnly(true);
     memHistory.SetScrollBars(ui::ssVertical);
@@ -220,8 +221,8 @@ TfrmAbout::TfrmAbout()
     tmrScroll.SetEnabled(false);
     tmrScroll.SetInterval(kScrollInterval);
     lblPlease.SetWordWrap(true);
-    lblPlease.SetBounds(8, 226, 218, 34);
-    btnMakeDonation.SetBounds(230, 230, 160, 25);
+    lblPlease.SetBounds(8, 226, 210, 34);
+    btnMakeDonation.SetBounds(221, 230, 169, 25);
 
     SetUpComments();
 

@@ -70,11 +70,12 @@ TfrmBalloonOptions::TfrmBalloonOptions()
     SetClientHeight(215);
     CenterOnScreen();
     rdgBalloonIcons.SetBounds(8, 8, 190, 124);
-    lblDurationBalloon.SetBounds(8, 146, 90, 16);
-    speDurationBalloon.SetBounds(100, 143, 64, 22);
+    lblDurationBalloon.SetBounds(8, 146, 98, 16);
+    speDurationBalloon.SetBounds(108, 143, 58, 22);
     lblSec.SetBounds(170, 146, 30, 16);
     btnOK.SetBounds(65, 180, 75, 25);
     btnOK.SetDefault(true);
+    btnOK.SetCancel(true);
     rdgBalloonIcons.SetItemIndex(1);
     // Whole seconds whose milliseconds still fit the stored number: more is
     // taken as the most.

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/action_numbers.h"
@@ -30,6 +31,7 @@ TfrmOptionsBase::TfrmOptionsBase()
     pgcOptions.SetBounds(0, 0, 463, 565);
     btnCloseOptions.SetBounds(463 - 8 - 90, 571, 90, 25);
     btnCloseOptions.SetHint(L"Закрыть настройки");
+    btnCloseOptions.SetCancel(true);
 }
 
 TfrmOptions::TfrmOptions()
@@ -129,6 +131,11 @@ void TfrmOptions::SetUpGrids() {
     for (int c = 0; c < stgTasks.ColCount() && c < 11; ++c)
         stgTasks.SetCell(c, 0, std::wstring(taskHeader[c]));
     stgTasks.SetColWidth(0, 15);
+    // The day column shows a whole date, and a daily schedule's text.
+    const ui::Font gridFont = stgTasks.EffectiveFont();
+    stgTasks.SetColWidth(
+        planner::kColDay,
+        std::max(ui::TextLineWidth(gridFont, L"88.88.8888"), ui::TextLineWidth(gridFont, L"*Ежедневно")) + 8);
     stgWorkLog.SetColWidth(0, 30);
     stgWorkLog.SetCell(1, 0, L"Время запуска");
     stgWorkLog.SetCell(2, 0, L"Время работы");

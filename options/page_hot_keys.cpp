@@ -34,7 +34,7 @@ TPageHotKeys::TPageHotKeys(ui::PageControl& pgcOptions)
     spbAddHotKey.SetBounds(8, 436, 90, 25);
     spbDeleteHotKey.SetBounds(104, 436, 90, 25);
     spbClearHotKeysList.SetBounds(200, 436, 90, 25);
-    btnHotKeysByDefault.SetBounds(347, 436, 100, 25);
+    btnHotKeysByDefault.SetBounds(343, 436, 104, 25);
 
     stgHotKeysList.SetColCount(3);
     stgHotKeysList.SetRowCount(2);

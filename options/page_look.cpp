@@ -18,20 +18,21 @@ ui::TColor ColorOfRgb(std::uint32_t rgb) {
 void LayOutFontSubPage(const FontSubPage& p) {
     // The font names always listed under their edit.
     p.font.SetStyle(TOwnerDrawComboStyle::csSimple);
-    p.font.SetBounds(8, 8, 200, 119);
-    p.sizeLabel.SetBounds(216, 11, 50, 17);
-    p.size.SetBounds(268, 8, 60, 22);
+    p.font.SetBounds(8, 8, 200, 113);
+    p.sizeLabel.SetBounds(214, 11, 56, 17);
+    p.size.SetBounds(272, 8, 60, 22);
     p.size.SetMinValue(0);
     p.size.SetMaxValue(250);
     p.size.SetValue(11);
     p.sizeBar.SetBounds(212, 36, 220, 30);
     p.sizeBar.SetParams(11, 0, 250);
     p.sizeBar.SetFrequency(10);
-    p.stylePanel.SetBounds(8, 134, 200, 112);
-    p.italic.SetBounds(10, 20, 180, 19);
-    p.bold.SetBounds(10, 42, 180, 19);
-    p.underline.SetBounds(10, 64, 180, 19);
-    p.strikeOut.SetBounds(10, 86, 180, 19);
+    // Low enough for the taskbar clock's font page, under its taller top part.
+    p.stylePanel.SetBounds(8, 126, 200, 108);
+    p.italic.SetBounds(10, 18, 180, 19);
+    p.bold.SetBounds(10, 39, 180, 19);
+    p.underline.SetBounds(10, 60, 180, 19);
+    p.strikeOut.SetBounds(10, 81, 180, 19);
     p.alignPanel.SetBevelOuter(ui::bvNone);
     p.alignPanel.SetBounds(216, 72, 200, 50);
     p.alignLeft.SetBounds(4, 2, 190, 19);

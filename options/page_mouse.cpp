@@ -79,7 +79,7 @@ void TPageMouse::LayOut(const ClickPanel& p) {
     p.actions.SetBounds(8, 4, 300, 17);
     p.actions.SetChecked(true);
     p.showConst.SetBounds(8, 108, 100, 17);
-    p.lblDelay.SetBounds(150, 109, 100, 16);
+    p.lblDelay.SetBounds(136, 109, 116, 16);
     p.delay.SetBounds(254, 106, 90, 21);
     p.delay.SetMinValue(1);
     p.delay.SetMaxValue(4320000);

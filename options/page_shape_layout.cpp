@@ -41,8 +41,8 @@ void TPageShape::SetUpShapeSubPages() {
     // the window is still being made.
     options::LayOutSkinChooser(cmbMainSkins, spbAddMainSkin, spbDeleteMainSkin, spbEditMainSkin,
                                {8, 10, 308, 31}, 314);
-    lblMainScale1.SetBounds(8, 46, 90, 17);
-    trbMainScale.SetBounds(100, 40, 250, 30);
+    lblMainScale1.SetBounds(8, 46, 100, 17);
+    trbMainScale.SetBounds(110, 40, 240, 30);
     trbMainScale.SetParams(75, 1, 1000);
     trbMainScale.SetPageSize(10);
     trbMainScale.SetFrequency(50);

@@ -86,8 +86,8 @@ void TPageSystemClock::SetUpLayout() {
                                {60, 58, 310, 79}, 316);
     for (ui::SpeedButton* b : {&spbAddTraySkin, &spbDeleteTraySkin, &spbEditTraySkin}) b->SetFlat(true);
     chbAutoTrayScale.SetBounds(8, 90, 400, 19);
-    lblTrayScale1.SetBounds(8, 122, 90, 17);
-    trbTrayScale.SetBounds(100, 116, 250, 30);
+    lblTrayScale1.SetBounds(8, 122, 100, 17);
+    trbTrayScale.SetBounds(110, 116, 240, 30);
     trbTrayScale.SetParams(75, 1, 1000);
     trbTrayScale.SetPageSize(10);
     trbTrayScale.SetFrequency(50);

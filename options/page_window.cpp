@@ -48,8 +48,8 @@ TPageWindow::TPageWindow(ui::TabSheet& tbsShape, ui::CheckBox& chbMaskOnMouseMov
     pnlHideOnMouseMove.SetBevelOuter(ui::bvNone);
     rdbHideOnMouseMove.SetBounds(4, 3, 160, 17);
     rdbTransparentOnMouseMove.SetBounds(168, 3, 128, 17);
-    speTransparentOnMouseMove.SetBounds(322, 101, 56, 22);
-    chbSmoothlyTransp.SetBounds(386, 103, 66, 17);
+    speTransparentOnMouseMove.SetBounds(322, 101, 54, 22);
+    chbSmoothlyTransp.SetBounds(380, 103, 70, 17);
     lblTimerInterval.SetBounds(8, 132, 230, 16);
     speTimerInterval.SetBounds(240, 130, 80, 22);
     lblTimerIntervalMs.SetBounds(326, 132, 30, 16);

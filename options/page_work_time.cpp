@@ -29,15 +29,15 @@ TPageWorkTime::TPageWorkTime(ui::PageControl& pgcOptions, ui::Form& form)
       spbClearWorkLog(&tbsTimeWorkWindows, L"spbClearWorkLog", L"Очистить журнал"),
       stgWorkLog(&tbsTimeWorkWindows, L"stgWorkLog"),
       tmrWorkTimeUpdate(&form, L"tmrWorkTimeUpdate") {
-    lblTotalWorkTime.SetBounds(8, 12, 180, 16);
-    speTotalWorkDays.SetBounds(190, 8, 70, 21);
-    lblTotalWorkDays.SetBounds(264, 12, 24, 16);
-    dtpTotalWorkTime.SetBounds(292, 8, 90, 21);
-    lblCurrentWorkTime.SetBounds(8, 40, 180, 16);
-    lblWorkDays.SetBounds(190, 40, 50, 16);
+    lblTotalWorkTime.SetBounds(8, 12, 200, 16);
+    speTotalWorkDays.SetBounds(210, 8, 60, 21);
+    lblTotalWorkDays.SetBounds(274, 12, 24, 16);
+    dtpTotalWorkTime.SetBounds(302, 8, 90, 21);
+    lblCurrentWorkTime.SetBounds(8, 40, 200, 16);
+    lblWorkDays.SetBounds(210, 40, 60, 16);
     lblWorkDays.SetAlignment(ui::taRightJustify);
-    lblCurrentWorkDays.SetBounds(244, 40, 24, 16);
-    lblWorkTime.SetBounds(272, 40, 80, 16);
+    lblCurrentWorkDays.SetBounds(274, 40, 24, 16);
+    lblWorkTime.SetBounds(302, 40, 80, 16);
     chbWorkLog.SetBounds(8, 66, 300, 21);
     chbLimitedLog.SetBounds(8, 92, 150, 21);
     speLogLimit.SetBounds(160, 92, 80, 21);

@@ -128,7 +128,7 @@ TfrmSunRD::TfrmSunRD()
     lblB5.SetBounds(10, 24, 90, 16);
     edtB5.SetBounds(104, 20, 70, 21);
     edtB5.SetHint(L"Например, Москва: 55,75");
-    lblL5.SetBounds(184, 24, 90, 16);
+    lblL5.SetBounds(182, 24, 86, 16);
     edtL5.SetBounds(270, 20, 66, 21);
     edtL5.SetHint(L"Например, Москва: 37,62");
     dtpDateSun.SetBounds(10, 52, 120, 21);
@@ -143,6 +143,8 @@ TfrmSunRD::TfrmSunRD()
     memResult.SetReadOnly(true);
     btnCalc.SetBounds(8, 298, 100, 25);
     btnClose.SetBounds(252, 298, 100, 25);
+    btnCalc.SetDefault(true);
+    btnClose.SetCancel(true);
 
     OnCreate = [this](ui::Component& s) { FormCreate(s); };
     OnClose = [this](ui::Component& s, ui::CloseAction& a) { FormClose(s, a); };

@@ -52,4 +52,12 @@ HFONT CachedFont(const Font& font) {
     return f.Get();
 }
 
+int TextLineWidth(const Font& font, const std::wstring& text) {
+    WindowDc dc(nullptr);
+    SelectGuard select(dc.Get(), CachedFont(font));
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
 }  // namespace ui

@@ -42,5 +42,7 @@ struct Font {
 
 // The GDI font for a description, shared and kept for the life of the program.
 HFONT CachedFont(const Font& font);
+// The width of one line of text in the font, in pixels.
+int TextLineWidth(const Font& font, const std::wstring& text);
 
 }  // namespace ui
