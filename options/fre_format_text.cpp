@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "options/format_rules.h"
+#include "options/frm_help_text.h"
 #include "options/frm_options.h"
 #include "options/input_box.h"
 #include "ui/dialogs.h"
@@ -13,17 +14,6 @@ namespace {
 constexpr int kPanelHeight = 27;
 constexpr int kButtonsWidth = 72;
 constexpr int kChooserLeft = 103;
-
-// The width of a caption in a control's font.
-int TextWidth(const ui::Control& c, const std::wstring& text) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, ui::CachedFont(c.EffectiveFont()));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cx;
-}
 
 }  // namespace
 
@@ -81,8 +71,8 @@ void TfreFormatText::FrameResize(ui::Component&) {
     spbDeleteFormat.SetBounds(24, 2, 23, 22);
     spbHelpFormats.SetBounds(48, 2, 23, 22);
     // The switch's caption decides where the chooser may start.
-    const int captionEnd =
-        chbShowFormatText.Left() + 20 + TextWidth(chbShowFormatText, chbShowFormatText.Caption());
+    const int captionEnd = chbShowFormatText.Left() + 20 +
+                           ui::TextLineWidth(chbShowFormatText.EffectiveFont(), chbShowFormatText.Caption());
     chbShowFormatText.SetBounds(chbShowFormatText.Left(), 5, captionEnd - chbShowFormatText.Left() + 2, 17);
     const int chooserLeft = std::max(kChooserLeft, captionEnd + 6);
     cmbNameFormatText.SetBounds(chooserLeft, 3, std::max(20, pnlFormatButtons.Left() - chooserLeft),
@@ -166,8 +156,7 @@ void TfreFormatText::spbHelpFormatsClick(ui::Component&) {
 }
 
 void ShowFormatSymbolsHelp() {
-    ui::ShowMessageBox(FormatSymbolsHelp(), L"Символы форматирования",
-                       MB_OK | MB_ICONINFORMATION | MB_TASKMODAL | MB_TOPMOST);
+    options::ShowHelpText(L"Символы форматирования", FormatSymbolsHelp());
 }
 
 const std::wstring& FormatSymbolsHelp() {

@@ -279,13 +279,55 @@ TEST_F(Formats, SpeechOnAClickStaysOneLineAndAsksForTheSounds) {
     EXPECT_TRUE(S().Mouse.SpeakOnDblClick);
 }
 
-TEST_F(Formats, HelpListsTheFormatSymbols) {
+// The help window's caption, text and place, read while it is open; then Esc closes it.
+struct HelpSeen {
+    std::wstring caption, text;
+    RECT window{}, work{};
+    bool lastLineShown = false;
+};
+HelpSeen* helpSeen = nullptr;
+void CALLBACK ReadHelpAndPressEsc(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND help = FindWindowW(L"TfrmHelpText", nullptr);
+    if (!help) return;
+    HelpSeen& seen = *helpSeen;
+    wchar_t caption[64] = {};
+    GetWindowTextW(help, caption, 64);
+    seen.caption = caption;
+    HWND memo = FindWindowExW(help, nullptr, L"Edit", nullptr);
+    seen.text.resize(static_cast<size_t>(GetWindowTextLengthW(memo)) + 1);
+    seen.text.resize(
+        static_cast<size_t>(GetWindowTextW(memo, seen.text.data(), static_cast<int>(seen.text.size()))));
+    GetWindowRect(help, &seen.window);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &seen.work, 0);
+    // The memo shows every line without scrolling on a 1024x768 screen.
+    const auto lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
+    RECT inside{};
+    GetClientRect(memo, &inside);
+    const auto lastChar = SendMessageW(memo, EM_LINEINDEX, lines - 1, 0);
+    const auto at = SendMessageW(memo, EM_POSFROMCHAR, lastChar, 0);
+    seen.lastLineShown = SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0) == 0 && at != -1 &&
+                         static_cast<short>(HIWORD(at)) + 12 <= inside.bottom;
+    SetFocus(memo);
+    PostMessageW(memo, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+TEST_F(Formats, HelpListsTheFormatSymbolsInAWindowThatFitsTheScreen) {
     Create();
+    HelpSeen seen;
+    helpSeen = &seen;
+    SetTimer(nullptr, 0, 300, &ReadHelpAndPressEsc);
     O().freFormatSpeakHour.spbHelpFormats.Click();
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].rfind(L"Символы форматирования: C<формат> или <формат> = ", 0), 0u);
-    EXPECT_NE(boxes_[0].find(L"\nampm = Как a/p но разделяются заданными символами (AM/PM)"),
+    EXPECT_EQ(seen.caption, L"Символы форматирования");
+    EXPECT_EQ(seen.text.rfind(L"C<формат> или <формат> = ", 0), 0u) << "the help did not open";
+    EXPECT_NE(seen.text.find(L"\r\nampm = Как a/p но разделяются заданными символами (AM/PM)"),
               std::wstring::npos);
+    EXPECT_GE(seen.window.left, seen.work.left);
+    EXPECT_GE(seen.window.top, seen.work.top);
+    EXPECT_LE(seen.window.right, seen.work.right);
+    EXPECT_LE(seen.window.bottom, seen.work.bottom);
+    EXPECT_TRUE(seen.lastLineShown);
+    EXPECT_EQ(FindWindowW(L"TfrmHelpText", nullptr), nullptr) << "Esc closes it";
 }
 
 }  // namespace
