@@ -299,8 +299,10 @@ bool TFontComboBox::Command(WORD code) {
 bool TFontComboBox::DrawItem(DRAWITEMSTRUCT& dis) {
     HDC dc = dis.hDC;
     RECT r = dis.rcItem;
-    const bool selected = (dis.itemState & ODS_SELECTED) != 0;
-    FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    // A disabled box shows its font greyed on the face colour, as other disabled boxes do.
+    const bool disabled = (dis.itemState & ODS_DISABLED) != 0 || (hwnd_ && !IsWindowEnabled(hwnd_));
+    const bool selected = !disabled && (dis.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &r, GetSysColorBrush(disabled ? COLOR_BTNFACE : selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     const int index = static_cast<int>(dis.itemID);
     if (index < 0 || index >= Count()) return true;
     const int type = FontType(index);
@@ -327,7 +329,9 @@ bool TFontComboBox::DrawItem(DRAWITEMSTRUCT& dis) {
     if (useFonts_ && (type & fontlist::kNotSymbolFont)) font.name = Item(index);
     ui::SelectGuard fontGuard(dc, ui::CachedFont(font));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    SetTextColor(dc, GetSysColor(disabled   ? COLOR_GRAYTEXT
+                                 : selected ? COLOR_HIGHLIGHTTEXT
+                                            : COLOR_WINDOWTEXT));
     r.left += glyphWidth + 6;
     const std::wstring& name = Item(index);
     DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

@@ -16,4 +16,15 @@ inline ui::Font DialogFont() {
     return font;
 }
 
+// The play and run buttons show a right-pointing triangle: the letter "4" of
+// the Marlett symbol font (the dialog font has no triangle sign).
+inline constexpr const wchar_t* kPlayTriangle = L"4";
+inline ui::Font PlayTriangleFont() {
+    ui::Font font;
+    font.name = L"Marlett";
+    font.height = -16;
+    font.charset = SYMBOL_CHARSET;
+    return font;
+}
+
 }  // namespace options

@@ -4,6 +4,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/control_homes.h"
+#include "options/dialog_font.h"
 #include "options/frm_options.h"
 #include "planner/coming_task_menu.h"
 #include "planner/frm_days.h"
@@ -37,7 +38,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       pmnPlanner(&form, L"pmnPlanner"),
       pmiPlannerOff(pmnPlanner, L"pmiPlannerOff"),
       pmiShowInMenu(pmnPlanner, L"pmiShowInMenu", L"Показывать в меню"),
-      spbRunTask(&tbsPlanner, L"spbRunTask", L"4"),
+      spbRunTask(&tbsPlanner, L"spbRunTask", options::kPlayTriangle),
       spbDeleteTask(&tbsPlanner, L"spbDeleteTask", L"-"),
       spbClearTasks(&tbsPlanner, L"spbClearTasks", L"X"),
       spbHelpFormatsPlan(&tbsPlanner, L"spbHelpFormatsPlan", L"?"),
@@ -68,10 +69,10 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       chbShowBalloonHint(&pnlMessage, L"chbShowBalloonHint", L"В трее"),
       chbSpeakMessage(&pnlMessage, L"chbSpeakMessage", L"Говорить"),
       btnBalloonHintOptions(&pnlMessage, L"btnBalloonHintOptions", L"..."),
-      spbMakeMessage(&pnlMessage, L"spbMakeMessage", L"4"),
+      spbMakeMessage(&pnlMessage, L"spbMakeMessage", options::kPlayTriangle),
       pnlSounds(&pnlEvent, L"pnlSounds"),
       clbSoundsList(&pnlSounds, L"clbSoundsList"),
-      spbPlaySoundA(&pnlSounds, L"spbPlaySoundA", L"4"),
+      spbPlaySoundA(&pnlSounds, L"spbPlaySoundA", options::kPlayTriangle),
       spbOpenSoundA(&pnlSounds, L"spbOpenSoundA", L"+"),
       spbDeleteSound(&pnlSounds, L"spbDeleteSound", L"-"),
       spbClearSoundsList(&pnlSounds, L"spbClearSoundsList", L"X"),
@@ -81,7 +82,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       clbFilesList(&pnlFiles, L"clbFilesList"),
       edtProgCommand(&pnlFiles, L"edtProgCommand"),
       spbOpenFileA(&pnlFiles, L"spbOpenFileA", L"+"),
-      spbRunFileA(&pnlFiles, L"spbRunFileA", L"4"),
+      spbRunFileA(&pnlFiles, L"spbRunFileA", options::kPlayTriangle),
       spbDeleteFileA(&pnlFiles, L"spbDeleteFileA", L"-"),
       spbClearFilesList(&pnlFiles, L"spbClearFilesList", L"X"),
       spbConsistentlyFile(&pnlFiles, L"spbConsistentlyFile", L">"),
@@ -90,7 +91,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       chbShowPicture(&pnlPictures, L"chbShowPicture", L"Показать"),
       lsbPicturesList(&pnlPictures, L"lsbPicturesList"),
       spbOpenPictures(&pnlPictures, L"spbOpenPictures", L"+"),
-      spbSetPicture(&pnlPictures, L"spbSetPicture", L"4"),
+      spbSetPicture(&pnlPictures, L"spbSetPicture", options::kPlayTriangle),
       spbDeletePicture(&pnlPictures, L"spbDeletePicture", L"-"),
       spbClearPicturesList(&pnlPictures, L"spbClearPicturesList", L"X"),
       spbConsistentlyPicture(&pnlPictures, L"spbConsistentlyPicture", L">"),
@@ -99,7 +100,7 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
       lblComputerAction(&pnlComputer, L"lblComputerAction", L"Действие:"),
       lsbComputerActions(&pnlComputer, L"lsbComputerActions"),
       chbForseCompAction(&pnlComputer, L"chbForseCompAction", L"Форсировано"),
-      spbRunCompAction(&pnlComputer, L"spbRunCompAction", L"4"),
+      spbRunCompAction(&pnlComputer, L"spbRunCompAction", options::kPlayTriangle),
       Tasks(TaskCells, NextRunTimes, EarliestTaskTime, base::SystemFormatSettings()) {
     stgTasks.SetColCount(planner::kTaskColCount);
     stgTasks.SetRowCount(2);
@@ -123,14 +124,9 @@ TPagePlanner::TPagePlanner(ui::PageControl& pgcOptions, ui::Form& form)
 }
 
 void TPagePlanner::LayOutPage() {
-    // The run buttons show a triangle of the Marlett symbol font.
-    ui::Font triangle;
-    triangle.name = L"Marlett";
-    triangle.height = -13;
-    triangle.charset = SYMBOL_CHARSET;
     for (ui::SpeedButton* run :
          {&spbRunTask, &spbMakeMessage, &spbPlaySoundA, &spbRunFileA, &spbSetPicture, &spbRunCompAction})
-        run->SetFont(triangle);
+        run->SetFont(options::PlayTriangleFont());
 
     stgTasks.SetBounds(4, 4, 447, 140);
     const int buttonsTop = 148;

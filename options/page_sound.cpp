@@ -9,6 +9,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/control_homes.h"
+#include "options/dialog_font.h"
 #include "options/frm_options.h"
 #include "options/page_layout.h"
 #include "timetext/speech/multi_speech.h"
@@ -21,9 +22,9 @@ TPageSound::TPageSound(ui::PageControl& pgcOptions)
     : tbsSound(pgcOptions, L"tbsSound", L"Сигналы"),
       chbPlaySoundH(&tbsSound, L"chbPlaySoundH", L"Воспроизводить звук каждый час"),
       edtNameSoundH(&tbsSound, L"edtNameSoundH"),
-      spbPlaySoundH(&tbsSound, L"spbPlaySoundH", L"►"),
+      spbPlaySoundH(&tbsSound, L"spbPlaySoundH", options::kPlayTriangle),
       spbOpenSoundH(&tbsSound, L"spbOpenSoundH", L"..."),
-      spbSpeakTimeH(&tbsSound, L"spbSpeakTimeH", L"►"),
+      spbSpeakTimeH(&tbsSound, L"spbSpeakTimeH", options::kPlayTriangle),
       pnlSignalsQuantity(&tbsSound, L"pnlSignalsQuantity"),
       rdbOneSignal(&pnlSignalsQuantity, L"rdbOneSignal", L"Один"),
       rdbHoursQuantity(&pnlSignalsQuantity, L"rdbHoursQuantity", L"Соответствует количеству часов"),
@@ -35,9 +36,9 @@ TPageSound::TPageSound(ui::PageControl& pgcOptions)
       lblSec(&tbsSound, L"lblSec", L"секунд"),
       chbPlaySoundS(&tbsSound, L"chbPlaySoundS", L"Воспроизводить звук"),
       edtNameSoundS(&tbsSound, L"edtNameSoundS"),
-      spbPlaySoundS(&tbsSound, L"spbPlaySoundS", L"►"),
+      spbPlaySoundS(&tbsSound, L"spbPlaySoundS", options::kPlayTriangle),
       spbOpenSoundS(&tbsSound, L"spbOpenSoundS", L"..."),
-      spbSpeakTimeS(&tbsSound, L"spbSpeakTimeS", L"►"),
+      spbSpeakTimeS(&tbsSound, L"spbSpeakTimeS", options::kPlayTriangle),
       chbSignalSFrom0Min(&tbsSound, L"chbSignalSFrom0Min", L"Начинать отсчет с начала часа (с 0 минут)"),
       btnResetSignalS(&tbsSound, L"btnResetSignalS", L"Обнулить сч.") {
     // Hourly signal: the sound, how many strokes, and (below the strokes) the
@@ -51,16 +52,16 @@ TPageSound::TPageSound(ui::PageControl& pgcOptions)
     PageRows inner;
     inner.top = 0;
     inner.Put(rdbOneSignal, 0, 200).Next(24);
-    inner.Put(rdbHoursQuantity, 0, 230).Put(chbTo12Hours, 240, 100).Next(24);
+    inner.Put(rdbHoursQuantity, 0, 244).Put(chbTo12Hours, 250, 100).Next(24);
     inner.Put(rdbOtherQuantity, 0, 80).Put(speQuantity, 90, 60);
     // The hourly speech's format editor takes the place left of its test
     // button (options/format_frames.cpp), and the interval speech's the row
     // of spbSpeakTimeS.
     rows.Put(spbSpeakTimeH, 394, 23, 23).Next(84);
-    rows.Put(chbPlaySignalS, 8, 180).Put(spePlayInterval, 190, 80).Put(lblSec, 276, 60).Next();
+    rows.Put(chbPlaySignalS, 8, 186).Put(spePlayInterval, 196, 80).Put(lblSec, 282, 60).Next();
     rows.Put(chbPlaySoundS, 24, 200).Next();
     rows.Put(edtNameSoundS, 24, 340).Put(spbOpenSoundS, 368, 23, 23).Put(spbPlaySoundS, 394, 23, 23).Next(30);
-    rows.Put(chbSignalSFrom0Min, 24, 300).Put(btnResetSignalS, 330, 87, 23).Next(30);
+    rows.Put(chbSignalSFrom0Min, 24, 296).Put(btnResetSignalS, 323, 94, 23).Next(30);
     rows.Put(spbSpeakTimeS, 394, 23, 23);
 
     chbPlaySoundH.SetChecked(true);
@@ -78,8 +79,10 @@ TPageSound::TPageSound(ui::PageControl& pgcOptions)
     chbPlaySoundS.SetChecked(true);
     chbPlaySoundS.SetEnabled(false);
     edtNameSoundS.SetText(L"ding.wav");
-    for (ui::SpeedButton* b : {&spbPlaySoundH, &spbPlaySoundS, &spbSpeakTimeH, &spbSpeakTimeS})
+    for (ui::SpeedButton* b : {&spbPlaySoundH, &spbPlaySoundS, &spbSpeakTimeH, &spbSpeakTimeS}) {
         b->SetHint(L"Воспроизвести");
+        b->SetFont(options::PlayTriangleFont());
+    }
     spbOpenSoundH.SetHint(L"Выбрать");
     spbOpenSoundS.SetHint(L"Выбрать");
     btnResetSignalS.SetHint(L"Обнулить отсчет времени до сигнала");

@@ -1,3 +1,4 @@
+#include "options/dialog_font.h"
 #include "options/page_speech.h"
 
 #include <string>
@@ -41,7 +42,7 @@ TPageSpeech::TPageSpeech(ui::PageControl& pgcOptions)
       btnPause(&tbsSpeech, L"btnPause", L"Пауза"),
       btnContinue(&tbsSpeech, L"btnContinue", L"Продолжить"),
       btnStop(&tbsSpeech, L"btnStop", L"Стоп"),
-      spbSpeakTime(&tbsSpeech, L"spbSpeakTime", L"►") {
+      spbSpeakTime(&tbsSpeech, L"spbSpeakTime", options::kPlayTriangle) {
     PageRows rows;
     rows.Put(lblEngines, 8, 330, 16).Next(18);
     rows.Put(cmbEngines, 8, 330, 21).Put(btnSeachEngines, 346, 90, 23).Next(32);
@@ -78,6 +79,7 @@ TPageSpeech::TPageSpeech(ui::PageControl& pgcOptions)
         c->SetChecked(true);
     memText.SetText(L"Здравствуй мир!");
     spbSpeakTime.SetHint(L"Воспроизвести");
+    spbSpeakTime.SetFont(options::PlayTriangleFont());
 
     tbsSpeech.OnShow = [this](ui::Component& s) { tbsSpeechShow(s); };
     btnSeachEngines.OnClick = [this](ui::Component& s) { btnSeachEnginesClick(s); };
