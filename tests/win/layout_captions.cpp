@@ -124,7 +124,7 @@ TEST_F(Layout, PlannerPageWithEachActionPanel) {
     EXPECT_TRUE(faults.empty()) << FaultText(faults);
 }
 
-TEST_F(Layout, DayPickerBalloonOptionsAndInputBox) {
+TEST_F(Layout, DayPickerBalloonOptionsInputBoxAndFormatHelp) {
     std::vector<std::wstring> faults;
     auto collect = [&](HWND form) {
         for (const std::wstring& f : LayoutFaults(form)) faults.push_back(f);
@@ -154,6 +154,16 @@ TEST_F(Layout, DayPickerBalloonOptionsAndInputBox) {
         PostMessageW(box, WM_CLOSE, 0, 0);
     });
     options::InputBox(L"Horalto", L"Введите название формата", L"Формат");
+    bool helpSeen = false;
+    Later([&] {
+        HWND help = FindWindowW(L"TfrmHelpText", nullptr);
+        if (!help) return;
+        helpSeen = true;
+        collect(help);
+        PostMessageW(help, WM_CLOSE, 0, 0);
+    });
+    frmOptions->freFormatTextMain.spbHelpFormats.Click();
+    EXPECT_TRUE(helpSeen);
     EXPECT_TRUE(faults.empty()) << FaultText(faults);
 }
 
