@@ -25,12 +25,18 @@
 #include "ui/edits.h"
 #include "ui/form.h"
 #include "win/support/message_loop.h"
+#include "win/support/program_fixture.h"
 #include "win/support/program_runner.h"
 #include "win/support/program_windows.h"
 
 namespace {
 
 using testing_support::PumpUntil;
+
+// Runs `step` from the message loop once the form is up.
+void Later(std::function<void()> step) {
+    testing_support::Later(200, std::move(step));
+}
 
 // Puts the focus on `target` and types `key` there.
 void Type(HWND target, WORD key) {
@@ -45,19 +51,6 @@ void Type(ui::Control& target, WORD key) {
 void TypeAndPump(HWND target, WORD key) {
     Type(target, key);
     PumpUntil([] { return false; }, 150);
-}
-
-// Runs `step` once from the message loop (inside a modal form's own loop too).
-std::function<void()> pendingStep;
-void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto step = std::move(pendingStep);
-    pendingStep = nullptr;
-    if (step) step();
-}
-void Later(std::function<void()> step) {
-    pendingStep = std::move(step);
-    SetTimer(nullptr, 0, 200, &RunPendingStep);
 }
 
 // Ends a modal loop that a key failed to end, so that the fault fails the test
@@ -183,29 +176,9 @@ TEST(DialogKeys, InputBoxTakesEnterAndEsc) {
 }
 
 // The program's windows, made as its start makes them.
-class ProgramDialogKeys : public testing::Test {
+class ProgramDialogKeys : public testing_support::ProgramWindowsTest {
   protected:
-    void SetUp() override {
-        testing_support::UseDataFolder(dir_.Path());
-        previousBoxes_ =
-            ui::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&, UINT) {
-                boxes_.push_back(text);
-                return IDOK;
-            });
-        testing_support::CreateProgramWindows();
-    }
-    void TearDown() override {
-        testing_support::DestroyProgramWindows();
-        frmAbout = nullptr;
-        frmBalloonOptions = nullptr;
-        frmSunRD = nullptr;
-        frmCalendar = nullptr;
-        ui::SetMessageBoxHandler(previousBoxes_);
-    }
-
-    testing_support::ScratchDir dir_{L"dialog-keys"};
-    ui::MessageBoxHandler previousBoxes_;
-    std::vector<std::wstring> boxes_;
+    ProgramDialogKeys() : ProgramWindowsTest(L"dialog-keys") {}
 };
 
 constexpr DWORD kDialogWaitMs = 8000;

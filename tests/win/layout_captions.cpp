@@ -31,6 +31,7 @@
 #include "ui/string_grid.h"
 #include "win/support/layout_check.h"
 #include "win/support/message_loop.h"
+#include "win/support/program_fixture.h"
 #include "win/support/program_runner.h"
 #include "win/support/program_windows.h"
 
@@ -41,25 +42,16 @@ using testing_support::FormLayoutFaults;
 using testing_support::LayoutFaults;
 using testing_support::PumpUntil;
 
-// Runs `step` once from the message loop (inside a modal form's own loop too).
-std::function<void()> pendingStep;
-void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto step = std::move(pendingStep);
-    pendingStep = nullptr;
-    if (step) step();
-}
 void Later(std::function<void()> step) {
-    pendingStep = std::move(step);
-    SetTimer(nullptr, 0, 300, &RunPendingStep);
+    testing_support::Later(300, std::move(step));
 }
 
 constexpr DWORD kDialogWaitMs = 8000;
 
-class Layout : public testing::Test {
+class Layout : public testing_support::ProgramWindowsTest {
   protected:
-    void SetUp() override {
-        testing_support::UseDataFolder(dir_.Path());
+    Layout() : ProgramWindowsTest(L"layout-captions") {}
+    void PrepareFiles() override {
         // Two tasks, so the planner's grid shows a dated and a daily row.
         planner::TaskTable tasks;
         const base::FormatSettings& fs = base::SystemFormatSettings();
@@ -73,21 +65,7 @@ class Layout : public testing::Test {
             tasks.SetCell(planner::kColDescription, r, std::wstring(1, L'\0') + row[2]);
         }
         base::WriteFileBytes(TasksListFileName, planner::TaskFileBytes(tasks));
-        previousBoxes_ =
-            ui::SetMessageBoxHandler([](const std::wstring&, const std::wstring&, UINT) { return IDOK; });
-        testing_support::CreateProgramWindows();
     }
-    void TearDown() override {
-        testing_support::DestroyProgramWindows();
-        frmAbout = nullptr;
-        frmBalloonOptions = nullptr;
-        frmSunRD = nullptr;
-        frmCalendar = nullptr;
-        ui::SetMessageBoxHandler(previousBoxes_);
-    }
-
-    testing_support::ScratchDir dir_{L"layout-captions"};
-    ui::MessageBoxHandler previousBoxes_;
 };
 
 TEST_F(Layout, EveryPageOfTheSettingsWindow) {

@@ -15,46 +15,21 @@
 #include "ui/dialogs.h"
 #include "win/support/program_runner.h"
 #include "win/support/message_loop.h"
+#include "win/support/program_fixture.h"
 #include "win/support/program_windows.h"
 
 namespace {
 
-// Runs `step` once from the message loop, after `ms` milliseconds.
-std::function<void()> pendingStep;
-void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto step = std::move(pendingStep);
-    pendingStep = nullptr;
-    if (step) step();
-}
-void Later(unsigned ms, std::function<void()> step) {
-    pendingStep = std::move(step);
-    SetTimer(nullptr, 0, ms, &RunPendingStep);
-}
-
 // The dialogs' show and hide effects take their time.
 constexpr DWORD kDialogWaitMs = 8000;
 
+using testing_support::Later;
 using testing_support::PumpUntil;
 
-class Dialogs : public testing::Test {
+class Dialogs : public testing_support::ProgramWindowsTest {
   protected:
-    void SetUp() override {
-        testing_support::UseDataFolder(dir_.Path());
-        previousBoxes_ =
-            ui::SetMessageBoxHandler([](const std::wstring&, const std::wstring&, UINT) { return IDNO; });
-        testing_support::CreateProgramWindows();
-    }
-    void TearDown() override {
-        testing_support::DestroyProgramWindows();
-        frmAbout = nullptr;
-        frmBalloonOptions = nullptr;
-        ui::SetMessageBoxHandler(previousBoxes_);
-    }
+    Dialogs() : ProgramWindowsTest(L"options2-dialogs", IDNO) {}
     core::PlannerSettings& P() { return frmHoralto->Settings.Planner; }
-
-    testing_support::ScratchDir dir_{L"options2-dialogs"};
-    ui::MessageBoxHandler previousBoxes_;
 };
 
 TEST_F(Dialogs, BalloonOptionsChangeTheSettingsLiveAndFreeThemselves) {

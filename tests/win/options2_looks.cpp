@@ -13,6 +13,7 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "win/support/message_loop.h"
+#include "win/support/program_fixture.h"
 #include "win/support/program_runner.h"
 #include "win/support/program_windows.h"
 
@@ -68,23 +69,14 @@ std::vector<int> DarkColumnHeights(const Picture& p) {
     return heights;
 }
 
-class Looks : public testing::Test {
+class Looks : public testing_support::ProgramWindowsTest {
   protected:
+    Looks() : ProgramWindowsTest(L"options2-looks") {}
     void SetUp() override {
-        testing_support::UseDataFolder(dir_.Path());
-        previousBoxes_ =
-            ui::SetMessageBoxHandler([](const std::wstring&, const std::wstring&, UINT) { return IDOK; });
-        testing_support::CreateProgramWindows();
+        ProgramWindowsTest::SetUp();
         frmOptions->Show();
         PumpUntil([] { return IsWindowVisible(frmOptions->Handle()) != FALSE; });
     }
-    void TearDown() override {
-        testing_support::DestroyProgramWindows();
-        ui::SetMessageBoxHandler(previousBoxes_);
-    }
-
-    testing_support::ScratchDir dir_{L"options2-looks"};
-    ui::MessageBoxHandler previousBoxes_;
 };
 
 TEST_F(Looks, PlayButtonsDrawATrianglePointingRight) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "ui/application.h"
 
 namespace testing_support {
@@ -18,6 +20,23 @@ bool PumpUntil(F done, DWORD ms = 3000, DWORD stepMs = 20) {
         ui::Application().WaitForMessage(stepMs);
     }
     return true;
+}
+
+// Runs `step` once from the message loop after `ms` milliseconds, inside a
+// modal form's own loop too (one step waits at a time).
+inline std::function<void()>& PendingStep() {
+    static std::function<void()> step;
+    return step;
+}
+inline void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto step = std::move(PendingStep());
+    PendingStep() = nullptr;
+    if (step) step();
+}
+inline void Later(unsigned ms, std::function<void()> step) {
+    PendingStep() = std::move(step);
+    SetTimer(nullptr, 0, ms, &RunPendingStep);
 }
 
 }  // namespace testing_support
