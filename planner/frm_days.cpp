@@ -74,20 +74,22 @@ TfrmDays::TfrmDays()
     SetClientHeight(327);
     CenterOnScreen();
 
-    pnlMonthsChange.SetBounds(8, 4, 287, 128);
-    clbMonths.SetBounds(8, 18, 271, 70);
+    // The numbers take six rows of their six columns: the month group gives
+    // up a few pixels to the day group.
+    pnlMonthsChange.SetBounds(8, 4, 287, 122);
+    clbMonths.SetBounds(8, 18, 271, 68);
     clbMonths.SetColumns(3);
     std::vector<std::wstring> months(MonthItemNames().begin(), MonthItemNames().end());
     clbMonths.SetItems(months);
-    btnSelectAllMonths.SetBounds(8, 94, 130, 25);
-    btnDeSelectAllMonths.SetBounds(149, 94, 130, 25);
+    btnSelectAllMonths.SetBounds(8, 90, 130, 25);
+    btnDeSelectAllMonths.SetBounds(149, 90, 130, 25);
 
-    pnlDaysChange.SetBounds(8, 138, 287, 148);
+    pnlDaysChange.SetBounds(8, 130, 287, 158);
     rdbDaysOfWeek.SetBounds(48, 0, 92, 17);
     rdbNombers.SetBounds(146, 0, 70, 17);
-    clbDays.SetBounds(8, 20, 271, 90);
-    btnSelectAllDays.SetBounds(8, 116, 130, 25);
-    btnDeSelectAllDays.SetBounds(149, 116, 130, 25);
+    clbDays.SetBounds(8, 20, 271, 100);
+    btnSelectAllDays.SetBounds(8, 126, 130, 25);
+    btnDeSelectAllDays.SetBounds(149, 126, 130, 25);
 
     btnApply.SetBounds(124, 294, 82, 25);
     btnApply.SetDefault(true);

@@ -100,6 +100,20 @@ void CheckCaption(HWND h, std::vector<std::wstring>& faults) {
                          std::to_wstring(roomHeight));
 }
 
+// A list of columns (the day picker's) shows every item without scrolling.
+void CheckColumns(HWND h, std::vector<std::wstring>& faults) {
+    if (_wcsicmp(ClassOf(h).c_str(), L"ListBox") != 0 || !(GetWindowLongPtrW(h, GWL_STYLE) & LBS_MULTICOLUMN))
+        return;
+    const auto count = SendMessageW(h, LB_GETCOUNT, 0, 0);
+    if (count <= 0) return;
+    RECT client{}, last{};
+    GetClientRect(h, &client);
+    SendMessageW(h, LB_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last));
+    if (SendMessageW(h, LB_GETTOPINDEX, 0, 0) != 0 || last.right > client.right ||
+        last.bottom > client.bottom)
+        faults.push_back(NameOf(h) + L": item " + std::to_wstring(count) + L" lies out of view");
+}
+
 std::vector<HWND> VisibleChildren(HWND parent) {
     std::vector<HWND> found;
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -131,6 +145,7 @@ void CheckTree(HWND parent, std::vector<std::wstring>& faults) {
     for (size_t i = 0; i < children.size(); ++i) {
         HWND c = children[i];
         CheckCaption(c, faults);
+        CheckColumns(c, faults);
         const RECT r = RectInParent(c);
         if (!BoxHiddenLeft(c, r) &&
             (r.left < area.left || r.top < area.top || r.right > area.right || r.bottom > area.bottom))

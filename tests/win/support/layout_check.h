@@ -1,7 +1,7 @@
 // Checks of a form's layout as it stands on screen: every visible control's
-// caption, measured in the control's own font, fits the control; no control
-// reaches out of its parent's client area; no two visible controls of one
-// parent overlap.
+// caption, measured in the control's own font, fits the control (and a list of
+// columns shows all its items); no control reaches out of its parent's client
+// area; no two visible controls of one parent overlap.
 #pragma once
 
 #include <windows.h>
