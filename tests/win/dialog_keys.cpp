@@ -24,6 +24,7 @@
 #include "ui/dialogs.h"
 #include "ui/edits.h"
 #include "ui/form.h"
+#include "win/support/keyboard.h"
 #include "win/support/message_loop.h"
 #include "win/support/program_fixture.h"
 #include "win/support/program_runner.h"
@@ -272,6 +273,31 @@ TEST_F(ProgramDialogKeys, ReminderClosesOnEnterAndOnEsc) {
         Type(hwnd, key);
         EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hwnd); })) << key;
     }
+}
+
+// The running program: its hot key opens the settings window, and Esc typed
+// on the keyboard closes it.
+TEST(DialogKeysOfTheProgram, EscTypedClosesTheSettingsWindow) {
+    testing_support::ScratchDir dir(L"dialog-keys-e2e");
+    testing_support::RunningProgram program(dir.Path());
+    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    ASSERT_NE(main, nullptr);
+    auto waitFor = [](auto done) {
+        for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+            if (GetTickCount() - start > kDialogWaitMs) return false;
+        return true;
+    };
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    Sleep(1500);  // the clock's first paint
+    HWND options = program.WaitForWindow(L"TfrmOptions");
+    ASSERT_NE(options, nullptr);
+    testing_support::PressCtrlAlt('O');  // "Настройки->Основные"
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(options) && IsWindowEnabled(options); }))
+        << "the hot key did not open the settings window";
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == options; }));
+    EXPECT_EQ(testing_support::PressKey(VK_ESCAPE), 2u);
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(options); })) << "Esc left the settings window open";
+    EXPECT_EQ(program.CloseAndWait(), 0);
 }
 
 }  // namespace

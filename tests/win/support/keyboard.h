@@ -17,4 +17,13 @@ inline UINT PressCtrlAlt(WORD key) {
     return SendInput(6, in, sizeof(INPUT));
 }
 
+// A key without modifiers pressed and released; the number of input events taken (2 when both were).
+inline UINT PressKey(WORD key) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, in, sizeof(INPUT));
+}
+
 }  // namespace testing_support
