@@ -31,8 +31,8 @@ TPageMouse::TPageMouse(ui::PageControl& pgcOptions)
       chbMakeActionOnDblClick(&pnlMouseDblClick, L"chbMakeActionOnDblClick", L"Действие"),
       cbeActionOnDblClick(&pnlMouseDblClick, L"cbeActionOnDblClick"),
       chbForseActionOnDblClick(&pnlMouseDblClick, L"chbForseActionOnDblClick", L"Форсир.") {
-    pnlMouseClick.SetBounds(4, 4, kPanelWidth, 218);
-    pnlMouseDblClick.SetBounds(4, 226, kPanelWidth, 218);
+    pnlMouseClick.SetBounds(4, 4, kPanelWidth, 230);
+    pnlMouseDblClick.SetBounds(4, 236, kPanelWidth, 230);
     LayOut(Panel(false));
     LayOut(Panel(true));
     chbMakeActionOnDblClick.SetChecked(true);
@@ -86,10 +86,10 @@ void TPageMouse::LayOut(const ClickPanel& p) {
     p.delay.SetIncrement(100);
     p.delay.SetValue(2000);
     p.ms.SetBounds(350, 109, 40, 16);
-    p.makeAction.SetBounds(8, 192, 90, 17);
-    p.action.SetBounds(104, 190, kPanelWidth - 104 - 10, 21);
+    p.makeAction.SetBounds(8, 204, 90, 17);
+    p.action.SetBounds(104, 202, kPanelWidth - 104 - 10, 21);
     p.action.SetItems(core::KeyActionCaptions());
-    p.forse.SetBounds(kPanelWidth - 80 - 8, 192, 80, 17);
+    p.forse.SetBounds(kPanelWidth - 80 - 8, 204, 80, 17);
     p.forse.SetChecked(true);
     p.forse.SetVisible(false);
     p.forse.SetEnabled(false);
@@ -103,7 +103,8 @@ void TPageMouse::BindMousePageSettings(core::SettingHomes&) {}
 void TPageMouse::PlaceFormatFrames() {
     for (bool dbl : {false, true}) {
         TextFrame(dbl).SetBounds(8, 24, kPanelWidth - 16, 79);
-        SpeechFrame(dbl).SetBounds(8, 132, kPanelWidth - 16, 54);
+        // Tall enough for the memo's scroll bar with both its arrows.
+        SpeechFrame(dbl).SetBounds(8, 132, kPanelWidth - 16, 66);
         TextFrame(dbl).chbShowFormatText.OnClick = [this, dbl](ui::Component&) { MouseTextSwitchClick(dbl); };
     }
 }

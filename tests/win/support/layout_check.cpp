@@ -114,6 +114,19 @@ void CheckColumns(HWND h, std::vector<std::wstring>& faults) {
         faults.push_back(NameOf(h) + L": item " + std::to_wstring(count) + L" lies out of view");
 }
 
+// A memo's vertical scroll bar has room for both its arrows.
+void CheckScrollRoom(HWND h, std::vector<std::wstring>& faults) {
+    const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+    if (_wcsicmp(ClassOf(h).c_str(), L"Edit") != 0 || !(style & ES_MULTILINE) || !(style & WS_VSCROLL))
+        return;
+    RECT r{};
+    GetWindowRect(h, &r);
+    const int need = 2 * GetSystemMetrics(SM_CYVSCROLL) + 4;
+    if (r.bottom - r.top < need)
+        faults.push_back(NameOf(h) + L": " + std::to_wstring(r.bottom - r.top) +
+                         L" high, its scroll bar needs " + std::to_wstring(need));
+}
+
 std::vector<HWND> VisibleChildren(HWND parent) {
     std::vector<HWND> found;
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -146,6 +159,7 @@ void CheckTree(HWND parent, std::vector<std::wstring>& faults) {
         HWND c = children[i];
         CheckCaption(c, faults);
         CheckColumns(c, faults);
+        CheckScrollRoom(c, faults);
         const RECT r = RectInParent(c);
         if (!BoxHiddenLeft(c, r) &&
             (r.left < area.left || r.top < area.top || r.right > area.right || r.bottom > area.bottom))
