@@ -1,9 +1,10 @@
 # Horalto: `make run` builds and starts the clock under Wine; `make test` builds
-# everything and runs every test. Both install what is missing first.
+# everything and runs every test; `make bench` prints the clock's costs. All
+# install what is missing first.
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps native win libjpeg run test clean
+.PHONY: all deps native win libjpeg run test bench clean
 
 all: native win
 
@@ -28,6 +29,10 @@ run: win
 
 test: all
 	@scripts/test.sh $(BUILD)
+
+# Figures, not a test: per-tick cost, memory, start-up and idle CPU under Wine.
+bench: win
+	@scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

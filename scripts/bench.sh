@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# make bench: the clock's costs measured side by side in one run under Wine, on a
+# private Xvfb and Wine prefix. Not a test: it prints figures and judges nothing.
+#  1. per-tick cost of each step (horalto_bench ticks), against a bare GDI+ window;
+#  2. start to first paint, resident memory and idle CPU over BENCH_IDLE_SECONDS
+#     (default 30) of the real Horalto.exe with the default settings, the text-only
+#     clock, and the bare window, all running at once.
+# Usage: scripts/bench.sh <build dir>   (BENCH_TICKS, BENCH_IDLE_SECONDS, BENCH_KEEP)
+set -uo pipefail
+build=$(realpath -m "${1:-build}")
+idle=${BENCH_IDLE_SECONDS:-30}
+export HORALTO_WINEPREFIX="$build/wineprefix-bench"
+. "$(dirname "$0")/wine-env.sh" "$build"
+win="$HORALTO_BUILD/win"
+for f in "$win/Horalto.exe" "$win/bench/horalto_bench.exe"; do
+  [ -f "$f" ] || { echo "bench: $f is missing (make win)"; exit 1; }
+done
+
+scratch=$(mktemp -d)
+started=()
+cleanup() {
+  # BENCH_KEEP=<folder> keeps the pictures of the first paints for looking at.
+  [ -n "${BENCH_KEEP:-}" ] && mkdir -p "$BENCH_KEEP" && cp "$scratch"/*.png "$BENCH_KEEP"/ 2>/dev/null
+  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  wineserver -k >/dev/null 2>&1
+  stop_xvfb
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+start_xvfb
+ensure_prefix
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null
+
+echo "== Horalto bench, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores"
+ls -l "$win/Horalto.exe" | LC_ALL=C awk '{printf "Horalto.exe: %.2f MB (%d bytes)\n", $5/1048576, $5}'
+
+# ---- 1. Per-tick cost, in one process.
+mkdir -p "$scratch/ticks"
+cp "$win/bench/horalto_bench.exe" "$scratch/ticks/"
+(cd "$scratch/ticks" && wine horalto_bench.exe ticks "${BENCH_TICKS:-300}" </dev/null 2>/dev/null)
+
+# ---- 2. The running programs, side by side.
+# Starts a program in the background and waits for its first paint; sets
+# LAST_PID and prints the start-up time.
+run_watched() {  # name class folder command...
+  local name=$1 class=$2 dir=$3
+  shift 3
+  local ready="$scratch/$name.ready" out="$scratch/$name.watch"
+  (cd "$scratch/ticks" && wine horalto_bench.exe watch "$class" "Z:${ready//\//\\}" \
+     "Z:${scratch//\//\\}\\$name.png" >"$out" </dev/null 2>/dev/null) &
+  local watcher=$!
+  for _ in $(seq 1 500); do [ -f "$ready" ] && break; sleep 0.02; done
+  local t0
+  t0=$(date +%s%N)
+  (cd "$dir" && exec "$@" >/dev/null 2>&1 </dev/null) &
+  LAST_PID=$!
+  started+=("$LAST_PID")
+  wait "$watcher"
+  local painted
+  painted=$(tr -d '\r' <"$out" | awk '/^painted/ {print $2}')
+  if [ -n "$painted" ]; then
+    STARTUP_MS=$(( (painted - t0) / 1000000 ))
+  else
+    STARTUP_MS="?"
+  fi
+}
+
+mkdir -p "$scratch/main" "$scratch/text" "$scratch/bare"
+cp "$win/Horalto.exe" "$scratch/main/"
+cp "$win/Horalto.exe" "$scratch/text/"
+printf '[Window]\r\nMainSkinIndex=0\r\nLeft=40\r\nTop=600\r\n' | iconv -f utf-8 -t cp1251 >"$scratch/text/Horalto.ini"
+cp "$win/bench/horalto_bare.exe" "$scratch/bare/"
+
+declare -A pid startup
+run_watched main TfrmHoralto "$scratch/main" wine Horalto.exe
+pid[main]=$LAST_PID startup[main]=$STARTUP_MS
+run_watched bare HoraltoBenchBareClock "$scratch/bare" wine horalto_bare.exe 700 20
+pid[bare]=$LAST_PID startup[bare]=$STARTUP_MS
+# The text-only clock: its window class is the main window's too, so it starts
+# once the others are up.
+(cd "$scratch/text" && exec wine Horalto.exe >/dev/null 2>&1 </dev/null) &
+pid[text]=$!
+started+=("${pid[text]}")
+startup[text]="-"
+sleep 5
+
+cpu_ticks() {  # utime + stime of every thread of the process
+  awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
+}
+rss_mb() {
+  LC_ALL=C awk '/^VmRSS/ {printf "%.1f", $2/1024}' "/proc/$1/status" 2>/dev/null || echo "?"
+}
+hz=$(getconf CLK_TCK)
+declare -A before after
+for k in main text bare; do before[$k]=$(cpu_ticks "${pid[$k]}"); done
+sleep "$idle"
+for k in main text bare; do after[$k]=$(cpu_ticks "${pid[$k]}"); done
+
+echo
+echo "Running programs side by side (idle CPU over ${idle} s; start = launch to first paint)"
+printf '  %-36s %10s %10s %12s %8s\n' "program" "start ms" "RSS MB" "CPU ms/${idle}s" "% core"
+for k in main text bare; do
+  case $k in
+    main) label="Horalto.exe, default settings" ;;
+    text) label="Horalto.exe, text-only clock" ;;
+    bare) label="bare GDI+ window" ;;
+  esac
+  ms=$(( (after[$k] - before[$k]) * 1000 / hz ))
+  printf '  %-36s %10s %10s %12s %8s\n' "$label" "${startup[$k]}" "$(rss_mb "${pid[$k]}")" "$ms" \
+    "$(LC_ALL=C awk -v m="$ms" -v s="$idle" 'BEGIN {printf "%.2f", m / (s * 10)}')"
+done
