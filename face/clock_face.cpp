@@ -60,15 +60,15 @@ StringAlignment AlignmentOf(int align) {
     }
 }
 
-}  // namespace
-
-void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& time) {
-    if (!set.clock) return;
-    const SkinGeometry& geo = set.geometry;
-    Graphics g(set.clock.get());
+void Prepare(Graphics& g) {
     g.SetInterpolationMode(InterpolationModeHighQualityBicubic);
     g.SetSmoothingMode(SmoothingModeAntiAlias);
     g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
+}
+
+// Dial, minute dots and hour labels on a cleared bitmap.
+void DrawBase(Graphics& g, const SkinSet& set) {
+    const SkinGeometry& geo = set.geometry;
     g.Clear(Color(0, 0, 0, 0));
 
     // 1. Dial.
@@ -106,9 +106,12 @@ void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& tim
                          &format, &brush);
         }
     }
+}
 
-    // 4. Text line.
+// 4. Text line.
+void DrawTextLine(Graphics& g, const SkinSet& set, const std::wstring& text) {
     if (set.textSize > 0 && set.textFont && !text.empty()) {
+        const SkinGeometry& geo = set.geometry;
         SolidBrush brush(ToColor(set.TextColor));
         StringFormat format;
         format.SetAlignment(AlignmentOf(set.TextAlign));
@@ -116,7 +119,11 @@ void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& tim
         g.DrawString(text.c_str(), -1, set.textFont.get(), PointF(REAL(geo.TextX), REAL(geo.TextY)), &format,
                      &brush);
     }
+}
 
+// Hands, centre cap and glass: what changes from tick to tick.
+void DrawMoving(Graphics& g, const SkinSet& set, const SYSTEMTIME& time) {
+    const SkinGeometry& geo = set.geometry;
     // 5. Hands, seen through the hands' transparency.
     const HandAngles angles = ComputeHandAngles(time.wHour, time.wMinute, time.wSecond, time.wMilliseconds,
                                                 set.wholeSeconds, set.InvertRotation);
@@ -151,6 +158,93 @@ void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& tim
         g.ResetTransform();
         DrawWhole(g, *glass, ScaledAroundCentre(geo, *glass), nullptr);
     }
+}
+
+FaceBaseKey BaseKeyOf(const SkinSet& set) {
+    const SkinGeometry& geo = set.geometry;
+    FaceBaseKey key;
+    key.width = int(set.clock->GetWidth());
+    key.height = int(set.clock->GetHeight());
+    key.dial = set.images[kImgBack];
+    key.BkColorTransp = set.BkColorTransp;
+    key.CenterX = geo.CenterX;
+    key.CenterY = geo.CenterY;
+    key.Scale = geo.Scale;
+    key.RLabels = geo.RLabels;
+    key.LabelSize = geo.LabelSize;
+    key.RNums = geo.RNums;
+    key.NumSize = geo.NumSize;
+    key.LabelsColor = set.LabelsColor;
+    key.NumColor = set.NumColor;
+    key.numFont = PrintOf(set.numFont.get());
+    key.InvertRotation = set.InvertRotation;
+    key.hours = set.hours;
+    return key;
+}
+
+FacePlateKey PlateKeyOf(const SkinSet& set, const std::wstring& text, unsigned base) {
+    FacePlateKey key;
+    key.base = base;
+    key.text = text;
+    key.textSize = set.textSize;
+    key.TextX = set.geometry.TextX;
+    key.TextY = set.geometry.TextY;
+    key.textFont = PrintOf(set.textFont.get());
+    key.TextColor = set.TextColor;
+    key.TextAlign = set.TextAlign;
+    return key;
+}
+
+// Brings the base and the plate up to date; false when memory is short.
+bool UpdateCache(SkinSet& set, const std::wstring& text) {
+    FaceCache& cache = set.cache;
+    const int w = int(set.clock->GetWidth()), h = int(set.clock->GetHeight());
+    FaceBaseKey baseKey = BaseKeyOf(set);
+    if (!cache.base || !cache.baseKey || *cache.baseKey != baseKey) {
+        cache.Clear();
+        cache.base = NewArgbBitmap(w, h);
+        if (!cache.base) return false;
+        Graphics g(cache.base.get());
+        Prepare(g);
+        DrawBase(g, set);
+        cache.baseKey = std::move(baseKey);
+        ++cache.baseDrawings;
+    }
+    FacePlateKey plateKey = PlateKeyOf(set, text, cache.baseDrawings);
+    if (!cache.plate || !cache.plateKey || *cache.plateKey != plateKey) {
+        cache.plateKey.reset();
+        if (!cache.plate) cache.plate = NewArgbBitmap(w, h);
+        if (!cache.plate || !CopyArgbPixels(*cache.base, *cache.plate)) return false;
+        Graphics g(cache.plate.get());
+        Prepare(g);
+        DrawTextLine(g, set, text);
+        cache.plateKey = std::move(plateKey);
+        ++cache.plateDrawings;
+    }
+    return true;
+}
+
+}  // namespace
+
+void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& time) {
+    if (!set.clock) return;
+    if (!UpdateCache(set, text) || !CopyArgbPixels(*set.cache.plate, *set.clock)) {
+        set.cache.Clear();
+        DrawWholeClockFace(set, text, time);
+        return;
+    }
+    Graphics g(set.clock.get());
+    Prepare(g);
+    DrawMoving(g, set, time);
+}
+
+void DrawWholeClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& time) {
+    if (!set.clock) return;
+    Graphics g(set.clock.get());
+    Prepare(g);
+    DrawBase(g, set);
+    DrawTextLine(g, set, text);
+    DrawMoving(g, set, time);
 }
 
 }  // namespace face

@@ -21,6 +21,7 @@ void SkinSet::Clear() {
 
 void SkinSet::DropImages() {
     for (auto& image : images) image.reset();
+    cache.Clear();
 }
 
 namespace {

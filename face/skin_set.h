@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "face/face_cache.h"
 #include "face/gdiplus_util.h"
 #include "face/skin_description.h"
 #include "face/skin_geometry.h"
@@ -37,6 +38,8 @@ struct SkinSet {
     std::vector<std::wstring> hours;
     // The skin's own text look, scaled (what UseSkinTextFont/UseSkinTextColor take).
     TextLook skinText;
+    // The face's parts that stay put between ticks (clock_face.h).
+    FaceCache cache;
 
     bool Loaded() const { return clock != nullptr; }
     Gdiplus::Bitmap* Image(SkinImage which) const { return images[which].get(); }

@@ -17,8 +17,9 @@ BareClock::BareClock(int left, int top) {
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     RegisterClassW(&wc);
     font_ = std::make_unique<Gdiplus::Font>(L"Arial", 16.0f, Gdiplus::FontStyleBold);
-    hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"Bare clock", WS_POPUP | WS_VISIBLE,
-                            left, top, kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
+    hwnd_ =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"Bare clock", WS_POPUP | WS_VISIBLE,
+                        left, top, kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -13,7 +13,8 @@
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"ticks";
     if (mode == L"ticks") return bench::RunTickBench(argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 300);
-    if (mode == L"watch" && argc > 3) return bench::WatchFirstPaint(argv[2], argv[3], argc > 4 ? argv[4] : L"");
+    if (mode == L"watch" && argc > 3)
+        return bench::WatchFirstPaint(argv[2], argv[3], argc > 4 ? argv[4] : L"");
     std::fprintf(stderr, "usage: horalto_bench ticks [N] | watch CLASS READYFILE [PNG]\n");
     return 2;
 }

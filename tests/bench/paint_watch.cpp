@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <vector>
 
 #include "face/gdiplus_util.h"
@@ -16,6 +17,9 @@
 namespace bench {
 
 namespace {
+
+// Anti-aliased text or a face shows at least this many colours.
+constexpr size_t kPaintedColours = 12;
 
 // The screen's pixels in a rectangle, rows from the top.
 std::vector<std::uint32_t> Grab(const RECT& r) {
@@ -68,7 +72,8 @@ void SavePicture(const std::vector<std::uint32_t>& pixels, int w, int h, const s
 
 }  // namespace
 
-int WatchFirstPaint(const std::wstring& className, const std::wstring& readyFile, const std::wstring& picture) {
+int WatchFirstPaint(const std::wstring& className, const std::wstring& readyFile,
+                    const std::wstring& picture) {
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const std::vector<std::uint32_t> before = Grab(screen);
     const int screenWidth = screen.right;
@@ -82,11 +87,18 @@ int WatchFirstPaint(const std::wstring& className, const std::wstring& readyFile
             const std::vector<std::uint32_t> now = Grab(r);
             const int w = r.right - r.left, h = r.bottom - r.top;
             size_t changed = 0;
+            std::set<std::uint32_t> colours;
             for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    if (now[size_t(y) * w + x] != before[size_t(r.top + y) * screenWidth + r.left + x]) ++changed;
-            // A painted window shows a fair share of its own pixels.
-            if (w > 0 && h > 0 && changed * 20 >= size_t(w) * h) {
+                for (int x = 0; x < w; ++x) {
+                    const std::uint32_t p = now[size_t(y) * w + x];
+                    if (p != before[size_t(r.top + y) * screenWidth + r.left + x]) {
+                        ++changed;
+                        if (colours.size() < kPaintedColours) colours.insert(p);
+                    }
+                }
+            // A painted window shows a fair share of its own pixels, and more
+            // than the plain colour of a window not yet drawn.
+            if (w > 0 && h > 0 && changed * 20 >= size_t(w) * h && colours.size() >= kPaintedColours) {
                 const std::int64_t at = UnixNanoseconds();
                 std::printf("painted %lld\n", static_cast<long long>(at));
                 std::fflush(stdout);

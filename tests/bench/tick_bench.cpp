@@ -161,8 +161,9 @@ int RunTickBench(int ticks) {
     BareClock bare(600, 20);
     Pump();
 
-    std::printf("Per-tick cost over %d ticks, default settings (built-in skin, layered window, %u ms timer)\n",
-                ticks, unsigned(f.tmrTimer.Interval()));
+    std::printf(
+        "Per-tick cost over %d ticks, default settings (built-in skin, layered window, %u ms timer)\n", ticks,
+        unsigned(f.tmrTimer.Interval()));
     SkinTicks(f, ticks, "Horalto main window");
     BareTicks(bare, ticks);
 

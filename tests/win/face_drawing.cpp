@@ -304,3 +304,95 @@ TEST(FaceBuiltIn, EveryBuiltInSkinDrawsAFace) {
         EXPECT_EQ(PixelAt(*set.clock, 0, 0).GetA(), 0) << name;
     }
 }
+
+// The face drawn tick by tick from its cache must be the face drawn whole, pixel
+// for pixel, at any time of day and after anything the cache shows has changed.
+class FaceCacheTest : public ::testing::Test {
+  protected:
+    void Load(const wchar_t* name, double scale = 0) {
+        for (SkinSet* s : {&cached_, &whole_}) {
+            SkinLoadRequest r = Request(L"|", name);
+            r.timerInterval = interval_;
+            if (scale > 0) {
+                r.scale.useSkinScale = false;
+                r.scale.settingScale = scale;
+            }
+            ASSERT_FALSE(LoadSkinSet(*s, r).fellBack);
+        }
+    }
+    template <class Change>
+    void ChangeBoth(Change change) {
+        change(cached_);
+        change(whole_);
+    }
+    void ExpectSameAt(const SYSTEMTIME& t, const std::wstring& text, const char* what) {
+        DrawClockFace(cached_, text, t);
+        DrawWholeClockFace(whole_, text, t);
+        const auto a = ArgbPixels(*cached_.clock), b = ArgbPixels(*whole_.clock);
+        ASSERT_FALSE(a.empty()) << what;
+        size_t differing = 0;
+        for (size_t i = 0; i < a.size() && i < b.size(); ++i) differing += a[i] != b[i];
+        EXPECT_EQ(a.size(), b.size()) << what;
+        EXPECT_EQ(differing, 0u) << what << " at " << t.wHour << ":" << t.wMinute << ":" << t.wSecond;
+    }
+
+    int interval_ = 1000;
+    SkinSet cached_, whole_;
+};
+
+TEST_F(FaceCacheTest, CachedFaceMatchesTheWholeDrawingThroughTheDay) {
+    Load(kSkinStandard);
+    const std::wstring text = L"17 мая, пт";
+    for (const SYSTEMTIME& t :
+         {At(0, 0, 0), At(3, 15, 45), At(9, 41, 7), At(12, 30, 15), At(18, 59, 59), At(23, 45, 30)})
+        ExpectSameAt(t, text, "standard skin");
+    // Plain ticks draw the dial and the text line only once.
+    EXPECT_EQ(cached_.cache.baseDrawings, 1u);
+    EXPECT_EQ(cached_.cache.plateDrawings, 1u);
+
+    // The date text of a new day.
+    ExpectSameAt(At(0, 0, 1), L"18 мая, сб", "new day");
+    EXPECT_EQ(cached_.cache.baseDrawings, 1u);
+    EXPECT_EQ(cached_.cache.plateDrawings, 2u);
+    ExpectSameAt(At(0, 0, 2), L"", "empty text");
+}
+
+TEST_F(FaceCacheTest, EverythingTheCacheShowsRedrawsIt) {
+    Load(kSkinStandard);
+    const std::wstring text = L"17 мая, пт";
+    ExpectSameAt(At(10, 8, 37), text, "first");
+    ChangeBoth([](SkinSet& s) { s.TextColor = MakeArgb(255, 200, 0, 0); });
+    ExpectSameAt(At(10, 8, 38), text, "text colour");
+    ChangeBoth([](SkinSet& s) { s.TextAlign = 0; });
+    ExpectSameAt(At(10, 8, 39), text, "alignment");
+    // The settings pages put a new font in place of the old one.
+    ChangeBoth([](SkinSet& s) {
+        s.textFont = MakeFont(L"Times New Roman", 11, 1);
+        s.textSize = 11;
+    });
+    ExpectSameAt(At(10, 8, 40), text, "text font");
+    ChangeBoth([](SkinSet& s) { s.LabelsColor = MakeArgb(255, 0, 0, 255); });
+    ExpectSameAt(At(10, 8, 41), text, "dot colour");
+    ChangeBoth([](SkinSet& s) { s.NumColor = MakeArgb(255, 0, 160, 0); });
+    ExpectSameAt(At(10, 8, 42), text, "number colour");
+    ChangeBoth([](SkinSet& s) { s.numFont = MakeFont(L"Arial", s.geometry.NumSize + 4, 0); });
+    ExpectSameAt(At(10, 8, 43), text, "number font");
+    ChangeBoth([](SkinSet& s) { s.InvertRotation = true; });
+    ExpectSameAt(At(10, 8, 44), text, "inverted rotation");
+    ChangeBoth([](SkinSet& s) { s.hours[2] = L"III"; });
+    ExpectSameAt(At(10, 8, 45), text, "hour labels");
+
+    // Another scale, another skin, the smooth second hand.
+    Load(kSkinStandard, 0.8);
+    ExpectSameAt(At(6, 30, 0), text, "scale");
+    Load(kSkinInverse);
+    ExpectSameAt(At(7, 45, 15), text, "other skin");
+    interval_ = 500;
+    Load(kSkinStandard);
+    SYSTEMTIME smooth = At(14, 22, 33, 640);
+    ExpectSameAt(smooth, text, "smooth second hand");
+    // Pictures dropped (a minimised window) and taken again.
+    Load(kSkinStandard);
+    ChangeBoth([](SkinSet& s) { s.images[kImgBack].reset(); });
+    ExpectSameAt(At(15, 0, 0), text, "no dial");
+}

@@ -1,0 +1,71 @@
+// The parts of a clock face that stay put between ticks, drawn once and copied
+// under the hands on every tick: the base (dial, minute dots, hour labels) and
+// the plate (the base with the text line). Each remembers what it was drawn
+// with and is drawn again as soon as any of it differs: another skin, scale,
+// colour, font, alignment or text (the date text on a new day).
+#pragma once
+
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "face/gdiplus_util.h"
+
+namespace face {
+
+// What a GDI+ font draws like, read from the font itself (fonts are replaced
+// in place by the settings pages, so their addresses tell nothing).
+struct FontPrint {
+    std::wstring family;
+    float size = 0;
+    INT style = 0;
+    Gdiplus::Unit unit = Gdiplus::UnitPoint;
+    bool operator==(const FontPrint&) const = default;
+};
+std::optional<FontPrint> PrintOf(Gdiplus::Font* font);
+
+struct FaceBaseKey {
+    int width = 0, height = 0;
+    ImagePtr dial;  // held, so that a new picture never meets an old address
+    bool BkColorTransp = false;
+    double CenterX = 0, CenterY = 0, Scale = 0, RLabels = 0, LabelSize = 0, RNums = 0, NumSize = 0;
+    Argb LabelsColor = 0, NumColor = 0;
+    std::optional<FontPrint> numFont;
+    bool InvertRotation = false;
+    std::vector<std::wstring> hours;
+    bool operator==(const FaceBaseKey&) const = default;
+};
+
+struct FacePlateKey {
+    unsigned base = 0;  // the base drawing it lies on
+    std::wstring text;
+    double textSize = 0, TextX = 0, TextY = 0;
+    std::optional<FontPrint> textFont;
+    Argb TextColor = 0;
+    int TextAlign = 0;
+    bool operator==(const FacePlateKey&) const = default;
+};
+
+struct FaceCache {
+    std::unique_ptr<Gdiplus::Bitmap> base, plate;
+    std::optional<FaceBaseKey> baseKey;
+    std::optional<FacePlateKey> plateKey;
+    unsigned baseDrawings = 0, plateDrawings = 0;  // how often each was drawn
+
+    void Clear() {
+        base.reset();
+        plate.reset();
+        baseKey.reset();
+        plateKey.reset();
+    }
+};
+
+// Copies the pixels of one 32-bit ARGB bitmap into another of the same size.
+bool CopyArgbPixels(Gdiplus::Bitmap& from, Gdiplus::Bitmap& to);
+
+}  // namespace face
