@@ -429,16 +429,16 @@ void TfrmHoralto::UpdateLayered() {
     auto& window = Settings.Window;
     HWND hwnd = Handle();
     if (window.FormFillType == kModeLayered) {
-        SkinSet& main = Face().MainSkin;
-        auto composed = ComposeLayered(Width(), Height(), main.Image(kImgBackGr), main.clock.get());
-        if (!composed) return;
+        DisplayState& state = Face();
+        SkinSet& main = state.MainSkin;
+        if (!state.layered.Compose(Width(), Height(), main.images[kImgBackGr], main.clock.get())) return;
         if (AlphaBlend()) SetAlphaBlend(false);
         const BYTE alpha =
             BYTE(LayeredAlpha(tmrMouseMove.Enabled(), window.TransparentOnMouseMove,
                               window.TranspValueOnMouseMove, window.Transparency, window.LevelTransparency));
         RECT r;
         GetWindowRect(hwnd, &r);
-        PushLayeredWindow(hwnd, *composed, POINT{r.left, r.top}, alpha);
+        state.layered.Push(hwnd, POINT{r.left, r.top}, alpha);
         return;
     }
     // A window that was given its pixels by UpdateLayeredWindow paints itself

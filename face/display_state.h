@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "face/layered_frame.h"
 #include "face/skin_set.h"
 #include "ui/gdiplus_session.h"
 #include "ui/handles.h"
@@ -54,6 +55,8 @@ struct DisplayState {
     ui::GdiplusSession gdiplus;
     SkinSet MainSkin;
     SkinSet TraySkin;
+    // The layered window's picture and the parts of it kept between ticks.
+    LayeredFrame layered;
     // A copy of the window shape for the mouse test (none: the whole window).
     ui::RegionHandle windowShape;
     // The screen under the window (background mode 2) and where it was taken.

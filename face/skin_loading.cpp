@@ -133,6 +133,7 @@ void TfrmHoralto::FreeSkinImages() {
     if (!Settings.Window.DrawOnForm || Settings.Window.DrawOnDesktop) DrawWallpaper(true);
     // Pictures shared with the taskbar clock stay alive there.
     Face().MainSkin.Clear();
+    Face().layered.Clear();
 }
 
 bool TfrmHoralto::PointInWindowShape(int x, int y) {

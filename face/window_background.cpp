@@ -25,12 +25,7 @@ std::vector<std::uint32_t> ArgbPixels(Bitmap& bitmap) {
 
 std::vector<std::uint32_t> PremultipliedPixels(Bitmap& bitmap) {
     std::vector<std::uint32_t> pixels = ArgbPixels(bitmap);
-    for (auto& p : pixels) {
-        const std::uint32_t a = p >> 24;
-        if (a == 255) continue;
-        auto mul = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-        p = (a << 24) | (mul((p >> 16) & 0xFF) << 16) | (mul((p >> 8) & 0xFF) << 8) | mul(p & 0xFF);
-    }
+    for (auto& p : pixels) p = Premultiplied(p);
     return pixels;
 }
 
@@ -68,50 +63,6 @@ ui::RegionHandle RegionFromBitmap(Bitmap* bitmap, int width, int height, int tol
         i = j;
     }
     return region;
-}
-
-std::unique_ptr<Bitmap> ComposeLayered(int width, int height, Bitmap* background, Bitmap* clock) {
-    if ((!background && !clock) || width <= 0 || height <= 0) return nullptr;
-    auto composed = std::make_unique<Bitmap>(width, height, PixelFormat32bppARGB);
-    if (composed->GetLastStatus() != Ok) return nullptr;
-    Graphics g(composed.get());
-    g.Clear(Color(0, 0, 0, 0));
-    g.SetInterpolationMode(InterpolationModeHighQualityBicubic);
-    g.SetPixelOffsetMode(PixelOffsetModeHalf);
-    for (Bitmap* b : {background, clock})
-        if (b)
-            g.DrawImage(b, RectF(0, 0, REAL(width), REAL(height)), 0, 0, REAL(b->GetWidth()),
-                        REAL(b->GetHeight()), UnitPixel);
-    return composed;
-}
-
-bool PushLayeredWindow(HWND hwnd, Bitmap& bitmap, POINT position, BYTE constantAlpha) {
-    const int w = int(bitmap.GetWidth()), h = int(bitmap.GetHeight());
-    if (!hwnd || w <= 0 || h <= 0) return false;
-    const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    ui::WindowDc screen(nullptr);
-    ui::BitmapHandle dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || !bits) return false;
-    std::vector<std::uint32_t> pixels = PremultipliedPixels(bitmap);
-    if (pixels.size() != size_t(w) * size_t(h)) return false;
-    std::memcpy(bits, pixels.data(), pixels.size() * 4);
-    ui::MemoryDc memory(CreateCompatibleDC(screen.Get()));
-    ui::SelectGuard select(memory.Get(), dib.Get());
-    SIZE size{w, h};
-    POINT source{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, constantAlpha, AC_SRC_ALPHA};
-    return UpdateLayeredWindow(hwnd, screen.Get(), &position, &size, memory.Get(), &source, 0, &blend,
-                               ULW_ALPHA);
 }
 
 HWND FindDesktopIconWindow() {

@@ -1,5 +1,5 @@
 // Window-level pieces of the clock display: the window shape cut from a
-// bitmap, the per-pixel-alpha layered window, the desktop's icon window and the
+// bitmap, the per-pixel-alpha layered window's pixels, the desktop's icon window and the
 // screen under a window.
 #pragma once
 
@@ -22,18 +22,15 @@ ui::RegionHandle RegionFromBitmap(Gdiplus::Bitmap* bitmap, int width, int height
 
 // 32-bit ARGB pixels (0xAARRGGBB, rows from the top).
 std::vector<std::uint32_t> ArgbPixels(Gdiplus::Bitmap& bitmap);
-// Premultiplied 32-bit pixels, as a layered window receives them.
+// One pixel premultiplied, as a layered window receives it.
+inline std::uint32_t Premultiplied(std::uint32_t argb) {
+    const std::uint32_t a = argb >> 24;
+    if (a == 255) return argb;
+    auto mul = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+    return (a << 24) | (mul((argb >> 16) & 0xFF) << 16) | (mul((argb >> 8) & 0xFF) << 8) | mul(argb & 0xFF);
+}
+// Premultiplied 32-bit pixels.
 std::vector<std::uint32_t> PremultipliedPixels(Gdiplus::Bitmap& bitmap);
-
-// A width x height bitmap cleared transparent with the background picture and
-// the clock bitmap drawn over it, each stretched to the whole size; none when
-// there is neither.
-std::unique_ptr<Gdiplus::Bitmap> ComposeLayered(int width, int height, Gdiplus::Bitmap* background,
-                                                Gdiplus::Bitmap* clock);
-
-// Gives a layered window (WS_EX_LAYERED is set here) the bitmap's pixels with
-// their own alpha, times constantAlpha / 255, at position.
-bool PushLayeredWindow(HWND hwnd, Gdiplus::Bitmap& bitmap, POINT position, BYTE constantAlpha);
 
 // The desktop's icon window: the first child of the first child of the window
 // of class "Progman"; null when there is none (then nothing is drawn there).

@@ -12,6 +12,7 @@
 
 #include "face/clock_face.h"
 #include "face/gdiplus_util.h"
+#include "face/layered_frame.h"
 #include "face/skin_set.h"
 #include "face/window_background.h"
 #include "ui/gdiplus_session.h"
@@ -296,8 +297,9 @@ TEST(FaceBuiltIn, EveryBuiltInSkinDrawsAFace) {
         Snapshot(*set.clock, std::wstring(L"builtin_") + (name[0] == L'С'   ? L"standard"
                                                           : name[0] == L'О' ? L"inverse"
                                                                             : L"tray"));
-        if (auto window = ComposeLayered(set.geometry.bitmapWidth, set.geometry.bitmapHeight,
-                                         set.Image(kImgBackGr), set.clock.get()))
+        LayeredFrame frame;
+        if (auto* window = frame.Compose(set.geometry.bitmapWidth, set.geometry.bitmapHeight,
+                                         set.images[kImgBackGr], set.clock.get()))
             Snapshot(*window, std::wstring(L"window_") + name);
         // The dial is opaque at the centre and the corners stay clear.
         EXPECT_EQ(PixelAt(*set.clock, set.geometry.CenterX, set.geometry.CenterY).GetA(), 255) << name;

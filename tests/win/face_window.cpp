@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "face/clock_face.h"
+#include "face/layered_frame.h"
 #include "face/skin_set.h"
 #include "face/window_background.h"
 #include "ui/gdiplus_session.h"
@@ -74,7 +75,8 @@ TEST(LayeredWindow, ComposedBitmapKeepsPerPixelAlphaAndIsPremultiplied) {
     t.wHour = 9;
     DrawClockFace(set, L"", t);
     const int w = set.geometry.bitmapWidth, h = set.geometry.bitmapHeight;
-    auto composed = ComposeLayered(w, h, set.Image(kImgBackGr), set.clock.get());
+    LayeredFrame frame;
+    auto* composed = frame.Compose(w, h, set.images[kImgBackGr], set.clock.get());
     ASSERT_TRUE(composed);
     auto argb = ArgbPixels(*composed);
     ASSERT_EQ(argb.size(), size_t(w) * h);
@@ -97,16 +99,37 @@ TEST(LayeredWindow, ComposedBitmapKeepsPerPixelAlphaAndIsPremultiplied) {
     }
     EXPECT_TRUE(partial);
 
+    // The frame of the next tick is made from the background stretched once;
+    // it is the frame made from scratch, and a new picture is stretched anew.
+    t.wHour = 10;
+    t.wSecond = 17;
+    DrawClockFace(set, L"", t);
+    const auto next = ArgbPixels(*frame.Compose(w, h, set.images[kImgBackGr], set.clock.get()));
+    EXPECT_EQ(frame.BackgroundDrawings(), 1u);
+    LayeredFrame fresh;
+    EXPECT_EQ(next, ArgbPixels(*fresh.Compose(w, h, set.images[kImgBackGr], set.clock.get())));
+    ImagePtr other = ImagePtr(NewArgbBitmap(w / 2, h / 2));
+    {
+        Gdiplus::Graphics g(other.get());
+        g.Clear(Gdiplus::Color(255, 10, 20, 30));
+    }
+    frame.Compose(w, h, other, nullptr);
+    EXPECT_EQ(frame.BackgroundDrawings(), 2u);
+    EXPECT_EQ(ArgbPixels(*frame.Compose(w, h, other, nullptr))[size_t(h / 2) * w + w / 2], 0xFF0A141Eu);
+
     // Nothing to compose gives nothing.
-    EXPECT_FALSE(ComposeLayered(w, h, nullptr, nullptr));
+    EXPECT_FALSE(frame.Compose(w, h, nullptr, nullptr));
 }
 
 TEST(LayeredWindow, PushSetsTheLayeredStyle) {
     HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(hwnd);
-    auto b = Block();
-    EXPECT_TRUE(PushLayeredWindow(hwnd, *b, POINT{10, 10}, 200));
+    LayeredFrame frame;
+    EXPECT_FALSE(frame.Push(hwnd, POINT{10, 10}, 200));  // nothing composed yet
+    ImagePtr b(Block());
+    ASSERT_TRUE(frame.Compose(10, 6, b, nullptr));
+    EXPECT_TRUE(frame.Push(hwnd, POINT{10, 10}, 200));
     EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
     DestroyWindow(hwnd);
 }
