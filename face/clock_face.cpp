@@ -35,18 +35,22 @@ void DrawWhole(Graphics& g, Image& image, const RectF& dest, ImageAttributes* at
     g.DrawImage(&image, dest, 0, 0, REAL(image.GetWidth()), REAL(image.GetHeight()), UnitPixel, attributes);
 }
 
-void DrawHand(Graphics& g, const SkinSet& set, Bitmap* image, double radius, double angle,
+// A hand through its showing part (face_cache.h): the picture drawn whole
+// would put the same pixels on the face.
+void DrawHand(Graphics& g, const SkinSet& set, Bitmap* image, const Rect& part, double radius, double angle,
               ImageAttributes& attributes) {
-    if (!image || radius <= 0) return;
+    if (!image || radius <= 0 || part.Width <= 0 || part.Height <= 0) return;
     const SkinGeometry& geo = set.geometry;
     if (set.StrelColorTransp) KeyBottomLeft(attributes, *image);
     const double a = (angle - 45.0) * kDegToRad;
     g.ResetTransform();
     g.TranslateTransform(REAL(geo.CenterX - radius * std::cos(a)), REAL(geo.CenterY - radius * std::sin(a)));
     g.RotateTransform(REAL(angle - 90.0));
-    const RectF dest(0, 0, REAL(int(image->GetWidth() * geo.StrelScale)),
-                     REAL(int(image->GetHeight() * geo.StrelScale)));
-    DrawWhole(g, *image, dest, &attributes);
+    const double w = image->GetWidth(), h = image->GetHeight();
+    const double sx = int(w * geo.StrelScale) / w, sy = int(h * geo.StrelScale) / h;
+    const RectF dest(REAL(part.X * sx), REAL(part.Y * sy), REAL(part.Width * sx), REAL(part.Height * sy));
+    g.DrawImage(image, dest, REAL(part.X), REAL(part.Y), REAL(part.Width), REAL(part.Height), UnitPixel,
+                &attributes);
 }
 
 StringAlignment AlignmentOf(int align) {
@@ -122,7 +126,14 @@ void DrawTextLine(Graphics& g, const SkinSet& set, const std::wstring& text) {
 }
 
 // Hands, centre cap and glass: what changes from tick to tick.
-void DrawMoving(Graphics& g, const SkinSet& set, const SYSTEMTIME& time) {
+// The showing part of a hand picture: kept in the cache, or found now.
+Rect HandPart(FaceCache* cache, const SkinSet& set, int index, SkinImage which) {
+    const ImagePtr& image = set.images[which];
+    if (cache) return cache->HandPart(index, image, set.StrelColorTransp);
+    return image ? ShowingPartOf(*image, set.StrelColorTransp) : Rect();
+}
+
+void DrawMoving(Graphics& g, const SkinSet& set, FaceCache* cache, const SYSTEMTIME& time) {
     const SkinGeometry& geo = set.geometry;
     // 5. Hands, seen through the hands' transparency.
     const HandAngles angles = ComputeHandAngles(time.wHour, time.wMinute, time.wSecond, time.wMilliseconds,
@@ -136,9 +147,13 @@ void DrawMoving(Graphics& g, const SkinSet& set, const SYSTEMTIME& time) {
                                {0, 0, 0, 0, 1}}};
         if (set.StrelTransparent != 1.0)
             attributes.SetColorMatrix(&matrix, ColorMatrixFlagsDefault, ColorAdjustTypeBitmap);
-        DrawHand(g, set, set.Image(kImgHour), geo.RHour, angles.hour, attributes);
-        DrawHand(g, set, set.Image(kImgMin), geo.RMin, angles.minute, attributes);
-        if (set.secondHand) DrawHand(g, set, set.Image(kImgSec), geo.RSec, angles.second, attributes);
+        DrawHand(g, set, set.Image(kImgHour), HandPart(cache, set, 0, kImgHour), geo.RHour, angles.hour,
+                 attributes);
+        DrawHand(g, set, set.Image(kImgMin), HandPart(cache, set, 1, kImgMin), geo.RMin, angles.minute,
+                 attributes);
+        if (set.secondHand)
+            DrawHand(g, set, set.Image(kImgSec), HandPart(cache, set, 2, kImgSec), geo.RSec, angles.second,
+                     attributes);
     }
 
     // 6. Centre cap.
@@ -235,7 +250,7 @@ void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& tim
     }
     Graphics g(set.clock.get());
     Prepare(g);
-    DrawMoving(g, set, time);
+    DrawMoving(g, set, &set.cache, time);
 }
 
 void DrawWholeClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& time) {
@@ -244,7 +259,7 @@ void DrawWholeClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME
     Prepare(g);
     DrawBase(g, set);
     DrawTextLine(g, set, text);
-    DrawMoving(g, set, time);
+    DrawMoving(g, set, nullptr, time);
 }
 
 }  // namespace face

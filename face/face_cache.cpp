@@ -1,5 +1,7 @@
 #include "face/face_cache.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace face {
@@ -19,6 +21,48 @@ std::optional<FontPrint> PrintOf(Font* font) {
     print.style = font->GetStyle();
     print.unit = font->GetUnit();
     return print;
+}
+
+Rect ShowingPartOf(Bitmap& image, bool keyed) {
+    const INT w = INT(image.GetWidth()), h = INT(image.GetHeight());
+    const Rect whole(0, 0, w, h);
+    if (w <= 0 || h <= 0) return whole;
+    Rect rect = whole;
+    BitmapData data{};
+    if (image.LockBits(&rect, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return whole;
+    auto pixel = [&](INT x, INT y) {
+        return reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(data.Scan0) +
+                                                      INT_PTR(y) * data.Stride)[x];
+    };
+    const std::uint32_t key = pixel(0, h - 1) & 0xFFFFFF;
+    INT left = w, top = h, right = -1, bottom = -1;
+    for (INT y = 0; y < h; ++y)
+        for (INT x = 0; x < w; ++x) {
+            const std::uint32_t p = pixel(x, y);
+            if ((p >> 24) == 0 || (keyed && (p & 0xFFFFFF) == key)) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    image.UnlockBits(&data);
+    if (right < 0) return Rect(0, 0, 0, 0);
+    constexpr INT kMargin = 2;
+    left = std::max(0, left - kMargin);
+    top = std::max(0, top - kMargin);
+    right = std::min(w - 1, right + kMargin);
+    bottom = std::min(h - 1, bottom + kMargin);
+    return Rect(left, top, right - left + 1, bottom - top + 1);
+}
+
+Rect FaceCache::HandPart(int index, const ImagePtr& image, bool keyed) {
+    HandBox& hand = hands[index];
+    if (hand.image != image || hand.keyed != keyed) {
+        hand.image = image;
+        hand.keyed = keyed;
+        hand.box = image ? ShowingPartOf(*image, keyed) : Rect();
+    }
+    return hand.box;
 }
 
 bool CopyArgbPixels(Bitmap& from, Bitmap& to) {

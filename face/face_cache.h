@@ -51,8 +51,20 @@ struct FacePlateKey {
     bool operator==(const FacePlateKey&) const = default;
 };
 
+// The part of a hand picture that shows: the box around its pixels that are
+// neither transparent nor of the colour key, widened by two pixels (the
+// interpolation at the edge then meets the same transparent pixels as in the
+// whole picture). Drawing only that part draws the same hand.
+struct HandBox {
+    ImagePtr image;  // held, as above
+    bool keyed = false;
+    Gdiplus::Rect box;
+};
+Gdiplus::Rect ShowingPartOf(Gdiplus::Bitmap& image, bool keyed);
+
 struct FaceCache {
     std::unique_ptr<Gdiplus::Bitmap> base, plate;
+    HandBox hands[3];  // hour, minute, second
     std::optional<FaceBaseKey> baseKey;
     std::optional<FacePlateKey> plateKey;
     unsigned baseDrawings = 0, plateDrawings = 0;  // how often each was drawn
@@ -62,7 +74,10 @@ struct FaceCache {
         plate.reset();
         baseKey.reset();
         plateKey.reset();
+        for (auto& hand : hands) hand = HandBox{};
     }
+    // The showing part of a hand picture, found once per picture.
+    Gdiplus::Rect HandPart(int index, const ImagePtr& image, bool keyed);
 };
 
 // Copies the pixels of one 32-bit ARGB bitmap into another of the same size.
