@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "face/hand_angles.h"
+#include "face/window_background.h"
 
 namespace face {
 
@@ -125,7 +126,7 @@ void DrawTextLine(Graphics& g, const SkinSet& set, const std::wstring& text) {
     }
 }
 
-// Hands, centre cap and glass: what changes from tick to tick.
+// Hands and centre cap: what changes from tick to tick.
 // The showing part of a hand picture: kept in the cache, or found now.
 Rect HandPart(FaceCache* cache, const SkinSet& set, int index, SkinImage which) {
     const ImagePtr& image = set.images[which];
@@ -167,12 +168,45 @@ void DrawMoving(Graphics& g, const SkinSet& set, FaceCache* cache, const SYSTEMT
                          REAL(int(cap->GetHeight() * geo.StrelScale)));
         DrawWhole(g, *cap, dest, &attributes);
     }
+}
 
-    // 7. Glass.
-    if (Bitmap* glass = set.Image(kImgGlass)) {
-        g.ResetTransform();
-        DrawWhole(g, *glass, ScaledAroundCentre(geo, *glass), nullptr);
+// 7. Glass: stretched once onto a layer of its own, which is laid over.
+GlassKey GlassKeyOf(const SkinSet& set) {
+    GlassKey key;
+    key.glass = set.images[kImgGlass];
+    key.width = int(set.clock->GetWidth());
+    key.height = int(set.clock->GetHeight());
+    key.CenterX = set.geometry.CenterX;
+    key.CenterY = set.geometry.CenterY;
+    key.Scale = set.geometry.Scale;
+    return key;
+}
+
+std::vector<std::uint32_t> GlassLayer(const SkinSet& set) {
+    Bitmap* glass = set.Image(kImgGlass);
+    if (!glass) return {};
+    auto layer = NewArgbBitmap(INT(set.clock->GetWidth()), INT(set.clock->GetHeight()));
+    if (!layer) return {};
+    {
+        Graphics g(layer.get());
+        Prepare(g);
+        DrawWhole(g, *glass, ScaledAroundCentre(set.geometry, *glass), nullptr);
     }
+    return ArgbPixels(*layer);
+}
+
+void LayGlass(SkinSet& set, FaceCache* cache) {
+    if (!set.Image(kImgGlass)) return;
+    if (!cache) {
+        LayOver(*set.clock, GlassLayer(set));
+        return;
+    }
+    GlassKey key = GlassKeyOf(set);
+    if (!cache->glassKey || *cache->glassKey != key) {
+        cache->glass = GlassLayer(set);
+        cache->glassKey = std::move(key);
+    }
+    LayOver(*set.clock, cache->glass);
 }
 
 FaceBaseKey BaseKeyOf(const SkinSet& set) {
@@ -248,18 +282,24 @@ void DrawClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& tim
         DrawWholeClockFace(set, text, time);
         return;
     }
-    Graphics g(set.clock.get());
-    Prepare(g);
-    DrawMoving(g, set, &set.cache, time);
+    {
+        Graphics g(set.clock.get());
+        Prepare(g);
+        DrawMoving(g, set, &set.cache, time);
+    }
+    LayGlass(set, &set.cache);
 }
 
 void DrawWholeClockFace(SkinSet& set, const std::wstring& text, const SYSTEMTIME& time) {
     if (!set.clock) return;
-    Graphics g(set.clock.get());
-    Prepare(g);
-    DrawBase(g, set);
-    DrawTextLine(g, set, text);
-    DrawMoving(g, set, nullptr, time);
+    {
+        Graphics g(set.clock.get());
+        Prepare(g);
+        DrawBase(g, set);
+        DrawTextLine(g, set, text);
+        DrawMoving(g, set, nullptr, time);
+    }
+    LayGlass(set, nullptr);
 }
 
 }  // namespace face

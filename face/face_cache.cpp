@@ -65,6 +65,37 @@ Rect FaceCache::HandPart(int index, const ImagePtr& image, bool keyed) {
     return hand.box;
 }
 
+void LayOver(Bitmap& bitmap, const std::vector<std::uint32_t>& layer) {
+    const UINT w = bitmap.GetWidth(), h = bitmap.GetHeight();
+    if (layer.size() != size_t(w) * h || layer.empty()) return;
+    Rect rect(0, 0, INT(w), INT(h));
+    BitmapData data{};
+    if (bitmap.LockBits(&rect, ImageLockModeRead | ImageLockModeWrite, PixelFormat32bppARGB, &data) != Ok)
+        return;
+    const std::uint32_t* from = layer.data();
+    for (UINT y = 0; y < h; ++y) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(static_cast<BYTE*>(data.Scan0) + INT_PTR(y) * data.Stride);
+        for (UINT x = 0; x < w; ++x, ++from) {
+            const std::uint32_t s = *from, sa = s >> 24;
+            if (sa == 0) continue;
+            if (sa == 255) {
+                row[x] = s;
+                continue;
+            }
+            const std::uint32_t d = row[x], da = d >> 24;
+            const std::uint32_t under = da * (255 - sa);   // the share of the pixel below, times 255
+            const std::uint32_t total = sa * 255 + under;  // alpha of the result, times 255
+            auto channel = [&](int shift) {
+                const std::uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+                return ((sc * sa * 255 + dc * under + total / 2) / total) << shift;
+            };
+            row[x] = (((total + 127) / 255) << 24) | channel(16) | channel(8) | channel(0);
+        }
+    }
+    bitmap.UnlockBits(&data);
+}
+
 bool CopyArgbPixels(Bitmap& from, Bitmap& to) {
     const UINT w = from.GetWidth(), h = from.GetHeight();
     if (w != to.GetWidth() || h != to.GetHeight() || w == 0 || h == 0) return false;

@@ -9,6 +9,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,9 +63,23 @@ struct HandBox {
 };
 Gdiplus::Rect ShowingPartOf(Gdiplus::Bitmap& image, bool keyed);
 
+// The glass stretched around the centre on a transparent layer of the clock's
+// size, laid over the hands on every tick.
+struct GlassKey {
+    ImagePtr glass;  // held, as above
+    int width = 0, height = 0;
+    double CenterX = 0, CenterY = 0, Scale = 0;
+    bool operator==(const GlassKey&) const = default;
+};
+// Lays a layer of 32-bit ARGB pixels over the bitmap of the same size (source
+// over, straight alpha); its fully transparent pixels cost nothing.
+void LayOver(Gdiplus::Bitmap& bitmap, const std::vector<std::uint32_t>& layer);
+
 struct FaceCache {
     std::unique_ptr<Gdiplus::Bitmap> base, plate;
     HandBox hands[3];  // hour, minute, second
+    std::optional<GlassKey> glassKey;
+    std::vector<std::uint32_t> glass;
     std::optional<FaceBaseKey> baseKey;
     std::optional<FacePlateKey> plateKey;
     unsigned baseDrawings = 0, plateDrawings = 0;  // how often each was drawn
@@ -75,6 +90,8 @@ struct FaceCache {
         baseKey.reset();
         plateKey.reset();
         for (auto& hand : hands) hand = HandBox{};
+        glassKey.reset();
+        glass.clear();
     }
     // The showing part of a hand picture, found once per picture.
     Gdiplus::Rect HandPart(int index, const ImagePtr& image, bool keyed);
