@@ -1,5 +1,7 @@
 #include "face/layered_frame.h"
 
+#include <cstring>
+
 #include "face/face_cache.h"
 #include "face/window_background.h"
 
@@ -19,53 +21,89 @@ void Stretch(Graphics& g, Bitmap& b, int width, int height) {
                 UnitPixel);
 }
 
+// Premultiplied source over premultiplied destination.
+std::uint32_t Over(std::uint32_t top, std::uint32_t under) {
+    const std::uint32_t keep = 255 - (top >> 24);
+    if (keep == 0 || under == 0) return top;
+    auto channel = [&](int shift) {
+        return (((top >> shift) & 0xFF) + (((under >> shift) & 0xFF) * keep + 127) / 255) << shift;
+    };
+    return channel(24) | channel(16) | channel(8) | channel(0);
+}
+
 }  // namespace
 
 void LayeredFrame::Clear() {
     *this = LayeredFrame{};
 }
 
-Bitmap* LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bitmap* clock) {
+bool LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bitmap* clock) {
     composed_ = false;
-    if ((!background && !clock) || width <= 0 || height <= 0) return nullptr;
-    if (width != width_ || height != height_ || !frame_) {
+    if ((!background && !clock) || width <= 0 || height <= 0) return false;
+    if (width != width_ || height != height_) {
         const unsigned drawings = backgroundDrawings_;
         Clear();
         backgroundDrawings_ = drawings;
         width_ = width;
         height_ = height;
-        frame_ = NewArgbBitmap(width, height);
-        if (!frame_) return nullptr;
     }
     if (background != background_ || (background && !stretched_)) {
         stretched_.reset();
+        under_.clear();
         background_ = background;
         if (background) {
             stretched_ = NewArgbBitmap(width, height);
-            if (!stretched_) return nullptr;
-            Graphics g(stretched_.get());
-            PrepareStretch(g);
-            Stretch(g, *background, width, height);
+            if (!stretched_) return false;
+            {
+                Graphics g(stretched_.get());
+                PrepareStretch(g);
+                Stretch(g, *background, width, height);
+            }
+            under_ = PremultipliedPixels(*stretched_);
             ++backgroundDrawings_;
         }
     }
-    if (stretched_) {
-        if (!CopyArgbPixels(*stretched_, *frame_)) return nullptr;
-    } else {
-        Graphics g(frame_.get());
-        g.Clear(Color(0, 0, 0, 0));
-    }
-    if (clock) {
-        Graphics g(frame_.get());
-        PrepareStretch(g);
-        Stretch(g, *clock, width, height);
+    const size_t count = size_t(width) * size_t(height);
+    // A clock bitmap of the window's size lies pixel on pixel over the background.
+    if (clock && clock->GetWidth() == UINT(width) && clock->GetHeight() == UINT(height)) {
+        pixels_.resize(count);
+        Rect rect(0, 0, width, height);
+        BitmapData data{};
+        if (clock->LockBits(&rect, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return false;
+        const bool withUnder = under_.size() == count;
+        std::uint32_t* out = pixels_.data();
+        for (int y = 0; y < height; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(data.Scan0) +
+                                                                     INT_PTR(y) * data.Stride);
+            const std::uint32_t* under = withUnder ? &under_[size_t(y) * width] : nullptr;
+            for (int x = 0; x < width; ++x, ++out) {
+                const std::uint32_t top = Premultiplied(row[x]);
+                *out = under ? Over(top, under[x]) : top;
+            }
+        }
+        clock->UnlockBits(&data);
+    } else if (!ComposeStretched(clock)) {
+        return false;
     }
     composed_ = true;
-    return frame_.get();
+    return true;
+}
+
+bool LayeredFrame::ComposeStretched(Bitmap* clock) {
+    auto frame = NewArgbBitmap(width_, height_);
+    if (!frame) return false;
+    if (stretched_ && !CopyArgbPixels(*stretched_, *frame)) return false;
+    if (clock) {
+        Graphics g(frame.get());
+        PrepareStretch(g);
+        Stretch(g, *clock, width_, height_);
+    }
+    pixels_ = PremultipliedPixels(*frame);
+    return pixels_.size() == size_t(width_) * size_t(height_);
 }
 
 bool LayeredFrame::Push(HWND hwnd, POINT position, BYTE constantAlpha) {
-    if (!hwnd || !composed_ || !frame_) return false;
+    if (!hwnd || !composed_) return false;
     const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
 
@@ -84,18 +122,8 @@ bool LayeredFrame::Push(HWND hwnd, POINT position, BYTE constantAlpha) {
             return false;
         }
     }
-    // Premultiplied, as the window takes them.
-    Rect rect(0, 0, width_, height_);
-    BitmapData data{};
-    if (frame_->LockBits(&rect, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return false;
-    auto* out = static_cast<std::uint32_t*>(bits_);
-    for (int y = 0; y < height_; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(data.Scan0) +
-                                                                 INT_PTR(y) * data.Stride);
-        for (int x = 0; x < width_; ++x) *out++ = Premultiplied(row[x]);
-    }
-    frame_->UnlockBits(&data);
     GdiFlush();
+    std::memcpy(bits_, pixels_.data(), pixels_.size() * 4);
 
     ui::MemoryDc memory(CreateCompatibleDC(screen.Get()));
     ui::SelectGuard select(memory.Get(), dib_.Get());

@@ -298,9 +298,13 @@ TEST(FaceBuiltIn, EveryBuiltInSkinDrawsAFace) {
                                                           : name[0] == L'О' ? L"inverse"
                                                                             : L"tray"));
         LayeredFrame frame;
-        if (auto* window = frame.Compose(set.geometry.bitmapWidth, set.geometry.bitmapHeight,
-                                         set.images[kImgBackGr], set.clock.get()))
-            Snapshot(*window, std::wstring(L"window_") + name);
+        if (frame.Compose(set.geometry.bitmapWidth, set.geometry.bitmapHeight, set.images[kImgBackGr],
+                          set.clock.get())) {
+            std::vector<std::uint32_t> pixels = frame.Pixels();
+            Gdiplus::Bitmap window(frame.Width(), frame.Height(), frame.Width() * 4, PixelFormat32bppPARGB,
+                                   reinterpret_cast<BYTE*>(pixels.data()));
+            Snapshot(window, std::wstring(L"window_") + name);
+        }
         // The dial is opaque at the centre and the corners stay clear.
         EXPECT_EQ(PixelAt(*set.clock, set.geometry.CenterX, set.geometry.CenterY).GetA(), 255) << name;
         EXPECT_EQ(PixelAt(*set.clock, 0, 0).GetA(), 0) << name;
