@@ -416,6 +416,7 @@ void TfrmHoralto::FormPaint(ui::Component&) {
         return;
     }
     if (window.FormFillType == kModeLayered) {
+        Face().layered.Invalidate();
         UpdateLayered();
     } else if (dc) {
         PaintWindow(*this, dc);
@@ -506,5 +507,6 @@ void TfrmHoralto::SetRegionFromBitmap(Bitmap* bitmap, int tolerance, int outline
     CombineRgn(copy.Get(), region.Get(), nullptr, RGN_COPY);
     state.windowShape = std::move(copy);
     if (HandleAllocated() && SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
+    state.layered.Invalidate();
     UpdateLayered();
 }

@@ -1,5 +1,6 @@
 #include "face/layered_frame.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "face/face_cache.h"
@@ -37,6 +38,11 @@ void LayeredFrame::Clear() {
     *this = LayeredFrame{};
 }
 
+void LayeredFrame::Touch(int left, int top, int right, int bottom) {
+    RECT r{left, top, right, bottom};
+    UnionRect(&changed_, &changed_, &r);
+}
+
 bool LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bitmap* clock) {
     composed_ = false;
     if ((!background && !clock) || width <= 0 || height <= 0) return false;
@@ -66,20 +72,29 @@ bool LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bi
     const size_t count = size_t(width) * size_t(height);
     // A clock bitmap of the window's size lies pixel on pixel over the background.
     if (clock && clock->GetWidth() == UINT(width) && clock->GetHeight() == UINT(height)) {
-        pixels_.resize(count);
+        if (pixels_.size() != count) {
+            pixels_.assign(count, 0);
+            Touch(0, 0, width, height);
+        }
         Rect rect(0, 0, width, height);
         BitmapData data{};
         if (clock->LockBits(&rect, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return false;
         const bool withUnder = under_.size() == count;
-        std::uint32_t* out = pixels_.data();
         for (int y = 0; y < height; ++y) {
             const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(data.Scan0) +
                                                                      INT_PTR(y) * data.Stride);
             const std::uint32_t* under = withUnder ? &under_[size_t(y) * width] : nullptr;
-            for (int x = 0; x < width; ++x, ++out) {
+            std::uint32_t* out = &pixels_[size_t(y) * width];
+            int first = width, last = -1;
+            for (int x = 0; x < width; ++x) {
                 const std::uint32_t top = Premultiplied(row[x]);
-                *out = under ? Over(top, under[x]) : top;
+                const std::uint32_t p = under ? Over(top, under[x]) : top;
+                if (p == out[x]) continue;
+                out[x] = p;
+                first = std::min(first, x);
+                last = x;
             }
+            if (last >= 0) Touch(first, y, last + 1, y + 1);
         }
         clock->UnlockBits(&data);
     } else if (!ComposeStretched(clock)) {
@@ -99,13 +114,22 @@ bool LayeredFrame::ComposeStretched(Bitmap* clock) {
         Stretch(g, *clock, width_, height_);
     }
     pixels_ = PremultipliedPixels(*frame);
+    Touch(0, 0, width_, height_);
     return pixels_.size() == size_t(width_) * size_t(height_);
 }
 
 bool LayeredFrame::Push(HWND hwnd, POINT position, BYTE constantAlpha) {
     if (!hwnd || !composed_) return false;
     const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    if (!(ex & WS_EX_LAYERED)) {
+        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+        Invalidate();
+    }
+    const bool visible = IsWindowVisible(hwnd) != FALSE;
+    const bool again = hwnd == pushedTo_ && dib_ && position.x == pushedAt_.x && position.y == pushedAt_.y &&
+                       constantAlpha == pushedAlpha_ && visible == pushedVisible_;
+    if (again && IsRectEmpty(&changed_)) return true;
+    if (!again) changed_ = RECT{0, 0, width_, height_};
 
     ui::WindowDc screen(nullptr);
     if (!dib_) {
@@ -123,15 +147,39 @@ bool LayeredFrame::Push(HWND hwnd, POINT position, BYTE constantAlpha) {
         }
     }
     GdiFlush();
-    std::memcpy(bits_, pixels_.data(), pixels_.size() * 4);
+    auto* bits = static_cast<std::uint32_t*>(bits_);
+    const size_t runLength = size_t(changed_.right - changed_.left) * 4;
+    for (int y = changed_.top; y < changed_.bottom; ++y) {
+        const size_t at = size_t(y) * width_ + changed_.left;
+        std::memcpy(bits + at, pixels_.data() + at, runLength);
+    }
 
     ui::MemoryDc memory(CreateCompatibleDC(screen.Get()));
     ui::SelectGuard select(memory.Get(), dib_.Get());
     SIZE size{width_, height_};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, constantAlpha, AC_SRC_ALPHA};
-    return UpdateLayeredWindow(hwnd, screen.Get(), &position, &size, memory.Get(), &source, 0, &blend,
-                               ULW_ALPHA);
+    UPDATELAYEREDWINDOWINFO info{};
+    info.cbSize = sizeof(info);
+    info.hdcDst = screen.Get();
+    info.pptDst = &position;
+    info.psize = &size;
+    info.hdcSrc = memory.Get();
+    info.pptSrc = &source;
+    info.pblend = &blend;
+    info.dwFlags = ULW_ALPHA;
+    info.prcDirty = &changed_;
+    const bool done = UpdateLayeredWindowIndirect(hwnd, &info) != FALSE;
+    if (done) {
+        pushedTo_ = hwnd;
+        pushedAt_ = position;
+        pushedAlpha_ = constantAlpha;
+        pushedVisible_ = visible;
+        changed_ = RECT{};
+    } else {
+        pushedTo_ = nullptr;
+    }
+    return done;
 }
 
 }  // namespace face

@@ -26,8 +26,14 @@ class LayeredFrame {
     const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Gives the window (WS_EX_LAYERED is set here) the composed frame at position.
+    // Gives the window (WS_EX_LAYERED is set here) the composed frame at
+    // position. Only the pixels that changed since the last push are sent;
+    // when none did and the window stays put, nothing is.
     bool Push(HWND hwnd, POINT position, BYTE constantAlpha);
+    // The next push sends the whole frame (the window's shape or visibility changed).
+    void Invalidate() { pushedTo_ = nullptr; }
+    // The rectangle that changed since the last push (empty: none).
+    RECT Changed() const { return changed_; }
     // Lets go of everything (the next frame is made from scratch).
     void Clear();
     unsigned BackgroundDrawings() const { return backgroundDrawings_; }
@@ -40,6 +46,13 @@ class LayeredFrame {
     std::vector<std::uint32_t> under_;  // the stretched background, premultiplied
     std::vector<std::uint32_t> pixels_;
     bool composed_ = false;
+    RECT changed_{};  // since the last push
+    void Touch(int left, int top, int right, int bottom);
+    // What the window was given last.
+    HWND pushedTo_ = nullptr;
+    POINT pushedAt_{};
+    BYTE pushedAlpha_ = 0;
+    bool pushedVisible_ = false;
     ui::BitmapHandle dib_;
     void* bits_ = nullptr;
     unsigned backgroundDrawings_ = 0;

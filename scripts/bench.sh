@@ -85,17 +85,16 @@ started+=("${pid[text]}")
 startup[text]="-"
 sleep 5
 
-cpu_ticks() {  # utime + stime of every thread of the process
-  awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
+cpu_ns() {  # time on the CPU of every thread of the process, in nanoseconds
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | LC_ALL=C awk '{s += $1} END {printf "%d", s}'
 }
 rss_mb() {
   LC_ALL=C awk '/^VmRSS/ {printf "%.1f", $2/1024}' "/proc/$1/status" 2>/dev/null || echo "?"
 }
-hz=$(getconf CLK_TCK)
 declare -A before after
-for k in main text bare; do before[$k]=$(cpu_ticks "${pid[$k]}"); done
+for k in main text bare; do before[$k]=$(cpu_ns "${pid[$k]}"); done
 sleep "$idle"
-for k in main text bare; do after[$k]=$(cpu_ticks "${pid[$k]}"); done
+for k in main text bare; do after[$k]=$(cpu_ns "${pid[$k]}"); done
 
 echo
 echo "Running programs side by side (idle CPU over ${idle} s; start = launch to first paint)"
@@ -106,7 +105,7 @@ for k in main text bare; do
     text) label="Horalto.exe, text-only clock" ;;
     bare) label="bare GDI+ window" ;;
   esac
-  ms=$(( (after[$k] - before[$k]) * 1000 / hz ))
+  ms=$(( (after[$k] - before[$k]) / 1000000 ))
   printf '  %-36s %10s %10s %12s %8s\n' "$label" "${startup[$k]}" "$(rss_mb "${pid[$k]}")" "$ms" \
     "$(LC_ALL=C awk -v m="$ms" -v s="$idle" 'BEGIN {printf "%.2f", m / (s * 10)}')"
 done
