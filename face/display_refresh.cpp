@@ -47,30 +47,45 @@ std::vector<std::wstring> LinesOf(const std::wstring& text) {
     return result;
 }
 
+// The text look's GDI+ font and kind, made again only when the look changes.
+TextLayoutCache& TextLayout(TfrmHoralto& f) {
+    auto& window = f.Settings.Window;
+    TextLayoutCache& layout = f.Face().textLayout;
+    TextLayoutCache::Key key{f.lblDateTime.EffectiveFont(), window.TextFont, std::floor(window.TextSize),
+                             window.TextStyle};
+    if (layout.key && *layout.key == key) return layout;
+    layout = TextLayoutCache{};
+    layout.font = MakeFont(key.font, key.size, key.style);
+    ui::WindowDc dc(nullptr);
+    ui::SelectGuard select(dc.Get(), ui::CachedFont(key.windowFont));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc.Get(), &tm);
+    layout.vector = (tm.tmPitchAndFamily & TMPF_VECTOR) != 0;
+    layout.key = std::move(key);
+    return layout;
+}
+
 void RenderTextBitmap(TfrmHoralto& f, const std::wstring& text) {
     auto& window = f.Settings.Window;
     SkinSet& main = f.Face().MainSkin;
     const int w = std::max(1, f.Width()), h = std::max(1, f.Height());
-    main.clock = NewArgbBitmap(w, h);
+    if (main.clock && main.clock->GetWidth() == UINT(w) && main.clock->GetHeight() == UINT(h)) {
+        Graphics g(main.clock.get());
+        g.Clear(Color(0, 0, 0, 0));
+    } else {
+        main.clock = NewArgbBitmap(w, h);
+    }
     if (!main.clock) return;
     const ui::Font& font = f.lblDateTime.EffectiveFont();
     const Argb color = static_cast<Argb>(window.TextColor);
     const int align = window.TextAlign;
-
-    bool vector = true;
-    {
-        ui::WindowDc dc(nullptr);
-        ui::SelectGuard select(dc.Get(), ui::CachedFont(font));
-        TEXTMETRICW tm{};
-        GetTextMetricsW(dc.Get(), &tm);
-        vector = (tm.tmPitchAndFamily & TMPF_VECTOR) != 0;
-    }
+    TextLayoutCache& layout = TextLayout(f);
+    const bool vector = layout.vector;
     const RECT label{f.lblDateTime.Left(), f.lblDateTime.Top(), f.lblDateTime.Left() + f.lblDateTime.Width(),
                      f.lblDateTime.Top() + f.lblDateTime.Height()};
 
     if (vector) {
-        const double size = std::floor(window.TextSize);
-        auto gdipFont = MakeFont(window.TextFont, size, window.TextStyle);
+        Font* gdipFont = layout.font.get();
         Graphics g(main.clock.get());
         g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
         SolidBrush brush{Color(ARGB(color))};
@@ -84,7 +99,7 @@ void RenderTextBitmap(TfrmHoralto& f, const std::wstring& text) {
         const REAL widen = REAL(window.TextSize * 0.25);
         RectF rect(REAL(label.left) - widen, REAL(label.top), REAL(label.right - label.left) + widen,
                    REAL(label.bottom - label.top));
-        g.DrawString(text.c_str(), -1, gdipFont.get(), rect, &format, &brush);
+        g.DrawString(text.c_str(), -1, gdipFont, rect, &format, &brush);
         return;
     }
 
@@ -292,11 +307,13 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
         state.captureWanted = true;
     }
 
-    // Size of the text in the window's font.
+    // Size of the text in the window's font (measured again when the text or
+    // its look changes).
     const ui::Font& font = lblDateTime.EffectiveFont();
     const std::vector<std::wstring> lines = LinesOf(text);
-    int textWidth = 0, lineHeight = 0;
-    {
+    TextLayoutCache& layout = TextLayout(*this);
+    if (!layout.text || *layout.text != text) {
+        int textWidth = 0;
         ui::WindowDc dc(nullptr);
         ui::SelectGuard select(dc.Get(), ui::CachedFont(font));
         for (const auto& line : lines) {
@@ -309,8 +326,7 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
         if (font.style & ui::fsItalic) textWidth += tm.tmHeight / 5;
         // The text is drawn with GDI+ for a vector font, whose lines come out
         // wider than GDI measures them: the window takes the wider of the two.
-        if (tm.tmPitchAndFamily & TMPF_VECTOR) {
-            auto drawing = MakeFont(window.TextFont, std::floor(window.TextSize), window.TextStyle);
+        if (layout.vector && layout.font) {
             Bitmap probe(1, 1, PixelFormat32bppARGB);
             Graphics g(&probe);
             g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
@@ -318,14 +334,17 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
             format.SetFormatFlags(StringFormatFlagsNoWrap);
             for (const auto& line : lines) {
                 RectF box;
-                g.MeasureString(line.c_str(), -1, drawing.get(), PointF(0, 0), &format, &box);
+                g.MeasureString(line.c_str(), -1, layout.font.get(), PointF(0, 0), &format, &box);
                 textWidth = std::max(textWidth, int(std::ceil(box.Width - window.TextSize * 0.25)));
             }
         }
         SIZE sample{};
         GetTextExtentPoint32W(dc.Get(), L"Text", 4, &sample);
-        lineHeight = sample.cy;
+        layout.text = text;
+        layout.width = textWidth;
+        layout.lineHeight = sample.cy;
     }
+    const int textWidth = layout.width, lineHeight = layout.lineHeight;
     const int textHeight = lineHeight * int(lines.size());
     const int outline = window.TranspOutline;
     const int lift = font.height / 6;

@@ -6,10 +6,13 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "face/layered_frame.h"
 #include "face/skin_set.h"
 #include "ui/gdiplus_session.h"
+#include "ui/graphics.h"
 #include "ui/handles.h"
 #include "ui/image.h"
 #include "ui/panels.h"
@@ -49,12 +52,32 @@ struct TaskbarClockState {
     ui::ModuleHandle hookLibrary;
 };
 
+// What the text-only clock keeps between ticks: the GDI+ font it draws with,
+// whether the window font is a vector font, and the size of the last text.
+struct TextLayoutCache {
+    // What the font and the measure depend on.
+    struct Key {
+        ui::Font windowFont;
+        std::wstring font;
+        double size = 0;
+        int style = 0;
+        bool operator==(const Key&) const = default;
+    };
+    std::optional<Key> key;
+    std::unique_ptr<Gdiplus::Font> font;
+    bool vector = true;
+    // The last text measured, and its size.
+    std::optional<std::wstring> text;
+    int width = 0, lineHeight = 0;
+};
+
 struct DisplayState {
     // GDI+ stays up for as long as the objects below (declared first, so
     // destroyed last).
     ui::GdiplusSession gdiplus;
     SkinSet MainSkin;
     SkinSet TraySkin;
+    TextLayoutCache textLayout;
     // The layered window's picture and the parts of it kept between ticks.
     LayeredFrame layered;
     // A copy of the window shape for the mouse test (none: the whole window).
