@@ -106,17 +106,10 @@ void RenderTextBitmap(TfrmHoralto& f, const std::wstring& text) {
     // A raster font: GDI draws on the text colour's inverse, which is then cut away.
     const COLORREF ink = RGB(RedOf(color), GreenOf(color), BlueOf(color));
     const COLORREF paper = RGB(255 - RedOf(color), 255 - GreenOf(color), 255 - BlueOf(color));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    ui::WindowDc screen(nullptr);
-    ui::BitmapHandle dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ui::BitmapHandle dib(ui::NewTopDownDib(w, h, &bits));
     if (!dib || !bits) return;
+    ui::WindowDc screen(nullptr);
     {
         ui::MemoryDc memory(CreateCompatibleDC(screen.Get()));
         ui::SelectGuard selectBitmap(memory.Get(), dib.Get());

@@ -5,6 +5,7 @@
 
 #include "face/face_cache.h"
 #include "face/window_background.h"
+#include "ui/graphics.h"
 
 namespace face {
 
@@ -133,14 +134,7 @@ bool LayeredFrame::Push(HWND hwnd, POINT position, BYTE constantAlpha) {
 
     ui::WindowDc screen(nullptr);
     if (!dib_) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // rows from the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dib_ = ui::BitmapHandle(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        dib_ = ui::BitmapHandle(ui::NewTopDownDib(width_, height_, &bits_));
         if (!dib_ || !bits_) {
             dib_ = ui::BitmapHandle();
             return false;

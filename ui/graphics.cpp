@@ -60,4 +60,19 @@ int TextLineWidth(const Font& font, const std::wstring& text) {
     return size.cx;
 }
 
+HBITMAP NewTopDownDib(int width, int height, void** bits) {
+    *bits = nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    WindowDc screen(nullptr);
+    HBITMAP dib = CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    if (!dib) *bits = nullptr;
+    return dib;
+}
+
 }  // namespace ui

@@ -45,4 +45,8 @@ HFONT CachedFont(const Font& font);
 // The width of one line of text in the font, in pixels.
 int TextLineWidth(const Font& font, const std::wstring& text);
 
+// A 32-bit DIB section of width x height with its rows from the top, and its
+// pixels in bits; null (and bits null) when it cannot be had. The caller owns it.
+HBITMAP NewTopDownDib(int width, int height, void** bits);
+
 }  // namespace ui

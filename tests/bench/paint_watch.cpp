@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "face/gdiplus_util.h"
+#include "ui/graphics.h"
 #include "ui/handles.h"
 
 namespace bench {
@@ -26,17 +27,10 @@ std::vector<std::uint32_t> Grab(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     std::vector<std::uint32_t> pixels;
     if (w <= 0 || h <= 0) return pixels;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    ui::WindowDc screen(nullptr);
-    ui::BitmapHandle dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ui::BitmapHandle dib(ui::NewTopDownDib(w, h, &bits));
     if (!dib || !bits) return pixels;
+    ui::WindowDc screen(nullptr);
     ui::MemoryDc memory(CreateCompatibleDC(screen.Get()));
     {
         ui::SelectGuard select(memory.Get(), dib.Get());
