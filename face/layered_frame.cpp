@@ -57,6 +57,7 @@ bool LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bi
     if (background != background_ || (background && !stretched_)) {
         stretched_.reset();
         under_.clear();
+        lastClock_.clear();
         background_ = background;
         if (background) {
             stretched_ = NewArgbBitmap(width, height);
@@ -73,8 +74,12 @@ bool LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bi
     const size_t count = size_t(width) * size_t(height);
     // A clock bitmap of the window's size lies pixel on pixel over the background.
     if (clock && clock->GetWidth() == UINT(width) && clock->GetHeight() == UINT(height)) {
-        if (pixels_.size() != count) {
+        if (pixels_.size() != count || lastClock_.size() != count) {
+            // Every pixel is made anew: no clock pixel matches a transparent one
+            // that differs from what the frame holds.
             pixels_.assign(count, 0);
+            lastClock_.assign(count, 0);
+            if (!under_.empty()) pixels_ = under_;
             Touch(0, 0, width, height);
         }
         Rect rect(0, 0, width, height);
@@ -86,8 +91,11 @@ bool LayeredFrame::Compose(int width, int height, const ImagePtr& background, Bi
                                                                      INT_PTR(y) * data.Stride);
             const std::uint32_t* under = withUnder ? &under_[size_t(y) * width] : nullptr;
             std::uint32_t* out = &pixels_[size_t(y) * width];
+            std::uint32_t* lastRow = &lastClock_[size_t(y) * width];
             int first = width, last = -1;
             for (int x = 0; x < width; ++x) {
+                if (row[x] == lastRow[x]) continue;  // the pixel of the last frame stands
+                lastRow[x] = row[x];
                 const std::uint32_t top = Premultiplied(row[x]);
                 const std::uint32_t p = under ? Over(top, under[x]) : top;
                 if (p == out[x]) continue;
@@ -115,6 +123,7 @@ bool LayeredFrame::ComposeStretched(Bitmap* clock) {
         Stretch(g, *clock, width_, height_);
     }
     pixels_ = PremultipliedPixels(*frame);
+    lastClock_.clear();
     Touch(0, 0, width_, height_);
     return pixels_.size() == size_t(width_) * size_t(height_);
 }

@@ -45,6 +45,7 @@ class LayeredFrame {
     std::unique_ptr<Gdiplus::Bitmap> stretched_;
     std::vector<std::uint32_t> under_;  // the stretched background, premultiplied
     std::vector<std::uint32_t> pixels_;
+    std::vector<std::uint32_t> lastClock_;  // the clock pixels the frame was made from
     bool composed_ = false;
     RECT changed_{};  // since the last push
     void Touch(int left, int top, int right, int bottom);
