@@ -5,7 +5,8 @@
 #  2. start to first paint, resident memory and idle CPU over BENCH_IDLE_SECONDS
 #     (default 30) of the real Horalto.exe with the default settings, the text-only
 #     clock, and the bare window, all running at once.
-# Usage: scripts/bench.sh <build dir>   (BENCH_TICKS, BENCH_IDLE_SECONDS, BENCH_KEEP)
+# Usage: scripts/bench.sh <build dir>   (BENCH_TICKS, BENCH_IDLE_SECONDS, BENCH_KEEP,
+#        BENCH_BEFORE=<another Horalto.exe> runs that one beside the others too, for before/after figures)
 set -uo pipefail
 build=$(realpath -m "${1:-build}")
 idle=${BENCH_IDLE_SECONDS:-30}
@@ -75,6 +76,15 @@ printf '[Window]\r\nWindowState=0\r\n[Main]\r\nShowInTray=1\r\nInSystemClock=1\r
 cp "$win/bench/horalto_bare.exe" "$scratch/bare/"
 
 declare -A pid startup
+programs="main text bare"
+if [ -n "${BENCH_BEFORE:-}" ] && [ -f "$BENCH_BEFORE" ]; then
+  mkdir -p "$scratch/before"
+  cp "$BENCH_BEFORE" "$scratch/before/Horalto.exe"
+  printf '[Window]\r\nLeft=296\r\nTop=420\r\n' >"$scratch/before/Horalto.ini"
+  run_watched before TfrmHoralto "$scratch/before" wine Horalto.exe
+  pid[before]=$LAST_PID startup[before]=$STARTUP_MS
+  programs="before $programs"
+fi
 run_watched main TfrmHoralto "$scratch/main" wine Horalto.exe
 pid[main]=$LAST_PID startup[main]=$STARTUP_MS
 run_watched bare HoraltoBenchBareClock "$scratch/bare" wine horalto_bare.exe 700 20
@@ -85,7 +95,6 @@ pid[bare]=$LAST_PID startup[bare]=$STARTUP_MS
 pid[text]=$!
 started+=("${pid[text]}")
 startup[text]="-"
-programs="main text bare"
 if [ -f "$win/tests/fake_taskbar.exe" ]; then
   (cd "$win/tests" && exec wine fake_taskbar.exe >/dev/null 2>&1 </dev/null) &
   started+=("$!")
@@ -94,7 +103,7 @@ if [ -f "$win/tests/fake_taskbar.exe" ]; then
   pid[tray]=$!
   started+=("${pid[tray]}")
   startup[tray]="-"
-  programs="main text tray bare"
+  programs="${programs% bare} tray bare"
 fi
 sleep 5
 
@@ -116,6 +125,7 @@ echo "Running programs side by side (idle CPU over ${idle} s; start = launch to 
 printf '  %-36s %10s %10s %12s %8s\n' "program" "start ms" "RSS MB" "CPU ms/${idle}s" "% core"
 for k in $programs; do
   case $k in
+    before) label="Horalto.exe before, default settings" ;;
     main) label="Horalto.exe, default settings" ;;
     text) label="Horalto.exe, text-only clock" ;;
     tray) label="Horalto.exe, taskbar clock only" ;;

@@ -64,17 +64,42 @@ void SavePicture(const std::vector<std::uint32_t>& pixels, int w, int h, const s
     Gdiplus::GdiplusShutdown(token);
 }
 
+struct ClassSearch {
+    const std::wstring* className;
+    const std::set<HWND>* skip;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<ClassSearch*>(param);
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    if (*search->className == name && (!search->skip || !search->skip->count(hwnd)))
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> WindowsOfClass(const std::wstring& className, const std::set<HWND>* skip) {
+    ClassSearch search{&className, skip, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace
 
 int WatchFirstPaint(const std::wstring& className, const std::wstring& readyFile,
                     const std::wstring& picture) {
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const std::vector<std::uint32_t> before = Grab(screen);
+    // Windows of the class that are there already belong to other programs.
+    const std::vector<HWND> there = WindowsOfClass(className, nullptr);
+    const std::set<HWND> others(there.begin(), there.end());
     const int screenWidth = screen.right;
     std::ofstream(std::filesystem::path(readyFile)) << "ready\n";
     const ULONGLONG deadline = GetTickCount64() + 60000;
     while (GetTickCount64() < deadline) {
-        HWND hwnd = FindWindowW(className.c_str(), nullptr);
+        const std::vector<HWND> fresh = WindowsOfClass(className, &others);
+        HWND hwnd = fresh.empty() ? nullptr : fresh.front();
         RECT r;
         if (hwnd && IsWindowVisible(hwnd) && GetWindowRect(hwnd, &r)) {
             IntersectRect(&r, &r, &screen);

@@ -1,5 +1,6 @@
-// Watches the screen for a program's first paint: the moment the window of a
-// class first shows pixels that differ from the screen before it started.
+// Watches the screen for a program's first paint: the moment a new window of a
+// class (not one there before the watch began) first shows pixels that differ
+// from the screen before it started.
 #pragma once
 
 #include <string>
