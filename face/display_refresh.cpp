@@ -51,11 +51,11 @@ std::vector<std::wstring> LinesOf(const std::wstring& text) {
 TextLayoutCache& TextLayout(TfrmHoralto& f) {
     auto& window = f.Settings.Window;
     TextLayoutCache& layout = f.Face().textLayout;
-    TextLayoutCache::Key key{f.lblDateTime.EffectiveFont(), window.TextFont, std::floor(window.TextSize),
+    TextLayoutCache::Key key{f.lblDateTime.EffectiveFont(), window.TextFont, window.TextSize,
                              window.TextStyle};
     if (layout.key && *layout.key == key) return layout;
     layout = TextLayoutCache{};
-    layout.font = MakeFont(key.font, key.size, key.style);
+    layout.font = MakeFont(key.font, std::floor(key.size), key.style);
     ui::WindowDc dc(nullptr);
     ui::SelectGuard select(dc.Get(), ui::CachedFont(key.windowFont));
     TEXTMETRICW tm{};

@@ -59,7 +59,7 @@ struct TextLayoutCache {
     struct Key {
         ui::Font windowFont;
         std::wstring font;
-        double size = 0;
+        double size = 0;  // points, as set (the font takes the whole points)
         int style = 0;
         bool operator==(const Key&) const = default;
     };

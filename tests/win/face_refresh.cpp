@@ -158,6 +158,18 @@ TEST_F(FaceRefresh, TextOnlyClockResetsTheLookAndFitsTheText) {
     const int width = F().Width();
     F().RefreshDisplay(L"Строка один и два\r\nдва", false, false);
     EXPECT_GT(F().Width(), width);
+
+    // The same text in a larger font (a new look, as the font page sets it) is
+    // measured again, and back in the old size fits as before.
+    const int longWidth = F().Width(), longHeight = F().Height();
+    w.TextSize = 20;
+    F().RefreshDisplay(L"Строка один и два\r\nдва", true, false);
+    EXPECT_GT(F().Width(), longWidth * 3 / 2);
+    EXPECT_GT(F().Height(), longHeight * 3 / 2);
+    w.TextSize = 10;
+    F().RefreshDisplay(L"Строка один и два\r\nдва", true, false);
+    EXPECT_EQ(F().Width(), longWidth);
+    EXPECT_EQ(F().Height(), longHeight);
 }
 
 TEST_F(FaceRefresh, TextOnlyClockWithBackgroundPictureIsCutToThePicture) {
