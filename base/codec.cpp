@@ -20,10 +20,66 @@ constexpr std::array<wchar_t, 64> kHigh = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 std::string PathText(const std::filesystem::path& path) {
     // u8string keeps Cyrillic names readable in messages on both platforms.
     auto u8 = path.u8string();
     return std::string(u8.begin(), u8.end());
+}
+
+bool IsReadOnly(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::is_regular_file(status) &&
+           (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+}
+
+// UTF-8 to wide text. Characters past U+FFFF do not fit Windows' wide
+// characters and cannot be written in Windows-1251 either: they become '?'.
+std::wstring FromUtf8(std::string_view bytes) {
+    std::wstring text;
+    text.reserve(bytes.size());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        int extra = 0;
+        unsigned long code = lead;
+        unsigned long least = 0;
+        if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            code = lead & 0x07;
+            least = 0x10000;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            code = lead & 0x0F;
+            least = 0x800;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            code = lead & 0x1F;
+            least = 0x80;
+        } else if (lead >= 0x80) {
+            text.push_back(L'\xFFFD');
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        for (; j < n && j <= i + static_cast<std::size_t>(extra); ++j) {
+            const auto next = static_cast<unsigned char>(bytes[j]);
+            if ((next & 0xC0) != 0x80) break;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (j != i + 1 + static_cast<std::size_t>(extra) || code < least || code > 0x10FFFF ||
+            (code >= 0xD800 && code <= 0xDFFF)) {
+            text.push_back(L'\xFFFD');
+            i = j > i + 1 ? j : i + 1;
+            continue;
+        }
+        text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
+        i = j;
+    }
+    return text;
 }
 
 }  // namespace
@@ -79,9 +135,24 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+std::filesystem::path TempFileFor(const std::filesystem::path& path) {
     std::filesystem::path temp = path;
     temp += ".tmp~";
+    return temp;
+}
+
+void RemoveLeftoverTemp(const std::filesystem::path& path) {
+    std::error_code ignored;
+    const std::filesystem::path temp = TempFileFor(path);
+    if (std::filesystem::is_regular_file(temp, ignored)) std::filesystem::remove(temp, ignored);
+}
+
+void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+    RemoveLeftoverTemp(path);
+    // Renaming over a read-only file would succeed on some systems and lose
+    // the attribute: the user's choice stands instead.
+    if (IsReadOnly(path)) throw ReadOnlyFileError("File is read-only: " + PathText(path));
+    const std::filesystem::path temp = TempFileFor(path);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) throw FileError("Cannot create file " + PathText(temp));
@@ -103,8 +174,18 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
     }
 }
 
+std::wstring DecodeDataText(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return FromUtf8(bytes.substr(kUtf8Mark.size()));
+    return FromCp1251(bytes);
+}
+
+std::string DataBytes1251(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Mark.size()) != kUtf8Mark) return std::string(bytes);
+    return ToCp1251(DecodeDataText(bytes));
+}
+
 std::wstring ReadTextFile1251(const std::filesystem::path& path) {
-    return FromCp1251(ReadFileBytes(path));
+    return DecodeDataText(ReadFileBytes(path));
 }
 
 void WriteTextFile1251(const std::filesystem::path& path, std::wstring_view text) {

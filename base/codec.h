@@ -16,6 +16,12 @@ class FileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Raised instead of replacing a file that the user made read-only.
+class ReadOnlyFileError : public FileError {
+  public:
+    using FileError::FileError;
+};
+
 // Bytes in Windows-1251 to wide text. All 256 bytes map (the one byte that the
 // code page leaves undefined, 0x98, maps to U+0098), so ToCp1251(FromCp1251(b)) == b.
 std::wstring FromCp1251(std::string_view bytes);
@@ -31,12 +37,26 @@ bool ToCp1251Char(wchar_t ch, unsigned char& byte);
 // The whole file as bytes. Throws FileError when it cannot be opened or read.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
-// Replaces the file with these bytes: written to a temporary file beside it,
-// then renamed over it, so a crash never leaves a half-written file.
-// Throws FileError on failure (the old file is then untouched).
+// Replaces the file with these bytes: written to a temporary file beside it
+// (TempFileFor), then renamed over it, so a crash never leaves a half-written
+// file. A read-only file is left as it is (ReadOnlyFileError). Throws FileError
+// on failure (the old file is then untouched).
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
-// ReadFileBytes / WriteFileBytes through the Windows-1251 codec.
+// The temporary file a save writes first: the file's name + ".tmp~".
+std::filesystem::path TempFileFor(const std::filesystem::path& path);
+// Removes the temporary file of a save that was cut short, if there is one.
+void RemoveLeftoverTemp(const std::filesystem::path& path);
+
+// The text of a data file: Windows-1251, or UTF-8 when the bytes begin with the
+// UTF-8 byte-order mark (the mark itself is dropped; a malformed sequence reads
+// as U+FFFD, a character beyond U+FFFF as '?').
+std::wstring DecodeDataText(std::string_view bytes);
+// The bytes of a data file in Windows-1251: as they are, or, after the UTF-8
+// byte-order mark, the UTF-8 text recoded (unmappable characters become '?').
+std::string DataBytes1251(std::string_view bytes);
+
+// Reads a data file (DecodeDataText) / writes text as Windows-1251 (WriteFileBytes).
 std::wstring ReadTextFile1251(const std::filesystem::path& path);
 void WriteTextFile1251(const std::filesystem::path& path, std::wstring_view text);
 

@@ -97,9 +97,13 @@ std::wstring StringList::Text() const {
 }
 
 void StringList::SetText(std::wstring_view text) {
-    items_.clear();
     // The old library's text ended at a NUL character.
     if (auto nul = text.find(L'\0'); nul != std::wstring_view::npos) text = text.substr(0, nul);
+    SetLines(text);
+}
+
+void StringList::SetLines(std::wstring_view text) {
+    items_.clear();
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find_first_of(L"\r\n", pos);
@@ -178,7 +182,7 @@ void StringList::SetCommaText(std::wstring_view text) {
 }
 
 void StringList::LoadFromFile(const std::filesystem::path& path) {
-    SetText(ReadTextFile1251(path));
+    SetLines(ReadTextFile1251(path));
 }
 
 void StringList::SaveToFile(const std::filesystem::path& path) const {

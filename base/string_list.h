@@ -52,7 +52,9 @@ class StringList {
     std::wstring CommaText() const;
     void SetCommaText(std::wstring_view text);
 
-    // Text() as a Windows-1251 file, and back (throws FileError).
+    // Text() as a Windows-1251 file, and back (throws FileError). A file is
+    // split as SetText does, but a NUL byte stays a character of its line, so
+    // what is loaded and saved again keeps every line.
     void LoadFromFile(const std::filesystem::path& path);
     void SaveToFile(const std::filesystem::path& path) const;
 
@@ -63,6 +65,9 @@ class StringList {
     bool operator==(const StringList& other) const { return items_ == other.items_; }
 
   private:
+    // SetText without the end at a NUL.
+    void SetLines(std::wstring_view text);
+
     std::vector<std::wstring> items_;
     bool sorted_ = false;
 };

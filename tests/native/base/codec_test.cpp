@@ -79,3 +79,59 @@ TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
     EXPECT_TRUE(fs::is_directory(target / "inside"));
     EXPECT_FALSE(fs::exists(dir.path() / "target.tmp~"));
 }
+
+TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
+    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF[Main]\r\n\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87=\xE2\x82\xAC"),
+              L"[Main]\r\nКлюч=€");
+    // Without the mark the bytes are Windows-1251, a mark in the middle included.
+    EXPECT_EQ(DecodeDataText("a\xEF\xBB\xBF"), L"aп»ї");
+    EXPECT_EQ(DecodeDataText(""), L"");
+    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF"), L"");
+    // Malformed sequences, surrogates and overlong forms read as U+FFFD; the
+    // text after them goes on; a character past U+FFFF is '?'.
+    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF"
+                             "a\x80z\xC3(\xED\xA0\x80\xC0\xAF\xF0\x9F\x98\x80!"),
+              L"a\xFFFDz\xFFFD(\xFFFD\xFFFD\xFFFD?!");
+    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF\xD0"), L"\xFFFD");
+    EXPECT_EQ(DataBytes1251("\xEF\xBB\xBF\xD0\xAF\t\xE2\x82\xAC\xE4\xB8\xAD"), "\xDF\t\x88?");
+    EXPECT_EQ(DataBytes1251(std::string("\xDF\0\xFF", 3)), std::string("\xDF\0\xFF", 3));
+
+    TempDir dir;
+    const fs::path file = dir.path() / "FileLists.txt";
+    WriteFileBytes(file, "\xEF\xBB\xBF[Servers]\r\n");
+    EXPECT_EQ(ReadTextFile1251(file), L"[Servers]\r\n");
+}
+
+TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {
+    TempDir dir;
+    const fs::path file = dir.path() / "TasksList.tsk";
+    WriteFileBytes(file, "old");
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_THROW(WriteFileBytes(file, "new"), ReadOnlyFileError);
+    EXPECT_EQ(ReadFileBytes(file), "old");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_FALSE(fs::exists(TempFileFor(file)));
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+    WriteFileBytes(file, "new");
+    EXPECT_EQ(ReadFileBytes(file), "new");
+}
+
+TEST(CodecFiles, LeftoverTemporaryFileIsRemoved) {
+    TempDir dir;
+    const fs::path file = dir.path() / "Horalto.ini";
+    const fs::path temp = dir.path() / "Horalto.ini.tmp~";
+    EXPECT_EQ(TempFileFor(file), temp);
+    WriteFileBytes(temp, "cut short");
+    RemoveLeftoverTemp(file);
+    EXPECT_FALSE(fs::exists(temp));
+    RemoveLeftoverTemp(file);  // nothing left: nothing happens
+    // A save clears a leftover even when it leaves a read-only file alone.
+    WriteFileBytes(file, "old");
+    WriteFileBytes(temp, "cut short");
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_THROW(WriteFileBytes(file, "new"), ReadOnlyFileError);
+    EXPECT_FALSE(fs::exists(temp));
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+}

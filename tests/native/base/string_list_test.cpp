@@ -142,3 +142,21 @@ TEST(StringListFile, SavesAndLoadsWindows1251Lines) {
     EXPECT_EQ(loaded, (StringList{L"[Servers]", L"time.сервер.рф", L"Я"}));
     std::filesystem::remove(file);
 }
+
+TEST(StringListFile, NulByteAndUtf8MarkLoseNoLine) {
+    const auto file = std::filesystem::temp_directory_path() / "horalto_base_stringlist_nul.txt";
+    // A NUL stays a character of its line and the lines after it are kept.
+    WriteFileBytes(file, std::string("[Servers]\r\na\0b\r\nc\r\n", 19));
+    StringList loaded;
+    loaded.LoadFromFile(file);
+    EXPECT_EQ(loaded, (StringList{L"[Servers]", std::wstring(L"a\0b", 3), L"c"}));
+    loaded.SaveToFile(file);
+    EXPECT_EQ(ReadFileBytes(file), std::string("[Servers]\r\na\0b\r\nc\r\n", 19));
+    // A file saved as UTF-8 with its mark keeps its first line, and is written back in Windows-1251.
+    WriteFileBytes(file, "\xEF\xBB\xBF[Servers]\r\n\xD0\xAF\r\n");
+    loaded.LoadFromFile(file);
+    EXPECT_EQ(loaded, (StringList{L"[Servers]", L"Я"}));
+    loaded.SaveToFile(file);
+    EXPECT_EQ(ReadFileBytes(file), "[Servers]\r\n\xDF\r\n");
+    std::filesystem::remove(file);
+}
