@@ -1,5 +1,8 @@
 #include "timetext/work_log.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace timetext {
 
 WorkLogRows NewWorkLog() {
@@ -7,7 +10,14 @@ WorkLogRows NewWorkLog() {
 }
 
 void LimitWorkLogLines(base::StringList& lines, int limit) {
-    while (lines.Count() > limit && lines.Count() > 1) lines.Delete(1);
+    // The header line and the newest limit-1 lines stay, taken in one pass.
+    const int keep = std::max(limit, 1);
+    if (lines.Count() <= keep) return;
+    std::vector<std::wstring> kept;
+    kept.reserve(static_cast<std::size_t>(keep));
+    kept.push_back(lines[0]);
+    for (int i = lines.Count() - (keep - 1); i < lines.Count(); ++i) kept.push_back(std::move(lines[i]));
+    lines = base::StringList(std::move(kept));
 }
 
 void LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool continues) {

@@ -81,8 +81,17 @@ TEST(WorkLogRows, LoadWithLimitAndContinuedPeriod) {
     base::StringList lines;
     lines.Add(L"Время запуска\tВремя работы");
     for (int i = 1; i <= 10; ++i) lines.Add(L"start" + std::to_wstring(i) + L"\twork" + std::to_wstring(i));
+    base::StringList unlimited = lines;
+    LimitWorkLogLines(unlimited, 11);  // within the limit: all stay
+    EXPECT_EQ(unlimited, lines);
+    base::StringList headerOnly = lines;
+    LimitWorkLogLines(headerOnly, 1);
+    EXPECT_EQ(headerOnly, base::StringList{L"Время запуска\tВремя работы"});
+    LimitWorkLogLines(headerOnly, 0);  // the header line is never dropped
+    EXPECT_EQ(headerOnly.Count(), 1);
     LimitWorkLogLines(lines, 3);
     ASSERT_EQ(lines.Count(), 3);
+    EXPECT_EQ(lines[0], L"Время запуска\tВремя работы");
     EXPECT_EQ(lines[1], L"start9\twork9");
 
     WorkLogRows fresh = NewWorkLog();
