@@ -4,6 +4,7 @@
 
 #include "base/date_format.h"
 #include "planner/next_run.h"
+#include "planner/selection_order.h"
 #include "planner/task_cells.h"
 
 namespace planner {
@@ -30,13 +31,6 @@ TDateTime TaskList::NextRun(int row) const {
                : 0.0;
 }
 
-void TaskList::SwapRows(int a, int b) {
-    const TaskCells cellsA = GetRowCells(grid_, a);
-    SetRowCells(grid_, a, GetRowCells(grid_, b));
-    SetRowCells(grid_, b, cellsA);
-    std::swap(NextRunTimes[static_cast<size_t>(a - 1)], NextRunTimes[static_cast<size_t>(b - 1)]);
-}
-
 void TaskList::DeleteTaskRow(int row) {
     const int count = grid_.RowCount();
     if (row < 1 || row >= count - 1) return;
@@ -54,32 +48,65 @@ void TaskList::ClearTasks() {
     grid_.SetRow(1);
 }
 
+void TaskList::DropMarkedRows() {
+    // In one pass: the kept rows move up over the dropped ones, in order.
+    const int count = grid_.RowCount();
+    const int last = count - 2;
+    int kept = 1;
+    for (int r = 1; r <= last; ++r) {
+        if (SameKeyword(grid_.Cell(kColDone, r), kDropRow)) continue;
+        if (kept != r) {
+            SetRowCells(grid_, kept, GetRowCells(grid_, r));
+            NextRunTimes[static_cast<size_t>(kept - 1)] = NextRunTimes[static_cast<size_t>(r - 1)];
+        }
+        ++kept;
+    }
+    if (kept > last) return;
+    // `kept` is the new spare row; it comes empty, as a deleted row leaves it.
+    ClearRowCells(grid_, kept);
+    NextRunTimes[static_cast<size_t>(kept - 1)] = NextRunTimes[static_cast<size_t>(count - 2)];
+    NextRunTimes.resize(static_cast<size_t>(kept));
+    grid_.SetRowCount(kept + 1);
+}
+
 void TaskList::RefreshTaskList(TDateTime now, int phase) {
     EarliestTaskTime = 0;
     FitNextRunTimes();
     for (int r = 1; r < grid_.RowCount(); ++r) grid_.SetCell(kColDue, r, L"");
+    DropMarkedRows();
 
-    for (int r = 1; r <= LastTaskRow(grid_);) {
-        if (SameKeyword(grid_.Cell(kColDone, r), kDropRow))
-            DeleteTaskRow(r);  // the row moved up into r is looked at next
-        else
-            ++r;
-    }
-
-    auto entry = [this](int r) -> TDateTime& { return NextRunTimes[static_cast<size_t>(r - 1)]; };
+    // The rows come in the order of their next runs, as a selection sort with
+    // exchanges leaves them (a row whose run lies in the past is planned again
+    // before it is compared). Planning a row puts its cells right the first
+    // time, so only the first round sees a different result: the rows are
+    // planned at most twice and sorted in n log n steps, then moved once.
     const int last = LastTaskRow(grid_);
-    for (int i = 1; i <= last; ++i) {
-        if (entry(i) < now) entry(i) = CalcNextRun(i, now, phase);
-        int best = i;
-        for (int j = i + 1; j <= last; ++j) {
-            if (entry(j) < now) entry(j) = CalcNextRun(j, now, phase);
-            if (entry(j) < entry(best)) best = j;
-        }
-        if (best != i) SwapRows(i, best);
-    }
-
+    if (last >= 1) SortByNextRun(last, now, phase);
     UpdateTaskNextRun(now);
     if (OnLoadEditor) OnLoadEditor();
+}
+
+void TaskList::SortByNextRun(int last, TDateTime now, int phase) {
+    std::vector<TDateTime> next(NextRunTimes.begin(), NextRunTimes.begin() + last);
+    for (int r = 1; r <= last; ++r)
+        if (next[static_cast<size_t>(r - 1)] < now)
+            next[static_cast<size_t>(r - 1)] = CalcNextRun(r, now, phase);
+    SelectionOrder order(std::move(next));
+    order.Place(0);
+    for (int p = 1; p < last; ++p) {
+        const TDateTime e = order.Keys()[static_cast<size_t>(p)];
+        if (e < now) order.SetKey(p, CalcNextRun(order.Origins()[static_cast<size_t>(p)] + 1, now, phase));
+    }
+    for (int p = 1; p < last; ++p) order.Place(p);
+
+    std::vector<TaskCells> rows(static_cast<size_t>(last));
+    for (int p = 0; p < last; ++p)
+        rows[static_cast<size_t>(p)] = GetRowCells(grid_, order.Origins()[static_cast<size_t>(p)] + 1);
+    for (int p = 0; p < last; ++p) {
+        if (order.Origins()[static_cast<size_t>(p)] != p)
+            SetRowCells(grid_, p + 1, rows[static_cast<size_t>(p)]);
+        NextRunTimes[static_cast<size_t>(p)] = order.Keys()[static_cast<size_t>(p)];
+    }
 }
 
 void TaskList::RescheduleTask(int row, TDateTime now, int phase) {

@@ -93,7 +93,10 @@ class TaskList {
 
   private:
     void FitNextRunTimes();
-    void SwapRows(int a, int b);
+    // Drops the rows marked "Удалить" as DeleteTaskRow does, all in one pass.
+    void DropMarkedRows();
+    // Task rows 1..last in the order of their next runs (the past ones planned again).
+    void SortByNextRun(int last, base::TDateTime now, int phase);
     void Guarded(int row, const RunTask& run);
 
     TaskGrid& grid_;

@@ -1,6 +1,7 @@
 #include "ui/menus.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 #include "ui/application.h"
@@ -163,15 +164,17 @@ MenuItem& MenuItem::AddNew(const std::wstring& caption, std::wstring name) {
 }
 
 void MenuItem::Detach(MenuItem& item) {
-    items_.erase(std::remove(items_.begin(), items_.end(), &item), items_.end());
+    // Searched from the end: a long list is emptied from its last item.
+    auto it = std::find(items_.rbegin(), items_.rend(), &item);
+    if (it != items_.rend()) items_.erase(std::next(it).base());
     item.parent_ = nullptr;
 }
 
 void MenuItem::Delete(int index) {
     MenuItem* item = items_.at(index);
     Detach(*item);
-    auto it = std::find_if(owned_.begin(), owned_.end(), [&](auto& p) { return p.get() == item; });
-    if (it != owned_.end()) owned_.erase(it);
+    auto it = std::find_if(owned_.rbegin(), owned_.rend(), [&](auto& p) { return p.get() == item; });
+    if (it != owned_.rend()) owned_.erase(std::next(it).base());
     Changed();
 }
 

@@ -50,8 +50,12 @@ const std::wstring& StringGrid::Cell(int col, int row) const {
 
 void StringGrid::SetCell(int col, int row, const std::wstring& text) {
     CheckIndex(col, row);
-    cells_[row][col] = text;
-    if (hwnd_) {
+    std::wstring& cell = cells_[row][col];
+    if (cell == text) return;
+    cell = text;
+    // Only a cell on the screen is painted again: a grid of many rows filled
+    // from code would otherwise ask for a repaint per cell.
+    if (hwnd_ && RowOnScreen(row)) {
         RECT r = CellRect(col, row);
         InvalidateRect(hwnd_, &r, FALSE);
     }
@@ -65,8 +69,14 @@ std::vector<std::wstring> StringGrid::RowCells(int row) const {
 void StringGrid::SetRowCells(int row, const std::vector<std::wstring>& texts) {
     CheckIndex(0, row);
     auto& r = cells_[row];
-    for (int c = 0; c < colCount_; ++c) r[c] = c < static_cast<int>(texts.size()) ? texts[c] : std::wstring();
-    Invalidate();
+    bool changed = false;
+    for (int c = 0; c < colCount_; ++c) {
+        const std::wstring& text = c < static_cast<int>(texts.size()) ? texts[c] : kEmpty;
+        if (r[c] == text) continue;
+        r[c] = text;
+        changed = true;
+    }
+    if (changed && RowOnScreen(row)) Invalidate();
 }
 
 void StringGrid::SetColCount(int n) {
@@ -207,17 +217,28 @@ int StringGrid::RowTop(int row) const {
     return y;
 }
 
-RECT StringGrid::CellRect(int col, int row) const {
-    int x = ColLeft(col), y = RowTop(row);
-    if (x < 0 || y < 0) return RECT{0, 0, 0, 0};
-    return RECT{x, y, x + std::max(ColWidth(col), 0), y + std::max(RowHeight(row), 0)};
-}
-
 static int ClientH(HWND h, int fallback) {
     if (!h) return fallback;
     RECT rc;
     GetClientRect(h, &rc);
     return rc.bottom;
+}
+
+bool StringGrid::RowOnScreen(int row) const {
+    if (!hwnd_) return false;
+    if (row < fixedRows_) return true;
+    if (row < topRow_) return false;
+    const int height = ClientH(hwnd_, height_);
+    int y = 0;
+    for (int r = 0; r < fixedRows_ && y < height; ++r) y += Extent(rowHeights_[r]);
+    for (int r = topRow_; r < row && y < height; ++r) y += Extent(rowHeights_[r]);
+    return y < height;
+}
+
+RECT StringGrid::CellRect(int col, int row) const {
+    int x = ColLeft(col), y = RowTop(row);
+    if (x < 0 || y < 0) return RECT{0, 0, 0, 0};
+    return RECT{x, y, x + std::max(ColWidth(col), 0), y + std::max(RowHeight(row), 0)};
 }
 
 static int ClientW(HWND h, int fallback) {

@@ -84,6 +84,8 @@ class StringGrid : public Control {
     void ClampSelection();
     int ColLeft(int col) const;  // client x of a column's left edge, or -1 when scrolled away
     int RowTop(int row) const;
+    // Whether the row is (partly) inside the client area.
+    bool RowOnScreen(int row) const;
     int MaxTopRow() const;
     int MaxLeftCol() const;
     void CheckIndex(int col, int row) const;
