@@ -65,6 +65,15 @@ TextLayoutCache& TextLayout(TfrmHoralto& f) {
     return layout;
 }
 
+// How many lines of the font the virtual screen can hold (one more for a part line).
+int LinesOnScreen(const ui::Font& font) {
+    ui::WindowDc dc(nullptr);
+    ui::SelectGuard select(dc.Get(), ui::CachedFont(font));
+    SIZE sample{};
+    GetTextExtentPoint32W(dc.Get(), L"Text", 4, &sample);
+    return GetSystemMetrics(SM_CYVIRTUALSCREEN) / std::max<int>(1, sample.cy) + 1;
+}
+
 void RenderTextBitmap(TfrmHoralto& f, const std::wstring& text) {
     auto& window = f.Settings.Window;
     SkinSet& main = f.Face().MainSkin;
@@ -190,8 +199,12 @@ void PaintNow(TfrmHoralto& f) {
 
 // ---------------------------------------------------------------------------
 
-void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool useSkinScale) {
+void TfrmHoralto::RefreshDisplay(const std::wstring& formatted, bool reload, bool useSkinScale) {
     if (GetWindowState() == ui::wsMinimized || IsIconic(Handle())) return;
+    // A line is at least a pixel high and a character a pixel wide: what lies
+    // past the virtual screen can never be seen, and is neither measured nor drawn.
+    const std::wstring text =
+        ScreenfulText(formatted, GetSystemMetrics(SM_CYVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
     auto& window = Settings.Window;
     if (reload && window.DrawOnForm) SetUpWindowToolTip();
     DisplayState& state = Face();
@@ -303,9 +316,11 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
     // Size of the text in the window's font (measured again when the text or
     // its look changes).
     const ui::Font& font = lblDateTime.EffectiveFont();
-    const std::vector<std::wstring> lines = LinesOf(text);
+    const std::wstring screenful =
+        ScreenfulText(text, LinesOnScreen(font), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    const std::vector<std::wstring> lines = LinesOf(screenful);
     TextLayoutCache& layout = TextLayout(*this);
-    if (!layout.text || *layout.text != text) {
+    if (!layout.text || *layout.text != screenful) {
         int textWidth = 0;
         ui::WindowDc dc(nullptr);
         ui::SelectGuard select(dc.Get(), ui::CachedFont(font));
@@ -333,7 +348,7 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
         }
         SIZE sample{};
         GetTextExtentPoint32W(dc.Get(), L"Text", 4, &sample);
-        layout.text = text;
+        layout.text = screenful;
         layout.width = textWidth;
         layout.lineHeight = sample.cy;
     }
@@ -369,7 +384,7 @@ void TfrmHoralto::RefreshDisplay(const std::wstring& text, bool reload, bool use
     }
     Bitmap* background = main.Image(kImgBackGr);
 
-    RenderTextBitmap(*this, text);
+    RenderTextBitmap(*this, screenful);
 
     if (!window.DrawOnForm) {
         if (!background && !window.CutBackgr) {

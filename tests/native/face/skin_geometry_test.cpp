@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "face/display_rules.h"
@@ -175,7 +176,6 @@ TEST(WindowShape, AlphaIsNotLookedAt) {
     EXPECT_EQ(ShapeFromPixels(px, 3, 2, 0, 0), (std::vector<ShapeRect>{{0, 0, 1, 1}}));
 }
 
-
 TEST(DisplayRules, LayeredAlphaUnderTheMouseThenTheLevelThenOpaque) {
     EXPECT_EQ(LayeredAlpha(true, true, 60, true, 200), 60);
     EXPECT_EQ(LayeredAlpha(true, false, 60, true, 200), 200);
@@ -191,4 +191,18 @@ TEST(DisplayRules, TextWindowRebuiltOnlyForChangesOverTwoPixels) {
     EXPECT_TRUE(TextWindowNeedsRebuild(false, 100, 20, 103, 20));
     EXPECT_TRUE(TextWindowNeedsRebuild(false, 100, 20, 100, 17));
     EXPECT_TRUE(TextWindowNeedsRebuild(true, 100, 20, 100, 20));
+}
+
+TEST(DisplayRules, ScreenfulTextKeepsWhatAScreenCanShow) {
+    EXPECT_EQ(ScreenfulText(L"10:20\r\nпятница", 768, 1024), L"10:20\r\nпятница");
+    EXPECT_EQ(ScreenfulText(L"a\n\nb\rc\r\n", 768, 1024), L"a\r\n\r\nb\r\nc");
+    EXPECT_EQ(ScreenfulText(L"", 768, 1024), L"");
+    EXPECT_EQ(ScreenfulText(std::wstring(L"a\0b", 3), 768, 1024), L"a");
+    EXPECT_EQ(ScreenfulText(L"one\r\ntwo\r\nthree", 2, 1024), L"one\r\ntwo");
+    EXPECT_EQ(ScreenfulText(L"абвгд\r\nxy", 5, 3), L"абв\r\nxy");
+    std::wstring huge;
+    for (int i = 0; i < 50000; ++i) huge += L"<tt> строка\r\n";
+    const std::wstring shown = ScreenfulText(huge, 768, 1024);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), L'\n'), 767);
+    EXPECT_EQ(ScreenfulText(std::wstring(1000000, L'x'), 768, 1024).size(), 1024u);
 }
