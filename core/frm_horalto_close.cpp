@@ -46,7 +46,11 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     }
     if (!frmOptions) return;
     // 3. The lists (written also when they are all empty).
-    Guarded([] { core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName); });
+    Guarded([] {
+        core::SaveDataFile(FileListsFileName, [] {
+            core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName);
+        });
+    });
     // 4. The tasks set to run at exit, then the task file.
     Guarded([runExitTasks] {
         if (runExitTasks) {

@@ -5,6 +5,7 @@
 
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "core/settings_files.h"
 #include "options/frm_options.h"
 #include "ui/application.h"
 #include "ui/exception.h"
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::TApplication& app = ui::Application();
     try {
         InitUnitGlobals();
+        core::RemoveLeftoverTempFiles({IniFileName, FileListsFileName, TasksListFileName, WorkLogFileName});
         app.Initialize();
         app.SetTitle(L"Horalto");
         app.CreateForm(frmHoralto);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <set>
+
 #include "base/codec.h"
 #include "base/format_settings.h"
 #include "ui/dialogs.h"
@@ -11,12 +13,11 @@ namespace core {
 
 namespace {
 
-bool reported = false;
+std::set<std::filesystem::path> reported;
 bool readReported = false;
 
 void Report(const std::filesystem::path& file, const std::wstring& reason) {
-    if (reported) return;
-    reported = true;
+    if (!reported.insert(file).second) return;
     std::wstring text = L"Не удалось сохранить настройки в файл \"" + file.wstring() + L"\".";
     if (!reason.empty()) text += L"\n" + reason;
     ui::ShowError(text);
@@ -48,11 +49,18 @@ base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
 }
 
 void ReportSettingsNotSaved(const std::filesystem::path& file, const std::exception& error) {
-    Report(file, ui::ExceptionText(error));
+    if (dynamic_cast<const base::ReadOnlyFileError*>(&error))
+        Report(file, L"Файл доступен только для чтения.");
+    else
+        Report(file, ui::ExceptionText(error));
 }
 
 void ReportSettingsNotSaved(const std::filesystem::path& file) {
     Report(file, L"");
+}
+
+void RemoveLeftoverTempFiles(std::initializer_list<std::filesystem::path> files) {
+    for (const auto& file : files) base::RemoveLeftoverTemp(file);
 }
 
 }  // namespace core

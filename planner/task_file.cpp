@@ -71,7 +71,7 @@ void SaveTaskFile(const std::filesystem::path& path, const TaskGrid& grid) {
 }
 
 bool LoadTaskFile(const std::filesystem::path& path, TaskGrid& grid) {
-    return LoadTaskFileBytes(base::ReadFileBytes(path), grid);
+    return LoadTaskFileBytes(base::DataBytes1251(base::ReadFileBytes(path)), grid);
 }
 
 }  // namespace planner
