@@ -20,40 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-HWND WaitShown(RunningProgram& program) {
-    HWND hwnd = program.WaitForWindow(L"TfrmHoralto");
-    for (int i = 0; i < 300 && hwnd && !IsWindowVisible(hwnd); ++i) Sleep(20);
-    return hwnd;
-}
-
-struct DialogInfo {
-    DWORD pid;
-    HWND hwnd = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp) {
-    auto* d = reinterpret_cast<DialogInfo*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[64];
-    if (pid == d->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 64) &&
-        wcscmp(cls, L"#32770") == 0) {
-        d->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND WaitForDialog(const RunningProgram& program, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        DialogInfo d{program.ProcessId()};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&d));
-        if (d.hwnd) return d.hwnd;
-        if (program.WaitExit(50)) return nullptr;
-    }
-    return nullptr;
-}
-
 BOOL CALLBACK AppendStaticText(HWND hwnd, LPARAM lp) {
     wchar_t cls[32];
     if (GetClassNameW(hwnd, cls, 32) && _wcsicmp(cls, L"Static") == 0) {
@@ -76,7 +42,7 @@ std::vector<std::wstring> CloseAnsweringBoxes(RunningProgram& program, HWND main
     std::vector<std::wstring> boxes;
     PostMessageW(main, WM_CLOSE, 0, 0);
     for (;;) {
-        HWND box = WaitForDialog(program, 4000);
+        HWND box = program.WaitForDialog(4000);
         if (!box) break;
         boxes.push_back(BoxText(box));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -115,7 +81,7 @@ TEST(DataFiles, NulByteKeepsTheLinesAfterIt) {
                          Raw("\t\r\n01.12.2026 9:00:00\t1 \xF7.\0\r\n02.12.2026 9:00:00\t2 \xF7.\r\n"));
     {
         RunningProgram program(dir.Path());
-        ASSERT_NE(WaitShown(program), nullptr);
+        ASSERT_NE(program.WaitShown(), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
     const base::StringList lists = Lines(dir.Path() / L"FileLists.txt");
@@ -161,7 +127,7 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk", mark + taskUtf8);
     {
         RunningProgram program(dir.Path());
-        HWND main = WaitShown(program);
+        HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
         RECT rc;
         GetWindowRect(main, &rc);
@@ -199,7 +165,7 @@ TEST(DataFiles, ReadOnlyFileIsLeftAloneAndReportedOnce) {
     ASSERT_TRUE(SetFileAttributesW(tasks.c_str(), FILE_ATTRIBUTE_READONLY));
     {
         RunningProgram program(dir.Path());
-        HWND main = WaitShown(program);
+        HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
         const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
         ASSERT_EQ(boxes.size(), 1u);
@@ -225,7 +191,7 @@ TEST(DataFiles, LeftoverTemporaryFilesGoAtStart) {
     const wchar_t* names[] = {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk", L"WindowsWorkLog.txt"};
     for (const wchar_t* name : names) base::WriteFileBytes(base::TempFileFor(dir.Path() / name), "cut short");
     RunningProgram program(dir.Path());
-    ASSERT_NE(WaitShown(program), nullptr);
+    ASSERT_NE(program.WaitShown(), nullptr);
     for (const wchar_t* name : names)
         EXPECT_FALSE(fs::exists(base::TempFileFor(dir.Path() / name)))
             << testing::PrintToString(std::wstring(name));
@@ -267,7 +233,7 @@ TEST(DataFiles, LargeFilesKeepTheirOrderAndNewestLogRecords) {
     }
     {
         RunningProgram program(dir.Path());
-        ASSERT_NE(WaitShown(program), nullptr);
+        ASSERT_NE(program.WaitShown(), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
     const base::StringList lines = Lines(dir.Path() / L"WindowsWorkLog.txt");

@@ -17,42 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Waits until the main window is on the screen (both windows made, the loop running).
-HWND WaitShown(RunningProgram& program) {
-    HWND hwnd = program.WaitForWindow(L"TfrmHoralto");
-    for (int i = 0; i < 300 && hwnd && !IsWindowVisible(hwnd); ++i) Sleep(20);
-    return hwnd;
-}
-
-struct DialogInfo {
-    DWORD pid;
-    HWND hwnd = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp) {
-    auto* d = reinterpret_cast<DialogInfo*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[64];
-    if (pid == d->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 64) &&
-        wcscmp(cls, L"#32770") == 0) {
-        d->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A message box of the program, waiting up to timeoutMs.
-HWND WaitForDialog(const RunningProgram& program, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        DialogInfo d{program.ProcessId()};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&d));
-        if (d.hwnd) return d.hwnd;
-        if (program.WaitExit(50)) return nullptr;
-    }
-    return nullptr;
-}
-
 std::wstring WindowText(HWND hwnd) {
     wchar_t text[512] = {};
     GetWindowTextW(hwnd, text, 512);
@@ -73,7 +37,7 @@ TEST(SettingsFile, FreshStartWritesEveryKeyWithItsDefault) {
     ScratchDir dir(L"core-fresh");
     {
         RunningProgram program(dir.Path());
-        ASSERT_NE(WaitShown(program), nullptr);
+        ASSERT_NE(program.WaitShown(), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
     ASSERT_TRUE(fs::exists(dir.Path() / L"Horalto.ini"));
@@ -154,7 +118,7 @@ TEST(SettingsFile, PreparedFileSurvivesTheRoundTrip) {
                   L"[Servers]\r\nntp.example\r\n[Pictures]\r\nC:\\Картинки\\a.jpg\r\n");
     {
         RunningProgram program(dir.Path());
-        HWND main = WaitShown(program);
+        HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
         RECT rc;
         GetWindowRect(main, &rc);
@@ -225,16 +189,16 @@ TEST(SettingsFile, UnwritableSettingsAreReportedOnceAndTheRestIsSaved) {
     ASSERT_NE(hold, INVALID_HANDLE_VALUE);
     {
         RunningProgram program(dir.Path());
-        HWND main = WaitShown(program);
+        HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
         PostMessageW(main, WM_CLOSE, 0, 0);
-        HWND box = WaitForDialog(program, 10000);
+        HWND box = program.WaitForDialog(10000);
         ASSERT_NE(box, nullptr) << "no message box";
         EXPECT_EQ(WindowText(box), L"Ошибка");
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         for (int i = 0; i < 250 && IsWindow(box); ++i) Sleep(20);
         // Told once: no second box for the settings window's part.
-        HWND again = WaitForDialog(program, 1500);
+        HWND again = program.WaitForDialog(1500);
         if (again) PostMessageW(again, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(again, nullptr);
         DWORD code = 1;
@@ -252,7 +216,7 @@ TEST(SettingsFile, UnwritableSettingsAreReportedOnceAndTheRestIsSaved) {
 TEST(SettingsFile, EndOfSessionSavesEverything) {
     ScratchDir dir(L"core-session");
     RunningProgram program(dir.Path());
-    HWND main = WaitShown(program);
+    HWND main = program.WaitShown();
     ASSERT_NE(main, nullptr);
     DWORD_PTR result = 0;
     ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &result));

@@ -98,6 +98,41 @@ HWND RunningProgram::WaitForWindow(const wchar_t* className, DWORD timeoutMs) co
     return nullptr;
 }
 
+HWND RunningProgram::WaitShown() const {
+    HWND hwnd = WaitForWindow(L"TfrmHoralto");
+    for (int i = 0; i < 300 && hwnd && !IsWindowVisible(hwnd); ++i) Sleep(20);
+    return hwnd;
+}
+
+namespace {
+struct DialogData {
+    DWORD pid;
+    HWND found = nullptr;
+};
+BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lp) {
+    auto* d = reinterpret_cast<DialogData*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[64];
+    if (pid == d->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 64) &&
+        wcscmp(cls, L"#32770") == 0) {
+        d->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND RunningProgram::WaitForDialog(DWORD timeoutMs) const {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        DialogData d{pi_.dwProcessId};
+        EnumWindows(FindDialogProc, reinterpret_cast<LPARAM>(&d));
+        if (d.found) return d.found;
+        if (WaitExit(50)) return nullptr;
+    }
+    return nullptr;
+}
+
 bool RunningProgram::WaitExit(DWORD timeoutMs, DWORD* exitCode) const {
     if (WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);

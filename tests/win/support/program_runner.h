@@ -38,6 +38,11 @@ public:
 
     // The process's top-level window of `className`, waiting up to `timeoutMs`.
     HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 15000) const;
+    // The main window once it is on the screen (both windows made, the loop running).
+    HWND WaitShown() const;
+    // A visible message box of the process, waiting up to `timeoutMs`; nullptr
+    // when none came or the process ended.
+    HWND WaitForDialog(DWORD timeoutMs) const;
     // Posts WM_CLOSE to the window and waits for the process to end; returns its exit code,
     // or -1 when it did not end in time.
     long CloseAndWait(const wchar_t* className = L"TfrmHoralto", DWORD timeoutMs = 15000);
