@@ -169,7 +169,7 @@ TEST(SettingsFile, ColoursWithoutColourItemsKeepTheirPlaceInTheColourList) {
                   L"[Window]\r\nFormColor=12632256\r\n[SystemClock]\r\nTrayColor=255\r\n");
     {
         RunningProgram program(dir.Path());
-        ASSERT_NE(WaitShown(program), nullptr);
+        ASSERT_NE(program.WaitShown(), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
     const base::IniFile ini(dir.Path() / L"Horalto.ini");
