@@ -135,7 +135,7 @@ std::wstring BuildEventList(const TemplateContext& ctx) {
             list += ExpandTemplate(d, 0, ctx) + L" - выход";
         } else if (ctx.now < ev.nextRun) {
             list += ExpandTemplate(d, ev.nextRun, ctx);
-        } else if (flag == L'1' || flag == L'3') {
+        } else if (flag == 1 || flag == 3) {  // the flag codes that show the description after the run
             list += ExpandTemplate(d, 0, ctx) + L" - выполнено";
         }
     }

@@ -152,16 +152,22 @@ TEST(TemplateSun, HalfHourZoneAndDaylightTime) {
 TEST(TemplateEvents, EventListFromTaskRows) {
     auto ctx = Context();
     ctx.events = {
-        {L"12:00", L"0Обед A<hh:nn>", ctx.now + 1.0 / 24},
-        {L"Выход", L"0Пока", 0},
-        {L"9:00", L"1Зарядка", ctx.now - 1},  // passed, shown as done
-        {L"9:00", L"2Скрытое", ctx.now - 1},  // passed, leaves an empty line
-        {L"", L"", 0},                        // no description: skipped
-        {L"10:00", L"0Завтра", ctx.now + 1},
-        {L"", L"0spare", ctx.now + 1},  // the spare row is never listed
+        // The flag is the character whose code is 0 to 3, as the task editor writes it.
+        {L"12:00", std::wstring(1, L'\0') + L"Обед A<hh:nn>", ctx.now + 1.0 / 24},
+        {L"Выход", L"\x02Пока", 0},
+        {L"9:00", L"\x01Зарядка", ctx.now - 1},  // passed, shown as done
+        {L"9:00", L"\x02Скрытое", ctx.now - 1},  // passed, leaves an empty line
+        {L"", L"", 0},                            // no description: skipped
+        {L"10:00", L"\x03Завтра", ctx.now + 1},
+        {L"8:00", L"\x03Сон", ctx.now - 1},  // shown and shaken: done too
+        {L"", L"\x01spare", ctx.now - 1},    // the spare row is never listed
     };
-    EXPECT_EQ(BuildEventList(ctx), L"Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра");
-    EXPECT_EQ(BuildFormatText(L"[<LA>]", ctx), L"[Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра]");
+    EXPECT_EQ(BuildEventList(ctx), L"Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра\nСон - выполнено");
+    EXPECT_EQ(BuildFormatText(L"[<LA>]", ctx),
+              L"[Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра\nСон - выполнено]");
+    // The digits '1' and '3' are no flags of a shown description.
+    ctx.events = {{L"9:00", L"1Зарядка", ctx.now - 1}, {L"9:00", L"3Сон", ctx.now - 1}, {L"", L"", 0}};
+    EXPECT_EQ(BuildEventList(ctx), L"");
 }
 
 TEST(TemplateEvents, NoEventsAndOnlyTheFirstMarker) {
