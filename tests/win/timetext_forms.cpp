@@ -90,9 +90,9 @@ TEST_F(TimeTexts, EventListReadsTheTaskRows) {
     Create();
     frmOptions->stgTasks.SetRowCount(4);
     frmOptions->stgTasks.SetCell(2, 1, L"Выход");
-    frmOptions->stgTasks.SetCell(3, 1, L"0Пока");
+    frmOptions->stgTasks.SetCell(3, 1, L"\x02Пока");  // flag codes as the task editor writes them
     frmOptions->stgTasks.SetCell(2, 2, L"12:00");
-    frmOptions->stgTasks.SetCell(3, 2, L"0Обед");
+    frmOptions->stgTasks.SetCell(3, 2, L"\x02Обед");
     NextRunTimes = {0, Now() + 1, 0};
     EXPECT_EQ(frmHoralto->BuildFormatText(L"<la>"), L"Пока - выход\nОбед");
 }
