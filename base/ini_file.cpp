@@ -36,6 +36,14 @@ bool IsComment(const std::wstring& name) {
 
 }  // namespace
 
+std::optional<std::wstring_view> IniHeaderName(std::wstring_view line) {
+    const std::wstring_view body = TrimIni(line);
+    if (body.empty() || body.front() != L'[') return std::nullopt;
+    const std::size_t close = body.rfind(L']');
+    if (close == std::wstring_view::npos || close == 0) return std::nullopt;
+    return TrimIni(body.substr(1, close - 1));
+}
+
 IniFile::IniFile(std::filesystem::path path, FormatSettings fs) : path_(std::move(path)), fs_(std::move(fs)) {
     std::error_code ec;
     if (std::filesystem::exists(path_, ec)) Parse(ReadTextFile1251(path_));
@@ -61,20 +69,17 @@ void IniFile::Parse(std::wstring_view text) {
 
         Line line;
         line.raw = std::wstring(raw);
-        const std::wstring_view body = TrimIni(raw);
-        if (!body.empty() && body.front() == L'[') {
-            const std::size_t close = body.rfind(L']');
-            if (close != std::wstring_view::npos && close > 0) {
-                Section section;
-                section.name = std::wstring(TrimIni(body.substr(1, close - 1)));
-                section.hasHeader = true;
-                line.header = true;
-                line.name = section.name;
-                section.lines.push_back(std::move(line));
-                sections_.push_back(std::move(section));
-                continue;
-            }
+        if (const auto header = IniHeaderName(raw)) {
+            Section section;
+            section.name = std::wstring(*header);
+            section.hasHeader = true;
+            line.header = true;
+            line.name = section.name;
+            section.lines.push_back(std::move(line));
+            sections_.push_back(std::move(section));
+            continue;
         }
+        const std::wstring_view body = TrimIni(raw);
         const std::size_t eq = body.find(L'=');
         if (eq == std::wstring_view::npos) {
             line.name = std::wstring(body);

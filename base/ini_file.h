@@ -19,6 +19,11 @@
 
 namespace base {
 
+// The section name of a header line as the reader takes it ("[", the name, "]",
+// the profile functions' white space around the line and the name ignored);
+// nothing when the line is no header.
+std::optional<std::wstring_view> IniHeaderName(std::wstring_view line);
+
 class IniFile {
   public:
     // Loads the file when it exists (a missing file is an empty INI); throws

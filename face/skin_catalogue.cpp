@@ -1,31 +1,9 @@
 #include "face/skin_catalogue.h"
 
+#include "base/ini_file.h"
 #include "base/text_compare.h"
 
 namespace face {
-
-namespace {
-
-bool IsIniBlank(wchar_t c) {
-    return c <= L' ';
-}
-
-std::wstring_view Trim(std::wstring_view s) {
-    while (!s.empty() && IsIniBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsIniBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-// The section name of a header line, as the INI reader takes it.
-std::optional<std::wstring_view> HeaderName(std::wstring_view line) {
-    const std::wstring_view body = Trim(line);
-    if (body.empty() || body.front() != L'[') return std::nullopt;
-    const std::size_t close = body.rfind(L']');
-    if (close == std::wstring_view::npos || close == 0) return std::nullopt;
-    return Trim(body.substr(1, close - 1));
-}
-
-}  // namespace
 
 std::wstring CatalogueFileName(std::wstring_view file, std::wstring_view programFolder) {
     if (!programFolder.empty() && file.size() >= programFolder.size() &&
@@ -57,7 +35,7 @@ std::optional<std::wstring> RenameSkinSection(std::wstring_view fileText, std::w
         if (end == std::wstring_view::npos) end = fileText.size();
         std::size_t lineEnd = end;
         if (lineEnd > pos && fileText[lineEnd - 1] == L'\r') --lineEnd;
-        const auto header = HeaderName(fileText.substr(pos, lineEnd - pos));
+        const auto header = base::IniHeaderName(fileText.substr(pos, lineEnd - pos));
         if (header && base::SameTextAnsi(*header, name)) {
             std::wstring result(fileText.substr(0, pos));
             result += L'[';

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ini_file.h"
+
 using namespace face;
 
 namespace {
@@ -85,6 +87,24 @@ TEST(SkinCatalogue, RenameTouchesOnlyTheHeaderLine) {
     EXPECT_NE(nul->find(L"[Другие]"), std::wstring::npos);
     // A key or a value holding the name is no header.
     EXPECT_FALSE(RenameSkinSection(L"Часы=1\r\nx=[Часы]\r\n", L"Часы", L"Часы1"));
+}
+
+TEST(SkinCatalogue, RenameTakesHeadersAsTheIniReaderDoes) {
+    // Control characters other than the reader's white space make a line no
+    // header: the reader puts it into the section before, so it is not renamed.
+    const std::wstring text = L"[Часы]\r\n\x01[Часы]\r\n[Часы\x02]\r\n\x1f [Часы]\r\n\t[Часы]\x1a\r\n";
+    ASSERT_EQ(base::IniFile::FromText(text).ReadSections().Count(), 3);
+    auto renamed = RenameSkinSection(text.substr(8), L"Часы", L"Часы1");
+    ASSERT_TRUE(renamed);
+    EXPECT_EQ(*renamed, L"\x01[Часы]\r\n[Часы\x02]\r\n\x1f [Часы]\r\n[Часы1]\r\n");
+    EXPECT_FALSE(RenameSkinSection(L"\x01[Часы]\r\n\x1f[Часы]\r\n", L"Часы", L"Часы1"));
+    // Every header the reader lists is the one renamed, found by its own name.
+    const base::IniFile ini = base::IniFile::FromText(text);
+    for (const auto& name : ini.ReadSections()) {
+        auto one = RenameSkinSection(text, name, L"Новая");
+        ASSERT_TRUE(one);
+        EXPECT_TRUE(base::IniFile::FromText(*one).ReadSections().IndexOf(L"Новая") >= 0);
+    }
 }
 
 TEST(SkinCatalogue, ClashWithAnotherFileRenamesTheSectionInTheFile) {

@@ -157,12 +157,13 @@ TEST(TemplateEvents, EventListFromTaskRows) {
         {L"Выход", L"\x02Пока", 0},
         {L"9:00", L"\x01Зарядка", ctx.now - 1},  // passed, shown as done
         {L"9:00", L"\x02Скрытое", ctx.now - 1},  // passed, leaves an empty line
-        {L"", L"", 0},                            // no description: skipped
+        {L"", L"", 0},                           // no description: skipped
         {L"10:00", L"\x03Завтра", ctx.now + 1},
         {L"8:00", L"\x03Сон", ctx.now - 1},  // shown and shaken: done too
         {L"", L"\x01spare", ctx.now - 1},    // the spare row is never listed
     };
-    EXPECT_EQ(BuildEventList(ctx), L"Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра\nСон - выполнено");
+    EXPECT_EQ(BuildEventList(ctx),
+              L"Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра\nСон - выполнено");
     EXPECT_EQ(BuildFormatText(L"[<LA>]", ctx),
               L"[Обед 01:00\nПока - выход\nЗарядка - выполнено\n\nЗавтра\nСон - выполнено]");
     // The digits '1' and '3' are no flags of a shown description.
