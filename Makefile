@@ -4,9 +4,9 @@
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps native win libjpeg run test bench clean
+.PHONY: all deps native fuzz-build fuzz win libjpeg run test bench clean
 
-all: native win
+all: native fuzz-build win
 
 deps:
 	@scripts/install-deps.sh
@@ -14,6 +14,22 @@ deps:
 native: deps
 	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug -DHORALTO_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD)/native -j$(JOBS)
+
+# The fuzz targets of the portable modules, built by clang with libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer. `make test` runs each
+# briefly over its seeds; `make fuzz` runs every target FUZZ_SECONDS
+# (600 by default), FUZZ_JOBS at a time; `make fuzz FUZZ=ini` runs one.
+FUZZ_SECONDS ?= 600
+FUZZ_JOBS ?= 2
+FUZZ ?=
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORALTO_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD)/fuzz -j$(JOBS)
+
+fuzz: fuzz-build
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --test-dir $(BUILD)/fuzz --output-on-failure \
+	  -j$(FUZZ_JOBS) --timeout $$(( $(FUZZ_SECONDS) + 120 )) $(if $(FUZZ),-R '^fuzz_$(FUZZ)$$')
 
 libjpeg: deps
 	@scripts/build-libjpeg.sh $(BUILD)/deps

@@ -9,6 +9,7 @@ PACKAGES=(
   wine wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils imagemagick
   python3 dpkg-dev locales
+  clang libclang-rt-dev
 )
 
 missing=()

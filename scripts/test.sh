@@ -7,6 +7,8 @@ build=${1:-build}
 
 status=0
 ctest --test-dir "$HORALTO_BUILD/native" --output-on-failure -j"$(nproc)" || status=1
+# Each fuzz target, briefly, over its seeds.
+ctest --test-dir "$HORALTO_BUILD/fuzz" --output-on-failure -j"$(nproc)" --timeout 300 || status=1
 
 start_xvfb
 trap 'wineserver -k >/dev/null 2>&1; stop_xvfb' EXIT
