@@ -4,6 +4,8 @@
 
 #include "base/text_compare.h"
 #include "core/frm_horalto.h"
+
+#include <algorithm>
 #include "core/horalto_globals.h"
 #include "core/settings_files.h"
 #include "options/frm_options.h"
@@ -111,7 +113,7 @@ void TfrmHoralto::ApplyReadSetting(const core::SettingKey& key) {
         if (key.name == L"Transparency") {
             SetAlphaBlend(Settings.Window.Transparency);
         } else if (key.name == L"LevelTransparency") {
-            SetAlphaBlendValue(static_cast<BYTE>(Settings.Window.LevelTransparency));
+            SetAlphaBlendValue(static_cast<BYTE>(std::clamp(Settings.Window.LevelTransparency, 0, 255)));
         } else if (key.name == L"TextColor") {
             ui::Font font = GetFont();
             font.color = ColorOfArgb(Settings.Window.TextColor);

@@ -1,5 +1,6 @@
 #include "core/settings_io.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "base/conversions.h"
@@ -117,7 +118,7 @@ std::optional<SettingValue> DecodeSetting(Encoding encoding, std::wstring_view t
         case Encoding::Float:
         case Encoding::FloatAsText: {
             double v = 0;
-            if (!base::TryStrToFloat(text, v, fs)) return std::nullopt;
+            if (!base::TryStrToFloat(text, v, fs) || !std::isfinite(v)) return std::nullopt;
             return SettingValue(v);
         }
         case Encoding::DateTime:
@@ -192,7 +193,9 @@ SettingValue ReadSetting(const base::IniFile& ini, const SettingKey& key, const 
     }
     if (!ini.ValueExists(section, key.name)) return def;
     const std::wstring text = ini.ReadString(section, key.name, L"");
-    if (auto value = DecodeSetting(key.encoding, text, ini.Settings(), binding.currentYear)) return *value;
+    if (auto value = DecodeSetting(key.encoding, text, ini.Settings(), binding.currentYear);
+        value && key.InRange(*value))
+        return *value;
     return def;
 }
 

@@ -1,6 +1,8 @@
 #include "core/settings_keys.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
 #include "base/conversions.h"
@@ -38,9 +40,11 @@ void FromValue(const SettingValue& v, int& out) {
 void FromValue(const SettingValue& v, std::uint8_t& out) {
     out = static_cast<std::uint8_t>(std::get<int>(v));
 }
-// Held in single precision.
+// Held in single precision (a number beyond its range keeps the largest one).
 void FromValue(const SettingValue& v, float& out) {
-    out = static_cast<float>(std::get<double>(v));
+    const double d = std::get<double>(v);
+    constexpr double most = std::numeric_limits<float>::max();
+    out = std::isnan(d) ? 0.0f : static_cast<float>(std::clamp(d, -most, most));
 }
 void FromValue(const SettingValue& v, double& out) {
     out = std::get<double>(v);
@@ -81,6 +85,16 @@ SettingKey Home(Section s, std::wstring_view name, Encoding e, SettingValue def,
     return SettingKey{s, name, e, std::move(def), home, {}, r, w, d};
 }
 
+// A key whose numbers must lie in [lo, hi].
+SettingKey Ranged(SettingKey key, double lo, double hi) {
+    key.minValue = lo;
+    key.maxValue = hi;
+    return key;
+}
+
+// The most a span of days or a date-time can be: 9999-12-31 from 1899-12-30.
+constexpr double kMaxDays = 2958466;
+
 std::vector<SettingKey> BuildTable() {
     std::vector<SettingKey> t;
     // ---- Window
@@ -88,13 +102,15 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(Home(Window, L"Top", Int, 106, L"Top", R1, Current));
     t.push_back(Home(Window, L"Left", Int, 296, L"Left", R1, Current));
     t.push_back(Field(Window, L"Transparency", Bool, false, HORALTO_FIELD(Window, Transparency)));
-    t.push_back(Field(Window, L"LevelTransparency", Int, 200, HORALTO_FIELD(Window, LevelTransparency)));
+    t.push_back(Ranged(
+        Field(Window, L"LevelTransparency", Int, 200, HORALTO_FIELD(Window, LevelTransparency)), 0, 255));
     t.push_back(Field(Window, L"SmoothlyTransp", Bool, false, HORALTO_FIELD(Window, SmoothlyTransp)));
     t.push_back(Field(Window, L"MaskOnMouseMove", Bool, true, HORALTO_FIELD(Window, MaskOnMouseMove)));
     t.push_back(
         Field(Window, L"TransparentOnMouseMove", Bool, true, HORALTO_FIELD(Window, TransparentOnMouseMove)));
-    t.push_back(
-        Field(Window, L"TranspValueOnMouseMove", Int, 60, HORALTO_FIELD(Window, TranspValueOnMouseMove)));
+    t.push_back(Ranged(
+        Field(Window, L"TranspValueOnMouseMove", Int, 60, HORALTO_FIELD(Window, TranspValueOnMouseMove)), 0,
+        255));
     t.push_back(Field(Window, L"CutBackgr", Bool, true, HORALTO_FIELD(Window, CutBackgr)));
     t.push_back(Field(Window, L"TranspOutline", Int, 0, HORALTO_FIELD(Window, TranspOutline)));
     t.push_back(Field(Window, L"TranspAdmis", Int, 20, HORALTO_FIELD(Window, TranspAdmis)));
@@ -103,7 +119,8 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(Field(Window, L"UseBackgrFile", Bool, true, HORALTO_FIELD(Window, UseBackgrFile)));
     t.push_back(
         Field(Window, L"BackgroundFile", String, Str(L"Стандартная"), HORALTO_FIELD(Window, BackgroundFile)));
-    t.push_back(Field(Window, L"MainScale", Float, 1.5, HORALTO_FIELD(Window, MainScale)));
+    t.push_back(
+        Ranged(Field(Window, L"MainScale", Float, 1.5, HORALTO_FIELD(Window, MainScale)), 0.001, 1e6));
     t.push_back(Field(Window, L"DrawOnDesktop", Bool, false, HORALTO_FIELD(Window, DrawOnDesktop)));
     t.push_back(Field(Window, L"DrawOnForm", Bool, true, HORALTO_FIELD(Window, DrawOnForm)));
     t.push_back(Field(Window, L"FormFillType", Int, 1, HORALTO_FIELD(Window, FormFillType)));
@@ -114,7 +131,7 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(Field(Window, L"TextAlign", Int, 1, HORALTO_FIELD(Window, TextAlign)));
     t.push_back(Field(Window, L"TextStyle", Int, 0, HORALTO_FIELD(Window, TextStyle)));
     t.push_back(Field(Window, L"TextFont", String, Str(L"Arial"), HORALTO_FIELD(Window, TextFont)));
-    t.push_back(Field(Window, L"TextSize", Float, 14.0, HORALTO_FIELD(Window, TextSize)));
+    t.push_back(Ranged(Field(Window, L"TextSize", Float, 14.0, HORALTO_FIELD(Window, TextSize)), 0, 1000));
     t.push_back(Field(Window, L"WallpaperPath", String, Str(L""), HORALTO_FIELD(Window, WallpaperPath)));
     t.push_back(Field(Window, L"WallpaperStyle", Int, 2, HORALTO_FIELD(Window, WallpaperStyle)));
     t.push_back(
@@ -139,8 +156,8 @@ std::vector<SettingKey> BuildTable() {
         Field(Main, L"FormatTextHint", StoredText,
               Str(L"<c>\r\nВосход солнца: TS<t>\r\nЗаход солнца: TZ<t>\r\nВремя работы: W<%dtt>\r\n<LA>"),
               HORALTO_FIELD(Main, FormatTextHint)));
-    t.push_back(Field(Main, L"Breadth", Float, 55.75, HORALTO_FIELD(Main, Breadth)));
-    t.push_back(Field(Main, L"Longitude", Float, 37.62, HORALTO_FIELD(Main, Longitude)));
+    t.push_back(Ranged(Field(Main, L"Breadth", Float, 55.75, HORALTO_FIELD(Main, Breadth)), -90, 90));
+    t.push_back(Ranged(Field(Main, L"Longitude", Float, 37.62, HORALTO_FIELD(Main, Longitude)), -180, 180));
     // ---- SystemClock
     t.push_back(Field(SystemClock, L"ReplaceText", Bool, true, HORALTO_FIELD(SystemClock, ReplaceText)));
     t.push_back(Field(SystemClock, L"ResizeWindow", Bool, true, HORALTO_FIELD(SystemClock, ResizeWindow)));
@@ -157,7 +174,8 @@ std::vector<SettingKey> BuildTable() {
         Field(SystemClock, L"HookUpdateTray", Bool, true, HORALTO_FIELD(SystemClock, HookUpdateTray)));
     t.push_back(Field(SystemClock, L"UseTraySkis", Bool, true, HORALTO_FIELD(SystemClock, UseTraySkis)));
     t.push_back(Field(SystemClock, L"AutoTrayScale", Bool, true, HORALTO_FIELD(SystemClock, AutoTrayScale)));
-    t.push_back(Field(SystemClock, L"Scale", FloatAsText, 1.0, HORALTO_FIELD(SystemClock, Scale)));
+    t.push_back(Ranged(Field(SystemClock, L"Scale", FloatAsText, 1.0, HORALTO_FIELD(SystemClock, Scale)),
+                       0.001, 1e6));
     t.push_back(
         Field(SystemClock, L"ResizeTrayBackgr", Bool, true, HORALTO_FIELD(SystemClock, ResizeTrayBackgr)));
     t.push_back(Field(SystemClock, L"NewTraySkin", Bool, true, HORALTO_FIELD(SystemClock, NewTraySkin)));
@@ -169,7 +187,8 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(Field(SystemClock, L"TextStyle", Int, 0, HORALTO_FIELD(SystemClock, TextStyle)));
     t.push_back(
         Field(SystemClock, L"TextFont", String, Str(L"MS Sans Serif"), HORALTO_FIELD(SystemClock, TextFont)));
-    t.push_back(Field(SystemClock, L"TextSize", Float, 0.0, HORALTO_FIELD(SystemClock, TextSize)));
+    t.push_back(
+        Ranged(Field(SystemClock, L"TextSize", Float, 0.0, HORALTO_FIELD(SystemClock, TextSize)), 0, 1000));
     t.push_back(
         Field(SystemClock, L"UseSkinTextColor", Bool, true, HORALTO_FIELD(SystemClock, UseSkinTextColor)));
     t.push_back(Home(SystemClock, L"TrayColor", Int, kClBtnFace, L"pnlTrayTime.Color", R1, Constant));
@@ -222,7 +241,8 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(
         Home(WindowsWorkTime, L"TotalWindowsWorkTime", Duration, 0.0, L"TotalWindowsWorkTime", R2, Constant));
     t.push_back(Home(WindowsWorkTime, L"WinUpTime", Duration, 0.0, L"WinUpTime", R2, Constant));
-    t.push_back(Home(WindowsWorkTime, L"CorrectWorkT", Float, 0.0, L"CorrectWorkT", R2, Constant));
+    t.push_back(Ranged(Home(WindowsWorkTime, L"CorrectWorkT", Float, 0.0, L"CorrectWorkT", R2, Constant),
+                       -kMaxDays, kMaxDays));
     t.push_back(Home(WindowsWorkTime, L"ShowWorkLog", Bool, true, L"chbWorkLog", R2, Constant));
     t.push_back(Home(WindowsWorkTime, L"LimitedLog", Bool, true, L"chbLimitedLog", R2, Constant));
     t.push_back(Home(WindowsWorkTime, L"LogLimit", Int, 1000, L"speLogLimit", R2, Constant));
@@ -404,6 +424,17 @@ std::wstring_view SectionName(Section section) {
 const std::vector<SettingKey>& SettingKeys() {
     static const std::vector<SettingKey> table = BuildTable();
     return table;
+}
+
+bool SettingKey::InRange(const SettingValue& value) const {
+    double number = 0;
+    if (const int* i = std::get_if<int>(&value))
+        number = *i;
+    else if (const double* d = std::get_if<double>(&value))
+        number = *d;
+    else
+        return true;
+    return std::isfinite(number) && number >= minValue && number <= maxValue;
 }
 
 const SettingKey* FindSettingKey(Section section, std::wstring_view name) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,8 +74,13 @@ struct SettingKey {
     Reader reader;
     Writer writer;
     ReadDefault readDefault;
+    // The numbers a reader takes: one outside [minValue, maxValue] reads as
+    // the default.
+    double minValue = -std::numeric_limits<double>::max();
+    double maxValue = std::numeric_limits<double>::max();
 
     bool IsField() const { return home.empty(); }
+    bool InRange(const SettingValue& value) const;
 };
 
 // Every key, in writing order: W1's sections and keys in the order the closing

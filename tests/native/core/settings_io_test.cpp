@@ -388,3 +388,49 @@ TEST(SettingsDecode, Encodings) {
     EXPECT_EQ(EncodeSetting(Encoding::StoredText, std::wstring(L"a b\r\nc"), fs), L"_\"a b\",c");
     EXPECT_EQ(EncodeSetting(Encoding::Bool, true, fs), L"1");
 }
+
+TEST(SettingsRead, NumbersOutOfTheirRangeReadAsTheDefault) {
+    // Absurd numbers in the file never reach the program: the key's default
+    // stands for them, as for any value that does not convert.
+    Store store;
+    const std::wstring file =
+        L"[Window]\r\nMainScale=1E300\r\nLevelTransparency=1000\r\nTranspValueOnMouseMove=-1\r\n"
+        L"TextSize=1E300\r\n"
+        L"[Main]\r\nBreadth=1E999\r\nLongitude=-500\r\n"
+        L"[SystemClock]\r\nScale=-2\r\nTextSize=NAN\r\n"
+        L"[WindowsWorkTime]\r\nCorrectWorkT=-1E300\r\n";
+    const auto binding = store.Binding();
+    ReadMainWindowSettings(base::IniFile::FromText(file), binding);
+    ReadOptionsSettings(base::IniFile::FromText(file), binding);
+    const auto& s = store.settings;
+    EXPECT_EQ(s.Window.MainScale, 1.5f);
+    EXPECT_EQ(s.Window.LevelTransparency, 200);
+    EXPECT_EQ(s.Window.TranspValueOnMouseMove, 60);
+    EXPECT_EQ(s.Window.TextSize, 14.0f);
+    EXPECT_EQ(s.Main.Breadth, 55.75);
+    EXPECT_EQ(s.Main.Longitude, 37.62);
+    EXPECT_EQ(s.SystemClock.Scale, 1.0f);
+    EXPECT_EQ(s.SystemClock.TextSize, 0.0f);
+    EXPECT_EQ(store.fake.values.at(L"CorrectWorkT"), SettingValue(0.0));
+
+    // Values at the ends of their ranges are taken as they stand.
+    Store edge;
+    const std::wstring fine =
+        L"[Window]\r\nMainScale=0,25\r\nLevelTransparency=255\r\nTranspValueOnMouseMove=0\r\n"
+        L"[Main]\r\nBreadth=-90\r\nLongitude=180\r\n[WindowsWorkTime]\r\nCorrectWorkT=12,5\r\n";
+    ReadMainWindowSettings(base::IniFile::FromText(fine), edge.Binding());
+    ReadOptionsSettings(base::IniFile::FromText(fine), edge.Binding());
+    EXPECT_EQ(edge.settings.Window.MainScale, 0.25f);
+    EXPECT_EQ(edge.settings.Window.LevelTransparency, 255);
+    EXPECT_EQ(edge.settings.Window.TranspValueOnMouseMove, 0);
+    EXPECT_EQ(edge.settings.Main.Breadth, -90);
+    EXPECT_EQ(edge.settings.Main.Longitude, 180);
+    EXPECT_EQ(edge.fake.values.at(L"CorrectWorkT"), SettingValue(12.5));
+}
+
+TEST(SettingsDecode, FloatsThatAreNotFiniteDoNotConvert) {
+    const base::FormatSettings fs;
+    EXPECT_EQ(DecodeSetting(Encoding::Float, L"1E999", fs), std::nullopt);
+    EXPECT_EQ(DecodeSetting(Encoding::FloatAsText, L"-1E400", fs), std::nullopt);
+    EXPECT_EQ(DecodeSetting(Encoding::Float, L"1E300", fs), SettingValue(1e300));
+}
