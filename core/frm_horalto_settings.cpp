@@ -1,11 +1,10 @@
 // The main window's part of Horalto.ini: the homes of its keys, reader R1 with
 // the values applied on the way, the autorun check and the message map.
+#include <algorithm>
 #include <filesystem>
 
 #include "base/text_compare.h"
 #include "core/frm_horalto.h"
-
-#include <algorithm>
 #include "core/horalto_globals.h"
 #include "core/settings_files.h"
 #include "options/frm_options.h"
