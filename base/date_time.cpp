@@ -19,7 +19,8 @@ namespace detail {
 TimeStamp ToTimeStamp(TDateTime value) {
     TimeStamp stamp;
     const double ms = std::nearbyint(value * kMSecsPerDay);  // to the millisecond, ties to even
-    if (!std::isfinite(ms) || std::fabs(ms) > 1e18) return stamp;
+    // Far beyond year 9999 either way: the day count must still fit an int.
+    if (!std::isfinite(ms) || std::fabs(ms) > 1e8 * kMSecsPerDay) return stamp;
     long long total = static_cast<long long>(ms);
     const long long perDay = 86400000;
     if (total < 0) {

@@ -1,5 +1,6 @@
 #include "timetext/duration_words.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -38,9 +39,14 @@ const wchar_t* GenitiveMonthName(int month) {
     return month >= 1 && month <= 12 ? kGenitive[month - 1] : L"";
 }
 
+// 9999-12-31 23:59:59.999 counted from 1899-12-30.
+constexpr double kLongestSpan = 2958465.0 + 86399999.0 / base::kMSecsPerDay;
+
 std::wstring FormatDuration(std::wstring_view format, base::TDateTime span, const base::FormatSettings& fs) {
     if (format.empty()) return {};
-    if (!(span > 0)) span = 0;
+    if (!(span > 0)) span = 0;  // negative, or no number at all
+    // Nothing lasts beyond the largest date-time: its last millisecond.
+    span = std::min(span, kLongestSpan);
     // Whole days of the span as the formatter will see it (rounded to the millisecond).
     const double rounded = std::round(span * base::kMSecsPerDay) / base::kMSecsPerDay;
     const long long days = static_cast<long long>(std::floor(rounded));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace base;
 
 TEST(DateTime, EncodesDaysSince18991230) {
@@ -111,4 +113,22 @@ TEST(DateTime, TruncationTowardZero) {
     EXPECT_DOUBLE_EQ(Frac(-1.5), -0.5);
     EXPECT_DOUBLE_EQ(DateOf(45387.75), 45387);
     EXPECT_DOUBLE_EQ(TimeOf(45387.75), 0.75);
+}
+
+TEST(DateTime, ValuesFarOutOfRangeDecodeAsNoDate) {
+    // Days beyond what a 32-bit day count holds, and values that are no number.
+    for (double value : std::initializer_list<double>{2.2e9, -2.2e9, 2147483000.0, 4294967296.0 + 5000.0,
+                                                      1.0e12, 3.0e16, 1e300, HUGE_VAL, -HUGE_VAL, NAN}) {
+        const DateParts d = DecodeDate(value);
+        EXPECT_EQ(d.year, 0) << value;
+        EXPECT_EQ(d.month, 0) << value;
+        const TimeParts t = DecodeTime(value);
+        EXPECT_TRUE(t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60) << value;
+        const int day = DayOfWeek(value);
+        EXPECT_TRUE(day >= 1 && day <= 7) << value;
+    }
+    // The last millisecond of 9999 still decodes.
+    const DateTimeParts last = DecodeDateTime(EncodeDate(9999, 12, 31) + 86399999.0 / 86400000.0);
+    EXPECT_EQ(last.date.year, 9999);
+    EXPECT_EQ(last.time.msec, 999);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "base/date_time.h"
 #include "timetext/duration_words.h"
 
@@ -87,6 +89,19 @@ TEST(TemplateDurations, FormatDurationRules) {
     EXPECT_EQ(FormatDuration(L"%d%d", 2, fs), L"2 дня 2 дня ");
     EXPECT_EQ(FormatDuration(L"", 2, fs), L"");
     EXPECT_EQ(FormatDuration(L"tt", -3, fs), L"0:00:00");
+}
+
+TEST(TemplateDurations, HugeOrNonFiniteSpans) {
+    // A span beyond the largest date-time counts as that largest span; one that
+    // is no number as none.
+    const auto fs = base::RussianWindowsProfile();
+    const std::wstring most = FormatDuration(L"%y%dtt", 2958465.999, fs);
+    EXPECT_EQ(most, L"8105 лет 140 дней 23:58:33");
+    EXPECT_EQ(FormatDuration(L"%y%dtt", 1e300, fs), L"8105 лет 140 дней 23:59:59");
+    EXPECT_EQ(FormatDuration(L"%y%dtt", HUGE_VAL, fs), L"8105 лет 140 дней 23:59:59");
+    EXPECT_EQ(FormatDuration(L"%y%dtt", 9.2e18, fs), L"8105 лет 140 дней 23:59:59");
+    EXPECT_EQ(FormatDuration(L"%y%dtt", NAN, fs), L"0:00:00");
+    EXPECT_EQ(FormatDuration(L"%y%dtt", -HUGE_VAL, fs), L"0:00:00");
 }
 
 TEST(TemplateWorkTime, WAndTW) {
