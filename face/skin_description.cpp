@@ -1,5 +1,6 @@
 #include "face/skin_description.h"
 
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -135,7 +136,9 @@ class SectionReader {
         base::FormatSettings fs;
         fs.DecimalSeparator = L'.';
         double read = 0;
-        if (base::TryStrToFloat(text, read, fs)) value = read;
+        // Sizes, positions and factors of a face: anything beyond a million
+        // pixels (or not finite) is no usable number.
+        if (base::TryStrToFloat(text, read, fs) && std::fabs(read) <= 1e6) value = read;
     }
     void Int(const wchar_t* key, int& value) const { value = ini_.ReadInteger(section_, key, value); }
     void Bool(const wchar_t* key, bool& value) const { value = ini_.ReadBool(section_, key, value); }

@@ -1,5 +1,6 @@
 #include "face/skin_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace face {
@@ -31,6 +32,17 @@ double ChooseSkinScale(const ScaleChoice& choice, double skinScale, double skinH
     return choice.useSkinScale ? skinScale : choice.settingScale;
 }
 
+double FitSkinScale(double scale, const SkinBaseSize& size, const ScaleChoice& choice) {
+    if (!(scale > 0) || std::isnan(scale)) return 1.0;
+    // A pixel count of a bitmap stays far inside an int.
+    constexpr double kMostPixels = 1 << 20;
+    const double maxWidth = choice.maxWidth > 1 ? choice.maxWidth - 1 : kMostPixels;  // one column is added
+    const double maxHeight = choice.maxHeight > 0 ? choice.maxHeight : kMostPixels;
+    if (size.width > 0) scale = std::min(scale, std::floor(maxWidth) / size.width);
+    if (size.height > 0) scale = std::min(scale, std::floor(maxHeight) / size.height);
+    return scale;
+}
+
 double HandRadius(ImageSize image, double strelScale) {
     if (image.height <= 0 || image.width <= 0) return 0;
     return std::sqrt(2.0) * (image.height - 1) * 0.5 * strelScale;
@@ -40,8 +52,12 @@ SkinGeometry ScaleSkin(const SkinDescription& skin, const SkinBaseSize& size, do
                        ImageSize min, ImageSize hour) {
     SkinGeometry g;
     g.Scale = scale;
-    g.bitmapWidth = static_cast<int>(std::ceil(size.width * scale)) + 1;
-    g.bitmapHeight = static_cast<int>(std::ceil(size.height * scale));
+    // Scales come through FitSkinScale; the sizes are kept in range all the same.
+    auto pixels = [](double v) {
+        return std::isnan(v) ? 0 : static_cast<int>(std::clamp(std::ceil(v), 0.0, double(1 << 20)));
+    };
+    g.bitmapWidth = pixels(size.width * scale) + 1;
+    g.bitmapHeight = pixels(size.height * scale);
     g.CenterX = skin.CenterX < 0 ? g.bitmapWidth / 2.0 : skin.CenterX * scale;
     g.CenterY = skin.CenterY < 0 ? g.bitmapHeight / 2.0 : skin.CenterY * scale;
     g.TextX = skin.TextX < 0 ? g.CenterX : skin.TextX * scale;

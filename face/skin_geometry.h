@@ -32,11 +32,19 @@ struct ScaleChoice {
     int trayPanelHeight = 0;
     bool useSkinScale = false;
     double settingScale = 1.0;  // MainScale, or Scale of SystemClock
+    // The virtual screen: no clock bitmap is larger (0: not known).
+    int maxWidth = 0;
+    int maxHeight = 0;
 };
 // Taskbar clock with automatic scale: (panel height - 0.5) / skin height, but a
 // panel under 1 pixel high keeps the setting; else the setting, or with
 // useSkinScale the skin's own Scale.
 double ChooseSkinScale(const ScaleChoice& choice, double skinScale, double skinHeight);
+
+// The factor kept within what can be drawn: one that is no number or not
+// positive gives 1; a larger one is cut so that the clock bitmap fits the
+// choice's screen (and, always, the range of a pixel count).
+double FitSkinScale(double scale, const SkinBaseSize& size, const ScaleChoice& choice);
 
 // Everything the face drawing needs in pixels of the clock bitmap.
 struct SkinGeometry {

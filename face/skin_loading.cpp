@@ -63,6 +63,8 @@ void TfrmHoralto::LoadSkin(const std::wstring& path, const std::wstring& section
     request.scale.trayPanelHeight = pnlTrayTime.Height();
     request.scale.useSkinScale = useSkinScale;
     request.scale.settingScale = tray ? clock.Scale : window.MainScale;
+    request.scale.maxWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    request.scale.maxHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     request.shareFrom = tray && !clock.NewTraySkin ? &state.MainSkin : nullptr;
     request.timerInterval = int(tray ? tmrTrayTimer.Interval() : tmrTimer.Interval());
 

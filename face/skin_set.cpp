@@ -73,7 +73,8 @@ SkinLoadResult LoadSkinSet(SkinSet& set, const SkinLoadRequest& request) {
     }
     if (size->dropBackGr) fresh.images[kImgBackGr].reset();
 
-    result.scale = ChooseSkinScale(request.scale, skin.Scale, size->height);
+    result.scale =
+        FitSkinScale(ChooseSkinScale(request.scale, skin.Scale, size->height), *size, request.scale);
     fresh.geometry = ScaleSkin(skin, *size, result.scale, SizeOf(fresh.Image(kImgSec)),
                                SizeOf(fresh.Image(kImgMin)), SizeOf(fresh.Image(kImgHour)));
     fresh.clock = NewArgbBitmap(fresh.geometry.bitmapWidth, fresh.geometry.bitmapHeight);

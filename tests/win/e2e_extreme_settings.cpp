@@ -16,6 +16,8 @@ namespace {
 
 void ExpectShownWithinTheScreen(HWND window) {
     ASSERT_NE(window, nullptr) << "no TfrmHoralto window appeared";
+    // The window appears once its first skin is loaded and drawn.
+    for (int i = 0; i < 100 && !IsWindowVisible(window); ++i) Sleep(100);
     EXPECT_TRUE(IsWindowVisible(window));
     RECT r{};
     ASSERT_TRUE(GetWindowRect(window, &r));
@@ -54,12 +56,13 @@ TEST(ExtremeSettings, HugeScaleWithAlphaAbove255StartsAndShowsTheClock) {
 }
 
 TEST(ExtremeSettings, ScaleThatOverflowsTheBitmapStillShowsTheClock) {
-    RunWith(L"extreme-bitmap", L"[Window]\r\nMainScale=3000000\r\nLevelTransparency=-5\r\nTransparency=1\r\n");
+    RunWith(L"extreme-bitmap",
+            L"[Window]\r\nMainScale=3000000\r\nLevelTransparency=-5\r\nTransparency=1\r\n");
 }
 
 TEST(ExtremeSettings, AbsurdWorkTimeCorrectionWritesNoGarbageRow) {
     const base::StringList log = RunWith(L"extreme-worktime",
-                                         L"[WindowsWorkTime]\r\nShowWorkLog=1\r\nCorrectWorkT=1E300\r\n"
+                                         L"[WindowsWorkTime]\r\nShowWorkLog=1\r\nCorrectWorkT=-1E300\r\n"
                                          L"TotalWindowsWorkTime=1E300\r\n");
     ASSERT_GE(log.Count(), 2);
     for (const auto& line : log) {

@@ -138,3 +138,16 @@ TEST(SkinFile, SectionFromTextUsesTheGivenFolder) {
     EXPECT_EQ(skin->images[kImgBack].name, L"C:\\S\\d.png");
     EXPECT_DOUBLE_EQ(skin->Scale, 1.25);
 }
+
+TEST(SkinFile, AbsurdNumbersKeepTheKeyDefaults) {
+    auto ini = base::IniFile::FromText(
+        L"[A]\r\nScale=1E300\r\nStrelScale=NAN\r\nCenterX=-1E200\r\nTextSize=1e9\r\nNumSize=2,5\r\n");
+    auto skin = ReadSkinSection(ini, L"C:\\S\\", L"A");
+    ASSERT_TRUE(skin.has_value());
+    const SkinDescription defaults;
+    EXPECT_EQ(skin->Scale, defaults.Scale);
+    EXPECT_EQ(skin->StrelScale, defaults.StrelScale);
+    EXPECT_EQ(skin->CenterX, defaults.CenterX);
+    EXPECT_EQ(skin->TextSize, defaults.TextSize);
+    EXPECT_EQ(skin->NumSize, 2.5);
+}

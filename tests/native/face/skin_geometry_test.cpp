@@ -89,6 +89,32 @@ TEST(SkinScale, ChoiceOfFactor) {
     EXPECT_DOUBLE_EQ(ChooseSkinScale(tray, 2.0, 59), 1.0);
 }
 
+TEST(SkinScale, TheClockNeverOutgrowsTheScreen) {
+    // The bitmap of a 100 x 50 skin on a 1024 x 768 screen.
+    ScaleChoice choice{false, false, 0, false, 1.0};
+    choice.maxWidth = 1024;
+    choice.maxHeight = 768;
+    const SkinBaseSize size{100, 50, false};
+    EXPECT_DOUBLE_EQ(FitSkinScale(2.0, size, choice), 2.0);
+    for (double absurd : {1e300, 3e6, HUGE_VAL}) {
+        const double scale = FitSkinScale(absurd, size, choice);
+        const SkinGeometry g = ScaleSkin(SkinDescription{}, size, scale, {}, {}, {});
+        EXPECT_LE(g.bitmapWidth, 1024) << absurd;
+        EXPECT_LE(g.bitmapHeight, 768) << absurd;
+        EXPECT_GE(g.bitmapWidth, 1000) << absurd;  // as large as the screen allows
+    }
+    // A scale that is no number or not positive is the plain size.
+    EXPECT_DOUBLE_EQ(FitSkinScale(NAN, size, choice), 1.0);
+    EXPECT_DOUBLE_EQ(FitSkinScale(-3, size, choice), 1.0);
+    EXPECT_DOUBLE_EQ(FitSkinScale(0, size, choice), 1.0);
+    // Without a known screen only the pixel counts' own range limits it.
+    choice.maxWidth = choice.maxHeight = 0;
+    const SkinGeometry huge =
+        ScaleSkin(SkinDescription{}, size, FitSkinScale(1e300, size, choice), {}, {}, {});
+    EXPECT_GT(huge.bitmapWidth, 0);
+    EXPECT_GT(huge.bitmapHeight, 0);
+}
+
 TEST(SkinText, SkinFontAndColourOverwriteTheSettings) {
     TextLook settings{L"Tahoma", 14, 1, 0, 0xFF000000};
     TextLook skin{L"Arial", 6, 2, 1, 0xC8000A14};
