@@ -33,13 +33,18 @@ double ChooseSkinScale(const ScaleChoice& choice, double skinScale, double skinH
 }
 
 double FitSkinScale(double scale, const SkinBaseSize& size, const ScaleChoice& choice) {
-    if (!(scale > 0) || std::isnan(scale)) return 1.0;
+    if (!(scale > 0) || std::isnan(scale)) scale = 1.0;
     // A pixel count of a bitmap stays far inside an int.
     constexpr double kMostPixels = 1 << 20;
     const double maxWidth = choice.maxWidth > 1 ? choice.maxWidth - 1 : kMostPixels;  // one column is added
     const double maxHeight = choice.maxHeight > 0 ? choice.maxHeight : kMostPixels;
-    if (size.width > 0) scale = std::min(scale, std::floor(maxWidth) / size.width);
-    if (size.height > 0) scale = std::min(scale, std::floor(maxHeight) / size.height);
+    // A product just above a whole number would round up one pixel too many.
+    auto fits = [&](double s) {
+        return std::ceil(size.width * s) <= maxWidth && std::ceil(size.height * s) <= maxHeight;
+    };
+    if (size.width > 0) scale = std::min(scale, maxWidth / size.width);
+    if (size.height > 0) scale = std::min(scale, maxHeight / size.height);
+    for (int i = 0; i < 8 && scale > 0 && !fits(scale); ++i) scale = std::nextafter(scale, 0.0);
     return scale;
 }
 

@@ -42,7 +42,7 @@ struct ScaleChoice {
 double ChooseSkinScale(const ScaleChoice& choice, double skinScale, double skinHeight);
 
 // The factor kept within what can be drawn: one that is no number or not
-// positive gives 1; a larger one is cut so that the clock bitmap fits the
+// positive counts as 1; then it is cut so that the clock bitmap fits the
 // choice's screen (and, always, the range of a pixel count).
 double FitSkinScale(double scale, const SkinBaseSize& size, const ScaleChoice& choice);
 

@@ -34,8 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // as it was written.
     std::wstring lines;
     for (wchar_t ch : text)
-        if (ch == L'\n') lines += L"\r\n";
-        else if (ch != L'\r' && ch != L'\0') lines += ch;
+        if (ch == L'\n')
+            lines += L"\r\n";
+        else if (ch != L'\r' && ch != L'\0')
+            lines += ch;
     while (lines.size() >= 2 && lines.ends_with(L"\r\n")) lines.resize(lines.size() - 2);
     const std::wstring stored = base::StoredTextValue(lines);
     FUZZ_CHECK(!stored.empty() && stored[0] == L'_');

@@ -16,12 +16,12 @@
 
 // A rule that must hold for every input; a broken one aborts, so libFuzzer
 // keeps the input.
-#define FUZZ_CHECK(cond)                                                                   \
-    do {                                                                                   \
-        if (!(cond)) {                                                                     \
+#define FUZZ_CHECK(cond)                                                                 \
+    do {                                                                                 \
+        if (!(cond)) {                                                                   \
             std::fprintf(stderr, "%s:%d: broken rule: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                                  \
-        }                                                                                  \
+            std::abort();                                                                \
+        }                                                                                \
     } while (0)
 
 namespace fuzz {
@@ -29,8 +29,7 @@ namespace fuzz {
 // Reads the input front to back; once it is used up every value is zero or empty.
 class Input {
   public:
-    Input(const std::uint8_t* data, std::size_t size)
-        : bytes_(reinterpret_cast<const char*>(data), size) {}
+    Input(const std::uint8_t* data, std::size_t size) : bytes_(reinterpret_cast<const char*>(data), size) {}
 
     bool Empty() const { return bytes_.empty(); }
     std::uint8_t Byte() {

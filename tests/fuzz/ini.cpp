@@ -7,7 +7,8 @@
 namespace {
 
 bool IsIniSpace(wchar_t ch) {
-    return ch == L' ' || ch == L'\t' || ch == L'\n' || ch == L'\r' || ch == L'\v' || ch == L'\f' || ch == 0x1A;
+    return ch == L' ' || ch == L'\t' || ch == L'\n' || ch == L'\r' || ch == L'\v' || ch == L'\f' ||
+           ch == 0x1A;
 }
 
 std::wstring OneLine(std::wstring text) {
@@ -22,7 +23,8 @@ std::wstring Trimmed(std::wstring_view text) {
 }
 
 std::wstring Unquoted(const std::wstring& value) {
-    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
+        value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
 }
@@ -30,7 +32,8 @@ std::wstring Unquoted(const std::wstring& value) {
 void CheckSameContent(const base::IniFile& a, const base::IniFile& b) {
     const base::StringList sections = a.ReadSections();
     FUZZ_CHECK(b.ReadSections() == sections);
-    for (const auto& section : sections) FUZZ_CHECK(a.ReadSectionValues(section) == b.ReadSectionValues(section));
+    for (const auto& section : sections)
+        FUZZ_CHECK(a.ReadSectionValues(section) == b.ReadSectionValues(section));
 }
 
 }  // namespace

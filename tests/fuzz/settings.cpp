@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto value = core::DecodeSetting(key.encoding, text, fs, 2026);
         if (!value) continue;
         if (std::holds_alternative<double>(*value) && !std::isfinite(std::get<double>(*value))) continue;
-        ini.WriteString(core::SectionName(key.section), key.name, core::EncodeSetting(key.encoding, *value, fs));
+        ini.WriteString(core::SectionName(key.section), key.name,
+                        core::EncodeSetting(key.encoding, *value, fs));
         written.emplace(&key, *value);
     }
     const base::IniFile saved = base::IniFile::FromText(ini.ToText(), fs);
@@ -67,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // A stored multi-line text, once read, stays as it is (but for empty
         // lines at its end, which the line list's text does not keep apart).
-        const auto twice = core::DecodeSetting(key->encoding, core::EncodeSetting(key->encoding, *back, fs), fs, 2026);
+        const auto twice =
+            core::DecodeSetting(key->encoding, core::EncodeSetting(key->encoding, *back, fs), fs, 2026);
         FUZZ_CHECK(twice.has_value());
         auto body = [](const core::SettingValue& v) {
             std::wstring t = std::get<std::wstring>(v);

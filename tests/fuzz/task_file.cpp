@@ -1,5 +1,7 @@
 // TasksList.tsk and the cells of a task row: any file loads; the grid saved and
 // loaded again is the same grid; each cell's parts written again read the same.
+#include <algorithm>
+
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -18,11 +20,22 @@ void CheckCells(const planner::TaskCells& cells) {
     }
     const MessageParts message = SplitMessageCell(cells[kColMessage]);
     const base::StringList lines = MessageLines(message.body);
-    const MessageParts again = SplitMessageCell(BuildMessageCell(message.flags, message.title, lines));
-    FUZZ_CHECK(MessageLines(again.body) == lines);
-    FUZZ_CHECK(again.title == message.title || message.title.find(L'|') != std::wstring::npos);
+    const std::wstring rebuilt = BuildMessageCell(message.flags, message.title, lines);
+    const bool noText =
+        std::all_of(lines.begin(), lines.end(), [](const std::wstring& l) { return l.empty(); });
+    if (noText) {
+        FUZZ_CHECK(rebuilt.empty());  // a message without text is no message, title or not
+    } else {
+        const MessageParts again = SplitMessageCell(rebuilt);
+        FUZZ_CHECK(MessageLines(again.body) == lines);
+        FUZZ_CHECK(again.title == message.title || message.title.find(L'|') != std::wstring::npos);
+    }
     for (int col : {kColSounds, kColFiles}) {
         const ListCell list = ParseListCell(cells[static_cast<std::size_t>(col)]);
+        // A file name never begins with "*" or ">", the marks of a list's order.
+        if (list.mode == 0 && !list.items.empty() && !list.items[0].empty() &&
+            (list.items[0][0] == L'*' || list.items[0][0] == L'>'))
+            continue;
         const ListCell back = ParseListCell(BuildListCell(list.mode, list.items));
         FUZZ_CHECK(back.mode == list.mode);
         FUZZ_CHECK(back.items == list.items);

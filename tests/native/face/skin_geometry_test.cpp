@@ -103,10 +103,27 @@ TEST(SkinScale, TheClockNeverOutgrowsTheScreen) {
         EXPECT_LE(g.bitmapHeight, 768) << absurd;
         EXPECT_GE(g.bitmapWidth, 1000) << absurd;  // as large as the screen allows
     }
+    // Any skin size on any screen: never a pixel too many from rounding.
+    for (int width = 1; width < 200; width += 7)
+        for (int screen = 300; screen < 1300; screen += 13) {
+            ScaleChoice c{false, false, 0, false, 1.0};
+            c.maxWidth = c.maxHeight = screen;
+            const SkinBaseSize s{width * 1.37, width * 0.91, false};
+            const SkinGeometry g = ScaleSkin(SkinDescription{}, s, FitSkinScale(1e9, s, c), {}, {}, {});
+            ASSERT_LE(g.bitmapWidth, screen) << width;
+            ASSERT_LE(g.bitmapHeight, screen) << width;
+        }
     // A scale that is no number or not positive is the plain size.
     EXPECT_DOUBLE_EQ(FitSkinScale(NAN, size, choice), 1.0);
     EXPECT_DOUBLE_EQ(FitSkinScale(-3, size, choice), 1.0);
     EXPECT_DOUBLE_EQ(FitSkinScale(0, size, choice), 1.0);
+    // ... which, too, is cut to the screen.
+    const SkinBaseSize tall{4186, 488, false};
+    choice.maxHeight = 124;
+    const SkinGeometry cut = ScaleSkin(SkinDescription{}, tall, FitSkinScale(NAN, tall, choice), {}, {}, {});
+    EXPECT_LE(cut.bitmapHeight, 124);
+    EXPECT_LE(cut.bitmapWidth, 1024);
+    choice.maxHeight = 768;
     // Without a known screen only the pixel counts' own range limits it.
     choice.maxWidth = choice.maxHeight = 0;
     const SkinGeometry huge =
