@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "timetext/zone_rule.h"
 
 // A rule that must hold for every input; a broken one aborts, so libFuzzer
 // keeps the input.
@@ -87,6 +88,18 @@ inline std::vector<std::wstring> Lines(std::wstring_view text) {
         text.remove_prefix(end == std::wstring_view::npos ? text.size() : end + 1);
     }
     return lines;
+}
+
+// A yearly or dated zone transition, its fields a little beyond their ranges.
+inline timetext::ZoneTransition ZoneTransitionFrom(Input& in) {
+    timetext::ZoneTransition t;
+    t.year = in.IntIn(-2, 10000);
+    t.month = in.IntIn(-2, 14);
+    t.dayOfWeek = in.IntIn(-2, 8);
+    t.day = in.IntIn(-2, 40);
+    t.hour = in.IntIn(-2, 25);
+    t.minute = in.IntIn(-2, 61);
+    return t;
 }
 
 }  // namespace fuzz

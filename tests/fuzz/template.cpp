@@ -7,17 +7,6 @@
 
 namespace {
 
-timetext::ZoneTransition Transition(fuzz::Input& in) {
-    timetext::ZoneTransition t;
-    t.year = in.IntIn(-1, 3000);
-    t.month = in.IntIn(-1, 13);
-    t.dayOfWeek = in.IntIn(-1, 7);
-    t.day = in.IntIn(-1, 32);
-    t.hour = in.IntIn(-1, 24);
-    t.minute = in.IntIn(-1, 60);
-    return t;
-}
-
 // A date-time: mostly a sensible one, sometimes any double at all.
 double Moment(fuzz::Input& in) {
     if (in.Byte() < 32) return in.Double();
@@ -37,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ctx.longitude = in.Bool() ? in.Double() : in.IntIn(-180, 180);
     ctx.zone.bias = in.IntIn(-1440, 1440);
     ctx.zone.daylightBias = in.IntIn(-120, 120);
-    ctx.zone.standardDate = Transition(in);
-    ctx.zone.daylightDate = Transition(in);
+    ctx.zone.standardDate = fuzz::ZoneTransitionFrom(in);
+    ctx.zone.daylightDate = fuzz::ZoneTransitionFrom(in);
     const std::wstring text = in.RestText();
 
     const std::wstring built = timetext::BuildFormatText(text, ctx);

@@ -4,28 +4,13 @@
 #include "timetext/zone_rule.h"
 #include "fuzz_support.h"
 
-namespace {
-
-timetext::ZoneTransition Transition(fuzz::Input& in) {
-    timetext::ZoneTransition t;
-    t.year = in.IntIn(-2, 10000);
-    t.month = in.IntIn(-2, 14);
-    t.dayOfWeek = in.IntIn(-2, 8);
-    t.day = in.IntIn(-2, 40);
-    t.hour = in.IntIn(-2, 25);
-    t.minute = in.IntIn(-2, 61);
-    return t;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Input in(data, size);
     timetext::TimeZoneRule zone;
     zone.bias = in.IntIn(-1440, 1440);
     zone.daylightBias = in.IntIn(-1440, 1440);
-    zone.standardDate = Transition(in);
-    zone.daylightDate = Transition(in);
+    zone.standardDate = fuzz::ZoneTransitionFrom(in);
+    zone.daylightDate = fuzz::ZoneTransitionFrom(in);
     const double day = in.Byte() < 32 ? in.Double() : in.IntIn(-693593, 2958465) + in.Byte() / 256.0;
     (void)timetext::InDaylightTime(zone, day);
     (void)timetext::SunZoneHours(zone, day);
