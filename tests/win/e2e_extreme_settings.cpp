@@ -56,8 +56,7 @@ TEST(ExtremeSettings, HugeScaleWithAlphaAbove255StartsAndShowsTheClock) {
 }
 
 TEST(ExtremeSettings, ScaleThatOverflowsTheBitmapStillShowsTheClock) {
-    RunWith(L"extreme-bitmap",
-            L"[Window]\r\nMainScale=50000\r\nLevelTransparency=-5\r\nTransparency=1\r\n");
+    RunWith(L"extreme-bitmap", L"[Window]\r\nMainScale=50000\r\nLevelTransparency=-5\r\nTransparency=1\r\n");
 }
 
 TEST(ExtremeSettings, AbsurdWorkTimeCorrectionWritesNoGarbageRow) {
