@@ -65,7 +65,7 @@ TEST(ExtremeSettings, AbsurdWorkTimeCorrectionWritesNoGarbageRow) {
                                          L"TotalWindowsWorkTime=1E300\r\n");
     ASSERT_GE(log.Count(), 2);
     for (const auto& line : log) {
-        EXPECT_EQ(line.find(L"-"), std::wstring::npos) << "a negative span in the log: " << line.size();
+        EXPECT_EQ(line.find(L"-"), std::wstring::npos) << testing::PrintToString(line);
         EXPECT_LT(line.size(), 80u);
     }
 }
