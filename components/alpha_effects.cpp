@@ -7,6 +7,7 @@
 
 #include "options/window_effects.h"
 #include "ui/application.h"
+#include "ui/graphics.h"
 
 namespace {
 
@@ -44,17 +45,9 @@ int RandomBelow(int n) {
 // ---- EffectBitmap -------------------------------------------------------------
 
 EffectBitmap::EffectBitmap(int width, int height) : width_(std::max(width, 1)), height_(std::max(height, 1)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    ui::WindowDc screen(nullptr);
     void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    dc_.Reset(CreateCompatibleDC(screen.Get()));
+    bitmap_.Reset(ui::NewTopDownDib(width_, height_, &bits));
+    dc_.Reset(CreateCompatibleDC(nullptr));
     if (!bitmap_ || !dc_ || !bits) return;
     pixels_ = static_cast<std::uint32_t*>(bits);
     SelectObject(dc_.Get(), bitmap_.Get());
