@@ -24,6 +24,7 @@
 #include "options/frm_options.h"
 #include "options/screen_cursors.h"
 #include "ui/application.h"
+#include "ui/graphics.h"
 #include "ui/handles.h"
 #include "ui/image_combo_box.h"
 #include "ui/image_list.h"
@@ -39,16 +40,9 @@ using testing_support::HoraltoExe;
 class Canvas {
   public:
     Canvas(int w, int h, COLORREF fill) : w_(w), h_(h) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        ui::WindowDc screen(nullptr);
-        dc_.Reset(CreateCompatibleDC(screen.Get()));
+        dc_.Reset(CreateCompatibleDC(nullptr));
         void* bits = nullptr;
-        bitmap_.Reset(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        bitmap_.Reset(ui::NewTopDownDib(w, h, &bits));
         bits_ = static_cast<DWORD*>(bits);
         SelectObject(dc_.Get(), bitmap_.Get());
         RECT all{0, 0, w, h};
