@@ -272,6 +272,14 @@ void TfrmHoralto::FormShow(ui::Component&) {
     ShowWindow(ui::Application().Handle(), SW_HIDE);
 }
 
+void TfrmHoralto::SettingsWindowCreated() {
+    frmOptions->edtCursorChange(frmOptions->edtCursor);
+    // The first drawing went without the settings window's data (the planner's
+    // events, the speech corrections): the text is built again with it.
+    if (Visible() && Tag() == 0 && GetWindowState() != ui::wsMinimized)
+        RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), false, false);
+}
+
 void TfrmHoralto::FormActivate(ui::Component&) {
     if (Settings.Window.FormFillType == 2) Repaint();
 }

@@ -77,6 +77,9 @@ class TfrmHoralto : public ui::Form {
     // ---- Life cycle (core/frm_horalto.cpp)
     void FormCreate(ui::Component& sender);
     void FormShow(ui::Component& sender);
+    // What the main window takes from the settings window once that exists
+    // (it is made after the clock's first drawing).
+    void SettingsWindowCreated();
     void FormActivate(ui::Component& sender);
     void FormDestroy(ui::Component& sender);
     // The close query writes every file (core/frm_horalto_close.cpp).

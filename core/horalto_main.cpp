@@ -19,8 +19,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         app.Initialize();
         app.SetTitle(L"Horalto");
         app.CreateForm(frmHoralto);
+        // The clock is on screen before the settings window, whose making takes a while.
+        app.ShowMainFormNow();
         app.CreateForm(frmOptions);
         frmOptions->SetImages(&frmHoralto->imlMain);
+        frmHoralto->SettingsWindowCreated();
         app.Run();
     } catch (...) {
         app.HandleException();

@@ -136,16 +136,21 @@ void TApplication::HandleMessage() {
     }
 }
 
+void TApplication::ShowMainFormNow() {
+    if (mainFormShown_ || !mainForm_ || !showMainForm_) return;
+    mainFormShown_ = true;
+    try {
+        mainForm_->Show();
+        if (mainForm_->Handle()) UpdateWindow(mainForm_->Handle());
+    } catch (...) {
+        HandleException();
+    }
+}
+
 void TApplication::Run() {
     Initialize();
     terminated_ = false;
-    if (mainForm_ && showMainForm_) {
-        try {
-            mainForm_->Show();
-        } catch (...) {
-            HandleException();
-        }
-    }
+    ShowMainFormNow();
     MSG msg;
     for (;;) {
         BOOL r = GetMessageW(&msg, nullptr, 0, 0);
@@ -154,6 +159,7 @@ void TApplication::Run() {
     }
     terminated_ = true;
     DestroyForms();
+    mainFormShown_ = false;
 }
 
 void TApplication::Terminate() {

@@ -39,6 +39,9 @@ class TApplication {
     // Shows the main form (unless ShowMainForm was turned off) and runs the
     // message loop until WM_QUIT; then frees the forms, the last created first.
     void Run();
+    // Shows the main form and paints it at once, before the message loop runs
+    // (unless ShowMainForm was turned off); Run does not show it again.
+    void ShowMainFormNow();
     // Handles every pending message and returns; a WM_QUIT met on the way is
     // posted again (for the outer loop) and false is returned.
     bool ProcessMessages();
@@ -89,6 +92,7 @@ class TApplication {
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
     bool showMainForm_ = true;
+    bool mainFormShown_ = false;
     bool endingSession_ = false;
 };
 

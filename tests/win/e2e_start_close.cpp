@@ -2,6 +2,9 @@
 // window and ends cleanly when closed from outside.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -11,5 +14,24 @@ TEST(StartAndClose, ShowsMainWindowAndEndsCleanlyOnWmClose) {
     RunningProgram program(dir.Path());
     HWND main = program.WaitForWindow(L"TfrmHoralto");
     ASSERT_NE(main, nullptr) << "no TfrmHoralto window appeared";
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+// The settings window takes long to make (hundreds of controls); the clock
+// does not wait for it.
+TEST(StartAndClose, TheClockIsOnScreenBeforeTheSettingsWindowIsMade) {
+    ScratchDir dir(L"startorder");
+    RunningProgram program(dir.Path());
+    bool clockAlone = false, settingsMade = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!settingsMade && std::chrono::steady_clock::now() < deadline) {
+        HWND clock = program.WindowOfClass(L"TfrmHoralto");
+        settingsMade = program.WindowOfClass(L"TfrmOptions") != nullptr;
+        if (clock && IsWindowVisible(clock) && !settingsMade) clockAlone = true;
+        if (program.WaitExit(2)) break;
+    }
+    EXPECT_TRUE(settingsMade);
+    EXPECT_TRUE(clockAlone) << "the settings window was made before the clock was shown";
+    ASSERT_NE(program.WaitShown(), nullptr);
     EXPECT_EQ(program.CloseAndWait(), 0);
 }

@@ -1,6 +1,10 @@
 #include "win/support/program_runner.h"
 
+#include <psapi.h>
+
+#include <algorithm>
 #include <chrono>
+#include <cwctype>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -16,12 +20,14 @@ fs::path ThisExeDir() {
     return fs::path(buf).parent_path();
 }
 
-fs::path HoraltoExe() { return ThisExeDir().parent_path() / L"Horalto.exe"; }
+fs::path HoraltoExe() {
+    return ThisExeDir().parent_path() / L"Horalto.exe";
+}
 
 ScratchDir::ScratchDir(const std::wstring& tag) {
     static int counter = 0;
-    path_ = fs::temp_directory_path() /
-            (L"horalto-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+    path_ = fs::temp_directory_path() / (L"horalto-" + tag + L"-" + std::to_wstring(GetCurrentProcessId()) +
+                                         L"-" + std::to_wstring(++counter));
     fs::remove_all(path_);
     fs::create_directories(path_);
 }
@@ -98,10 +104,41 @@ HWND RunningProgram::WaitForWindow(const wchar_t* className, DWORD timeoutMs) co
     return nullptr;
 }
 
+HWND RunningProgram::WindowOfClass(const wchar_t* className) const {
+    FindData d{pi_.dwProcessId, className, nullptr};
+    EnumWindows(FindProc, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
 HWND RunningProgram::WaitShown() const {
     HWND hwnd = WaitForWindow(L"TfrmHoralto");
     for (int i = 0; i < 300 && hwnd && !IsWindowVisible(hwnd); ++i) Sleep(20);
+    // The clock is drawn before the settings window is made: a message sent to
+    // the clock is answered once the program's message loop runs.
+    if (hwnd && WaitForWindow(L"TfrmOptions")) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer);
+        WaitForInputIdle(pi_.hProcess, 30000);
+    }
     return hwnd;
+}
+
+std::vector<std::wstring> RunningProgram::LoadedModules() const {
+    std::vector<HMODULE> modules(512);
+    DWORD needed = 0;
+    if (!K32EnumProcessModules(pi_.hProcess, modules.data(), DWORD(modules.size() * sizeof(HMODULE)),
+                               &needed))
+        return {};
+    modules.resize(std::min<size_t>(modules.size(), needed / sizeof(HMODULE)));
+    std::vector<std::wstring> names;
+    for (HMODULE m : modules) {
+        wchar_t name[MAX_PATH] = {};
+        if (!K32GetModuleBaseNameW(pi_.hProcess, m, name, MAX_PATH)) continue;
+        std::wstring n(name);
+        for (auto& c : n) c = towlower(c);
+        names.push_back(n);
+    }
+    return names;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -17,20 +18,20 @@ std::filesystem::path HoraltoExe();
 
 // A fresh, empty folder under the system's temp folder; removed on destruction.
 class ScratchDir {
-public:
+  public:
     explicit ScratchDir(const std::wstring& tag);
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // A copy of Horalto.exe started in `dir`, closed and reaped on destruction.
 class RunningProgram {
-public:
+  public:
     explicit RunningProgram(const std::filesystem::path& dir, const std::wstring& extraEnv = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
@@ -38,8 +39,13 @@ public:
 
     // The process's top-level window of `className`, waiting up to `timeoutMs`.
     HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 15000) const;
-    // The main window once it is on the screen (both windows made, the loop running).
+    // The process's top-level window of `className` at this moment, or nullptr.
+    HWND WindowOfClass(const wchar_t* className) const;
+    // The main window once it is on the screen, the settings window made and
+    // the message loop running.
     HWND WaitShown() const;
+    // The file names (lower case, no folder) of the modules the process has loaded.
+    std::vector<std::wstring> LoadedModules() const;
     // A visible message box of the process, waiting up to `timeoutMs`; nullptr
     // when none came or the process ended.
     HWND WaitForDialog(DWORD timeoutMs) const;
@@ -49,7 +55,7 @@ public:
     bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
     DWORD ProcessId() const { return pi_.dwProcessId; }
 
-private:
+  private:
     PROCESS_INFORMATION pi_{};
 };
 
