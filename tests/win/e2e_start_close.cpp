@@ -35,3 +35,18 @@ TEST(StartAndClose, TheClockIsOnScreenBeforeTheSettingsWindowIsMade) {
     ASSERT_NE(program.WaitShown(), nullptr);
     EXPECT_EQ(program.CloseAndWait(), 0);
 }
+
+// What a clock with the default settings never needs is not loaded at start:
+// the open dialog, the printers behind it, the shell, sounds.
+TEST(StartAndClose, StartsWithoutTheLibrariesItUsesOnlyOnDemand) {
+    ScratchDir dir(L"startmodules");
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    const std::vector<std::wstring> modules = program.LoadedModules();
+    ASSERT_NE(std::find(modules.begin(), modules.end(), L"gdiplus.dll"), modules.end())
+        << "the module list of the process could not be read";
+    for (const wchar_t* name : {L"comdlg32.dll", L"winspool.drv", L"shell32.dll", L"winmm.dll"})
+        EXPECT_EQ(std::find(modules.begin(), modules.end(), name), modules.end())
+            << name << " is loaded at start";
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}

@@ -1,0 +1,20 @@
+# cmake -DNM=<nm> -DIMPLIB=<import library> -DDLL=<name.dll> -DDEF=<out.def> -P make_def.cmake
+# Writes a module definition file naming every function the import library
+# imports from the DLL (its data imports cannot be delay-loaded and are left out).
+cmake_minimum_required(VERSION 3.16)
+execute_process(COMMAND ${NM} -g ${IMPLIB} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${NM} failed on ${IMPLIB}")
+endif()
+string(REGEX MATCHALL "[ \t]I __imp_[A-Za-z0-9_]+" imports "${symbols}")
+list(TRANSFORM imports REPLACE "^[ \t]I __imp_" "")
+string(REGEX MATCHALL "[ \t]T [A-Za-z0-9_]+" thunks "${symbols}")
+list(TRANSFORM thunks REPLACE "^[ \t]T " "")
+list(REMOVE_DUPLICATES imports)
+set(text "LIBRARY \"${DLL}\"\nEXPORTS\n")
+foreach(name IN LISTS imports)
+  if(name IN_LIST thunks)
+    string(APPEND text "  ${name}\n")
+  endif()
+endforeach()
+file(WRITE ${DEF} "${text}")
