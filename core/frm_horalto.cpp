@@ -124,8 +124,9 @@ TfrmHoralto::TfrmHoralto()
     OnShow = [this](ui::Component& s) { FormShow(s); };
 
     // The constructor's own part: the defaults are Settings' member values; the
-    // skin catalogue, the hidden taskbar-clock panel, the speech component, the
-    // menu painter and GDI+.
+    // skin catalogue, the hidden taskbar-clock panel, the menu painter and GDI+.
+    // The speech component comes with the settings window, after the clock's
+    // first drawing.
     SkinNames.SetCommaText(L"Нет,Стандартная,Обратная,Трей");
     SkinFiles.SetCommaText(L"|,|,|,|");
     Settings.Window.WallpaperPath = [] {
@@ -140,7 +141,6 @@ TfrmHoralto::TfrmHoralto()
     pnlTrayTime.OnContextPopup = [this](ui::Component& s, POINT p, bool& handled) {
         pnlTrayTimeContextPopup(s, p, handled);
     };
-    CreateSpeechComponent();
     CreateMenuPainter();
     CreateTrayIcon();
     gdiplus_ = std::make_unique<ui::GdiplusSession>();

@@ -71,7 +71,8 @@ class TfrmHoralto : public ui::Form {
     int ClickTextTime = 0;
     int DesktopLeft = 0, DesktopTop = 0;
 
-    // The speech component (made by CreateSpeechComponent, core/horalto_worker.cpp).
+    // The speech component (made by CreateSpeechComponent, core/horalto_worker.cpp,
+    // when the settings window loads: it lists the voices).
     std::unique_ptr<TMultiSpeech> MultiSpeech;
 
     // ---- Life cycle (core/frm_horalto.cpp)
@@ -118,6 +119,7 @@ class TfrmHoralto : public ui::Form {
 
     // ---- Per-second worker (core/horalto_worker.cpp)
     void TickWork();
+    // Makes the speech component unless it exists.
     void CreateSpeechComponent();
 
     // ---- Text building and speaking (timetext)

@@ -74,5 +74,5 @@ void TfrmHoralto::TickWork() {
 }
 
 void TfrmHoralto::CreateSpeechComponent() {
-    MultiSpeech = speech::CreateMultiSpeech();
+    if (!MultiSpeech) MultiSpeech = speech::CreateMultiSpeech();
 }

@@ -86,6 +86,7 @@ void TfrmOptions::FormCreate(ui::Component&) {
     CreateDayPicker();
     SetTag(1);
     PrepareColorPickers();
+    frmHoralto->CreateSpeechComponent();
     btnSeachEngines.Click();
     LoadFileLists();  // FileLists.txt, the hot keys, TasksList.tsk
     pgcOptions.SetActivePageIndex(0);

@@ -32,8 +32,6 @@ std::string AnsiFromWide(const std::wstring& text) {
 }  // namespace
 
 TDaytimeClient::TDaytimeClient() {
-    WSADATA data;
-    winsock_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
     static const ATOM windowClass = [] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
@@ -160,6 +158,11 @@ unsigned long TDaytimeClient::LookUp() {
 
 void TDaytimeClient::Connect() {
     if (busy_) throw ui::Exception(L"Connection in progress");
+    // Windows Sockets are started by the first connection, not with the client.
+    if (!winsock_) {
+        WSADATA data;
+        winsock_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }
     if (!winsock_ || !window_) throw ui::Exception(L"Windows Sockets not available");
     cancelled_ = false;
     Disconnect();

@@ -37,7 +37,7 @@ TEST(StartAndClose, TheClockIsOnScreenBeforeTheSettingsWindowIsMade) {
 }
 
 // What a clock with the default settings never needs is not loaded at start:
-// the open dialog, the printers behind it, the shell, sounds.
+// the open dialog, the printers behind it, the shell, sounds, sockets.
 TEST(StartAndClose, StartsWithoutTheLibrariesItUsesOnlyOnDemand) {
     ScratchDir dir(L"startmodules");
     RunningProgram program(dir.Path());
@@ -45,7 +45,8 @@ TEST(StartAndClose, StartsWithoutTheLibrariesItUsesOnlyOnDemand) {
     const std::vector<std::wstring> modules = program.LoadedModules();
     ASSERT_NE(std::find(modules.begin(), modules.end(), L"gdiplus.dll"), modules.end())
         << "the module list of the process could not be read";
-    for (const wchar_t* name : {L"comdlg32.dll", L"winspool.drv", L"shell32.dll", L"winmm.dll"})
+    for (const wchar_t* name :
+         {L"comdlg32.dll", L"winspool.drv", L"shell32.dll", L"winmm.dll", L"ws2_32.dll"})
         EXPECT_EQ(std::find(modules.begin(), modules.end(), name), modules.end())
             << name << " is loaded at start";
     EXPECT_EQ(program.CloseAndWait(), 0);

@@ -99,9 +99,11 @@ class Sapi4Modes final : public Sapi4Backend {
         if (sink_) sink_->SetEvents(events);
     }
 
+    // SAPI 4 serves its objects from DLLs: asking for a server process too
+    // only costs the start-up a look for one where SAPI 4 is not installed.
     bool CreateEnumerator() override {
-        return SUCCEEDED(
-            CoCreateInstance(kClsidTtsEnumerator, nullptr, CLSCTX_ALL, kIidTtsEnumA, enumerator_.PutVoid()));
+        return SUCCEEDED(CoCreateInstance(kClsidTtsEnumerator, nullptr, CLSCTX_INPROC_SERVER, kIidTtsEnumA,
+                                          enumerator_.PutVoid()));
     }
 
     std::vector<std::wstring> ModeNames() override {
@@ -179,7 +181,7 @@ class Sapi4Modes final : public Sapi4Backend {
 
   private:
     void NewAudioDestination() {
-        Check(CoCreateInstance(kClsidMmAudioDest, nullptr, CLSCTX_ALL, kIidAudioMultiMediaDevice,
+        Check(CoCreateInstance(kClsidMmAudioDest, nullptr, CLSCTX_INPROC_SERVER, kIidAudioMultiMediaDevice,
                                audio_.PutVoid()),
               "audio destination");
     }
