@@ -26,7 +26,9 @@ TEST(StartAndClose, TheClockIsOnScreenBeforeTheSettingsWindowIsMade) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (!settingsMade && std::chrono::steady_clock::now() < deadline) {
         HWND clock = program.WindowOfClass(L"TfrmHoralto");
-        settingsMade = program.WindowOfClass(L"TfrmOptions") != nullptr;
+        // The settings window's own window comes first, its controls after.
+        HWND settings = program.WindowOfClass(L"TfrmOptions");
+        settingsMade = settings && GetWindow(settings, GW_CHILD);
         if (clock && IsWindowVisible(clock) && !settingsMade) clockAlone = true;
         if (program.WaitExit(2)) break;
     }
