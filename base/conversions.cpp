@@ -137,7 +137,7 @@ bool TryStrToFloat(std::wstring_view text, double& value, const FormatSettings& 
     auto [end, ec] = std::from_chars(first, ascii.data() + ascii.size(), result);
     if (end != ascii.data() + ascii.size()) return false;
     if (ec == std::errc::result_out_of_range) {
-        // Overflow is an error as in the old library; underflow gives zero.
+        // Overflow is an error; underflow gives zero.
         if (ascii.find("e-") == std::string::npos) return false;
         result = 0;
     } else if (ec != std::errc()) {

@@ -1,4 +1,6 @@
-// Number and boolean texts with the old class library's rules.
+// Number and boolean texts of the settings file and the controls: integers
+// (decimal or hexadecimal), floating-point numbers with the format settings'
+// decimal separator, booleans as integers, and trimming.
 #pragma once
 
 #include <string>

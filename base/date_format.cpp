@@ -41,7 +41,8 @@ class Formatter {
 
   private:
     // One level of format; the locale formats it refers to (c, ddddd, t...) are
-    // expanded one level deep, as the old library did.
+    // expanded one level deep, never further, so a locale format that names
+    // itself cannot recurse.
     void AppendFormat(std::wstring_view format) {
         if (level_ >= 2) return;
         ++level_;

@@ -1,4 +1,5 @@
-// Date-time texts as the old class library wrote and read them.
+// Date-time texts: formatting by specifier letters and the locale's formats,
+// and parsing of dates and times typed in the locale's order.
 #pragma once
 
 #include <string>
@@ -28,7 +29,7 @@ std::wstring DateTimeToStr(TDateTime value, const FormatSettings& fs);
 std::wstring DateToStr(TDateTime value, const FormatSettings& fs);
 std::wstring TimeToStr(TDateTime value, const FormatSettings& fs);
 
-// Parsing as the old library did: numbers separated by the record's
+// Parsing: numbers separated by the record's
 // DateSeparator in the order of ShortDateFormat (day-month-year for dd.MM.yyyy);
 // times as h[:m[:s[<DecimalSeparator>ms]]] with optional AM/PM markers; blanks
 // between the parts allowed. A date without a year, or with a year of one or two

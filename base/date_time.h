@@ -1,4 +1,4 @@
-// Date-time as the old class library kept it: days since 1899-12-30 in a double,
+// Date-time: days since 1899-12-30 in a double,
 // the fraction being the time of day. Decoding first rounds to the millisecond;
 // for negative values the time of day is the absolute fraction (-1.25 is
 // 1899-12-29 06:00).

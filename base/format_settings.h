@@ -18,8 +18,7 @@ struct FormatSettings {
     std::wstring LongTimeFormat = L"H:mm:ss";
     std::wstring TimeAMString;
     std::wstring TimePMString;
-    // Months from January; days from Sunday (index 0), as the old library's
-    // arrays (there 1-based) were.
+    // Months from January (index 0); days from Sunday (index 0).
     std::array<std::wstring, 12> ShortMonthNames{L"янв", L"фев", L"мар", L"апр", L"май", L"июн",
                                                  L"июл", L"авг", L"сен", L"окт", L"ноя", L"дек"};
     std::array<std::wstring, 12> LongMonthNames{L"Январь",   L"Февраль", L"Март",   L"Апрель",
@@ -29,7 +28,7 @@ struct FormatSettings {
     std::array<std::wstring, 7> LongDayNames{L"воскресенье", L"понедельник", L"вторник", L"среда",
                                              L"четверг",     L"пятница",     L"суббота"};
     // Two-digit years are put into the century window that ends this many years
-    // after the current year (the old library's default 50).
+    // after the current year (50 by default).
     int TwoDigitYearCenturyWindow = 50;
 };
 
@@ -37,8 +36,8 @@ struct FormatSettings {
 FormatSettings RussianWindowsProfile();
 
 // Windows build only (format_settings_win.cpp): the user's regional settings,
-// read as the old library read them (times built as h[h]:mm[:ss] from the
-// leading-zero and 12-hour flags).
+// with the time formats built as h[h]:mm[:ss] from the locale's leading-zero
+// and 12-hour flags.
 FormatSettings SystemFormatSettings();
 
 }  // namespace base

@@ -1,4 +1,4 @@
-// The user's regional settings, read the way the old class library read them.
+// The user's regional settings, read from the locale of the current user.
 #include <windows.h>
 
 #include <iterator>

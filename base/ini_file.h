@@ -49,7 +49,7 @@ class IniFile {
     TDateTime ReadDateTime(std::wstring_view section, std::wstring_view key, TDateTime def) const;
     void WriteDateTime(std::wstring_view section, std::wstring_view key, TDateTime value);
 
-    // True when the section holds at least one key (as the old library tested it).
+    // True when the section holds at least one key (an empty section counts as absent).
     bool SectionExists(std::wstring_view section) const;
     bool ValueExists(std::wstring_view section, std::wstring_view key) const;
     // Key names of the (first) section, in file order; lines without "=", empty

@@ -97,7 +97,7 @@ std::wstring StringList::Text() const {
 }
 
 void StringList::SetText(std::wstring_view text) {
-    // The old library's text ended at a NUL character.
+    // A text ends at its first NUL character.
     if (auto nul = text.find(L'\0'); nul != std::wstring_view::npos) text = text.substr(0, nul);
     SetLines(text);
 }

@@ -33,7 +33,7 @@ class StringList {
     // First item equal to text ignoring case (CompareTextAnsi), or -1.
     int IndexOf(std::wstring_view text) const;
 
-    // Sorting by CompareTextAnsi, as the old library's sorted lists.
+    // Sorting by CompareTextAnsi (Latin and Cyrillic letters folded).
     void Sort();
     bool Sorted() const { return sorted_; }
     void SetSorted(bool sorted);  // true sorts at once; Add then keeps the order

@@ -12,7 +12,7 @@
 
 namespace core {
 
-// TColor of the old class library: clBtnFace as a system colour number.
+// A TColor number: clBtnFace, the system colour COLOR_BTNFACE with the high bit set.
 constexpr int kClBtnFace = -2147483633;
 // ARGB alpha 200, red 0, green 10, blue 20 as a signed 32-bit word.
 constexpr int kDefaultTextArgb = -939521516;

@@ -1,5 +1,5 @@
-// A window message handed to a form's message-map handler, as the old class
-// library passed it: the handler reads the arguments and sets the result.
+// A window message handed to a form's message-map handler: the handler reads
+// the arguments and sets the result.
 #pragma once
 
 #include <windows.h>

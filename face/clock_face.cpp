@@ -76,14 +76,14 @@ void DrawBase(Graphics& g, const SkinSet& set) {
     const SkinGeometry& geo = set.geometry;
     g.Clear(Color(0, 0, 0, 0));
 
-    // 1. Dial.
+    // Dial.
     if (Bitmap* dial = set.Image(kImgBack)) {
         ImageAttributes attributes;
         if (set.BkColorTransp) KeyBottomLeft(attributes, *dial);
         DrawWhole(g, *dial, ScaledAroundCentre(geo, *dial), &attributes);
     }
 
-    // 2. Minute dots.
+    // Minute dots.
     if (geo.RLabels > 0) {
         SolidBrush brush(ToColor(set.LabelsColor));
         for (int i = 0; i < 60; ++i) {
@@ -95,7 +95,7 @@ void DrawBase(Graphics& g, const SkinSet& set) {
         }
     }
 
-    // 3. Hour labels.
+    // Hour labels.
     if (geo.RNums > 0 && set.numFont) {
         SolidBrush brush(ToColor(set.NumColor));
         StringFormat format;
@@ -113,7 +113,7 @@ void DrawBase(Graphics& g, const SkinSet& set) {
     }
 }
 
-// 4. Text line.
+// Text line.
 void DrawTextLine(Graphics& g, const SkinSet& set, const std::wstring& text) {
     if (set.textSize > 0 && set.textFont && !text.empty()) {
         const SkinGeometry& geo = set.geometry;
@@ -136,7 +136,7 @@ Rect HandPart(FaceCache* cache, const SkinSet& set, int index, SkinImage which) 
 
 void DrawMoving(Graphics& g, const SkinSet& set, FaceCache* cache, const SYSTEMTIME& time) {
     const SkinGeometry& geo = set.geometry;
-    // 5. Hands, seen through the hands' transparency.
+    // Hands, seen through the hands' transparency.
     const HandAngles angles = ComputeHandAngles(time.wHour, time.wMinute, time.wSecond, time.wMilliseconds,
                                                 set.wholeSeconds, set.InvertRotation);
     {
@@ -157,7 +157,7 @@ void DrawMoving(Graphics& g, const SkinSet& set, FaceCache* cache, const SYSTEMT
                      attributes);
     }
 
-    // 6. Centre cap.
+    // Centre cap.
     if (Bitmap* cap = set.Image(kImgCentr)) {
         ImageAttributes attributes;
         if (set.StrelColorTransp) KeyBottomLeft(attributes, *cap);
@@ -170,7 +170,7 @@ void DrawMoving(Graphics& g, const SkinSet& set, FaceCache* cache, const SYSTEMT
     }
 }
 
-// 7. Glass: stretched once onto a layer of its own, which is laid over.
+// Glass: stretched once onto a layer of its own, which is laid over.
 GlassKey GlassKeyOf(const SkinSet& set) {
     GlassKey key;
     key.glass = set.images[kImgGlass];

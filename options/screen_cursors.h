@@ -1,5 +1,4 @@
-// The program's numbered cursors, as the old library's screen kept them: a
-// number names a cursor that controls can take (1 the about box's hand, 2 the
+// The program's numbered cursors: a number names a cursor that controls can take (1 the about box's hand, 2 the
 // clock's cursor, 3 the colour pickers'). Each number owns its cursor; a new
 // one replaces and frees the old.
 #pragma once

@@ -10,7 +10,7 @@
 
 namespace planner {
 
-// Shows the dialog (filter in the old library's "description|patterns" form;
+// Shows the dialog (filter as "description|patterns" pairs joined by "|";
 // an empty folder lets the dialog choose). The chosen files' full paths; none
 // when the user cancelled.
 std::vector<std::wstring> ChooseFiles(HWND owner, const std::wstring& filter, const std::wstring& initialDir);

@@ -6,7 +6,7 @@
 namespace ui {
 
 // The shared part: BN_CLICKED handling, and a fast second click counts as a
-// click (no OnDblClick), as with the old library's buttons.
+// second click (buttons raise no OnDblClick).
 class ButtonControl : public Control {
   public:
     using Control::Control;

@@ -256,7 +256,7 @@ bool Control::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
             down(mbLeft, 0);
             return false;
         case WM_LBUTTONDBLCLK:
-            // The old library's order: OnDblClick first, then OnMouseDown with ssDouble.
+            // A double click raises OnDblClick first, then OnMouseDown with ssDouble.
             if (ClicksFromMouse()) SetCapture(hwnd_);
             if (OnDblClick) OnDblClick(*this);
             down(mbLeft, ssDouble);

@@ -68,7 +68,7 @@ class Control : public Component {
 
     const std::wstring& Hint() const { return hint_; }
     void SetHint(const std::wstring& hint);
-    // Caption and Text are one value, as in the old library.
+    // Caption and Text are one value: the window's text.
     const std::wstring& Caption() const { return text_; }
     void SetCaption(const std::wstring& text);
     const std::wstring& Text() const { return text_; }

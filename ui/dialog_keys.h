@@ -1,4 +1,4 @@
-// Enter and Esc in a form, as the old library's dialog keys: Enter presses the
+// Enter and Esc in a form: Enter presses the
 // focused push button, or else the form's Default button; Esc presses its
 // Cancel button. A focused control that takes Enter itself keeps it (a
 // multi-line memo, a grid that runs its row, a dropped-down list), a

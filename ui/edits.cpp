@@ -92,7 +92,7 @@ void Memo::SetLines(const std::vector<std::wstring>& lines) {
 
 void Memo::AddLine(const std::wstring& line) {
     SetText(Text().empty() ? line : Text() + L"\r\n" + line);
-    // As a line added at the end in the old library: the new line is in view.
+    // A line added at the end is scrolled into view.
     if (hwnd_) {
         const LRESULT end = GetWindowTextLengthW(hwnd_);
         SendMessageW(hwnd_, EM_SETSEL, end, end);

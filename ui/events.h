@@ -1,5 +1,5 @@
 // Event types of the class library. Every handler gets the component that
-// raised the event as its first argument, as the old library's Sender.
+// raised the event (the sender) as its first argument.
 #pragma once
 
 #include <windows.h>

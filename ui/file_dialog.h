@@ -1,4 +1,4 @@
-// The file-open dialog: a filter in the old library's form
+// The file-open dialog: a filter of description|patterns pairs
 // ("Курсоры (*.cur;*.ani)|*.cur;*.ani"), a start folder and a file name.
 // Every dialog goes through one function that tests can replace.
 #pragma once
@@ -15,7 +15,7 @@ class OpenDialog : public Component {
     explicit OpenDialog(Form* owner, std::wstring name = {});
 
     std::wstring Filter;  // pairs of description|patterns, separated by "|"
-    int FilterIndex = 1;  // 1-based, as the old library counted
+    int FilterIndex = 1;  // 1-based: 1 is the filter's first pair
     std::wstring InitialDir;
     std::wstring FileName;  // in: the proposed file; out: the chosen full path
     std::wstring Title;

@@ -1,4 +1,5 @@
-// Colours as the old library numbered them and fonts described by value.
+// Colours as TColor numbers (0x00BBGGRR, or a system colour with the high bit
+// set) and fonts described by value.
 #pragma once
 
 #include <windows.h>

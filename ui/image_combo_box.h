@@ -1,5 +1,5 @@
 // A drop-down list whose items carry a picture of an image list before their
-// text, as the old library's extended combo box showed them.
+// text.
 #pragma once
 
 #include <vector>

@@ -116,7 +116,8 @@ void PageControl::SetActivePage(TabSheet* page) {
         SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ShowWindow(page->Handle(), SW_SHOWNA);
     }
-    // The new page comes on screen before the old one leaves, as in the old library.
+    // The new page comes on screen (and raises OnShow) before the old one leaves
+    // (and raises OnHide), so the control never shows an empty page.
     if (page) page->UpdateShowing();
     if (old) {
         if (old->Handle()) ShowWindow(old->Handle(), SW_HIDE);

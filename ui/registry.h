@@ -1,5 +1,4 @@
-// The registry: a root key and one open key at a time, as the old library's
-// registry object. A path starting with "\" is taken from the root, any other
+// The registry: a root key and one open key at a time. A path starting with "\" is taken from the root, any other
 // from the open key. Failed writes and reads of missing or mistyped values
 // throw ui::Exception.
 #pragma once

@@ -39,7 +39,7 @@ class StringGrid : public Control {
     void MoveRow(int from, int to);
 
     // The current cell. Moving it (by code, mouse or keys) asks OnSelectCell
-    // and then raises OnClick, as the old library did.
+    // and then raises OnClick.
     int Col() const { return col_; }
     int Row() const { return row_; }
     void SetCol(int col) { FocusCell(col, row_); }

@@ -1,5 +1,5 @@
-// The class library's controls: state kept in the controls, events raised as
-// the old library raised them (from code and from the windows' notifications),
+// The class library's controls: state kept in the controls, events raised both
+// when code changes a value and on the windows' notifications,
 // menus and actions, message boxes and the registry wrapper.
 #include <gtest/gtest.h>
 #include <windows.h>
