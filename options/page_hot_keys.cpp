@@ -189,22 +189,22 @@ void TPageHotKeys::RemoveHotKeyRow(int r) {
     }
 }
 
-void TPageHotKeys::RegisterHotKeys() {
+void TPageHotKeys::RegisterHotKeys(RefusedHotKey refused) {
     if (HotKeyListEmpty()) return;
     HWND hwnd = Options().Handle();
     HotKeyAtoms.assign(static_cast<std::size_t>(stgHotKeysList.RowCount()), 0);
     for (int r = 1; r < stgHotKeysList.RowCount();) {
         const ATOM atom = GlobalAddAtomW(
             core::HotKeyAtomName(stgHotKeysList.Cell(2, r), stgHotKeysList.Cell(1, r)).c_str());
-        HotKeyAtoms[static_cast<std::size_t>(r)] = atom;
         const core::ShortCut sc = core::TextToShortCut(stgHotKeysList.Cell(1, r));
         const bool registered = atom != 0 && core::ShortCutKey(sc) != 0 &&
                                 RegisterHotKey(hwnd, atom, core::HotKeyModifiers(sc), core::ShortCutKey(sc));
-        if (registered) {
+        HotKeyAtoms[static_cast<std::size_t>(r)] = registered ? atom : 0;
+        if (registered || (refused == RefusedHotKey::Keep && core::ShortCutKey(sc) != 0)) {
             ++r;
             continue;
         }
-        // A refused row goes; the row that moved into its place is next.
+        // The row goes; the row that moved into its place is next.
         const bool onlyRow = stgHotKeysList.RowCount() <= 2;
         RemoveHotKeyRow(r);
         if (onlyRow) break;
@@ -277,17 +277,26 @@ void TPageHotKeys::spbClearHotKeysListClick(ui::Component& sender) {
     HotKeyAtoms.assign(2, 0);
 }
 
-void TPageHotKeys::btnHotKeysByDefaultClick(ui::Component&) {
-    if (!HotKeyListEmpty() &&
-        !ui::AskConfirmation(L"Все горячие клавиши будут заменены на стандартные! \r\nПродолжить?"))
-        return;
+void TPageHotKeys::FillDefaultHotKeys() {
     spbClearHotKeysListClick(btnHotKeysByDefault);
     const std::vector<core::HotKeyRow> rows = core::DefaultHotKeyRows();
     stgHotKeysList.SetRowCount(static_cast<int>(rows.size()) + 1);
     for (std::size_t i = 0; i < rows.size(); ++i)
         stgHotKeysList.SetRowCells(static_cast<int>(i) + 1,
                                    {std::to_wstring(rows[i].action), rows[i].keys, rows[i].caption});
-    RegisterHotKeys();
+}
+
+void TPageHotKeys::StartHotKeys() {
+    if (HotKeyListEmpty()) FillDefaultHotKeys();
+    RegisterHotKeys(RefusedHotKey::Keep);
+}
+
+void TPageHotKeys::btnHotKeysByDefaultClick(ui::Component&) {
+    if (!HotKeyListEmpty() &&
+        !ui::AskConfirmation(L"Все горячие клавиши будут заменены на стандартные! \r\nПродолжить?"))
+        return;
+    FillDefaultHotKeys();
+    RegisterHotKeys(RefusedHotKey::Drop);
 }
 
 void TPageHotKeys::stgHotKeysListClick(ui::Component&) {

@@ -412,7 +412,7 @@ TEST_F(Actions, TwoListedKeysForOneActionBothWork) {
     EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
 }
 
-TEST_F(Actions, RowsTheSystemRefusesAreDroppedAndBrokenNumbersDoNothing) {
+TEST_F(Actions, RowsTheSystemRefusesStayUnregisteredAndBrokenNumbersDoNothing) {
     // Ctrl+Alt+Q is taken by another window before the list is registered.
     HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, 'Q'));
@@ -422,15 +422,32 @@ TEST_F(Actions, RowsTheSystemRefusesAreDroppedAndBrokenNumbersDoNothing) {
         L"2\tCtrl+Alt+Q\tЗакрыть программу\t\n"
         L"5\tCtrl+Alt+Неизвестная\tНастройки->Системные часы\t\n"
         L"13\tCtrl+Alt+F9\tРазное->Вкл/Выкл. звук\t\n");
-    ASSERT_EQ(BodyRows(), 2);
+    // The refused row stays, without a registration; a row naming no key goes.
+    ASSERT_EQ(BodyRows(), 3);
     EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 1), L"Ctrl+Alt+F8");
-    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 2), L"Ctrl+Alt+F9");
-    EXPECT_EQ(frmOptions->HotKeyAtoms.size(), 3u);
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 2), L"Ctrl+Alt+Q");
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 3), L"Ctrl+Alt+F9");
+    ASSERT_EQ(frmOptions->HotKeyAtoms.size(), 4u);
+    EXPECT_EQ(frmOptions->HotKeyAtoms[2], 0);
     // 278 is no action (not 22, its low byte): nothing, not even the power seam.
     SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[1], 0);
     EXPECT_TRUE(power_.calls.empty());
-    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[2], 0);
+    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[3], 0);
     EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
+    // Deleting the unregistered row leaves the other window's key alone.
+    frmOptions->stgHotKeysList.SetRow(2);
+    frmOptions->spbDeleteHotKey.Click();
+    EXPECT_EQ(BodyRows(), 2);
+    EXPECT_TRUE(Taken('Q'));
+
+    // "По умолчанию" drops the default rows the system refuses.
+    answer_ = IDYES;
+    frmOptions->btnHotKeysByDefault.Click();
+    EXPECT_EQ(BodyRows(), 8);
+    for (int r = 1; r <= BodyRows(); ++r) {
+        EXPECT_NE(frmOptions->stgHotKeysList.Cell(1, r), L"Ctrl+Alt+Q");
+        EXPECT_NE(frmOptions->HotKeyAtoms.at(r), 0);
+    }
     UnregisterHotKey(other, 1);
     DestroyWindow(other);
 }
