@@ -70,6 +70,10 @@ class TPageHotKeys {
     void stgHotKeysListClick(ui::Component& sender);
     void stgHotKeysListKeyDown(ui::Component& sender, WORD& key, ui::ShiftState shift);
     void cbeKeyActionsClick(ui::Component& sender);
+    // While the key field has the focus the program's own hot keys are
+    // unregistered, so that the field takes their combinations like any other.
+    void htkHotKeyEnter(ui::Component& sender);
+    void htkHotKeyExit(ui::Component& sender);
 
   private:
     TfrmOptions& Options();
@@ -79,4 +83,10 @@ class TPageHotKeys {
     bool HotKeyListEmpty() const;
     // The grid holds the default list (not yet registered).
     void FillDefaultHotKeys();
+    void AddHotKey();
+    // The registered rows let go of their keys, and take them again; a key
+    // that another program took meanwhile leaves its row unregistered.
+    void SuspendHotKeys();
+    void ResumeHotKeys();
+    bool hotKeysSuspended_ = false;
 };

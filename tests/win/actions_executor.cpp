@@ -452,6 +452,48 @@ TEST_F(Actions, RowsTheSystemRefusesStayUnregisteredAndBrokenNumbersDoNothing) {
     DestroyWindow(other);
 }
 
+TEST_F(Actions, KeyFieldLetsGoOfTheListsKeysWhileItHasTheFocus) {
+    Create(L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n0\tCtrl+Alt+F11\tО программе\t\n");
+    TfrmOptions& o = *frmOptions;
+    o.Show();
+    o.pgcOptions.SetActivePageIndex(9);
+    o.htkHotKey.SetFocus();
+    ASSERT_TRUE(o.htkHotKey.Focused());
+    EXPECT_FALSE(Taken(VK_F7));
+    EXPECT_FALSE(Taken(VK_F11));
+    // A combination of the list is refused, by its name; the field keeps the keys free.
+    o.cbeKeyActions.SetItemIndex(14);
+    o.htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | VK_F7);
+    o.spbAddHotKey.Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(
+        boxes_[0],
+        L"Ошибка: Не удается зарегистрировать комбинацию клавиш \"Ctrl+Alt+F7\". \r\nДанная комбинация уже "
+        L"используется.");
+    EXPECT_EQ(BodyRows(), 2);
+    EXPECT_FALSE(Taken(VK_F7));
+
+    // Another window takes Ctrl+Alt+F11 meanwhile: out of the field, its row
+    // stays without a registration and the other key works again.
+    HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F11));
+    o.stgHotKeysList.SetFocus();
+    EXPECT_TRUE(Taken(VK_F7));
+    ASSERT_EQ(BodyRows(), 2);
+    EXPECT_NE(o.HotKeyAtoms.at(1), 0);
+    EXPECT_EQ(o.HotKeyAtoms.at(2), 0);
+    PressCtrlAlt(VK_F7);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+    // The settings window closed while the field has the focus: the keys are the program's again.
+    o.htkHotKey.SetFocus();
+    EXPECT_FALSE(Taken(VK_F7));
+    o.Close();
+    EXPECT_FALSE(o.Visible());
+    EXPECT_TRUE(Taken(VK_F7));
+    UnregisterHotKey(other, 1);
+    DestroyWindow(other);
+}
+
 TEST_F(Actions, ListWhoseFirstRowIsEmptyRegistersNothing) {
     Create();
     frmOptions->spbClearHotKeysList.Click();
