@@ -202,6 +202,7 @@ void TXPMenu::InitMenueItems(bool on) {
         for (const Hooked& h : hooked_) {
             if (h.draw) h.menu->OnDrawItem = nullptr;
             if (h.measure) h.menu->OnMeasureItem = nullptr;
+            h.menu->OnClose = h.close;
             h.menu->SetOwnerDraw(false);
             if (form_ && form_->Menu() == h.menu) form_->MenuChanged();
         }
@@ -213,7 +214,7 @@ void TXPMenu::InitMenueItems(bool on) {
     for (ui::Component* c : form_->Components()) {
         auto* menu = dynamic_cast<ui::Menu*>(c);
         if (!menu) continue;
-        Hooked h{menu, false, false};
+        Hooked h{menu, false, false, menu->OnClose};
         menu->SetOwnerDraw(true);
         if (!menu->OnDrawItem || overrideOwnerDraw_) {
             menu->OnDrawItem = [this](ui::MenuItem& item, HDC dc, const RECT& r, UINT state) {
@@ -225,6 +226,10 @@ void TXPMenu::InitMenueItems(bool on) {
             menu->OnMeasureItem = [this](ui::MenuItem& item, int& w, int& ht) { MeasureItem(item, w, ht); };
             h.measure = true;
         }
+        menu->OnClose = [this, own = h.close](ui::Component& sender) {
+            if (own) own(sender);
+            selection_.Clear();
+        };
         hooked_.push_back(h);
         if (form_->Menu() == menu) form_->MenuChanged();
     }

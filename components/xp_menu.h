@@ -3,7 +3,8 @@
 // separators, hand-drawn check marks). Activating it switches the form's menus
 // to owner drawing with the painter's measuring and drawing handlers; the
 // handlers belong to whole menus, so items added at run time are drawn too.
-// It records the item it last drew highlighted (SelectedItem).
+// It records the item it last drew highlighted (SelectedItem) while a menu is
+// open; the record is cleared when the menu closes.
 #pragma once
 
 #include <windows.h>
@@ -64,7 +65,7 @@ class TXPMenu : public ui::Component {
     HIMAGELIST Images() const { return images_; }
     void SetImages(HIMAGELIST images) { images_ = images; }
 
-    // The highlighted item as far as the drawing shows it, or null.
+    // The highlighted item of the open menu as far as the drawing shows it, or null.
     ui::MenuItem* SelectedItem() const { return const_cast<ui::MenuItem*>(selection_.Selected()); }
 
     // The handlers given to the menus.
@@ -75,6 +76,7 @@ class TXPMenu : public ui::Component {
     struct Hooked {
         ui::Menu* menu;
         bool draw, measure;
+        ui::NotifyEvent close;  // the menu's own close handler, run before the record is cleared
     };
     void InitMenueItems(bool on);
     void RedrawMenuBar();

@@ -196,8 +196,9 @@ class TfrmHoralto : public ui::Form {
     void pmiSkinOptionsClick(ui::Component& sender);
     static LRESULT CALLBACK MouseHookProc(int code, WPARAM wp, LPARAM lp);
     // What the mouse hook does with a button press while `selected` is the
-    // menu item the menu painter reports as selected.
-    void MouseHookPress(UINT message, const ui::MenuItem* selected);
+    // menu item the menu painter reports as selected and `pressed` the item of
+    // an open menu under the pointer (null when the press is on no menu).
+    void MouseHookPress(UINT message, const ui::MenuItem* selected, const ui::MenuItem* pressed);
 
     // ---- Actions and their executor (core, actions)
     void aAboutExecute(ui::Component& sender);

@@ -72,6 +72,8 @@ UINT_PTR plannerTimer = 0;
 void CALLBACK RunPlannerAction(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     plannerTimer = 0;
+    // The press chose the entry: the menu goes, as after any other choice.
+    EndMenu();
     if (!frmHoralto) return;
     try {
         frmHoralto->aPlanner.Execute();
@@ -82,19 +84,25 @@ void CALLBACK RunPlannerAction(HWND, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-// The action is not run inside the hook: the settings window's show effect
-// keeps the messages flowing for a second, and inside the hook that would meet
-// the same press again and take the open menu's own messages. A press that
-// the hook sees more than once (peeked, then taken) runs it once.
-void TfrmHoralto::MouseHookPress(UINT message, const ui::MenuItem* selected) {
-    if ((message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN) || selected != &pmiTasks) return;
+// Only a press on the planner entry itself while the menu is open counts: a
+// press that closes the menu elsewhere, or any press after it closed, is the
+// user's own. The action is not run inside the hook: the settings window's
+// show effect keeps the messages flowing for a second, and inside the hook
+// that would meet the same press again and take the open menu's own messages.
+// A press that the hook sees more than once (peeked, then taken) runs it once.
+void TfrmHoralto::MouseHookPress(UINT message, const ui::MenuItem* selected, const ui::MenuItem* pressed) {
+    if ((message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN) || selected != &pmiTasks ||
+        pressed != &pmiTasks)
+        return;
     if (!plannerTimer) plannerTimer = SetTimer(nullptr, 0, 0, &RunPlannerAction);
 }
 
 LRESULT CALLBACK TfrmHoralto::MouseHookProc(int code, WPARAM wp, LPARAM lp) {
     if (code >= 0 && (wp == WM_LBUTTONDOWN || wp == WM_RBUTTONDOWN) && frmHoralto) {
         try {
-            frmHoralto->MouseHookPress(static_cast<UINT>(wp), frmHoralto->MenuPainterSelectedItem());
+            const POINT at = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lp)->pt;
+            frmHoralto->MouseHookPress(static_cast<UINT>(wp), frmHoralto->MenuPainterSelectedItem(),
+                                       ui::MenuItem::AtScreenPoint(at));
         } catch (...) {
             ui::Application().HandleException();
         }

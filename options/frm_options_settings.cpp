@@ -111,9 +111,6 @@ void TfrmOptions::LoadFileLists() {
     } catch (...) {
         // A missing or unreadable list file leaves the lists as they are.
     }
-    if (!stgHotKeysList.Cell(0, 1).empty())
-        RegisterHotKeys();
-    else
-        btnHotKeysByDefault.Click();
+    StartHotKeys();
     LoadTaskFile(TasksListFileName);
 }

@@ -67,6 +67,8 @@ TPageHotKeys::TPageHotKeys(ui::PageControl& pgcOptions)
         stgHotKeysListKeyDown(s, key, shift);
     };
     cbeKeyActions.OnClick = [this](ui::Component& s) { cbeKeyActionsClick(s); };
+    htkHotKey.OnEnter = [this](ui::Component& s) { htkHotKeyEnter(s); };
+    htkHotKey.OnExit = [this](ui::Component& s) { htkHotKeyExit(s); };
 }
 
 TfrmOptions& TPageHotKeys::Options() {
@@ -189,22 +191,23 @@ void TPageHotKeys::RemoveHotKeyRow(int r) {
     }
 }
 
-void TPageHotKeys::RegisterHotKeys() {
+void TPageHotKeys::RegisterHotKeys(RefusedHotKey refused) {
+    hotKeysSuspended_ = false;
     if (HotKeyListEmpty()) return;
     HWND hwnd = Options().Handle();
     HotKeyAtoms.assign(static_cast<std::size_t>(stgHotKeysList.RowCount()), 0);
     for (int r = 1; r < stgHotKeysList.RowCount();) {
         const ATOM atom = GlobalAddAtomW(
             core::HotKeyAtomName(stgHotKeysList.Cell(2, r), stgHotKeysList.Cell(1, r)).c_str());
-        HotKeyAtoms[static_cast<std::size_t>(r)] = atom;
         const core::ShortCut sc = core::TextToShortCut(stgHotKeysList.Cell(1, r));
         const bool registered = atom != 0 && core::ShortCutKey(sc) != 0 &&
                                 RegisterHotKey(hwnd, atom, core::HotKeyModifiers(sc), core::ShortCutKey(sc));
-        if (registered) {
+        HotKeyAtoms[static_cast<std::size_t>(r)] = registered ? atom : 0;
+        if (registered || (refused == RefusedHotKey::Keep && core::ShortCutKey(sc) != 0)) {
             ++r;
             continue;
         }
-        // A refused row goes; the row that moved into its place is next.
+        // The row goes; the row that moved into its place is next.
         const bool onlyRow = stgHotKeysList.RowCount() <= 2;
         RemoveHotKeyRow(r);
         if (onlyRow) break;
@@ -215,6 +218,27 @@ void TPageHotKeys::UnregisterHotKeys() {
     HWND hwnd = Options().Handle();
     for (std::size_t r = 1; r < HotKeyAtoms.size(); ++r)
         if (HotKeyAtoms[r]) UnregisterHotKey(hwnd, HotKeyAtoms[r]);
+    hotKeysSuspended_ = false;
+}
+
+void TPageHotKeys::SuspendHotKeys() {
+    if (hotKeysSuspended_) return;
+    HWND hwnd = Options().Handle();
+    for (std::size_t r = 1; r < HotKeyAtoms.size(); ++r)
+        if (HotKeyAtoms[r]) UnregisterHotKey(hwnd, HotKeyAtoms[r]);
+    hotKeysSuspended_ = true;
+}
+
+void TPageHotKeys::ResumeHotKeys() {
+    if (!hotKeysSuspended_) return;
+    hotKeysSuspended_ = false;
+    HWND hwnd = Options().Handle();
+    for (std::size_t r = 1; r < HotKeyAtoms.size() && static_cast<int>(r) < stgHotKeysList.RowCount(); ++r) {
+        if (!HotKeyAtoms[r]) continue;
+        const core::ShortCut sc = core::TextToShortCut(stgHotKeysList.Cell(1, static_cast<int>(r)));
+        if (!RegisterHotKey(hwnd, HotKeyAtoms[r], core::HotKeyModifiers(sc), core::ShortCutKey(sc)))
+            HotKeyAtoms[r] = 0;
+    }
 }
 
 void TPageHotKeys::WMHotKey(TMessage& msg) {
@@ -230,6 +254,14 @@ void TPageHotKeys::WMHotKey(TMessage& msg) {
 // ---- The page's handlers
 
 void TPageHotKeys::spbAddHotKeyClick(ui::Component&) {
+    // The list's own keys are registered first, so that a combination the
+    // list holds already is refused.
+    ResumeHotKeys();
+    AddHotKey();
+    if (htkHotKey.Focused()) SuspendHotKeys();
+}
+
+void TPageHotKeys::AddHotKey() {
     const int action = cbeKeyActions.ItemIndex();
     if (!core::IsActionNumber(action)) return;
     const std::wstring& caption = KeyActionCaptions()[static_cast<std::size_t>(action)];
@@ -277,17 +309,26 @@ void TPageHotKeys::spbClearHotKeysListClick(ui::Component& sender) {
     HotKeyAtoms.assign(2, 0);
 }
 
-void TPageHotKeys::btnHotKeysByDefaultClick(ui::Component&) {
-    if (!HotKeyListEmpty() &&
-        !ui::AskConfirmation(L"Все горячие клавиши будут заменены на стандартные! \r\nПродолжить?"))
-        return;
+void TPageHotKeys::FillDefaultHotKeys() {
     spbClearHotKeysListClick(btnHotKeysByDefault);
     const std::vector<core::HotKeyRow> rows = core::DefaultHotKeyRows();
     stgHotKeysList.SetRowCount(static_cast<int>(rows.size()) + 1);
     for (std::size_t i = 0; i < rows.size(); ++i)
         stgHotKeysList.SetRowCells(static_cast<int>(i) + 1,
                                    {std::to_wstring(rows[i].action), rows[i].keys, rows[i].caption});
-    RegisterHotKeys();
+}
+
+void TPageHotKeys::StartHotKeys() {
+    if (HotKeyListEmpty()) FillDefaultHotKeys();
+    RegisterHotKeys(RefusedHotKey::Keep);
+}
+
+void TPageHotKeys::btnHotKeysByDefaultClick(ui::Component&) {
+    if (!HotKeyListEmpty() &&
+        !ui::AskConfirmation(L"Все горячие клавиши будут заменены на стандартные! \r\nПродолжить?"))
+        return;
+    FillDefaultHotKeys();
+    RegisterHotKeys(RefusedHotKey::Drop);
 }
 
 void TPageHotKeys::stgHotKeysListClick(ui::Component&) {
@@ -304,4 +345,12 @@ void TPageHotKeys::stgHotKeysListKeyDown(ui::Component&, WORD& key, ui::ShiftSta
 
 void TPageHotKeys::cbeKeyActionsClick(ui::Component&) {
     chbForseKeyAction.SetVisible(core::IsComputerAction(cbeKeyActions.ItemIndex()));
+}
+
+void TPageHotKeys::htkHotKeyEnter(ui::Component&) {
+    SuspendHotKeys();
+}
+
+void TPageHotKeys::htkHotKeyExit(ui::Component&) {
+    ResumeHotKeys();
 }

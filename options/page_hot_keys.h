@@ -42,11 +42,19 @@ class TPageHotKeys {
     void BindHotKeysPageSettings(core::SettingHomes& homes);
     void CopyHotKeysPageSettings();
 
-    // Registers every row of the grid on the settings window; rows the system
-    // refuses are dropped.
-    void RegisterHotKeys();
+    // What registering the list does with a row the system refuses (a key
+    // that another program holds): at start the row stays, unregistered for
+    // this run, so that the list keeps it for the next start; the default
+    // list drops it.
+    enum class RefusedHotKey { Keep, Drop };
+    // Registers every row of the grid on the settings window. A row whose key
+    // text names no key is dropped either way.
+    void RegisterHotKeys(RefusedHotKey refused = RefusedHotKey::Keep);
     // Unregisters them (the settings window's end).
     void UnregisterHotKeys();
+    // The list's start: the rows of the list file, or the default list when
+    // it has none, registered.
+    void StartHotKeys();
     void WMHotKey(TMessage& msg);
     // Performs numbered action 0..27; any other number does nothing. forced
     // matters only for the computer actions 22..27.
@@ -62,6 +70,10 @@ class TPageHotKeys {
     void stgHotKeysListClick(ui::Component& sender);
     void stgHotKeysListKeyDown(ui::Component& sender, WORD& key, ui::ShiftState shift);
     void cbeKeyActionsClick(ui::Component& sender);
+    // While the key field has the focus the program's own hot keys are
+    // unregistered, so that the field takes their combinations like any other.
+    void htkHotKeyEnter(ui::Component& sender);
+    void htkHotKeyExit(ui::Component& sender);
 
   private:
     TfrmOptions& Options();
@@ -69,4 +81,12 @@ class TPageHotKeys {
     // dropped while more than one body row remains.
     void RemoveHotKeyRow(int r);
     bool HotKeyListEmpty() const;
+    // The grid holds the default list (not yet registered).
+    void FillDefaultHotKeys();
+    void AddHotKey();
+    // The registered rows let go of their keys, and take them again; a key
+    // that another program took meanwhile leaves its row unregistered.
+    void SuspendHotKeys();
+    void ResumeHotKeys();
+    bool hotKeysSuspended_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/menus.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 #include <unordered_map>
 
@@ -55,6 +56,22 @@ MenuItem::~MenuItem() {
 MenuItem* MenuItem::FromCommand(UINT command) {
     auto it = Commands().find(command);
     return it == Commands().end() ? nullptr : it->second;
+}
+
+MenuItem* MenuItem::AtScreenPoint(POINT point) {
+    HWND window = WindowFromPoint(point);
+    wchar_t cls[8] = {};
+    if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() ||
+        !GetClassNameW(window, cls, 8) || wcscmp(cls, L"#32768") != 0)
+        return nullptr;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    const int position = menu ? MenuItemFromPoint(nullptr, menu, point) : -1;
+    if (position < 0) return nullptr;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return nullptr;
+    return FromCommand(static_cast<UINT>(info.dwItemData));
 }
 
 Menu* MenuItem::GetMenu() const {
@@ -298,6 +315,7 @@ void PopupMenu::Popup(int x, int y) {
         TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     menu.Reset();
+    if (OnClose) OnClose(*this);
     if (cmd)
         if (MenuItem* item = MenuItem::FromCommand(cmd)) item->Click();
 }

@@ -76,6 +76,8 @@ class MenuItem : public Component {
 
     UINT Command() const { return command_; }
     static MenuItem* FromCommand(UINT command);
+    // The item under a screen point in an open menu of this thread, or null.
+    static MenuItem* AtScreenPoint(POINT point);
     // A new popup menu of the visible children (the caller destroys it).
     HMENU BuildPopup() const;
     // Owner-drawn menu items (ODT_MENU) of the menus' OnDrawItem / OnMeasureItem.
@@ -118,6 +120,8 @@ class Menu : public Component {
     void SetOwnerDraw(bool v) { ownerDraw_ = v; }
     std::function<void(MenuItem& item, HDC dc, const RECT& rect, UINT state)> OnDrawItem;
     std::function<void(MenuItem& item, int& width, int& height)> OnMeasureItem;
+    // Raised when a shown popup of this menu has closed, before the chosen item's Click.
+    NotifyEvent OnClose;
 
   protected:
     friend class MenuItem;

@@ -412,7 +412,7 @@ TEST_F(Actions, TwoListedKeysForOneActionBothWork) {
     EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
 }
 
-TEST_F(Actions, RowsTheSystemRefusesAreDroppedAndBrokenNumbersDoNothing) {
+TEST_F(Actions, RowsTheSystemRefusesStayUnregisteredAndBrokenNumbersDoNothing) {
     // Ctrl+Alt+Q is taken by another window before the list is registered.
     HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, 'Q'));
@@ -422,15 +422,74 @@ TEST_F(Actions, RowsTheSystemRefusesAreDroppedAndBrokenNumbersDoNothing) {
         L"2\tCtrl+Alt+Q\tЗакрыть программу\t\n"
         L"5\tCtrl+Alt+Неизвестная\tНастройки->Системные часы\t\n"
         L"13\tCtrl+Alt+F9\tРазное->Вкл/Выкл. звук\t\n");
-    ASSERT_EQ(BodyRows(), 2);
+    // The refused row stays, without a registration; a row naming no key goes.
+    ASSERT_EQ(BodyRows(), 3);
     EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 1), L"Ctrl+Alt+F8");
-    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 2), L"Ctrl+Alt+F9");
-    EXPECT_EQ(frmOptions->HotKeyAtoms.size(), 3u);
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 2), L"Ctrl+Alt+Q");
+    EXPECT_EQ(frmOptions->stgHotKeysList.Cell(1, 3), L"Ctrl+Alt+F9");
+    ASSERT_EQ(frmOptions->HotKeyAtoms.size(), 4u);
+    EXPECT_EQ(frmOptions->HotKeyAtoms[2], 0);
     // 278 is no action (not 22, its low byte): nothing, not even the power seam.
     SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[1], 0);
     EXPECT_TRUE(power_.calls.empty());
-    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[2], 0);
+    SendMessageW(frmOptions->Handle(), WM_HOTKEY, frmOptions->HotKeyAtoms[3], 0);
     EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
+    // Deleting the unregistered row leaves the other window's key alone.
+    frmOptions->stgHotKeysList.SetRow(2);
+    frmOptions->spbDeleteHotKey.Click();
+    EXPECT_EQ(BodyRows(), 2);
+    EXPECT_TRUE(Taken('Q'));
+
+    // "По умолчанию" drops the default rows the system refuses.
+    answer_ = IDYES;
+    frmOptions->btnHotKeysByDefault.Click();
+    EXPECT_EQ(BodyRows(), 8);
+    for (int r = 1; r <= BodyRows(); ++r) {
+        EXPECT_NE(frmOptions->stgHotKeysList.Cell(1, r), L"Ctrl+Alt+Q");
+        EXPECT_NE(frmOptions->HotKeyAtoms.at(r), 0);
+    }
+    UnregisterHotKey(other, 1);
+    DestroyWindow(other);
+}
+
+TEST_F(Actions, KeyFieldLetsGoOfTheListsKeysWhileItHasTheFocus) {
+    Create(L"[HotKeys]\n13\tCtrl+Alt+F7\tРазное->Вкл/Выкл. звук\t\n0\tCtrl+Alt+F11\tО программе\t\n");
+    TfrmOptions& o = *frmOptions;
+    o.Show();
+    o.pgcOptions.SetActivePageIndex(9);
+    o.htkHotKey.SetFocus();
+    ASSERT_TRUE(o.htkHotKey.Focused());
+    EXPECT_FALSE(Taken(VK_F7));
+    EXPECT_FALSE(Taken(VK_F11));
+    // A combination of the list is refused, by its name; the field keeps the keys free.
+    o.cbeKeyActions.SetItemIndex(14);
+    o.htkHotKey.SetHotKey(core::kShortCutCtrl | core::kShortCutAlt | VK_F7);
+    o.spbAddHotKey.Click();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(
+        boxes_[0],
+        L"Ошибка: Не удается зарегистрировать комбинацию клавиш \"Ctrl+Alt+F7\". \r\nДанная комбинация уже "
+        L"используется.");
+    EXPECT_EQ(BodyRows(), 2);
+    EXPECT_FALSE(Taken(VK_F7));
+
+    // Another window takes Ctrl+Alt+F11 meanwhile: out of the field, its row
+    // stays without a registration and the other key works again.
+    HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F11));
+    o.stgHotKeysList.SetFocus();
+    EXPECT_TRUE(Taken(VK_F7));
+    ASSERT_EQ(BodyRows(), 2);
+    EXPECT_NE(o.HotKeyAtoms.at(1), 0);
+    EXPECT_EQ(o.HotKeyAtoms.at(2), 0);
+    PressCtrlAlt(VK_F7);
+    EXPECT_TRUE(PumpUntil([] { return frmHoralto->aSoundOnOff.Checked(); }));
+    // The settings window closed while the field has the focus: the keys are the program's again.
+    o.htkHotKey.SetFocus();
+    EXPECT_FALSE(Taken(VK_F7));
+    o.Close();
+    EXPECT_FALSE(o.Visible());
+    EXPECT_TRUE(Taken(VK_F7));
     UnregisterHotKey(other, 1);
     DestroyWindow(other);
 }

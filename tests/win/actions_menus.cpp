@@ -123,9 +123,12 @@ TEST_F(Clock, SkinMenuFollowsTheCatalogueAndThePlaceItOpenedFrom) {
 TEST_F(Clock, PressOnThePlannerEntryOpensThePlannerPage) {
     TfrmHoralto& f = *frmHoralto;
     EXPECT_NE(MouseHook, nullptr);
-    f.MouseHookPress(WM_MOUSEMOVE, &f.pmiTasks);
-    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiOptions);
-    f.MouseHookPress(WM_LBUTTONDOWN, nullptr);
+    f.MouseHookPress(WM_MOUSEMOVE, &f.pmiTasks, &f.pmiTasks);
+    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiOptions, &f.pmiOptions);
+    f.MouseHookPress(WM_LBUTTONDOWN, nullptr, nullptr);
+    // The entry's submenu is open, but the press is elsewhere (it closes the menu).
+    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiTasks, nullptr);
+    f.MouseHookPress(WM_RBUTTONDOWN, &f.pmiTasks, &f.pmiPlannerOnOff);
     Pump(100);
     EXPECT_FALSE(frmOptions->Visible());
     // The action runs once the hook has returned, once for a press seen twice.
@@ -134,8 +137,8 @@ TEST_F(Clock, PressOnThePlannerEntryOpensThePlannerPage) {
         ++runs;
         f.ShowOptionsExecute(s);
     };
-    f.MouseHookPress(WM_RBUTTONDOWN, &f.pmiTasks);
-    f.MouseHookPress(WM_RBUTTONDOWN, &f.pmiTasks);
+    f.MouseHookPress(WM_RBUTTONDOWN, &f.pmiTasks, &f.pmiTasks);
+    f.MouseHookPress(WM_RBUTTONDOWN, &f.pmiTasks, &f.pmiTasks);
     EXPECT_EQ(runs, 0);
     ASSERT_TRUE(PumpUntil([&] { return runs > 0; }));
     Pump(100);
@@ -143,7 +146,7 @@ TEST_F(Clock, PressOnThePlannerEntryOpensThePlannerPage) {
     EXPECT_TRUE(frmOptions->Visible());
     EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
     frmOptions->pgcOptions.SetActivePageIndex(0);
-    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiTasks);
+    f.MouseHookPress(WM_LBUTTONDOWN, &f.pmiTasks, &f.pmiTasks);
     EXPECT_TRUE(PumpUntil([&] { return runs == 2; }));
     EXPECT_EQ(frmOptions->pgcOptions.ActivePageIndex(), 7);
 }

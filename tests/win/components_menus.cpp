@@ -52,7 +52,9 @@ struct Canvas {
 TEST(MenuPainter, TakesOverTheMenusAndGivesThemBack) {
     auto form = ui::NewForm<MenuForm>();
     bool ownDrawn = false;
+    int ownCloses = 0;
     form->pmnOther.OnDrawItem = [&](ui::MenuItem&, HDC, const RECT&, UINT) { ownDrawn = true; };
+    form->pmnOther.OnClose = [&](ui::Component&) { ++ownCloses; };
     {
         TXPMenu painter(form.get());
         EXPECT_FALSE(painter.Active());
@@ -61,7 +63,14 @@ TEST(MenuPainter, TakesOverTheMenusAndGivesThemBack) {
         EXPECT_TRUE(form->pmnMenu.OwnerDraw());
         EXPECT_TRUE(form->pmnMenu.OnDrawItem);
         EXPECT_TRUE(form->pmnMenu.OnMeasureItem);
+        EXPECT_TRUE(form->pmnMenu.OnClose);
         EXPECT_TRUE(form->pmnOther.OwnerDraw());
+        // A menu's own close handler still runs, and the record goes.
+        form->pmnMenu.OnDrawItem(form->pmiFirst, Canvas().dc.Get(), RECT{0, 0, 10, 10}, ODS_SELECTED);
+        EXPECT_EQ(painter.SelectedItem(), &form->pmiFirst);
+        form->pmnOther.OnClose(form->pmnOther);
+        EXPECT_EQ(ownCloses, 1);
+        EXPECT_EQ(painter.SelectedItem(), nullptr);
         // A menu with its own drawing keeps it.
         Canvas canvas;
         form->pmnOther.OnDrawItem(form->pmiOther, canvas.dc.Get(), RECT{0, 0, 10, 10}, 0);
@@ -83,6 +92,9 @@ TEST(MenuPainter, TakesOverTheMenusAndGivesThemBack) {
     EXPECT_FALSE(form->pmnMenu.OwnerDraw());
     EXPECT_FALSE(form->pmnMenu.OnDrawItem);
     EXPECT_FALSE(form->pmnMenu.OnMeasureItem);
+    EXPECT_FALSE(form->pmnMenu.OnClose);
+    form->pmnOther.OnClose(form->pmnOther);
+    EXPECT_EQ(ownCloses, 2);
 }
 
 TEST(MenuPainter, MeasuresSeparatorsAndTexts) {
@@ -188,6 +200,8 @@ TEST(MenuPainter, SelectedItemFollowsTheHighlightOfAShownMenu) {
     EXPECT_EQ(seen[1], &form->pmiFirst);
     EXPECT_EQ(seen[2], &form->pmiTasks);
     EXPECT_EQ(seen[3], &form->pmiLast);
+    // The closed menu leaves no record behind.
+    EXPECT_EQ(painter.SelectedItem(), nullptr);
 }
 
 TEST(MenuPainter, TheMainWindowsMenuIsPainted) {

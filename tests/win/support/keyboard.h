@@ -5,6 +5,12 @@
 
 namespace testing_support {
 
+// The key's scan code, which a keyboard sends with it (a key-capture control
+// names the key by it).
+inline WORD ScanCode(WORD key) {
+    return static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+}
+
 // Ctrl+Alt+key pressed and released; the number of input events taken (6 when all were).
 inline UINT PressCtrlAlt(WORD key) {
     INPUT in[6] = {};
@@ -12,6 +18,7 @@ inline UINT PressCtrlAlt(WORD key) {
     for (int i = 0; i < 3; ++i) {
         in[i].type = in[5 - i].type = INPUT_KEYBOARD;
         in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[i].ki.wScan = in[5 - i].ki.wScan = ScanCode(keys[i]);
         in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     return SendInput(6, in, sizeof(INPUT));
@@ -22,6 +29,7 @@ inline UINT PressKey(WORD key) {
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_KEYBOARD;
     in[0].ki.wVk = in[1].ki.wVk = key;
+    in[0].ki.wScan = in[1].ki.wScan = ScanCode(key);
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     return SendInput(2, in, sizeof(INPUT));
 }

@@ -1,0 +1,177 @@
+// The global hot keys on the running program: the key field of the hot-key
+// page takes the program's own combinations, and a key that another program
+// holds at start stays in the list for the next start.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "base/string_list.h"
+#include "win/support/keyboard.h"
+#include "win/support/mouse.h"
+#include "win/support/program_runner.h"
+
+using namespace testing_support;
+
+namespace {
+
+template <class F>
+bool WaitFor(F done, DWORD ms = 5000) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
+// The program's list file holding these hot-key rows.
+void WriteHotKeys(const std::filesystem::path& dir, const std::vector<std::wstring>& rows) {
+    base::StringList lines;
+    lines.Add(L"[HotKeys]");
+    for (const std::wstring& row : rows) lines.Add(row);
+    lines.SaveToFile(dir / L"FileLists.txt");
+}
+
+// The hot-key rows of the program's list file.
+std::vector<std::wstring> SavedHotKeys(const std::filesystem::path& dir) {
+    base::StringList lines;
+    lines.LoadFromFile(dir / L"FileLists.txt");
+    std::vector<std::wstring> rows;
+    for (int i = lines.IndexOf(L"[HotKeys]") + 1; i > 0 && i < lines.Count() && lines[i][0] != L'['; ++i)
+        rows.push_back(lines[i]);
+    return rows;
+}
+
+struct ChildSearch {
+    const wchar_t* cls;
+    const wchar_t* text;  // null: any
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM lp) {
+    auto* d = reinterpret_cast<ChildSearch*>(lp);
+    wchar_t cls[64] = {}, text[256] = {};
+    GetClassNameW(hwnd, cls, 64);
+    GetWindowTextW(hwnd, text, 256);
+    if (_wcsicmp(cls, d->cls) == 0 && (!d->text || wcsstr(text, d->text))) {
+        d->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text = nullptr) {
+    ChildSearch d{cls, text};
+    EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
+std::wstring Text(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+POINT Centre(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Whether a hot key this thread registered was pressed.
+bool HotKeyCame(int id, DWORD ms) {
+    MSG msg;
+    const DWORD start = GetTickCount();
+    do {
+        while (PeekMessageW(&msg, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE))
+            if (static_cast<int>(msg.wParam) == id) return true;
+        Sleep(20);
+    } while (GetTickCount() - start < ms);
+    return false;
+}
+
+const std::wstring kAboutOnB = L"0\tCtrl+Alt+B\tО программе\t";
+const std::wstring kPageOnK = L"12\tCtrl+Alt+K\tНастройки->Горячие клавиши\t";
+const std::wstring kCalendarOnF8 = L"14\tCtrl+Alt+F8\tРазное->Календарь\t";
+const std::wstring kAboutOnF9 = L"0\tCtrl+Alt+F9\tО программе\t";
+
+}  // namespace
+
+TEST(HotKeysEndToEnd, TheKeyFieldTakesTheProgramsOwnCombination) {
+    ScratchDir dir(L"hot-keys-field");
+    WriteHotKeys(dir.Path(), {kAboutOnB, kPageOnK});
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    HWND options = program.WaitForWindow(L"TfrmOptions");
+    ASSERT_NE(options, nullptr);
+    Sleep(1000);
+    PressCtrlAlt('K');
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(options) != FALSE; }));
+    Sleep(1500);  // the show effect ends
+    HWND field = Child(options, HOTKEY_CLASSW);
+    HWND add = Child(options, L"Button", L"Добавить");
+    ASSERT_NE(field, nullptr);
+    ASSERT_NE(add, nullptr);
+    LeftClickAt(Centre(field));
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(options) == field; }));
+
+    // Pressed in the field, the program's own Ctrl+Alt+B goes into the field
+    // and runs nothing.
+    PressCtrlAlt('B');
+    const WORD ctrlAltB = MAKEWORD('B', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    EXPECT_TRUE(WaitFor([&] { return LOWORD(SendMessageW(field, HKM_GETHOTKEY, 0, 0)) == ctrlAltB; }));
+    Sleep(700);
+    EXPECT_EQ(program.WindowOfClass(L"TfrmAbout"), nullptr) << "the hot key ran its action";
+
+    // "Добавить" names the combination it could not register.
+    LeftClickAt(Centre(add));
+    HWND box = program.WaitForDialog(5000);
+    ASSERT_NE(box, nullptr);
+    const std::wstring message = Text(Child(box, L"Static", L"Не удается"));
+    EXPECT_NE(message.find(L"\"Ctrl+Alt+B\""), std::wstring::npos) << testing::PrintToString(message);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
+
+    // Out of the field the hot keys work again.
+    PressCtrlAlt('B');
+    EXPECT_NE(program.WaitForWindow(L"TfrmAbout", 5000), nullptr);
+    EXPECT_EQ(program.CloseAndWait(), 0);
+    EXPECT_EQ(SavedHotKeys(dir.Path()), (std::vector<std::wstring>{kAboutOnB, kPageOnK}));
+}
+
+TEST(HotKeysEndToEnd, AKeyTakenAtStartStaysInTheListAndWorksNextTime) {
+    ScratchDir dir(L"hot-keys-taken");
+    WriteHotKeys(dir.Path(), {kCalendarOnF8, kAboutOnF9});
+    const int ours = 0x5A;
+    ASSERT_TRUE(RegisterHotKey(nullptr, ours, MOD_CONTROL | MOD_ALT, VK_F8));
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_NE(program.WaitShown(), nullptr);
+        Sleep(1000);
+        // The key it could register works; the taken one stays with its holder.
+        PressCtrlAlt(VK_F9);
+        EXPECT_NE(program.WaitForWindow(L"TfrmAbout", 5000), nullptr);
+        PressCtrlAlt(VK_F8);
+        EXPECT_TRUE(HotKeyCame(ours, 3000));
+        EXPECT_EQ(program.WindowOfClass(L"TfrmCalendar"), nullptr);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    UnregisterHotKey(nullptr, ours);
+    EXPECT_EQ(SavedHotKeys(dir.Path()), (std::vector<std::wstring>{kCalendarOnF8, kAboutOnF9}));
+
+    // Free at the next start, the key is the program's again.
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    Sleep(1000);
+    PressCtrlAlt(VK_F8);
+    EXPECT_NE(program.WaitForWindow(L"TfrmCalendar", 5000), nullptr);
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}

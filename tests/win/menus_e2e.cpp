@@ -1,0 +1,224 @@
+// The clock's popup menu on the running program, driven by the real pointer: a
+// press on its "Планировщик" entry opens the planner page, and nothing of the
+// menu outlives it (the next clicks on the clock and on the settings window's
+// tabs do what they do without a menu).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win/support/keyboard.h"
+#include "win/support/mouse.h"
+#include "win/support/program_runner.h"
+
+using namespace testing_support;
+
+namespace {
+
+template <class F>
+bool WaitFor(F done, DWORD ms = 5000) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    const wchar_t* cls;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+    auto* d = reinterpret_cast<WindowSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[64];
+    if (pid == d->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 64) && wcscmp(cls, d->cls) == 0)
+        d->found.push_back(hwnd);
+    return TRUE;
+}
+
+// The open menu windows of the program: the popup menu, then its open submenus.
+std::vector<HWND> MenuWindows(const RunningProgram& program) {
+    WindowSearch d{program.ProcessId(), L"#32768", {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
+// A window of the class right inside the parent (not inside one of its children).
+HWND ChildOfClass(HWND parent, const wchar_t* cls) {
+    WindowSearch d{0, cls, {}};
+    GetWindowThreadProcessId(parent, &d.pid);
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&d));
+    for (HWND child : d.found)
+        if (GetParent(child) == parent) return child;
+    return nullptr;
+}
+
+POINT Centre(const RECT& r) {
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The entries of the clock's popup menu from the top; separators are 4 pixels
+// high, every other entry is as high as the next, and the menu window keeps a
+// margin of 3 pixels above and below them.
+enum Entry { About, Sep1, Planner, Options, Skins, Different, Sep2, Minimise, Exit, EntryCount };
+const char* const kEntryNames[] = {
+    "О программе", "", "Планировщик", "Настройки", "Шкура", "Разное", "", "Свернуть окно", "Выход",
+};
+
+bool IsSeparator(int entry) {
+    return entry == Sep1 || entry == Sep2;
+}
+
+POINT EntryCentre(HWND menu, int entry) {
+    RECT r{};
+    GetWindowRect(menu, &r);
+    const int itemHeight = (r.bottom - r.top - 2 * 3 - 2 * 4) / 7;
+    int top = r.top + 3;
+    for (int e = 0; e < entry; ++e) top += IsSeparator(e) ? 4 : itemHeight;
+    return POINT{(r.left + r.right) / 2, top + itemHeight / 2};
+}
+
+// The settings window's tabs, read and clicked from outside.
+class Tabs {
+  public:
+    Tabs(const RunningProgram& program, HWND options)
+        : tabs_(ChildOfClass(options, WC_TABCONTROLW)),
+          process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               program.ProcessId())) {}
+    ~Tabs() {
+        if (process_) CloseHandle(process_);
+    }
+    int Current() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)); }
+    // The tab's rectangle on the screen, asked of the control in its own process.
+    RECT TabRect(int index) const {
+        RECT r{};
+        void* remote = VirtualAllocEx(process_, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+        if (!remote) return r;
+        if (SendMessageW(tabs_, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
+            ReadProcessMemory(process_, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+        MapWindowPoints(tabs_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    // A click on the tab; whether it became the current one.
+    bool Click(int index) const {
+        LeftClickAt(Centre(TabRect(index)));
+        Sleep(700);  // what the press set off has run by now
+        return Current() == index;
+    }
+
+  private:
+    HWND tabs_;
+    HANDLE process_;
+};
+
+class PopupMenu : public testing::Test {
+  protected:
+    void SetUp() override {
+        program_ = std::make_unique<RunningProgram>(dir_.Path());
+        clock_ = program_->WaitShown();
+        ASSERT_NE(clock_, nullptr);
+        options_ = program_->WaitForWindow(L"TfrmOptions");
+        ASSERT_NE(options_, nullptr);
+        Sleep(1500);  // past the clock's first paint
+        RECT r{};
+        GetWindowRect(clock_, &r);
+        clockCentre_ = Centre(r);
+    }
+    void TearDown() override {
+        for (int i = 0; i < 3 && !MenuWindows(*program_).empty(); ++i) {
+            PressKey(VK_ESCAPE);
+            Sleep(200);
+        }
+        EXPECT_EQ(program_->CloseAndWait(), 0);
+    }
+    // The popup menu opened by a right click on the clock.
+    HWND OpenMenu() {
+        RightClickAt(clockCentre_);
+        if (!WaitFor([&] { return MenuWindows(*program_).size() == 1; })) return nullptr;
+        return MenuWindows(*program_).front();
+    }
+    // The pointer rests on the entry; an entry with a submenu rests until it is open.
+    bool RestOn(HWND menu, int entry) {
+        MouseAt(EntryCentre(menu, entry));
+        if (entry >= Planner && entry <= Different)
+            return WaitFor([&] { return MenuWindows(*program_).size() == 2; });
+        Sleep(600);
+        return true;
+    }
+    bool CloseWithEsc() {
+        for (int i = 0; i < 3 && !MenuWindows(*program_).empty(); ++i) {
+            PressKey(VK_ESCAPE);
+            WaitFor([&] { return MenuWindows(*program_).size() < 2; }, 1000);
+        }
+        return WaitFor([&] { return MenuWindows(*program_).empty(); }, 2000);
+    }
+    // A point of the desktop away from the clock and from the menu.
+    static POINT Elsewhere() { return POINT{GetSystemMetrics(SM_CXSCREEN) - 60, 60}; }
+    bool SettingsShown() const { return IsWindowVisible(options_) != FALSE; }
+
+    ScratchDir dir_{L"menus-e2e"};
+    std::unique_ptr<RunningProgram> program_;
+    HWND clock_ = nullptr, options_ = nullptr;
+    POINT clockCentre_{};
+};
+
+}  // namespace
+
+TEST_F(PopupMenu, AClosedMenuLeavesNoEntryBehind) {
+    for (int entry = 0; entry < EntryCount; ++entry) {
+        if (IsSeparator(entry)) continue;
+        SCOPED_TRACE(testing::Message() << "rested on " << kEntryNames[entry]);
+        HWND menu = OpenMenu();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(RestOn(menu, entry));
+        ASSERT_TRUE(CloseWithEsc());
+        LeftClickAt(clockCentre_);
+        Sleep(1500);
+        EXPECT_FALSE(SettingsShown()) << "a click on the clock opened the settings window";
+    }
+    // Closed by a click elsewhere while the planner's submenu is open: that
+    // click and the next one on the clock open nothing.
+    HWND menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(RestOn(menu, Planner));
+    LeftClickAt(Elsewhere());
+    ASSERT_TRUE(WaitFor([&] { return MenuWindows(*program_).empty(); }));
+    Sleep(1000);
+    EXPECT_FALSE(SettingsShown()) << "the click that closed the menu opened the settings window";
+    LeftClickAt(clockCentre_);
+    Sleep(1500);
+    EXPECT_FALSE(SettingsShown()) << "a click on the clock opened the settings window";
+
+    // The settings window opened by its hot key: its tabs change as clicked.
+    PressCtrlAlt('K');
+    ASSERT_TRUE(WaitFor([&] { return SettingsShown(); }));
+    Sleep(1500);  // the show effect ends
+    Tabs tabs(*program_, options_);
+    EXPECT_EQ(tabs.Current(), 9);
+    EXPECT_TRUE(tabs.Click(0));
+    EXPECT_TRUE(tabs.Click(3));
+    EXPECT_TRUE(tabs.Click(9));
+}
+
+TEST_F(PopupMenu, APressOnThePlannerEntryOpensThePlannerPage) {
+    HWND menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(RestOn(menu, Planner));
+    LeftClickAt(EntryCentre(menu, Planner));
+    ASSERT_TRUE(WaitFor([&] { return SettingsShown(); }));
+    // The press chose the entry: the menu goes by itself.
+    EXPECT_TRUE(WaitFor([&] { return MenuWindows(*program_).empty(); }));
+    Sleep(1500);  // the show effect ends
+    Tabs tabs(*program_, options_);
+    EXPECT_EQ(tabs.Current(), 7);
+    // Once the menu is closed the planner page no longer comes back by itself.
+    EXPECT_TRUE(tabs.Click(0));
+    EXPECT_TRUE(tabs.Click(6));
+}
