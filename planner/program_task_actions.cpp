@@ -86,7 +86,12 @@ bool ProgramTaskActions::StartFile(const std::wstring& path, const std::wstring&
 }
 
 std::wstring ProgramTaskActions::ConvertJpeg(const std::wstring& picture) {
-    const std::string bytes = JpegToBmpBytes(FullPath(picture));  // a broken picture is reported
+    std::string bytes;
+    try {
+        bytes = JpegToBmpBytes(FullPath(picture));  // a broken picture is reported
+    } catch (const PictureTooLargeError&) {
+        return {};  // as a wallpaper that cannot be written
+    }
     const std::filesystem::path bitmap = WallpaperBitmapPath();
     try {
         base::WriteFileBytes(bitmap, bytes);
