@@ -245,8 +245,8 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(Field(Planner, L"BalloonIcon", Int, 1, HORALTO_FIELD(Planner, BalloonIcon), R1, Constant));
     // ---- WindowsWorkTime (the work-time values are named homes of the work-time page)
     t.push_back(DateTimeKey(Home(WindowsWorkTime, L"StartWork", DateTime, 0.0, L"StartWork", R2, Current)));
-    t.push_back(DateTimeKey(
-        Home(WindowsWorkTime, L"TotalWindowsWorkTime", Duration, 0.0, L"TotalWindowsWorkTime", R2, Constant)));
+    t.push_back(DateTimeKey(Home(WindowsWorkTime, L"TotalWindowsWorkTime", Duration, 0.0,
+                                 L"TotalWindowsWorkTime", R2, Constant)));
     t.push_back(DateTimeKey(Home(WindowsWorkTime, L"WinUpTime", Duration, 0.0, L"WinUpTime", R2, Constant)));
     t.push_back(Ranged(Home(WindowsWorkTime, L"CorrectWorkT", Float, 0.0, L"CorrectWorkT", R2, Constant),
                        -kMaxDays, kMaxDays));
@@ -271,8 +271,8 @@ std::vector<SettingKey> BuildTable() {
         Home(TimeSynchronization, L"TimeZoneAmendment", Bool, false, L"chbTimeZoneAmendment", R2, Constant));
     t.push_back(
         Home(TimeSynchronization, L"DayLightAmendment", Bool, true, L"chbDayLightAmendment", R2, Constant));
-    t.push_back(
-        DateTimeKey(Home(TimeSynchronization, L"TimeAmendment", Float, 0.0, L"dtpTimeAmendment", R2, Constant)));
+    t.push_back(DateTimeKey(
+        Home(TimeSynchronization, L"TimeAmendment", Float, 0.0, L"dtpTimeAmendment", R2, Constant)));
     t.push_back(Home(TimeSynchronization, L"TimeAmendmentMinus", Bool, false, L"rdbTimeMinus", R2, Constant));
     t.push_back(Home(TimeSynchronization, L"LastSynchronization", String, Str(L"Последняя синхронизация:"),
                      L"lblLastSync", R2, Constant));

@@ -107,9 +107,9 @@ TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {
     EXPECT_EQ(DataBytes1251(mark + cp1251), cp1251);
     // One bad sequence anywhere decides it: lone continuation bytes, a lead
     // byte cut short (at the end too), overlong forms, surrogates, beyond U+10FFFF.
-    for (const std::string bad : {"\xD0\xAF\x80", "\xD0\xAF\xC3(", "\xD0\xAF\xD0", "\xD0\xAF\xC0\xAF",
-                                  "\xD0\xAF\xE0\x80\xAF", "\xD0\xAF\xED\xA0\x80", "\xD0\xAF\xF4\x90\x80\x80",
-                                  "\xD0\xAF\xF8\x88\x80\x80\x80"}) {
+    for (const std::string bad :
+         {"\xD0\xAF\x80", "\xD0\xAF\xC3(", "\xD0\xAF\xD0", "\xD0\xAF\xC0\xAF", "\xD0\xAF\xE0\x80\xAF",
+          "\xD0\xAF\xED\xA0\x80", "\xD0\xAF\xF4\x90\x80\x80", "\xD0\xAF\xF8\x88\x80\x80\x80"}) {
         EXPECT_EQ(DecodeDataText(mark + bad), FromCp1251(bad)) << testing::PrintToString(bad);
         EXPECT_EQ(DataBytes1251(mark + bad), bad) << testing::PrintToString(bad);
     }

@@ -75,7 +75,8 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
         EXPECT_EQ(grid.Cell(kColMessage, 2), L"\x05|x");
         EXPECT_EQ(GetRowCells(grid, 3), TaskCells{});
         // Written back with CR LF.
-        EXPECT_EQ(TaskFileBytes(grid).substr(kHeaderLine.size()), task1 + "\r\n" + task2 + "\r\n" + kSpareLine);
+        EXPECT_EQ(TaskFileBytes(grid).substr(kHeaderLine.size()),
+                  task1 + "\r\n" + task2 + "\r\n" + kSpareLine);
     }
     // Mixed endings, and a file without a final line ending.
     TaskTable grid;
