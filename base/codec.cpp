@@ -188,8 +188,13 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
         if (!out) throw FileError("Cannot create file " + PathText(temp));
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
-        if (!out) {
-            out.close();
+        const bool written = static_cast<bool>(out);
+        out.close();
+        // A write, its flush or the close may fail (a full disk); a write cut
+        // short is caught by the size of what is on the disk.
+        std::error_code sizeError;
+        const auto size = std::filesystem::file_size(temp, sizeError);
+        if (!written || out.fail() || sizeError || size != bytes.size()) {
             std::error_code ignored;
             std::filesystem::remove(temp, ignored);
             throw FileError("Cannot write file " + PathText(temp));

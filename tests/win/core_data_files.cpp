@@ -265,6 +265,59 @@ TEST(DataFiles, ReadOnlyFileIsLeftAloneAndReportedOnce) {
     EXPECT_TRUE(fs::exists(dir.Path() / L"WindowsWorkLog.txt"));
 }
 
+const wchar_t* const kDataFiles[] = {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk",
+                                     L"WindowsWorkLog.txt"};
+
+TEST(DataFiles, EveryFileThatCannotBeSavedIsListedInOneMessage) {
+    ScratchDir dir(L"data-allreadonly");
+    for (const wchar_t* name : kDataFiles) {
+        base::WriteFileBytes(dir.Path() / name, "");
+        ASSERT_TRUE(SetFileAttributesW((dir.Path() / name).c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
+        ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
+        for (const wchar_t* name : kDataFiles)
+            EXPECT_NE(boxes[0].find(name), std::wstring::npos) << testing::PrintToString(boxes[0]);
+        EXPECT_NE(boxes[0].find(L"только для чтения"), std::wstring::npos);
+        DWORD code = 1;
+        EXPECT_TRUE(program.WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    for (const wchar_t* name : kDataFiles) {
+        EXPECT_EQ(base::ReadFileBytes(dir.Path() / name), "");
+        SetFileAttributesW((dir.Path() / name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST(DataFiles, SaveThatFailsForAnyReasonIsReported) {
+    // A folder where each save must write its temporary file: no file can be
+    // written, as on a full disk, and the old files stay as they were.
+    ScratchDir dir(L"data-cannotwrite");
+    for (const wchar_t* name : kDataFiles) {
+        base::WriteFileBytes(dir.Path() / name, "old");
+        fs::create_directory(base::TempFileFor(dir.Path() / name));
+    }
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
+        ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
+        EXPECT_NE(boxes[0].find(L"Не удалось сохранить"), std::wstring::npos)
+            << testing::PrintToString(boxes[0]);
+        for (const wchar_t* name : kDataFiles)
+            EXPECT_NE(boxes[0].find(name), std::wstring::npos) << testing::PrintToString(boxes[0]);
+        DWORD code = 1;
+        EXPECT_TRUE(program.WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    for (const wchar_t* name : kDataFiles) EXPECT_EQ(base::ReadFileBytes(dir.Path() / name), "old");
+}
+
 TEST(DataFiles, LeftoverTemporaryFilesGoAtStart) {
     ScratchDir dir(L"data-leftover");
     const wchar_t* names[] = {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk", L"WindowsWorkLog.txt"};

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -78,6 +81,30 @@ TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
     EXPECT_THROW(WriteFileBytes(target, "data"), FileError);
     EXPECT_TRUE(fs::is_directory(target / "inside"));
     EXPECT_FALSE(fs::exists(dir.path() / "target.tmp~"));
+}
+
+TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
+    // A file size limit stops the write part way, as a full disk does.
+    TempDir dir;
+    const fs::path file = dir.path() / "TasksList.tsk";
+    WriteFileBytes(file, "old");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool threw = false;
+    try {
+        WriteFileBytes(file, std::string(100000, 'x'));
+    } catch (const FileError&) {
+        threw = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(ReadFileBytes(file), "old");
+    EXPECT_FALSE(fs::exists(TempFileFor(file)));
 }
 
 TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
