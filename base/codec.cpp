@@ -3,6 +3,7 @@
 #include <array>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 namespace base {
@@ -35,51 +36,80 @@ bool IsReadOnly(const std::filesystem::path& path) {
            (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
-// UTF-8 to wide text. Characters past U+FFFF do not fit Windows' wide
-// characters and cannot be written in Windows-1251 either: they become '?'.
+// Length of the well-formed UTF-8 sequence at the start of `bytes` (1 to 4),
+// or 0 when there is none: no lone continuation byte, no sequence cut short,
+// no overlong form, no surrogate, nothing past U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view bytes, unsigned long& code) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    std::size_t length = 1;
+    unsigned long least = 0;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length) return 0;
+    for (std::size_t j = 1; j < length; ++j) {
+        const auto next = static_cast<unsigned char>(bytes[j]);
+        if ((next & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
+
+bool IsUtf8(std::string_view bytes) {
+    unsigned long code = 0;
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes, code);
+        if (length == 0) return false;
+        bytes.remove_prefix(length);
+    }
+    return true;
+}
+
+// Well-formed UTF-8 to wide text. Characters past U+FFFF do not fit Windows'
+// wide characters and cannot be written in Windows-1251 either: they become '?'.
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int extra = 0;
-        unsigned long code = lead;
-        unsigned long least = 0;
-        if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            code = lead & 0x07;
-            least = 0x10000;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            code = lead & 0x0F;
-            least = 0x800;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-            code = lead & 0x1F;
-            least = 0x80;
-        } else if (lead >= 0x80) {
-            text.push_back(L'\xFFFD');
-            ++i;
-            continue;
-        }
-        std::size_t j = i + 1;
-        for (; j < n && j <= i + static_cast<std::size_t>(extra); ++j) {
-            const auto next = static_cast<unsigned char>(bytes[j]);
-            if ((next & 0xC0) != 0x80) break;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (j != i + 1 + static_cast<std::size_t>(extra) || code < least || code > 0x10FFFF ||
-            (code >= 0xD800 && code <= 0xDFFF)) {
-            text.push_back(L'\xFFFD');
-            i = j > i + 1 ? j : i + 1;
-            continue;
-        }
+    unsigned long code = 0;
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes, code);
         text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
-        i = j;
+        bytes.remove_prefix(length == 0 ? 1 : length);
     }
     return text;
+}
+
+// The text after the UTF-8 mark, when the bytes begin with it and all that
+// follows is UTF-8. A file that some tool gave the mark but left in
+// Windows-1251 is not UTF-8 throughout.
+std::optional<std::string_view> Utf8Body(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Mark.size()) != kUtf8Mark) return std::nullopt;
+    bytes.remove_prefix(kUtf8Mark.size());
+    if (!IsUtf8(bytes)) return std::nullopt;
+    return bytes;
+}
+
+// The bytes without a leading UTF-8 mark.
+std::string_view WithoutMark(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
+    return bytes;
 }
 
 }  // namespace
@@ -158,8 +188,13 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
         if (!out) throw FileError("Cannot create file " + PathText(temp));
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
-        if (!out) {
-            out.close();
+        const bool written = static_cast<bool>(out);
+        out.close();
+        // A write, its flush or the close may fail (a full disk); a write cut
+        // short is caught by the size of what is on the disk.
+        std::error_code sizeError;
+        const auto size = std::filesystem::file_size(temp, sizeError);
+        if (!written || out.fail() || sizeError || size != bytes.size()) {
             std::error_code ignored;
             std::filesystem::remove(temp, ignored);
             throw FileError("Cannot write file " + PathText(temp));
@@ -175,13 +210,13 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 std::wstring DecodeDataText(std::string_view bytes) {
-    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return FromUtf8(bytes.substr(kUtf8Mark.size()));
-    return FromCp1251(bytes);
+    if (const auto utf8 = Utf8Body(bytes)) return FromUtf8(*utf8);
+    return FromCp1251(WithoutMark(bytes));
 }
 
 std::string DataBytes1251(std::string_view bytes) {
-    if (bytes.substr(0, kUtf8Mark.size()) != kUtf8Mark) return std::string(bytes);
-    return ToCp1251(DecodeDataText(bytes));
+    if (const auto utf8 = Utf8Body(bytes)) return ToCp1251(FromUtf8(*utf8));
+    return std::string(WithoutMark(bytes));
 }
 
 std::wstring ReadTextFile1251(const std::filesystem::path& path) {

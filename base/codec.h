@@ -49,11 +49,13 @@ std::filesystem::path TempFileFor(const std::filesystem::path& path);
 void RemoveLeftoverTemp(const std::filesystem::path& path);
 
 // The text of a data file: Windows-1251, or UTF-8 when the bytes begin with the
-// UTF-8 byte-order mark (the mark itself is dropped; a malformed sequence reads
-// as U+FFFD, a character beyond U+FFFF as '?').
+// UTF-8 byte-order mark and all that follows is well-formed UTF-8 (a character
+// beyond U+FFFF reads as '?'). After a mark that is followed by anything else
+// the text is Windows-1251. The mark itself is dropped.
 std::wstring DecodeDataText(std::string_view bytes);
-// The bytes of a data file in Windows-1251: as they are, or, after the UTF-8
-// byte-order mark, the UTF-8 text recoded (unmappable characters become '?').
+// The bytes of a data file in Windows-1251, the mark dropped: UTF-8 text (as
+// DecodeDataText tells it) recoded, unmappable characters becoming '?';
+// anything else as it is.
 std::string DataBytes1251(std::string_view bytes);
 
 // Reads a data file (DecodeDataText) / writes text as Windows-1251 (WriteFileBytes).

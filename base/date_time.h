@@ -19,6 +19,12 @@ class ConvertError : public std::runtime_error {
 constexpr double kMSecsPerDay = 86400000.0;
 constexpr double kSecsPerDay = 86400.0;
 
+// The first and the last moment a date-time holds: 0001-01-01 and
+// 9999-12-31, each at 23:59:59.999 (the fraction of a negative value counts
+// from the start of its day too).
+constexpr TDateTime kMinDateTime = -(693593.0 + 86399999.0 / kMSecsPerDay);
+constexpr TDateTime kMaxDateTime = 2958465.0 + 86399999.0 / kMSecsPerDay;
+
 // Truncation toward zero, as every conversion of a float to a whole number here.
 double Trunc(double value);        // whole part as a double
 long long TruncInt(double value);  // whole part as an integer (clamped to the range)

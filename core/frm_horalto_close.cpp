@@ -28,39 +28,39 @@ void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
 }
 
 void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
-    // 1-2. The settings file: when it cannot be created or written the user is
-    // told, and the other files are written all the same.
+    // Each file is saved on its own: whatever keeps one from being written,
+    // the next is still saved, and the user is told of all that failed in
+    // one message at the end.
+    // 1-2. The settings file.
     if (!core::EnsureFileExists(IniFileName)) {
-        core::ReportSettingsNotSaved(IniFileName);
+        core::NoteSaveFailure(IniFileName);
     } else {
-        try {
+        core::SaveDataFile(IniFileName, [this] {
             core::SettingHomes homes;
             BindSettingHomes(homes);
             if (frmOptions) frmOptions->BindSettingHomes(homes);
             base::IniFile ini(IniFileName, base::SystemFormatSettings());
             core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
             ini.UpdateFile();
-        } catch (const std::exception& e) {
-            core::ReportSettingsNotSaved(IniFileName, e);
-        }
+        });
     }
-    if (!frmOptions) return;
-    // 3. The lists (written also when they are all empty).
-    Guarded([] {
+    if (frmOptions) {
+        // 3. The lists (written also when they are all empty).
         core::SaveDataFile(FileListsFileName, [] {
             core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName);
         });
-    });
-    // 4. The tasks set to run at exit, then the task file.
-    Guarded([runExitTasks] {
-        if (runExitTasks) {
-            frmOptions->SetTag(10);
-            frmOptions->RunExitTasks();
-        }
-        frmOptions->SaveTaskFile(TasksListFileName);
-    });
-    // 5. The work log, with the current run's work time.
-    Guarded([] {
-        if (frmOptions->chbWorkLog.Checked()) frmOptions->SaveWorkLog(WorkLogFileName);
-    });
+        // 4. The tasks set to run at exit, then the task file.
+        core::SaveDataFile(TasksListFileName, [runExitTasks] {
+            if (runExitTasks) {
+                frmOptions->SetTag(10);
+                frmOptions->RunExitTasks();
+            }
+            frmOptions->SaveTaskFile(TasksListFileName);
+        });
+        // 5. The work log, with the current run's work time.
+        core::SaveDataFile(WorkLogFileName, [] {
+            if (frmOptions->chbWorkLog.Checked()) frmOptions->SaveWorkLog(WorkLogFileName);
+        });
+    }
+    core::ShowSaveFailures();
 }

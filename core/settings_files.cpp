@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <set>
-
 #include "base/codec.h"
 #include "base/format_settings.h"
+#include "core/save_failures.h"
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 
@@ -13,15 +12,8 @@ namespace core {
 
 namespace {
 
-std::set<std::filesystem::path> reported;
+SaveFailures saveFailures;
 bool readReported = false;
-
-void Report(const std::filesystem::path& file, const std::wstring& reason) {
-    if (!reported.insert(file).second) return;
-    std::wstring text = L"Не удалось сохранить настройки в файл \"" + file.wstring() + L"\".";
-    if (!reason.empty()) text += L"\n" + reason;
-    ui::ShowError(text);
-}
 
 }  // namespace
 
@@ -48,15 +40,20 @@ base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
     }
 }
 
-void ReportSettingsNotSaved(const std::filesystem::path& file, const std::exception& error) {
+void NoteSaveFailure(const std::filesystem::path& file, const std::exception& error) {
     if (dynamic_cast<const base::ReadOnlyFileError*>(&error))
-        Report(file, L"Файл доступен только для чтения.");
+        saveFailures.Add(file.wstring(), L"Файл доступен только для чтения.");
     else
-        Report(file, ui::ExceptionText(error));
+        saveFailures.Add(file.wstring(), ui::ExceptionText(error));
 }
 
-void ReportSettingsNotSaved(const std::filesystem::path& file) {
-    Report(file, L"");
+void NoteSaveFailure(const std::filesystem::path& file) {
+    saveFailures.Add(file.wstring(), L"");
+}
+
+void ShowSaveFailures() {
+    const std::wstring text = saveFailures.TakeMessage();
+    if (!text.empty()) ui::ShowError(text);
 }
 
 void RemoveLeftoverTempFiles(std::initializer_list<std::filesystem::path> files) {

@@ -17,18 +17,23 @@ bool EnsureFileExists(const std::filesystem::path& file);
 // cannot be read is reported ("Ошибка") and read as empty, so every default stands.
 base::IniFile LoadSettingsFile(const std::filesystem::path& file);
 
-// Tells the user once per run and file that the settings could not be saved.
-void ReportSettingsNotSaved(const std::filesystem::path& file, const std::exception& error);
-void ReportSettingsNotSaved(const std::filesystem::path& file);
+// Notes that a file could not be saved (with the reason the error gives);
+// ShowSaveFailures tells the user of all files noted since its last message,
+// each file once a run.
+void NoteSaveFailure(const std::filesystem::path& file, const std::exception& error);
+void NoteSaveFailure(const std::filesystem::path& file);
+void ShowSaveFailures();
 
-// Runs a save of a data file; a file left alone because it is read-only is
-// reported as above, any other failure goes on to the caller.
+// Runs a save of a file: whatever keeps it from being written is noted as
+// above and goes no further, so the next file is still saved.
 template <class Save>
 void SaveDataFile(const std::filesystem::path& file, Save&& save) {
     try {
         save();
-    } catch (const base::ReadOnlyFileError& e) {
-        ReportSettingsNotSaved(file, e);
+    } catch (const std::exception& e) {
+        NoteSaveFailure(file, e);
+    } catch (...) {
+        NoteSaveFailure(file);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "base/conversions.h"
+#include "base/date_time.h"
 
 namespace core {
 
@@ -94,6 +95,12 @@ SettingKey Ranged(SettingKey key, double lo, double hi) {
 
 // The most a span of days or a date-time can be: 9999-12-31 from 1899-12-30.
 constexpr double kMaxDays = 2958466;
+
+// A key that holds a date-time (or a time of day or span kept as one): a
+// number outside the years 1 to 9999 is no date and reads as the default.
+SettingKey DateTimeKey(SettingKey key) {
+    return Ranged(std::move(key), base::kMinDateTime, base::kMaxDateTime);
+}
 
 std::vector<SettingKey> BuildTable() {
     std::vector<SettingKey> t;
@@ -237,10 +244,10 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(Field(Planner, L"BalloonDuration", Int, 7000, HORALTO_FIELD(Planner, BalloonDuration)));
     t.push_back(Field(Planner, L"BalloonIcon", Int, 1, HORALTO_FIELD(Planner, BalloonIcon), R1, Constant));
     // ---- WindowsWorkTime (the work-time values are named homes of the work-time page)
-    t.push_back(Home(WindowsWorkTime, L"StartWork", DateTime, 0.0, L"StartWork", R2, Current));
-    t.push_back(
-        Home(WindowsWorkTime, L"TotalWindowsWorkTime", Duration, 0.0, L"TotalWindowsWorkTime", R2, Constant));
-    t.push_back(Home(WindowsWorkTime, L"WinUpTime", Duration, 0.0, L"WinUpTime", R2, Constant));
+    t.push_back(DateTimeKey(Home(WindowsWorkTime, L"StartWork", DateTime, 0.0, L"StartWork", R2, Current)));
+    t.push_back(DateTimeKey(Home(WindowsWorkTime, L"TotalWindowsWorkTime", Duration, 0.0,
+                                 L"TotalWindowsWorkTime", R2, Constant)));
+    t.push_back(DateTimeKey(Home(WindowsWorkTime, L"WinUpTime", Duration, 0.0, L"WinUpTime", R2, Constant)));
     t.push_back(Ranged(Home(WindowsWorkTime, L"CorrectWorkT", Float, 0.0, L"CorrectWorkT", R2, Constant),
                        -kMaxDays, kMaxDays));
     t.push_back(Home(WindowsWorkTime, L"ShowWorkLog", Bool, true, L"chbWorkLog", R2, Constant));
@@ -249,14 +256,14 @@ std::vector<SettingKey> BuildTable() {
     // ---- TimeSynchronization
     t.push_back(Home(TimeSynchronization, L"SynchronizeWithInterval", Bool, true, L"chbSyncWithInterval", R2,
                      Constant));
-    t.push_back(
-        Home(TimeSynchronization, L"SynchronizeTimeInterval", Float, 30.0, L"dtpSyncTime", R2, Constant));
+    t.push_back(DateTimeKey(
+        Home(TimeSynchronization, L"SynchronizeTimeInterval", Float, 30.0, L"dtpSyncTime", R2, Constant)));
     t.push_back(Home(TimeSynchronization, L"SynchronizeOnStart", Bool, false, L"chbSynchronizeOnStart", R2,
                      Constant));
     t.push_back(
         Home(TimeSynchronization, L"ResynchronizeOnError", Bool, true, L"chbResyncOnError", R2, Constant));
-    t.push_back(Home(TimeSynchronization, L"SynchronizeErrorTime", Float, 1.0 / 24.0, L"dtpSyncErrorTime", R2,
-                     Constant));
+    t.push_back(DateTimeKey(Home(TimeSynchronization, L"SynchronizeErrorTime", Float, 1.0 / 24.0,
+                                 L"dtpSyncErrorTime", R2, Constant)));
     t.push_back(Home(TimeSynchronization, L"CurrentServer", String, Str(L""), L"cmbHost", R2, Current));
     t.push_back(
         Home(TimeSynchronization, L"NextHostOnError", Bool, false, L"chbNextHostOnError", R2, Constant));
@@ -264,12 +271,13 @@ std::vector<SettingKey> BuildTable() {
         Home(TimeSynchronization, L"TimeZoneAmendment", Bool, false, L"chbTimeZoneAmendment", R2, Constant));
     t.push_back(
         Home(TimeSynchronization, L"DayLightAmendment", Bool, true, L"chbDayLightAmendment", R2, Constant));
-    t.push_back(Home(TimeSynchronization, L"TimeAmendment", Float, 0.0, L"dtpTimeAmendment", R2, Constant));
+    t.push_back(DateTimeKey(
+        Home(TimeSynchronization, L"TimeAmendment", Float, 0.0, L"dtpTimeAmendment", R2, Constant)));
     t.push_back(Home(TimeSynchronization, L"TimeAmendmentMinus", Bool, false, L"rdbTimeMinus", R2, Constant));
     t.push_back(Home(TimeSynchronization, L"LastSynchronization", String, Str(L"Последняя синхронизация:"),
                      L"lblLastSync", R2, Constant));
-    t.push_back(
-        Home(TimeSynchronization, L"NextSynchronization", Float, 0.0, L"NextSynchronization", R2, Constant));
+    t.push_back(DateTimeKey(
+        Home(TimeSynchronization, L"NextSynchronization", Float, 0.0, L"NextSynchronization", R2, Constant)));
     // ---- Mouse
     t.push_back(Field(Mouse, L"ActionsOnClick", Bool, true, HORALTO_FIELD(Mouse, ActionsOnClick)));
     t.push_back(Field(Mouse, L"ActionsOnDblClick", Bool, true, HORALTO_FIELD(Mouse, ActionsOnDblClick)));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "face/picture_header.h"
 
 namespace face {
 
@@ -35,8 +36,12 @@ std::unique_ptr<Bitmap> CopyToArgb(Bitmap& source) {
 }
 
 // Bytes -> movable global memory -> stream (frees the memory) -> bitmap -> copy.
+// A picture whose header claims more pixels than the program takes is not
+// decoded at all; one whose header is not read here is measured once decoded,
+// before the copy.
 std::unique_ptr<Bitmap> BitmapFromBytes(const void* bytes, size_t size) {
     if (!bytes || size == 0) return nullptr;
+    if (!PictureBytesUsable(std::string_view(static_cast<const char*>(bytes), size))) return nullptr;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return nullptr;
     void* target = GlobalLock(memory);
@@ -54,7 +59,8 @@ std::unique_ptr<Bitmap> BitmapFromBytes(const void* bytes, size_t size) {
     std::unique_ptr<Bitmap> copy;
     {
         std::unique_ptr<Bitmap> read(Bitmap::FromStream(stream));
-        if (read && read->GetLastStatus() == Ok) copy = CopyToArgb(*read);
+        if (read && read->GetLastStatus() == Ok && PictureSizeUsable({read->GetWidth(), read->GetHeight()}))
+            copy = CopyToArgb(*read);
     }
     stream->Release();
     return copy;

@@ -58,19 +58,18 @@ void TfrmOptions::ReadSettings() {
 
 void TfrmOptions::WriteSettings() {
     if (!core::EnsureFileExists(IniFileName)) {
-        core::ReportSettingsNotSaved(IniFileName);
-        return;
+        core::NoteSaveFailure(IniFileName);
+    } else {
+        core::SaveDataFile(IniFileName, [this] {
+            core::SettingHomes homes;
+            frmHoralto->BindSettingHomes(homes);
+            BindSettingHomes(homes);
+            base::IniFile ini(IniFileName, base::SystemFormatSettings());
+            core::WriteOptionsSettings(ini, frmHoralto->SettingsBindingFor(homes));
+            ini.UpdateFile();
+        });
     }
-    try {
-        core::SettingHomes homes;
-        frmHoralto->BindSettingHomes(homes);
-        BindSettingHomes(homes);
-        base::IniFile ini(IniFileName, base::SystemFormatSettings());
-        core::WriteOptionsSettings(ini, frmHoralto->SettingsBindingFor(homes));
-        ini.UpdateFile();
-    } catch (const std::exception& e) {
-        core::ReportSettingsNotSaved(IniFileName, e);
-    }
+    core::ShowSaveFailures();
 }
 
 void TfrmOptions::FormDestroy(ui::Component&) {

@@ -3,7 +3,6 @@
 #include "base/format_settings.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
-#include "core/settings_files.h"
 #include "options/control_homes.h"
 #include "options/dialog_font.h"
 #include "options/frm_options.h"
@@ -417,7 +416,7 @@ void TPagePlanner::LoadTaskFile(const std::filesystem::path& file) {
 }
 
 void TPagePlanner::SaveTaskFile(const std::filesystem::path& file) {
-    core::SaveDataFile(file, [&] { planner::SaveTaskFile(file, TaskCells); });
+    planner::SaveTaskFile(file, TaskCells);
 }
 
 void TPagePlanner::RefreshTaskList() {

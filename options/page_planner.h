@@ -124,6 +124,7 @@ class TPagePlanner {
 
     // TasksList.tsk; reading errors are swallowed (the grid keeps its rows).
     void LoadTaskFile(const std::filesystem::path& file);
+    // Throws what keeps the file from being written (base::FileError...).
     void SaveTaskFile(const std::filesystem::path& file);
 
     // Recomputes, re-sorts and marks the task list (the settings window's Tag

@@ -10,6 +10,7 @@
 
 #include "base/codec.h"
 #include "base/ini_file.h"
+#include "base/shell_text.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "face/skin_catalogue.h"
@@ -208,9 +209,11 @@ void TPageShape::spbEditSkinClick(ui::Component& sender) {
     if (i < face::kFirstUserSkin || i >= frmHoralto->SkinFiles.Count()) return;
     const std::wstring file = face::ResolveProgramPath(frmHoralto->SkinFiles[i], OwnFolder());
     const std::wstring parameters = L"\"" + file + L"\"";
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(o.Handle(), nullptr, L"Notepad.exe", parameters.c_str(), nullptr, SW_SHOWNORMAL));
-    if (result <= 32) ui::ShowMessage(L"Не удается открыть файл скина");
+    const bool opened =
+        base::ShellCanTake(L"Notepad.exe", parameters) &&
+        reinterpret_cast<INT_PTR>(ShellExecuteW(o.Handle(), nullptr, L"Notepad.exe", parameters.c_str(),
+                                                nullptr, SW_SHOWNORMAL)) > 32;
+    if (!opened) ui::ShowMessage(L"Не удается открыть файл скина");
 }
 
 void TPageShape::chbUseMainBackgrFileClick(ui::Component&) {

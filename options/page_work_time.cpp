@@ -6,7 +6,6 @@
 #include "base/string_list.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
-#include "core/settings_files.h"
 #include "options/control_homes.h"
 #include "options/frm_options.h"
 #include "timetext/horalto_text.h"
@@ -148,7 +147,7 @@ void TPageWorkTime::SaveWorkLog(const std::filesystem::path& file) {
     timetext::SetCurrentRunWork(rows, frmHoralto->FormatDuration(timetext::kWorkLogDurationFormat,
                                                                  WorkTime.W(timetext::UptimeNow())));
     SetWorkLogRows(rows);
-    core::SaveDataFile(file, [&] { timetext::WorkLogLines(rows).SaveToFile(file); });
+    timetext::WorkLogLines(rows).SaveToFile(file);
 }
 
 void TPageWorkTime::WMPowerBroadcast(TMessage& msg) {

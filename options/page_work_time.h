@@ -48,7 +48,8 @@ class TPageWorkTime {
     // Loading: the work-time counters of this Windows run, then the log file.
     void SetUpWorkTime();
     void LoadWorkLog(const std::filesystem::path& file);
-    // Exit: the current run's work time into its row, then the whole log.
+    // Exit: the current run's work time into its row, then the whole log
+    // (throws what keeps the file from being written).
     void SaveWorkLog(const std::filesystem::path& file);
     // Suspend closes the current period (its row and its share of the total);
     // resume starts the next one.

@@ -10,6 +10,7 @@
 #include <jpeglib.h>
 
 #include "base/codec.h"
+#include "face/picture_header.h"
 #include "planner/bmp_file.h"
 #include "ui/exception.h"
 
@@ -33,9 +34,12 @@ void ErrorExit(j_common_ptr cinfo) {
 
 void NoOutput(j_common_ptr) {}
 
-// Decodes into RGB rows; false with the library's message on failure. Kept free
-// of C++ objects with destructors between setjmp and the jumps.
-bool Decode(const std::string& data, int& width, int& height, std::string& rgb, std::string& error) {
+enum class Decoded { Ok, Failed, TooLarge };
+
+// Decodes into RGB rows; Failed with the library's message, or TooLarge when
+// the frame header the library reads claims too many pixels. Kept free of C++
+// objects with destructors between setjmp and the jumps.
+Decoded Decode(const std::string& data, int& width, int& height, std::string& rgb, std::string& error) {
     jpeg_decompress_struct cinfo{};
     ErrorManager err{};
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -44,12 +48,16 @@ bool Decode(const std::string& data, int& width, int& height, std::string& rgb, 
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
         error = err.message;
-        return false;
+        return Decoded::Failed;
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
+    if (!face::PictureSizeUsable({cinfo.image_width, cinfo.image_height})) {
+        jpeg_destroy_decompress(&cinfo);
+        return Decoded::TooLarge;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     width = static_cast<int>(cinfo.output_width);
@@ -62,7 +70,7 @@ bool Decode(const std::string& data, int& width, int& height, std::string& rgb, 
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
-    return true;
+    return Decoded::Ok;
 }
 
 }  // namespace
@@ -74,9 +82,13 @@ std::string JpegToBmpBytes(const std::filesystem::path& jpeg) {
     } catch (const base::FileError&) {
         throw ui::Exception(L"Cannot open file \"" + jpeg.wstring() + L"\"");
     }
+    const std::wstring tooLarge = L"Picture too large: " + jpeg.wstring();
+    if (!face::PictureBytesUsable(data)) throw PictureTooLargeError(tooLarge);
     int width = 0, height = 0;
     std::string rgb, error;
-    if (!Decode(data, width, height, rgb, error) || width <= 0 || height <= 0)
+    const Decoded decoded = Decode(data, width, height, rgb, error);
+    if (decoded == Decoded::TooLarge) throw PictureTooLargeError(tooLarge);
+    if (decoded != Decoded::Ok || width <= 0 || height <= 0)
         throw ui::Exception(L"JPEG error: " + ui::WideFromNarrow(error) + L" (" + jpeg.wstring() + L")");
     return MakeBmp24(width, height, rgb);
 }

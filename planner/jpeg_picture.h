@@ -5,10 +5,20 @@
 #include <filesystem>
 #include <string>
 
+#include "ui/exception.h"
+
 namespace planner {
 
+// Raised instead of decoding a picture that claims more pixels than the
+// program takes (face/picture_header.h).
+class PictureTooLargeError : public ui::Exception {
+  public:
+    using ui::Exception::Exception;
+};
+
 // Decodes the JPEG file into the bytes of a 24-bit bitmap file. Throws
-// ui::Exception when the file cannot be read or decoded.
+// ui::Exception when the file cannot be read or decoded, PictureTooLargeError
+// before decoding a picture that is too large.
 std::string JpegToBmpBytes(const std::filesystem::path& jpeg);
 
 // Decodes the JPEG file and saves it as a 24-bit bitmap. Throws ui::Exception

@@ -8,6 +8,7 @@
 #include "base/codec.h"
 #include "base/date_format.h"
 #include "base/format_settings.h"
+#include "base/shell_text.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -73,8 +74,10 @@ void ProgramTaskActions::PlaySound(const std::wstring& file, bool wait) {
 
 bool ProgramTaskActions::StartFile(const std::wstring& path, const std::wstring& parameters) {
     // The shell shows no error box of its own: a task's failed start passes
-    // silently, the planner page reports its own.
+    // silently, the planner page reports its own. Texts longer than the shell
+    // takes fail the same way, without a call.
     const std::wstring file = FullPath(path);
+    if (!base::ShellCanTake(file, parameters)) return false;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_FLAG_NO_UI;
@@ -86,7 +89,12 @@ bool ProgramTaskActions::StartFile(const std::wstring& path, const std::wstring&
 }
 
 std::wstring ProgramTaskActions::ConvertJpeg(const std::wstring& picture) {
-    const std::string bytes = JpegToBmpBytes(FullPath(picture));  // a broken picture is reported
+    std::string bytes;
+    try {
+        bytes = JpegToBmpBytes(FullPath(picture));  // a broken picture is reported
+    } catch (const PictureTooLargeError&) {
+        return {};  // as a wallpaper that cannot be written
+    }
     const std::filesystem::path bitmap = WallpaperBitmapPath();
     try {
         base::WriteFileBytes(bitmap, bytes);

@@ -13,7 +13,7 @@ std::string TaskFileBytes(const TaskGrid& grid) {
         for (int c = 1; c < kTaskColCount; ++c) {
             std::wstring cell = grid.Cell(c, r);
             for (wchar_t& ch : cell)
-                if (ch == L'\t') ch = L' ';
+                if (ch == L'\t' || ch == L'\r' || ch == L'\n') ch = L' ';
             bytes += base::ToCp1251(cell);
             bytes += '\t';
         }
@@ -24,16 +24,18 @@ std::string TaskFileBytes(const TaskGrid& grid) {
 
 namespace {
 
-std::vector<std::string_view> SplitCrLf(std::string_view bytes) {
+// CR LF, LF and CR each end a line; the last line needs no ending.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
-        const size_t end = bytes.find("\r\n");
+        const size_t end = bytes.find_first_of("\r\n");
         if (end == std::string_view::npos) {
             lines.push_back(bytes);
             break;
         }
         lines.push_back(bytes.substr(0, end));
-        bytes.remove_prefix(end + 2);
+        const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        bytes.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
 }
@@ -41,7 +43,7 @@ std::vector<std::string_view> SplitCrLf(std::string_view bytes) {
 }  // namespace
 
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid) {
-    const std::vector<std::string_view> lines = SplitCrLf(bytes);
+    const std::vector<std::string_view> lines = SplitLines(bytes);
     if (lines.size() <= 2) return false;
     const int count = static_cast<int>(lines.size());
     grid.SetRowCount(count);

@@ -1,7 +1,7 @@
 // TasksList.tsk: one line per grid row (header and spare row included), the
 // cells of columns 1 to 10 each followed by a TAB, lines ended by CR LF,
-// Windows-1251. The flag characters (codes 0 to 7) are kept as raw bytes, so
-// the file is split only at CR LF.
+// Windows-1251. The flag characters (codes 0 to 7) are kept as raw bytes. A
+// file read may end its lines with CR LF, LF or CR.
 #pragma once
 
 #include <filesystem>
@@ -12,7 +12,7 @@
 
 namespace planner {
 
-// The file's bytes for the grid. A TAB inside a cell is written as a blank.
+// The file's bytes for the grid. A TAB, CR or LF inside a cell is written as a blank.
 std::string TaskFileBytes(const TaskGrid& grid);
 
 // Loads rows 1 on from the file's bytes (the header line is not read back).

@@ -152,6 +152,85 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     EXPECT_EQ(Description(read, 1), L"Задача");
 }
 
+TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
+    planner::TaskTable grid;
+    grid.SetRowCount(4);
+    for (int r = 1; r <= 2; ++r) {
+        grid.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
+        grid.SetCell(planner::kColTime, r, L"12:00:00");
+        grid.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+    }
+    const std::string crLf = planner::TaskFileBytes(grid);
+    for (const char* eol : {"\n", "\r"}) {
+        ScratchDir dir(L"data-eol");
+        std::string bytes = crLf;
+        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 1))
+            bytes.replace(at, 2, eol);
+        const fs::path tasks = dir.Path() / L"TasksList.tsk";
+        base::WriteFileBytes(tasks, bytes);
+        {
+            RunningProgram program(dir.Path());
+            ASSERT_NE(program.WaitShown(), nullptr);
+            EXPECT_EQ(program.CloseAndWait(), 0);
+        }
+        planner::TaskTable read;
+        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << testing::PrintToString(std::string(eol));
+        ASSERT_EQ(read.RowCount(), 4) << testing::PrintToString(std::string(eol));
+        EXPECT_EQ(Description(read, 1), L"Задача 1");
+        EXPECT_EQ(Description(read, 2), L"Задача 2");
+        // Written back with CR LF.
+        const std::string written = base::ReadFileBytes(tasks);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), 4);
+        EXPECT_NE(written.find("\t\r\n"), std::string::npos);
+    }
+}
+
+TEST(DataFiles, MarkBeforeWindows1251TextKeepsItsLetters) {
+    // Files that some tool gave the UTF-8 mark but left in Windows-1251.
+    ScratchDir dir(L"data-mark1251");
+    const std::string mark = "\xEF\xBB\xBF";
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini",
+                         mark + Bytes1251(L"[Window]\r\nLeft=222\r\n[Main]\r\nHintFormatId=Мой\r\n"
+                                          L"[TimeFormats]\r\nМой=_<tt>,Привет\r\n"));
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt",
+                         mark + Bytes1251(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n"));
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
+                         mark + Bytes1251(L"\t\r\n01.12.2026 9:00:00\t1 ч.\r\n"));
+    planner::TaskTable tasks;
+    tasks.SetRowCount(3);
+    tasks.SetCell(planner::kColDay, 1, L"01.01.2030");
+    tasks.SetCell(planner::kColTime, 1, L"12:00:00");
+    tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача");
+    tasks.SetCell(planner::kColMessage, 1, L"\x01Заголовок|Текст");
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", mark + planner::TaskFileBytes(tasks));
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        RECT rc;
+        GetWindowRect(main, &rc);
+        EXPECT_EQ(rc.left, 222);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadString(L"Main", L"HintFormatId", L""), L"Мой");
+    EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет");
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"Horalto.ini").substr(0, 8), "[Window]");
+    const base::StringList lists = Lines(dir.Path() / L"FileLists.txt");
+    ASSERT_GE(lists.Count(), 4);
+    EXPECT_EQ(lists[1], L"ntp.сервер");
+    EXPECT_EQ(lists[3], L"C:\\Фото.jpg");
+    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(log.Count(), 3);
+    EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    EXPECT_EQ(Description(read, 1), L"Задача");
+    EXPECT_EQ(read.Cell(planner::kColMessage, 1), L"\x01Заголовок|Текст");
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk").substr(0, 4), Bytes1251(L"День"));
+}
+
 TEST(DataFiles, ReadOnlyFileIsLeftAloneAndReportedOnce) {
     ScratchDir dir(L"data-readonly");
     const fs::path tasks = dir.Path() / L"TasksList.tsk";
@@ -184,6 +263,59 @@ TEST(DataFiles, ReadOnlyFileIsLeftAloneAndReportedOnce) {
     EXPECT_TRUE(fs::exists(dir.Path() / L"Horalto.ini"));
     EXPECT_TRUE(fs::exists(dir.Path() / L"FileLists.txt"));
     EXPECT_TRUE(fs::exists(dir.Path() / L"WindowsWorkLog.txt"));
+}
+
+const wchar_t* const kDataFiles[] = {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk",
+                                     L"WindowsWorkLog.txt"};
+
+TEST(DataFiles, EveryFileThatCannotBeSavedIsListedInOneMessage) {
+    ScratchDir dir(L"data-allreadonly");
+    for (const wchar_t* name : kDataFiles) {
+        base::WriteFileBytes(dir.Path() / name, "");
+        ASSERT_TRUE(SetFileAttributesW((dir.Path() / name).c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
+        ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
+        for (const wchar_t* name : kDataFiles)
+            EXPECT_NE(boxes[0].find(name), std::wstring::npos) << testing::PrintToString(boxes[0]);
+        EXPECT_NE(boxes[0].find(L"только для чтения"), std::wstring::npos);
+        DWORD code = 1;
+        EXPECT_TRUE(program.WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    for (const wchar_t* name : kDataFiles) {
+        EXPECT_EQ(base::ReadFileBytes(dir.Path() / name), "");
+        SetFileAttributesW((dir.Path() / name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST(DataFiles, SaveThatFailsForAnyReasonIsReported) {
+    // A folder where each save must write its temporary file: no file can be
+    // written, as on a full disk, and the old files stay as they were.
+    ScratchDir dir(L"data-cannotwrite");
+    for (const wchar_t* name : kDataFiles) {
+        base::WriteFileBytes(dir.Path() / name, "old");
+        fs::create_directory(base::TempFileFor(dir.Path() / name));
+    }
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
+        ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
+        EXPECT_NE(boxes[0].find(L"Не удалось сохранить"), std::wstring::npos)
+            << testing::PrintToString(boxes[0]);
+        for (const wchar_t* name : kDataFiles)
+            EXPECT_NE(boxes[0].find(name), std::wstring::npos) << testing::PrintToString(boxes[0]);
+        DWORD code = 1;
+        EXPECT_TRUE(program.WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    for (const wchar_t* name : kDataFiles) EXPECT_EQ(base::ReadFileBytes(dir.Path() / name), "old");
 }
 
 TEST(DataFiles, LeftoverTemporaryFilesGoAtStart) {

@@ -1,6 +1,6 @@
-// The whole program under Wine with absurd numbers in Horalto.ini: it starts,
-// shows a clock no larger than the screen, keeps running, closes cleanly and
-// writes no garbage into its files.
+// The whole program under Wine with absurd numbers in Horalto.ini or absurd
+// pictures: it starts, shows a clock no larger than the screen, keeps running,
+// closes cleanly and writes no garbage into its files.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +8,10 @@
 
 #include "base/codec.h"
 #include "base/string_list.h"
+#include "planner/task_cells.h"
+#include "planner/task_file.h"
+#include "planner/task_grid.h"
+#include "win/support/picture_claims.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -68,4 +72,55 @@ TEST(ExtremeSettings, AbsurdWorkTimeCorrectionWritesNoGarbageRow) {
         EXPECT_EQ(line.find(L"-"), std::wstring::npos) << testing::PrintToString(line);
         EXPECT_LT(line.size(), 80u);
     }
+}
+
+TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
+    // Files of a few kilobytes whose headers claim billions of pixels: the
+    // skin is shown without them, the wallpaper task passes silently, and the
+    // program never holds more than a few hundred megabytes.
+    ScratchDir dir(L"extreme-pictures");
+    base::WriteFileBytes(dir.Path() / L"huge.jpg", JpegClaiming(65500, 65500));
+    base::WriteFileBytes(dir.Path() / L"huge.png", PngClaiming(30000, 30000));
+    base::WriteFileBytes(dir.Path() / L"huge.bmp", BmpClaiming(20000, -20000));
+    base::WriteFileBytes(dir.Path() / L"huge.gif", GifClaiming(60000, 60000));
+    base::WriteTextFile1251(
+        dir.Path() / L"huge.qsk",
+        L"[Огромная]\r\nImgBackGr=huge.png\r\nImgBack=huge.jpg\r\nImgSec=huge.bmp\r\n"
+        L"ImgMin=huge.gif\r\nImgHour=huge.jpg\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n");
+    base::WriteTextFile1251(
+        dir.Path() / L"Horalto.ini",
+        L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nОгромная=huge.qsk\r\n");
+    planner::TaskTable tasks;
+    tasks.SetRowCount(3);
+    tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
+    tasks.SetCell(planner::kColTime, 1, L"Запуск");
+    tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\0'));  // no shaking
+    tasks.SetCell(planner::kColPicture, 1, L"huge.jpg");
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(tasks));
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::filesystem::path wallpaper = std::filesystem::path(windows) / L"WqWallpaper.bmp";
+    std::error_code ec;
+    const auto wallpaperBefore = std::filesystem::last_write_time(wallpaper, ec);
+    {
+        RunningProgram program(dir.Path());
+        MemoryWatch watch(program, 600u << 20);
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr) << "peak " << (watch.Peak() >> 20) << " MB";
+        RECT r{};
+        GetWindowRect(main, &r);
+        EXPECT_EQ(r.right - r.left, 101);  // the skin's own size, without its pictures
+        EXPECT_EQ(r.bottom - r.top, 80);
+        Sleep(3000);  // the task set to run at start runs within a tick or two
+        EXPECT_EQ(program.WaitForDialog(0), nullptr);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+        EXPECT_FALSE(watch.Exceeded());
+        EXPECT_LT(watch.Peak(), 600u << 20) << (watch.Peak() >> 20) << " MB";
+        std::printf("peak memory: %zu MB\n", watch.Peak() >> 20);
+    }
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    EXPECT_NE(read.Cell(planner::kColDone, 1), L"") << "the task ran";
+    EXPECT_EQ(read.Cell(planner::kColPicture, 1), L"huge.jpg");
+    EXPECT_EQ(std::filesystem::last_write_time(wallpaper, ec), wallpaperBefore);
 }

@@ -17,6 +17,8 @@
 #include "face/window_background.h"
 #include "ui/gdiplus_session.h"
 #include "win/support/gdiplus_environment.h"
+#include "win/support/picture_claims.h"
+#include "win/support/jpeg_maker.h"
 
 using namespace face;
 namespace fs = std::filesystem;
@@ -258,6 +260,35 @@ TEST(FaceLoading, RelativePathsAndSharedPictures) {
     main.Clear();
     ASSERT_TRUE(tray.images[kImgSec]);
     EXPECT_EQ(tray.images[kImgSec]->GetWidth(), 41u);
+}
+
+TEST(FaceLoading, PicturesClaimingAHugeSizeAreLeftOut) {
+    // As a missing file: the skin is shown without them. Each is refused by
+    // its header before anything is decoded.
+    TestSkinDir dir;
+    const fs::path folder = dir.Folder();
+    std::ofstream(folder / L"png.png", std::ios::binary) << testing_support::PngClaiming(30000, 30000);
+    std::ofstream(folder / L"jpg.jpg", std::ios::binary) << testing_support::JpegClaiming(65500, 65500);
+    std::ofstream(folder / L"bmp.bmp", std::ios::binary) << testing_support::BmpClaiming(20000, -20000);
+    std::ofstream(folder / L"gif.gif", std::ios::binary) << testing_support::GifClaiming(60000, 60000);
+    std::ofstream(folder / L"fine.jpg", std::ios::binary) << testing_support::MakeJpeg(64, 32);
+    dir.WriteSkin(
+        "[Huge]\r\nCenterX=50\r\nCenterY=40\r\nImgBackGr=png.png\r\nImgBack=jpg.jpg\r\nImgSec=bmp.bmp\r\n"
+        "ImgMin=gif.gif\r\nImgHour=hour.bmp\r\nImgGlass=fine.jpg\r\n");
+    SkinSet set;
+    ASSERT_FALSE(LoadSkinSet(set, Request(dir.SkinFile(), L"Huge")).fellBack);
+    for (SkinImage image : {kImgBackGr, kImgBack, kImgSec, kImgMin})
+        EXPECT_FALSE(set.images[image]) << int(image);
+    ASSERT_TRUE(set.images[kImgHour]);
+    ASSERT_TRUE(set.images[kImgGlass]);
+    EXPECT_EQ(set.images[kImgGlass]->GetWidth(), 64u);
+    EXPECT_EQ(set.geometry.bitmapWidth, 101);
+    EXPECT_EQ(set.geometry.bitmapHeight, 80);
+    // The same headers at a size the program takes are decoded.
+    std::ofstream(folder / L"bmp.bmp", std::ios::binary) << testing_support::BmpClaiming(4, -4);
+    ImagePtr small = LoadImageFile((folder / L"bmp.bmp").wstring());
+    ASSERT_TRUE(small);
+    EXPECT_EQ(small->GetHeight(), 4u);
 }
 
 TEST(FaceLoading, ScalesAndAutomaticTaskbarScale) {

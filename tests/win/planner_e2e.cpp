@@ -96,10 +96,10 @@ class RunCounter {
         // Each task writes a file of its own: two scripts running at once must not share one.
         base::WriteFileBytes(script_, "@echo %1>>\"%~dp0run-%1.txt\"\r\n");
     }
-    // The files cell of a task that runs the script with `mark`.
-    std::wstring Cell(const std::wstring& mark) const {
-        return BuildListCell(0, {script_.wstring() + L"|" + mark});
-    }
+    // The file item that runs the script with `mark`, and the files cell of a
+    // task that runs it alone.
+    std::wstring Item(const std::wstring& mark) const { return script_.wstring() + L"|" + mark; }
+    std::wstring Cell(const std::wstring& mark) const { return BuildListCell(0, {Item(mark)}); }
     int Runs(const std::wstring& mark) const {
         const std::filesystem::path file = dir_ / (L"run-" + mark + L".txt");
         base::StringList lines;
@@ -262,4 +262,40 @@ TEST(PlannerInTheProgram, ExitTasksThatProcessMessagesStillRunOnce) {
     EXPECT_EQ(FindRow(saved, L"Встряска"), -1) << "run once and dropped";
     EXPECT_GE(FindRow(saved, L"Напомнить"), 1);
     EXPECT_EQ(saved.RowCount(), 3) << "header, one task, spare row";
+}
+
+TEST(PlannerInTheProgram, OverLongProgramPathOrParametersFailThatStartOnly) {
+    // A path or parameter text longer than the shell takes fails like a
+    // program that cannot be started: the next file of the list, the other
+    // tasks and the program go on, and everything is saved at the close.
+    ScratchDir dir(L"planner-long");
+    const RunCounter counter(dir.Path());
+    TaskTable grid;
+    const std::pair<const wchar_t*, std::wstring> cases[] = {
+        {L"P1", L"C:\\" + std::wstring(32000, L'a') + L".exe"},
+        {L"P2", L"C:\\missing.exe|" + std::wstring(32000, L'b')},  // taken, and fails as missing
+        {L"P3", counter.Item(std::wstring(40000, L'c'))},
+        {L"P4", std::wstring(1000, L'd') + L".exe|" + std::wstring(40000, L'e')},
+        {L"P5", L"http://example.com/" + std::wstring(1000, L'f')},
+    };
+    for (const auto& [mark, item] : cases) {
+        const int row = AddRow(grid, L"*Ежедневно", L"Запуск", std::wstring(1, L'\0') + mark);
+        grid.SetCell(kColFiles, row, BuildListCell(0, {item, counter.Item(mark)}));
+    }
+    WriteTasks(dir.Path(), grid);
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_NE(program.WaitShown(), nullptr);
+        counter.Settle({L"P1", L"P2", L"P3", L"P4", L"P5"});
+        EXPECT_FALSE(program.WaitExit(0)) << "the program ended";
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const TaskTable saved = ReadTasks(dir.Path());
+    for (const auto& [mark, item] : cases) {
+        EXPECT_EQ(counter.Runs(mark), 1) << testing::PrintToString(std::wstring(mark));
+        const int row = FindRow(saved, mark);
+        ASSERT_GE(row, 1) << testing::PrintToString(std::wstring(mark));
+        EXPECT_NE(saved.Cell(kColDone, row), L"") << "ran";
+        EXPECT_EQ(ParseListCell(saved.Cell(kColFiles, row)).items.front(), item) << "kept whole";
+    }
 }

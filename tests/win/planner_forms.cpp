@@ -17,6 +17,7 @@
 #include "ui/exception.h"
 #include "ui/menus.h"
 #include "win/support/jpeg_maker.h"
+#include "win/support/picture_claims.h"
 #include "win/support/message_loop.h"
 
 namespace {
@@ -192,6 +193,13 @@ TEST(PlannerPictures, JpegBecomesABitmapAndABrokenOneIsReported) {
     EXPECT_THROW(planner::ConvertJpegToBmp(dir / "broken.jpg", dir / "out2.bmp"), ui::Exception);
     EXPECT_FALSE(std::filesystem::exists(dir / "out2.bmp"));
     EXPECT_THROW(planner::ConvertJpegToBmp(dir / "missing.jpg", dir / "out3.bmp"), ui::Exception);
+    // A header that claims more pixels than the program takes is not decoded.
+    base::WriteFileBytes(dir / "huge.jpg", testing_support::JpegClaiming(65500, 65500));
+    EXPECT_THROW(planner::ConvertJpegToBmp(dir / "huge.jpg", dir / "out4.bmp"),
+                 planner::PictureTooLargeError);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out4.bmp"));
+    base::WriteFileBytes(dir / "wide.jpg", testing_support::JpegClaiming(65500, 2));
+    EXPECT_NO_THROW(planner::JpegToBmpBytes(dir / "wide.jpg"));
     std::filesystem::remove_all(dir);
 
     EXPECT_EQ(planner::WallpaperBitmapPath().filename().wstring(), L"WqWallpaper.bmp");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -80,6 +83,30 @@ TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
     EXPECT_FALSE(fs::exists(dir.path() / "target.tmp~"));
 }
 
+TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
+    // A file size limit stops the write part way, as a full disk does.
+    TempDir dir;
+    const fs::path file = dir.path() / "TasksList.tsk";
+    WriteFileBytes(file, "old");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool threw = false;
+    try {
+        WriteFileBytes(file, std::string(100000, 'x'));
+    } catch (const FileError&) {
+        threw = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(ReadFileBytes(file), "old");
+    EXPECT_FALSE(fs::exists(TempFileFor(file)));
+}
+
 TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
     EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF[Main]\r\n\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87=\xE2\x82\xAC"),
               L"[Main]\r\nКлюч=€");
@@ -87,12 +114,8 @@ TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
     EXPECT_EQ(DecodeDataText("a\xEF\xBB\xBF"), L"aп»ї");
     EXPECT_EQ(DecodeDataText(""), L"");
     EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF"), L"");
-    // Malformed sequences, surrogates and overlong forms read as U+FFFD; the
-    // text after them goes on; a character past U+FFFF is '?'.
-    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF"
-                             "a\x80z\xC3(\xED\xA0\x80\xC0\xAF\xF0\x9F\x98\x80!"),
-              L"a\xFFFDz\xFFFD(\xFFFD\xFFFD\xFFFD?!");
-    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF\xD0"), L"\xFFFD");
+    // A character past U+FFFF is '?'.
+    EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF\xD0\xAF\xF0\x9F\x98\x80!"), L"Я?!");
     EXPECT_EQ(DataBytes1251("\xEF\xBB\xBF\xD0\xAF\t\xE2\x82\xAC\xE4\xB8\xAD"), "\xDF\t\x88?");
     EXPECT_EQ(DataBytes1251(std::string("\xDF\0\xFF", 3)), std::string("\xDF\0\xFF", 3));
 
@@ -100,6 +123,30 @@ TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
     const fs::path file = dir.path() / "FileLists.txt";
     WriteFileBytes(file, "\xEF\xBB\xBF[Servers]\r\n");
     EXPECT_EQ(ReadTextFile1251(file), L"[Servers]\r\n");
+}
+
+TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {
+    // Some tools put the mark before text that stays in Windows-1251: when
+    // the rest is not UTF-8 throughout, it is Windows-1251 after the mark.
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string cp1251 = "[Main]\r\n\xCA\xEB\xFE\xF7=\xDF\r\n";  // Ключ=Я
+    EXPECT_EQ(DecodeDataText(mark + cp1251), L"[Main]\r\nКлюч=Я\r\n");
+    EXPECT_EQ(DataBytes1251(mark + cp1251), cp1251);
+    // One bad sequence anywhere decides it: lone continuation bytes, a lead
+    // byte cut short (at the end too), overlong forms, surrogates, beyond U+10FFFF.
+    for (const std::string bad :
+         {"\xD0\xAF\x80", "\xD0\xAF\xC3(", "\xD0\xAF\xD0", "\xD0\xAF\xC0\xAF", "\xD0\xAF\xE0\x80\xAF",
+          "\xD0\xAF\xED\xA0\x80", "\xD0\xAF\xF4\x90\x80\x80", "\xD0\xAF\xF8\x88\x80\x80\x80"}) {
+        EXPECT_EQ(DecodeDataText(mark + bad), FromCp1251(bad)) << testing::PrintToString(bad);
+        EXPECT_EQ(DataBytes1251(mark + bad), bad) << testing::PrintToString(bad);
+    }
+    // Plain ASCII after the mark is the same either way.
+    EXPECT_EQ(DataBytes1251(mark + "[Servers]\r\n"), "[Servers]\r\n");
+
+    TempDir dir;
+    const fs::path file = dir.path() / "FileLists.txt";
+    WriteFileBytes(file, mark + "[Servers]\r\nntp.\xF1\xE5\xF0\xE2\xE5\xF0\r\n");
+    EXPECT_EQ(ReadTextFile1251(file), L"[Servers]\r\nntp.сервер\r\n");
 }
 
 TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {

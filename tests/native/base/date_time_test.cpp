@@ -132,3 +132,16 @@ TEST(DateTime, ValuesFarOutOfRangeDecodeAsNoDate) {
     EXPECT_EQ(last.date.year, 9999);
     EXPECT_EQ(last.time.msec, 999);
 }
+
+TEST(DateTime, FirstAndLastMomentBoundTheRange) {
+    const DateTimeParts first = DecodeDateTime(kMinDateTime);
+    EXPECT_EQ(first.date.year, 1);
+    EXPECT_EQ(first.date.day, 1);
+    EXPECT_EQ(first.time.msec, 999);  // the absolute fraction: 23:59:59.999
+    const DateTimeParts last = DecodeDateTime(kMaxDateTime);
+    EXPECT_EQ(last.date.year, 9999);
+    EXPECT_EQ(last.time.msec, 999);
+    const double ms = 1 / kMSecsPerDay;
+    EXPECT_EQ(DecodeDate(kMinDateTime - ms).year, 0);
+    EXPECT_EQ(DecodeDate(kMaxDateTime + ms).year, 0);
+}

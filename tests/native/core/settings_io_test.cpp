@@ -428,6 +428,31 @@ TEST(SettingsRead, NumbersOutOfTheirRangeReadAsTheDefault) {
     EXPECT_EQ(edge.fake.values.at(L"CorrectWorkT"), SettingValue(12.5));
 }
 
+TEST(SettingsRead, DateTimesOutOfTheirRangeReadAsTheDefault) {
+    // A date-time key holds a moment from the year 1 to the year 9999; a
+    // number beyond reads as the key's default, never as a date that cannot be shown.
+    Store store;
+    const std::wstring file =
+        L"[TimeSynchronization]\r\nNextSynchronization=3e9\r\nSynchronizeTimeInterval=-1e7\r\n"
+        L"SynchronizeErrorTime=2958466\r\nTimeAmendment=-693594\r\n";
+    ReadOptionsSettings(base::IniFile::FromText(file), store.Binding());
+    EXPECT_EQ(store.fake.values.at(L"NextSynchronization"), SettingValue(0.0));
+    EXPECT_EQ(store.fake.values.at(L"dtpSyncTime"), SettingValue(30.0));
+    EXPECT_EQ(store.fake.values.at(L"dtpSyncErrorTime"), SettingValue(1.0 / 24.0));
+    EXPECT_EQ(store.fake.values.at(L"dtpTimeAmendment"), SettingValue(0.0));
+
+    // The first and the last day are taken as they stand.
+    Store edge;
+    const std::wstring fine =
+        L"[TimeSynchronization]\r\nNextSynchronization=2958465,5\r\nSynchronizeTimeInterval=-693593,5\r\n";
+    ReadOptionsSettings(base::IniFile::FromText(fine), edge.Binding());
+    EXPECT_EQ(edge.fake.values.at(L"NextSynchronization"), SettingValue(2958465.5));
+    EXPECT_EQ(edge.fake.values.at(L"dtpSyncTime"), SettingValue(-693593.5));
+    for (const SettingKey& key : SettingKeys())
+        if (key.encoding == Encoding::DateTime || key.encoding == Encoding::Duration)
+            EXPECT_FALSE(key.InRange(3e9)) << testing::PrintToString(std::wstring(key.name));
+}
+
 TEST(SettingsDecode, FloatsThatAreNotFiniteDoNotConvert) {
     const base::FormatSettings fs;
     EXPECT_EQ(DecodeSetting(Encoding::Float, L"1E999", fs), std::nullopt);

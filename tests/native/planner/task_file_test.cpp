@@ -45,12 +45,12 @@ TEST(TaskFile, HeaderTaskAndSpareRowByteForByte) {
     EXPECT_EQ(TaskFileBytes(back), expected) << "read and written again, nothing changes";
 }
 
-TEST(TaskFile, EveryFlagByteAndLoneLineBreaksSurvive) {
+TEST(TaskFile, EveryFlagByteSurvives) {
     TaskTable grid;
     for (int flag = 0; flag < 8; ++flag) {
         const int r =
             AddTask(grid, L"*Ежедневно", L"Запуск", std::wstring(1, static_cast<wchar_t>(flag & 3)));
-        grid.SetCell(kColMessage, r, std::wstring(1, static_cast<wchar_t>(flag)) + L"a\rb\nc");
+        grid.SetCell(kColMessage, r, std::wstring(1, static_cast<wchar_t>(flag)) + L"a,b");
     }
     TaskTable back;
     ASSERT_TRUE(LoadTaskFileBytes(TaskFileBytes(grid), back));
@@ -59,13 +59,44 @@ TEST(TaskFile, EveryFlagByteAndLoneLineBreaksSurvive) {
         for (int c = 1; c < kTaskColCount; ++c) EXPECT_EQ(back.Cell(c, r), grid.Cell(c, r)) << r << "," << c;
 }
 
-TEST(TaskFile, TabInACellIsWrittenAsABlank) {
+TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
+    // Saved by an editor of another system: every line ending reads the same.
+    const std::string task1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0\t\t\t\t\t\t\t\t";
+    const std::string task2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x\t\t\t\t\t\t\t";
+    const std::string spare = "\t\t\t\t\t\t\t\t\t\t";
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        const std::string bytes = "header" + eol + task1 + eol + task2 + eol + spare + eol;
+        TaskTable grid;
+        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
+        ASSERT_EQ(grid.RowCount(), 4) << testing::PrintToString(eol);
+        EXPECT_EQ(grid.Cell(kColDay, 1), L"*Ежедневно");
+        EXPECT_EQ(grid.Cell(kColDescription, 1), L"\x01А");
+        EXPECT_EQ(grid.Cell(kColDay, 2), L"01.01.2030");
+        EXPECT_EQ(grid.Cell(kColMessage, 2), L"\x05|x");
+        EXPECT_EQ(GetRowCells(grid, 3), TaskCells{});
+        // Written back with CR LF.
+        EXPECT_EQ(TaskFileBytes(grid).substr(kHeaderLine.size()),
+                  task1 + "\r\n" + task2 + "\r\n" + kSpareLine);
+    }
+    // Mixed endings, and a file without a final line ending.
     TaskTable grid;
-    AddTask(grid, L"*Ежедневно", L"9:00:00", L"\x02one\ttwo");
+    ASSERT_TRUE(LoadTaskFileBytes("header\r" + task1 + "\n" + task2 + "\r\n" + spare, grid));
+    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.Cell(kColTime, 2), L"10:00:00");
+    // A CR LF is one line ending, never an empty line between two.
+    ASSERT_TRUE(LoadTaskFileBytes("header\r\n" + task1 + "\r\n" + spare + "\r\n", grid));
+    EXPECT_EQ(grid.RowCount(), 3);
+}
+
+TEST(TaskFile, LineBreakInACellIsWrittenAsABlank) {
+    TaskTable grid;
+    AddTask(grid, L"*Ежедневно", L"9:00:00", L"\x02one\rtwo\nthree\r\nfour");
+    const std::string bytes = TaskFileBytes(grid);
     TaskTable back;
-    ASSERT_TRUE(LoadTaskFileBytes(TaskFileBytes(grid), back));
-    EXPECT_EQ(back.Cell(kColDescription, 1), L"\x02one two");
-    EXPECT_EQ(back.Cell(kColMessage, 1), L"");
+    ASSERT_TRUE(LoadTaskFileBytes(bytes, back));
+    ASSERT_EQ(back.RowCount(), 3);
+    EXPECT_EQ(back.Cell(kColDescription, 1), L"\x02one two three  four");
+    EXPECT_EQ(TaskFileBytes(back), bytes);
 }
 
 TEST(TaskFile, TwoLinesOrFewerLeaveTheGridAlone) {

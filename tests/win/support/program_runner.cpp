@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cwctype>
 #include <stdexcept>
@@ -182,6 +183,51 @@ long RunningProgram::CloseAndWait(const wchar_t* className, DWORD timeoutMs) {
     DWORD code = 0;
     if (!WaitExit(timeoutMs, &code)) return -1;
     return static_cast<long>(code);
+}
+
+struct MemoryWatch::State {
+    HANDLE process = nullptr;
+    std::size_t limit = 0;
+    std::atomic<std::size_t> peak{0};
+    std::atomic<bool> exceeded{false};
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+MemoryWatch::MemoryWatch(const RunningProgram& program, std::size_t limit) : state_(new State) {
+    state_->process = program.Process();
+    state_->limit = limit;
+    state_->thread = std::thread([s = state_] {
+        while (!s->stop && WaitForSingleObject(s->process, 10) == WAIT_TIMEOUT) {
+            PROCESS_MEMORY_COUNTERS_EX pmc{};
+            pmc.cb = sizeof pmc;
+            if (!K32GetProcessMemoryInfo(s->process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
+                                         sizeof pmc))
+                continue;
+            const std::size_t now =
+                std::max<std::size_t>({pmc.WorkingSetSize, pmc.PeakWorkingSetSize, pmc.PrivateUsage});
+            if (now > s->peak) s->peak = now;
+            if (now > s->limit) {
+                s->exceeded = true;
+                TerminateProcess(s->process, 98);
+                break;
+            }
+        }
+    });
+}
+
+MemoryWatch::~MemoryWatch() {
+    state_->stop = true;
+    state_->thread.join();
+    delete state_;
+}
+
+std::size_t MemoryWatch::Peak() const {
+    return state_->peak;
+}
+
+bool MemoryWatch::Exceeded() const {
+    return state_->exceeded;
 }
 
 }  // namespace testing_support

@@ -54,9 +54,29 @@ class RunningProgram {
     long CloseAndWait(const wchar_t* className = L"TfrmHoralto", DWORD timeoutMs = 15000);
     bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
     DWORD ProcessId() const { return pi_.dwProcessId; }
+    HANDLE Process() const { return pi_.hProcess; }
 
   private:
     PROCESS_INFORMATION pi_{};
+};
+
+// Watches a running program's memory from a thread of its own: the most it
+// held (working set or committed private bytes) so far, and an end to the
+// program once it holds more than `limit` bytes, so that a test of a fault
+// that eats memory does not eat the machine's.
+class MemoryWatch {
+  public:
+    MemoryWatch(const RunningProgram& program, std::size_t limit);
+    ~MemoryWatch();
+    MemoryWatch(const MemoryWatch&) = delete;
+    MemoryWatch& operator=(const MemoryWatch&) = delete;
+    std::size_t Peak() const;
+    // True when the program went past the limit and was ended.
+    bool Exceeded() const;
+
+  private:
+    struct State;
+    State* state_;
 };
 
 }  // namespace testing_support
