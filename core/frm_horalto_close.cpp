@@ -23,15 +23,15 @@ void Guarded(F&& step) {
 
 void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
     SaveProgramFiles(true);
-    // 6. A synchronisation under way stops.
+    // A synchronisation under way stops once everything is saved.
     if (frmOptions) Guarded([] { frmOptions->AbortSynchronization(); });
 }
 
 void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     // Each file is saved on its own: whatever keeps one from being written,
     // the next is still saved, and the user is told of all that failed in
-    // one message at the end.
-    // 1-2. The settings file.
+    // one message at the end. The order: the settings file, the lists, the
+    // tasks (after those set to run at exit), the work log.
     if (!core::EnsureFileExists(IniFileName)) {
         core::NoteSaveFailure(IniFileName);
     } else {
@@ -45,11 +45,11 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
         });
     }
     if (frmOptions) {
-        // 3. The lists (written also when they are all empty).
+        // The lists are written also when they are all empty.
         core::SaveDataFile(FileListsFileName, [] {
             core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName);
         });
-        // 4. The tasks set to run at exit, then the task file.
+        // The tasks set to run at exit run first, then the task file is written.
         core::SaveDataFile(TasksListFileName, [runExitTasks] {
             if (runExitTasks) {
                 frmOptions->SetTag(10);
@@ -57,7 +57,7 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
             }
             frmOptions->SaveTaskFile(TasksListFileName);
         });
-        // 5. The work log, with the current run's work time.
+        // The work log, with the current run's work time.
         core::SaveDataFile(WorkLogFileName, [] {
             if (frmOptions->chbWorkLog.Checked()) frmOptions->SaveWorkLog(WorkLogFileName);
         });
