@@ -291,6 +291,10 @@ void Form::Release() {
 
 int Form::ShowModal() {
     if (visible_) throw Exception(L"Cannot make a visible window modal");
+    // The window the user worked in, and its control with the focus, get both
+    // back when the form closes.
+    const HWND active = GetActiveWindow();
+    const HWND focus = GetFocus();
     std::vector<HWND> disabled;
     std::pair<HWND, std::vector<HWND>*> ctx{hwnd_, &disabled};
     EnumThreadWindows(
@@ -307,9 +311,13 @@ int Form::ShowModal() {
     struct Restore {
         Form& f;
         std::vector<HWND>& d;
-        ~Restore() {
+        void EnableAgain() {
             for (HWND h : d)
                 if (IsWindow(h)) EnableWindow(h, TRUE);
+            d.clear();
+        }
+        ~Restore() {
+            EnableAgain();
             f.modal_ = false;
         }
     } restore{*this, disabled};
@@ -328,8 +336,26 @@ int Form::ShowModal() {
         break;
     }
     int result = modalResult_;
+    // A disabled window cannot be activated: the windows are enabled before
+    // the form hides, or Windows finds none of the program's to activate.
+    restore.EnableAgain();
+    const bool wasActive = hwnd_ && GetActiveWindow() == hwnd_;
     Hide();
+    if (wasActive) GiveBackFocus(active, focus);
     return result;
+}
+
+void Form::GiveBackFocus(HWND active, HWND focus) {
+    if (!active || active == hwnd_ || !IsWindow(active) || !IsWindowVisible(active) ||
+        !IsWindowEnabled(active))
+        return;
+    SetForegroundWindow(active);
+    if (focus && IsChild(active, focus) && IsWindowVisible(focus) && IsWindowEnabled(focus)) {
+        ::SetFocus(focus);
+    } else if (HWND first = GetNextDlgTabItem(active, nullptr, FALSE)) {
+        // The control that had the focus went: the first one the Tab key reaches.
+        ::SetFocus(first);
+    }
 }
 
 // --- hints ---------------------------------------------------------------------

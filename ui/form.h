@@ -100,6 +100,9 @@ class Form : public Container {
     DWORD StyleBits() const;
     DWORD ExStyleBits() const;
     void DoShowingChanged(bool show);
+    // After a modal run: activates the window that was active before it and
+    // focuses its control that had the focus.
+    void GiveBackFocus(HWND active, HWND focus);
 
     std::wstring className_;
     std::vector<Component*> components_;

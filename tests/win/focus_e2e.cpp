@@ -1,6 +1,8 @@
 // Where the keys go in the running program: typing into the planner's
 // schedule keeps every key in the control it was typed into, while a schedule
-// chosen with the mouse hands the focus on to the action panel.
+// chosen with the mouse hands the focus on to the action panel; each dialog of
+// the settings window, however it is closed, leaves the settings window active
+// with the focus on one of its controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -157,4 +159,106 @@ TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
     const base::StringList lines = MessageLines(SplitMessageCell(saved.Cell(kColMessage, 1)).body);
     ASSERT_EQ(lines.Count(), 1);
     EXPECT_EQ(lines[0], kMessage);
+}
+
+namespace {
+
+// The program's dialog of `className` once it is on the screen.
+HWND WaitForDialogOf(const RunningProgram& program, const wchar_t* className) {
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = program.WindowOfClass(className);
+        return dialog && IsWindowVisible(dialog);
+    });
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// After the dialog went: the settings window is active again and the next key
+// goes to one of its controls.
+void ExpectBackInTheSettingsWindow(HWND options, HWND dialog, const char* what) {
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << what;
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 3000))
+        << what << ": the foreground window is of class "
+        << testing::PrintToString(ClassOf(GetForegroundWindow()));
+    const HWND focus = FocusOfThread(options);
+    EXPECT_TRUE(focus && IsChild(options, focus))
+        << what << ": no control of the settings window has the focus";
+}
+
+}  // namespace
+
+TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
+    ScratchDir dir(L"focus-dialogs");
+    WriteOneTask(dir.Path());
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    HWND options = program.WindowOfClass(L"TfrmOptions");
+    PressCtrlAlt('L');
+    ASSERT_TRUE(WaitUntil([&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
+    Sleep(1000);
+    const HWND days = FindVisibleChild(options, L"Button", L"Другой...");
+    const HWND balloon = FindVisibleChild(options, L"Button", L"...");
+    const HWND help = FindVisibleChild(options, L"Button", L"?");
+    ASSERT_TRUE(days && balloon && help);
+
+    // The day picker: Esc, Enter ("Изменить"), a click on "Отмена".
+    for (int way = 0; way < 3; ++way) {
+        ClickWindow(days);
+        HWND picker = WaitForDialogOf(program, L"TfrmDays");
+        ASSERT_NE(picker, nullptr);
+        Sleep(300);
+        if (way == 0) Type({VK_ESCAPE});
+        if (way == 1) Type({VK_RETURN});
+        if (way == 2) ClickWindow(FindVisibleChild(picker, L"Button", L"Отмена"));
+        ExpectBackInTheSettingsWindow(options, picker, "the day picker");
+        if (way == 1)
+            EXPECT_EQ(FocusOfThread(options), FindVisibleChild(options, L"Edit", kMessage))
+                << "days chosen: the message is next";
+    }
+
+    // The balloon options: Esc and a click on OK.
+    for (int way = 0; way < 2; ++way) {
+        ClickWindow(balloon);
+        HWND dialog = WaitForDialogOf(program, L"TfrmBalloonOptions");
+        ASSERT_NE(dialog, nullptr);
+        Sleep(300);
+        if (way == 0) Type({VK_ESCAPE});
+        if (way == 1) ClickWindow(FindVisibleChild(dialog, L"Button", L"OK"));
+        ExpectBackInTheSettingsWindow(options, dialog, "the balloon options");
+        EXPECT_EQ(FocusOfThread(options), balloon) << "the button that opened the balloon options";
+    }
+
+    // The format help: Enter and a click on OK.
+    for (int way = 0; way < 2; ++way) {
+        ClickWindow(help);
+        HWND dialog = WaitForDialogOf(program, L"TfrmHelpText");
+        ASSERT_NE(dialog, nullptr);
+        Sleep(300);
+        if (way == 0) Type({VK_RETURN});
+        if (way == 1) ClickWindow(FindVisibleChild(dialog, L"Button", L"OK"));
+        ExpectBackInTheSettingsWindow(options, dialog, "the format help");
+    }
+
+    // The format-name box of a format edited on the main page: Esc, then Enter.
+    PressCtrlAlt('O');
+    HWND add = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (add = FindVisibleChild(options, L"Button", L"+")) != nullptr; }));
+    Sleep(500);
+    // The format's text lies in the frame that holds the button's panel.
+    HWND format = nullptr;
+    for (HWND frame = GetParent(add); frame && frame != options && !format; frame = GetParent(frame))
+        format = FindVisibleChild(frame, L"Edit");
+    ASSERT_NE(format, nullptr);
+    for (int way = 0; way < 2; ++way) {
+        ClickWindow(format);
+        Type({VK_END, 'X'});  // the text no longer matches its name: it can be added
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(add) != FALSE; }));
+        ClickWindow(add);
+        HWND box = WaitForDialogOf(program, L"TfrmInputBox");
+        ASSERT_NE(box, nullptr);
+        Sleep(300);
+        Type({way == 0 ? WORD(VK_ESCAPE) : WORD(VK_RETURN)});
+        ExpectBackInTheSettingsWindow(options, box, "the format-name box");
+    }
+    EXPECT_EQ(program.CloseAndWait(), 0);
 }
