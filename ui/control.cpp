@@ -433,6 +433,7 @@ bool Control::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             return false;
         }
         case WM_SETFOCUS:
+            if (Form* form = ParentForm(); form && form != this) form->lastFocus_ = hwnd_;
             if (OnEnter) OnEnter(*this);
             return false;
         case WM_KILLFOCUS:

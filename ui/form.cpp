@@ -291,10 +291,8 @@ void Form::Release() {
 
 int Form::ShowModal() {
     if (visible_) throw Exception(L"Cannot make a visible window modal");
-    // The window the user worked in, and its control with the focus, get both
-    // back when the form closes.
+    // The window the user worked in is active again when the form closes.
     const HWND active = GetActiveWindow();
-    const HWND focus = GetFocus();
     std::vector<HWND> disabled;
     std::pair<HWND, std::vector<HWND>*> ctx{hwnd_, &disabled};
     EnumThreadWindows(
@@ -341,21 +339,26 @@ int Form::ShowModal() {
     restore.EnableAgain();
     const bool wasActive = hwnd_ && GetActiveWindow() == hwnd_;
     Hide();
-    if (wasActive) GiveBackFocus(active, focus);
+    if (wasActive) GiveBackActivation(active);
     return result;
 }
 
-void Form::GiveBackFocus(HWND active, HWND focus) {
+void Form::GiveBackActivation(HWND active) {
     if (!active || active == hwnd_ || !IsWindow(active) || !IsWindowVisible(active) ||
         !IsWindowEnabled(active))
         return;
+    // A form gives the focus back to its control itself (RestoreFocus).
     SetForegroundWindow(active);
-    if (focus && IsChild(active, focus) && IsWindowVisible(focus) && IsWindowEnabled(focus)) {
-        ::SetFocus(focus);
-    } else if (HWND first = GetNextDlgTabItem(active, nullptr, FALSE)) {
-        // The control that had the focus went: the first one the Tab key reaches.
-        ::SetFocus(first);
-    }
+}
+
+bool Form::RestoreFocus() {
+    HWND focus = lastFocus_;
+    if (!focus || !IsWindow(focus) || !IsChild(hwnd_, focus)) return false;
+    // A control hidden or disabled since: the first one the Tab key reaches.
+    if (!IsWindowVisible(focus) || !IsWindowEnabled(focus)) focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (!focus) return false;
+    ::SetFocus(focus);
+    return true;
 }
 
 // --- hints ---------------------------------------------------------------------
@@ -413,8 +416,14 @@ bool Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_ACTIVATE:
             if (LOWORD(wp) == WA_INACTIVE) {
                 if (OnDeactivate) OnDeactivate(*this);
-            } else if (OnActivate) {
-                OnActivate(*this);
+                return false;
+            }
+            if (OnActivate) OnActivate(*this);
+            // Back from a dialog, a message box or another program: the keys go
+            // where they went before (the window itself would take them).
+            if (HIWORD(wp) == 0 && RestoreFocus()) {
+                result = 0;
+                return true;
             }
             return false;
         case WM_SIZE:

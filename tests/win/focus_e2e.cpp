@@ -239,6 +239,14 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
         ExpectBackInTheSettingsWindow(options, dialog, "the format help");
     }
 
+    // A message box: the question before the task list is cleared.
+    ClickWindow(FindVisibleChild(options, L"Button", L"X"));
+    HWND question = program.WaitForDialog(5000);
+    ASSERT_NE(question, nullptr);
+    Sleep(300);
+    Type({VK_RETURN});
+    ExpectBackInTheSettingsWindow(options, question, "the question");
+
     // The format-name box of a format edited on the main page: Esc, then Enter.
     PressCtrlAlt('O');
     HWND add = nullptr;
