@@ -34,9 +34,12 @@ fuzz: fuzz-build
 libjpeg: deps
 	@scripts/build-libjpeg.sh $(BUILD)/deps
 
+# The toolchain file counts only when a tree is configured the first time (the
+# cache keeps the compilers it chose), so it is given only then: CMake would
+# warn of an unused variable on every later configure.
 win: libjpeg
 	@cmake -S . -B $(BUILD)/win -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  $(if $(wildcard $(BUILD)/win/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake) \
 	  -DHORALTO_JPEG_ROOT=$(abspath $(BUILD)/deps/libjpeg) >/dev/null
 	@cmake --build $(BUILD)/win -j$(JOBS)
 

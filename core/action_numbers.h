@@ -16,6 +16,12 @@ const std::vector<std::wstring>& KeyActionCaptions();
 // other numbers.
 int ActionImageIndex(int action);
 
+// The sound switch's pictures in that list: the switch shows what it does, the
+// signals page's tab whether the sounds are on.
+constexpr int kImageSound = 9;       // a sounding speaker: the signals page; turns the sounds on
+constexpr int kImageSoundsOff = 19;  // the signals page while every sound is off
+constexpr int kImageMute = 30;       // a muted speaker: turns the sounds off
+
 // Actions 3..12 open the settings window on page 0..9; -1 for other numbers.
 int SettingsPageOfAction(int action);
 

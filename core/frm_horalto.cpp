@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/action_numbers.h"
 #include "core/horalto_globals.h"
 #include "core/window_placement.h"
 #include "options/frm_options.h"
@@ -164,7 +165,8 @@ void TfrmHoralto::CreateActions() {
         {aAutorun, -1, 0, true, &TfrmHoralto::aAutorunExecute},
         {aStayOnTop, -1, 0, true, &TfrmHoralto::aStayOnTopExecute},
         {aShowInTray, -1, static_cast<ui::ShortCut>(ctrl | 'R'), true, &TfrmHoralto::aShowInTrayExecute},
-        {aSoundOnOff, 9, static_cast<ui::ShortCut>(ctrl | 'S'), false, &TfrmHoralto::aSoundOnOffExecute},
+        {aSoundOnOff, core::kImageMute, static_cast<ui::ShortCut>(ctrl | 'S'), false,
+         &TfrmHoralto::aSoundOnOffExecute},
         {aCalendar, 16, static_cast<ui::ShortCut>(ctrl | 'C'), false, &TfrmHoralto::aCalendarExecute},
         {aTimeDateOptions, 17, static_cast<ui::ShortCut>(ctrl | 'D'), false,
          &TfrmHoralto::aTimeDateOptionsExecute},

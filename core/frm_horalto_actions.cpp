@@ -3,6 +3,7 @@
 // the settings window's buttons. (aAutorunExecute is with the autorun check in
 // frm_horalto_settings.cpp; the window's own actions are in
 // frm_horalto_placement.cpp.)
+#include "core/action_numbers.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -26,8 +27,8 @@ void TfrmHoralto::aSoundOnOffExecute(ui::Component&) {
     const bool off = !aSoundOnOff.Checked();
     aSoundOnOff.SetChecked(off);
     aSoundOnOff.SetCaption(off ? L"Включить звук" : L"Выключить звук");
-    aSoundOnOff.SetImageIndex(off ? 19 : 9);
-    if (frmOptions) frmOptions->tbsSound.SetImageIndex(aSoundOnOff.ImageIndex());
+    aSoundOnOff.SetImageIndex(off ? core::kImageSound : core::kImageMute);
+    if (frmOptions) frmOptions->tbsSound.SetImageIndex(off ? core::kImageSoundsOff : core::kImageSound);
 }
 
 void TfrmHoralto::aPlannerOnOffExecute(ui::Component&) {

@@ -162,7 +162,9 @@ class TPagePlanner {
     // Stores one action cell (3 to 8) of the selected row.
     void StoreTaskCell(int col, const std::wstring& text);
     // Writes the day, time and "Выполнено" cells of the selected row from the
-    // editor and the day picker, then moves the row to its place.
+    // editor and the day picker, then moves the row to its place. A schedule
+    // chosen with the mouse hands the focus on to the action panel's list; keys
+    // typed into a schedule control stay there.
     void WriteScheduleCells();
     // The marks and mode buttons of the sounds (5) or files (6) list from a row's cell.
     void LoadActionList(int col, int row);
@@ -238,7 +240,7 @@ class TPagePlanner {
     void Guarded(const std::function<void()>& action);
     void ShowActionPanel(ui::SpeedButton& button);
     // WriteScheduleCells; the focus moves to the action panel's list only
-    // with `focusActionList` (an edit of the schedule controls).
+    // with `focusActionList`.
     void StoreScheduleCells(bool focusActionList);
     void FocusActionList();
     // The controls that follow the picture box and the chosen computer action.

@@ -166,7 +166,8 @@ void TPagePlanner::StoreTaskCell(int col, const std::wstring& text) {
 }
 
 void TPagePlanner::WriteScheduleCells() {
-    StoreScheduleCells(true);
+    // The user typing the hours goes on to the minutes: the focus stays.
+    StoreScheduleCells(!ui::Application().KeyboardInput());
 }
 
 void TPagePlanner::StoreScheduleCells(bool focusActionList) {
@@ -319,13 +320,16 @@ void TPagePlanner::spbDaysClick(ui::Component&) {
         }
         WriteScheduleCells();
     }
-    if (planner::frmDays) planner::frmDays->ShowModal();
+    // Days chosen in the picker: the action is next.
+    if (planner::frmDays && planner::frmDays->ShowModal() == ui::mrOk) FocusActionList();
 }
 
 void TPagePlanner::DaysApply() {
     dtpDate.SetChecked(false);
     spbDays.SetDown(true);
-    WriteScheduleCells();
+    // While the picker is open the settings window takes no focus: it is
+    // given after the picker closes.
+    StoreScheduleCells(false);
 }
 
 void TPagePlanner::cmbEventTimeChange(ui::Component&) {

@@ -858,6 +858,12 @@ def glyph_sound_off(c):
     g_red_cross(c)
 
 
+def glyph_mute(c):
+    # A speaker that has fallen silent: no waves, a cross where they were.
+    g_speaker(c)
+    g_cross(c, 12.1, 7.5, 1.9, INK, 1.0)
+
+
 def glyph_planner_off(c):
     g_clipboard(c, paper=rgb(225, 225, 222), ticks=GREY)
     g_red_cross(c)
@@ -945,7 +951,7 @@ GLYPHS = [
     glyph_main,  # 6 "Основные"
     glyph_clock,  # 7 the clock
     glyph_bell,  # 8 a signal
-    glyph_sound,  # 9 "Выключить звук", "Сигналы"
+    glyph_sound,  # 9 "Сигналы", "Включить звук" (turns the sounds on)
     glyph_speech,  # 10 "Сказать время", "Речь"
     glyph_hourglass,  # 11 "Время работы Windows"
     glyph_mouse,  # 12 "Мышь"
@@ -955,7 +961,7 @@ GLYPHS = [
     glyph_calendar,  # 16 "Календарь"
     glyph_date_time,  # 17 "Дата/время"
     glyph_globe,  # 18 the world (time zones)
-    glyph_sound_off,  # 19 "Включить звук" (sounds are off)
+    glyph_sound_off,  # 19 the signals page while the sounds are off
     glyph_planner_off,  # 20 "Включить планировщик" (the planner is off)
     glyph_clock_window,  # 21 "Главное окно", the main window's skin
     glyph_skins,  # 22 "Шкура"
@@ -966,6 +972,7 @@ GLYPHS = [
     glyph_log_off,  # 27 "Компьютер->Завершить сеанс пользователя"
     glyph_power,  # 28 reboot, shut down, power off
     glyph_moon,  # 29 hibernate, stand by
+    glyph_mute,  # 30 "Выключить звук" (turns the sounds off)
 ]
 
 

@@ -86,6 +86,22 @@ void TApplication::Adopt(Form* form) {
 }
 
 bool TApplication::Dispatch(MSG& msg) {
+    switch (msg.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_CHAR:
+            keyboardInput_ = true;
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+            keyboardInput_ = false;
+            break;
+        default:
+            break;
+    }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
         if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) {

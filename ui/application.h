@@ -80,6 +80,9 @@ class TApplication {
     void DestroyForms();
     // Runs the action or menu item of the form that has this key as its shortcut.
     bool IsShortCut(Form& form, WORD key);
+    // Whether the user's last input was a key rather than a mouse button: a
+    // handler can tell typing in a control from a click on it.
+    bool KeyboardInput() const { return keyboardInput_; }
 
   private:
     bool Dispatch(MSG& msg);
@@ -94,6 +97,7 @@ class TApplication {
     bool showMainForm_ = true;
     bool mainFormShown_ = false;
     bool endingSession_ = false;
+    bool keyboardInput_ = false;
 };
 
 TApplication& Application();

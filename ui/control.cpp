@@ -147,7 +147,7 @@ void Control::CreateHandle() {
         else
             style &= ~WS_VISIBLE;
     }
-    if (!enabled_) style |= WS_DISABLED;
+    if (!WindowEnabled()) style |= WS_DISABLED;
     HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_)) : nullptr;
     HWND h =
         CreateWindowExW(p.exStyle, p.className.c_str(), text_.c_str(), style, left_, top_, width_, height_,
@@ -300,7 +300,9 @@ HBRUSH Control::CtlColor(HDC dc) {
     // Edits, lists...: the system's colours unless the program chose its own.
     if (!StaticLike() && !colorSet_ && !customText) return nullptr;
     TColor bg = StaticLike() ? EffectiveColor() : (colorSet_ ? color_ : clWindow);
-    SetTextColor(dc, ColorToRGB(f.color));
+    // A disabled control's text is grey whatever its font's colour (a group
+    // box draws its caption in the colour given here).
+    SetTextColor(dc, hwnd_ && !IsWindowEnabled(hwnd_) ? GetSysColor(COLOR_GRAYTEXT) : ColorToRGB(f.color));
     SetBkColor(dc, ColorToRGB(bg));
     return CachedBrush(bg);
 }
@@ -431,6 +433,7 @@ bool Control::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             return false;
         }
         case WM_SETFOCUS:
+            if (Form* form = ParentForm(); form && form != this) form->lastFocus_ = hwnd_;
             if (OnEnter) OnEnter(*this);
             return false;
         case WM_KILLFOCUS:
@@ -513,8 +516,24 @@ void Control::SetClientHeight(int v) {
 
 void Control::SetEnabled(bool value) {
     enabled_ = value;
-    if (hwnd_) EnableWindow(hwnd_, value);
+    ApplyEnabled();
+}
+
+bool Control::WindowEnabled() const {
+    if (!enabled_) return false;
+    for (const Container* p = parent_; p && !dynamic_cast<const Form*>(p); p = p->parent_)
+        if (!p->enabled_) return false;
+    return true;
+}
+
+void Control::ApplyEnabled() {
+    if (hwnd_) EnableWindow(hwnd_, WindowEnabled());
     WindowStateChanged();
+    // The controls of a disabled panel or group are disabled with it, in look
+    // as in use. A form's controls keep their look while the form is disabled.
+    if (dynamic_cast<Form*>(this)) return;
+    if (auto* c = dynamic_cast<Container*>(this))
+        for (Control* child : c->children_) child->ApplyEnabled();
 }
 
 void Control::SetVisible(bool value) {

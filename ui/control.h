@@ -57,8 +57,11 @@ class Control : public Component {
     void SetClientWidth(int v);
     void SetClientHeight(int v);
 
+    // The control's own state; its window takes input only while every
+    // container up to the form is enabled too (WindowEnabled).
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
+    bool WindowEnabled() const;
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool value);
     void Show() { SetVisible(true); }
@@ -185,6 +188,8 @@ class Control : public Component {
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     bool HandleMouse(UINT msg, WPARAM wp, LPARAM lp);
     void Detach();
+    // Mirrors WindowEnabled to the window and to the controls inside.
+    void ApplyEnabled();
     static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR ref);

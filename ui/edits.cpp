@@ -196,7 +196,7 @@ void SpinEdit::HandleCreated() {
     SendMessageW(upDown_, UDM_SETRANGE32, 0, 100);
     SendMessageW(upDown_, UDM_SETPOS32, 0, 50);
     PlaceUpDown();
-    if (!enabled_) EnableWindow(upDown_, FALSE);
+    if (!WindowEnabled()) EnableWindow(upDown_, FALSE);
 }
 
 void SpinEdit::PlaceUpDown() {
@@ -211,7 +211,7 @@ void SpinEdit::SetBounds(int left, int top, int width, int height) {
 
 void SpinEdit::WindowStateChanged() {
     if (!upDown_) return;
-    EnableWindow(upDown_, enabled_);
+    EnableWindow(upDown_, WindowEnabled());
     ShowWindow(upDown_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 

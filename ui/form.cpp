@@ -291,6 +291,8 @@ void Form::Release() {
 
 int Form::ShowModal() {
     if (visible_) throw Exception(L"Cannot make a visible window modal");
+    // The window the user worked in is active again when the form closes.
+    const HWND active = GetActiveWindow();
     std::vector<HWND> disabled;
     std::pair<HWND, std::vector<HWND>*> ctx{hwnd_, &disabled};
     EnumThreadWindows(
@@ -307,9 +309,13 @@ int Form::ShowModal() {
     struct Restore {
         Form& f;
         std::vector<HWND>& d;
-        ~Restore() {
+        void EnableAgain() {
             for (HWND h : d)
                 if (IsWindow(h)) EnableWindow(h, TRUE);
+            d.clear();
+        }
+        ~Restore() {
+            EnableAgain();
             f.modal_ = false;
         }
     } restore{*this, disabled};
@@ -328,8 +334,31 @@ int Form::ShowModal() {
         break;
     }
     int result = modalResult_;
+    // A disabled window cannot be activated: the windows are enabled before
+    // the form hides, or Windows finds none of the program's to activate.
+    restore.EnableAgain();
+    const bool wasActive = hwnd_ && GetActiveWindow() == hwnd_;
     Hide();
+    if (wasActive) GiveBackActivation(active);
     return result;
+}
+
+void Form::GiveBackActivation(HWND active) {
+    if (!active || active == hwnd_ || !IsWindow(active) || !IsWindowVisible(active) ||
+        !IsWindowEnabled(active))
+        return;
+    // A form gives the focus back to its control itself (RestoreFocus).
+    SetForegroundWindow(active);
+}
+
+bool Form::RestoreFocus() {
+    HWND focus = lastFocus_;
+    if (!focus || !IsWindow(focus) || !IsChild(hwnd_, focus)) return false;
+    // A control hidden or disabled since: the first one the Tab key reaches.
+    if (!IsWindowVisible(focus) || !IsWindowEnabled(focus)) focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (!focus) return false;
+    ::SetFocus(focus);
+    return true;
 }
 
 // --- hints ---------------------------------------------------------------------
@@ -387,8 +416,14 @@ bool Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_ACTIVATE:
             if (LOWORD(wp) == WA_INACTIVE) {
                 if (OnDeactivate) OnDeactivate(*this);
-            } else if (OnActivate) {
-                OnActivate(*this);
+                return false;
+            }
+            if (OnActivate) OnActivate(*this);
+            // Back from a dialog, a message box or another program: the keys go
+            // where they went before (the window itself would take them).
+            if (HIWORD(wp) == 0 && RestoreFocus()) {
+                result = 0;
+                return true;
             }
             return false;
         case WM_SIZE:

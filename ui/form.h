@@ -100,6 +100,11 @@ class Form : public Container {
     DWORD StyleBits() const;
     DWORD ExStyleBits() const;
     void DoShowingChanged(bool show);
+    // After a modal run: activates the window that was active before it.
+    void GiveBackActivation(HWND active);
+    // Focuses the control that had the focus last (or the first the Tab key
+    // reaches when that one cannot take it); false when the form had none.
+    bool RestoreFocus();
 
     std::wstring className_;
     std::vector<Component*> components_;
@@ -119,6 +124,7 @@ class Form : public Container {
     HDC paintDc_ = nullptr;
     MainMenu* menu_ = nullptr;
     HWND tooltip_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control of the form that had the focus last
 };
 
 // Raises OnDestroy and deletes.

@@ -10,6 +10,7 @@
 #include "base/codec.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/action_numbers.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "core/hot_key_text.h"
@@ -129,7 +130,7 @@ TEST_F(Actions, HarmlessActionsTakeTheirRoads) {
     frmOptions->DoKeyAction(13, false);
     EXPECT_TRUE(frmHoralto->aSoundOnOff.Checked());
     EXPECT_EQ(frmHoralto->aSoundOnOff.Caption(), L"Включить звук");
-    EXPECT_EQ(frmHoralto->aSoundOnOff.ImageIndex(), 19);
+    EXPECT_EQ(frmHoralto->aSoundOnOff.ImageIndex(), core::kImageSound);
     frmOptions->DoKeyAction(13, false);
     EXPECT_FALSE(frmHoralto->aSoundOnOff.Checked());
     EXPECT_EQ(frmHoralto->aSoundOnOff.Caption(), L"Выключить звук");

@@ -385,6 +385,37 @@ TEST_F(SkinPages, TaskbarClockSkinChoices) {
     EXPECT_FALSE(O().lblTrayScale1.Enabled());
 }
 
+TEST_F(SkinPages, TextStylesFromTheSkinAreDisabledInLookAndUse) {
+    auto expectStyleBoxes = [](std::initializer_list<ui::CheckBox*> boxes, bool enabled) {
+        for (ui::CheckBox* box : boxes)
+            EXPECT_EQ(IsWindowEnabled(box->Handle()) != FALSE, enabled)
+                << testing::PrintToString(box->Caption());
+    };
+    const auto mainBoxes = {&O().chbMainStyleItalic, &O().chbMainStyleBold, &O().chbMainStyleUnderline,
+                            &O().chbMainStyleStrikeOut};
+    O().cmbMainSkins.SetItemIndex(2);
+    O().cmbMainSkinsChange(O().cmbMainSkins);
+    O().tbsMainFontShow(O().tbsMainFont);
+    O().rdbUseMainSkinFont.SetChecked(true);
+    EXPECT_FALSE(IsWindowEnabled(O().pnlMainFontStyle.Handle()));
+    expectStyleBoxes(mainBoxes, false);
+    O().rdbChangeMainFont.SetChecked(true);
+    expectStyleBoxes(mainBoxes, true);
+
+    const auto trayBoxes = {&O().chbTrayStyleItalic, &O().chbTrayStyleBold, &O().chbTrayStyleUnderline,
+                            &O().chbTrayStyleStrikeOut};
+    S().Window.MainSkinIndex = 2;
+    O().chbUseTraySkin.SetChecked(true);
+    O().cmbTraySkins.SetItemIndex(2);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    O().tbsTrayFontShow(O().tbsTrayFont);
+    O().rdbUseTraySkinFont.SetChecked(true);
+    ASSERT_TRUE(O().rdbUseTraySkinFont.Visible());
+    expectStyleBoxes(trayBoxes, false);
+    O().rdbChangeTrayFont.SetChecked(true);
+    expectStyleBoxes(trayBoxes, true);
+}
+
 TEST_F(SkinPages, TaskbarPageDrivesTheShownClock) {
     FakeTaskbar fake;
     ASSERT_TRUE(fake.clock);

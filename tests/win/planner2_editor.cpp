@@ -235,12 +235,21 @@ TEST_F(PlannerPage, DescriptionTypedIntoTheEmptyRowStaysWhole) {
     EXPECT_EQ(o.stgTasks.Cell(kColMessage, 1), L"");
     EXPECT_TRUE(o.memMessage.Lines().empty());
 
-    // An edit of the schedule hands the focus on to the action panel.
+    // A schedule edited from the keyboard keeps the focus; one chosen with
+    // the mouse hands it on to the action panel.
     o.spbMessage.Click();
     o.cmbEventTime.SetFocus();
     o.cmbEventTime.SetItemIndex(1);
     o.cmbEventTimeChange(o.cmbEventTime);
     EXPECT_TRUE(IsIntervalText(o.stgTasks.Cell(kColTime, 1)));
+    EXPECT_EQ(GetFocus(), o.cmbEventTime.Handle());
+    PostMessageW(o.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    PostMessageW(o.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    ui::Application().ProcessMessages();
+    o.cmbEventTime.SetFocus();
+    o.cmbEventTime.SetItemIndex(0);
+    o.cmbEventTimeChange(o.cmbEventTime);
+    EXPECT_FALSE(IsIntervalText(o.stgTasks.Cell(kColTime, 1)));
     EXPECT_EQ(GetFocus(), o.memMessage.Handle());
 }
 

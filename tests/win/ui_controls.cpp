@@ -107,6 +107,24 @@ TEST_F(UiControls, ControlsKeepTheirStateWithoutAWindow) {
     EXPECT_EQ(grid.Cell(2, 3), L"x");
 }
 
+TEST_F(UiControls, ControlsOfADisabledPanelAreDisabledWithIt) {
+    ui::Button& btn = form->btn;
+    form->pnl.SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(btn.Handle()));
+    EXPECT_FALSE(IsWindowEnabled(form->rdbOnPanel.Handle()));
+    EXPECT_TRUE(btn.Enabled()) << "a control keeps its own state";
+    btn.SetEnabled(true);
+    EXPECT_FALSE(IsWindowEnabled(btn.Handle())) << "enabled inside a disabled panel";
+    // The panel enabled again: each control as it was set.
+    btn.SetEnabled(false);
+    form->pnl.SetEnabled(true);
+    EXPECT_FALSE(IsWindowEnabled(btn.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->rdbOnPanel.Handle()));
+    btn.SetEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(btn.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->chb.Handle())) << "outside the panel";
+}
+
 TEST_F(UiControls, RadioButtonCheckingUnchecksSiblingsAndFiresOnlyForTheCheckedOne) {
     std::vector<std::wstring> clicked;
     auto rec = [&](ui::Component& s) { clicked.push_back(s.Name()); };

@@ -145,8 +145,8 @@ TEST(ImageList, OwnsItsPicturesAndHandsThemOut) {
         ASSERT_NE(handle, nullptr);
         EXPECT_EQ(list.Count(), 0);
         EXPECT_EQ(list.AddMaskedResource(L"NO_SUCH_STRIP", RGB(255, 0, 255)), 0);
-        EXPECT_EQ(list.AddMaskedResource(L"IMG_MAIN", RGB(255, 0, 255)), 30);
-        EXPECT_FALSE(list.GetIcon(30));
+        EXPECT_EQ(list.AddMaskedResource(L"IMG_MAIN", RGB(255, 0, 255)), 31);
+        EXPECT_FALSE(list.GetIcon(31));
         EXPECT_FALSE(list.GetIcon(-1));
         ui::IconHandle icon = list.GetIcon(29);
         EXPECT_TRUE(icon);
@@ -161,7 +161,7 @@ TEST_F(ProgramPictures, EveryPictureOfTheMainListIsDrawnAndKeepsItsCorner) {
     const ui::ImageList& iml = frmHoralto->imlMain;
     EXPECT_EQ(iml.Width(), 16);
     EXPECT_EQ(iml.Height(), 16);
-    ASSERT_EQ(iml.Count(), 30);
+    ASSERT_EQ(iml.Count(), 31);
     // Every index a menu item, action, tab or chooser names has a picture.
     std::vector<int> used;
     for (int i = 0; i < frmHoralto->ActionList.Count(); ++i)
@@ -184,6 +184,37 @@ TEST_F(ProgramPictures, EveryPictureOfTheMainListIsDrawnAndKeepsItsCorner) {
         EXPECT_EQ(black.Pixel(0, 15), RGB(0, 0, 0)) << "picture " << i;
         EXPECT_GT(white.Colours(RECT{0, 0, 16, 16}), 3) << "picture " << i;
     }
+}
+
+TEST_F(ProgramPictures, TheSoundSwitchShowsWhatItDoesAndTheSignalsTabWhetherSoundsAreOn) {
+    // Two pictures of the main list drawn alike.
+    auto same = [](int a, int b) {
+        Canvas first(16, 16, RGB(255, 255, 255)), second(16, 16, RGB(255, 255, 255));
+        frmHoralto->imlMain.Draw(first.Dc(), 0, 0, a);
+        frmHoralto->imlMain.Draw(second.Dc(), 0, 0, b);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (first.Pixel(x, y) != second.Pixel(x, y)) return false;
+        return true;
+    };
+    TfrmHoralto& f = *frmHoralto;
+    const int sounding = f.aSignals.ImageIndex();
+    ASSERT_FALSE(f.aSoundOnOff.Checked());
+    EXPECT_EQ(f.aSoundOnOff.Caption(), L"Выключить звук");
+    EXPECT_FALSE(same(f.aSoundOnOff.ImageIndex(), sounding))
+        << "turning the sounds off shows a muted speaker";
+    EXPECT_EQ(frmOptions->tbsSound.ImageIndex(), sounding);
+
+    f.aSoundOnOff.Execute();
+    EXPECT_EQ(f.aSoundOnOff.Caption(), L"Включить звук");
+    EXPECT_TRUE(same(f.aSoundOnOff.ImageIndex(), sounding))
+        << "turning the sounds on shows a sounding speaker";
+    const int tabWhileOff = frmOptions->tbsSound.ImageIndex();
+    EXPECT_FALSE(same(tabWhileOff, sounding));
+    EXPECT_FALSE(same(tabWhileOff, f.aSoundOnOff.ImageIndex()));
+
+    f.aSoundOnOff.Execute();
+    EXPECT_EQ(frmOptions->tbsSound.ImageIndex(), sounding);
 }
 
 TEST_F(ProgramPictures, MenuItemsDrawTheirPicturesInTheIconColumn) {
@@ -250,12 +281,14 @@ TEST_F(ProgramPictures, TabsAndChoosersShowTheActionsPictures) {
         EXPECT_EQ(frmOptions->pgcOptions.Page(i).ImageIndex(), pages[i]->ImageIndex()) << i;
         EXPECT_EQ(tabImage(i), pages[i]->ImageIndex()) << i;
     }
-    // Sounds and planner off: the menu command and its tab change pictures together.
+    // Sounds off: the signals tab shows it, the command shows what it does now.
     frmHoralto->aSoundOnOff.Execute();
-    EXPECT_EQ(frmHoralto->aSoundOnOff.ImageIndex(), 19);
-    EXPECT_EQ(tabImage(3), 19);
+    EXPECT_EQ(frmHoralto->aSoundOnOff.ImageIndex(), core::kImageSound);
+    EXPECT_EQ(tabImage(3), core::kImageSoundsOff);
     frmHoralto->aSoundOnOff.Execute();
-    EXPECT_EQ(tabImage(3), 9);
+    EXPECT_EQ(frmHoralto->aSoundOnOff.ImageIndex(), core::kImageMute);
+    EXPECT_EQ(tabImage(3), core::kImageSound);
+    // Planner off: the menu command and its tab change pictures together.
     frmHoralto->aPlannerOnOff.Execute();
     EXPECT_EQ(frmHoralto->aPlannerOnOff.ImageIndex(), 20);
     EXPECT_EQ(frmHoralto->pmiPlannerOnOff.ImageIndex(), 20);

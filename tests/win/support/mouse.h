@@ -8,8 +8,9 @@
 
 namespace testing_support {
 
-// The pointer moved to a screen point, then the button events of `flags` there in turn.
-inline void MouseAt(POINT at, std::initializer_list<DWORD> flags = {}) {
+// A move to the screen point, then the button events of `flags` there in turn
+// (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP...); the number of events taken.
+inline UINT MouseAt(POINT at, std::initializer_list<DWORD> flags = {}) {
     std::vector<INPUT> in;
     auto event = [&](DWORD flag) {
         INPUT i{};
@@ -21,15 +22,25 @@ inline void MouseAt(POINT at, std::initializer_list<DWORD> flags = {}) {
     };
     event(0);
     for (DWORD flag : flags) event(flag);
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    return SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
-inline void LeftClickAt(POINT at) {
-    MouseAt(at, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+// A left click at the screen point.
+inline UINT LeftClickAt(POINT at) {
+    return MouseAt(at, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
-inline void RightClickAt(POINT at) {
-    MouseAt(at, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+// A right click at the screen point.
+inline UINT RightClickAt(POINT at) {
+    return MouseAt(at, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+}
+
+// A left click on a window, `dx` pixels from its left edge (its middle when
+// negative), half-way down.
+inline UINT ClickWindow(HWND hwnd, int dx = -1) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return LeftClickAt(POINT{dx < 0 ? (r.left + r.right) / 2 : r.left + dx, (r.top + r.bottom) / 2});
 }
 
 }  // namespace testing_support

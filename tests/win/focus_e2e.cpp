@@ -1,0 +1,272 @@
+// Where the keys go in the running program: typing into the planner's
+// schedule keeps every key in the control it was typed into, while a schedule
+// chosen with the mouse hands the focus on to the action panel; each dialog of
+// the settings window, however it is closed, leaves the settings window active
+// with the focus on one of its controls.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "base/codec.h"
+#include "base/date_format.h"
+#include "base/date_time.h"
+#include "base/format_settings.h"
+#include "base/string_list.h"
+#include "planner/task_cells.h"
+#include "planner/task_file.h"
+#include "planner/task_grid.h"
+#include "win/support/keyboard.h"
+#include "win/support/mouse.h"
+#include "win/support/other_windows.h"
+#include "win/support/program_runner.h"
+
+using namespace testing_support;
+using namespace planner;
+
+namespace {
+
+const wchar_t kMessage[] = L"Пора сделать перерыв";
+
+// One task on a date at 10:00 with a message.
+void WriteOneTask(const std::filesystem::path& dir) {
+    TaskTable grid;
+    grid.SetRowCount(3);
+    grid.SetCell(kColDay, 1, base::DateToStr(base::EncodeDate(2031, 5, 15), base::SystemFormatSettings()));
+    grid.SetCell(kColTime, 1, L"10:00:00");
+    grid.SetCell(kColDescription, 1, BuildDescriptionCell(0, L"Отдых"));
+    base::StringList lines;
+    lines.Add(kMessage);
+    grid.SetCell(kColMessage, 1, BuildMessageCell(kMessageWindow, L"", lines));
+    base::WriteFileBytes(dir / L"TasksList.tsk", TaskFileBytes(grid));
+}
+
+// The planner page's controls in the running program, as the user sees them.
+struct PlannerControls {
+    HWND date = nullptr, time = nullptr, timeKind = nullptr, memo = nullptr;
+};
+
+PlannerControls FindPlannerControls(HWND options) {
+    PlannerControls c;
+    c.memo = FindVisibleChild(options, L"Edit", kMessage);
+    c.date = FindVisibleChild(options, L"SysDateTimePick32");
+    c.time = FindVisibleChild(options, L"SysDateTimePick32", nullptr, [&](HWND h) { return h != c.date; });
+    RECT date{}, time{};
+    GetWindowRect(c.date, &date);
+    GetWindowRect(c.time, &time);
+    if (date.top > time.top) std::swap(c.date, c.time);  // the day's row comes first
+    // The time kind's chooser stands on the row of the day.
+    c.timeKind = FindVisibleChild(options, L"ComboBox", nullptr, [&](HWND h) {
+        RECT r{};
+        GetWindowRect(h, &r);
+        return r.top < (date.top + date.bottom) / 2 && r.bottom > (date.top + date.bottom) / 2;
+    });
+    return c;
+}
+
+// The dropped-down list of a combo box of the process of `anyWindow`.
+HWND DroppedList(HWND anyWindow) {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{0, nullptr};
+    GetWindowThreadProcessId(anyWindow, &search.pid);
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (pid != s.pid || !IsWindowVisible(h) || ClassOf(h) != L"ComboLBox") return TRUE;
+            s.found = h;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Clicks item `index` of the combo box's list, dropping it down first.
+void ChooseWithTheMouse(HWND combo, int index) {
+    ClickWindow(combo);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = DroppedList(combo)) != nullptr; }));
+    const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT at{4, height * index + height / 2};
+    ClientToScreen(list, &at);
+    LeftClickAt(at);
+    ASSERT_TRUE(WaitUntil([&] { return DroppedList(combo) == nullptr; }));
+    Sleep(300);  // the choice is handled
+}
+
+void Type(std::initializer_list<WORD> keys) {
+    for (WORD key : keys) {
+        PressKey(key);
+        Sleep(150);
+    }
+    Sleep(300);
+}
+
+}  // namespace
+
+TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
+    ScratchDir dir(L"focus-planner");
+    WriteOneTask(dir.Path());
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    HWND options = program.WindowOfClass(L"TfrmOptions");
+    PressCtrlAlt('L');  // the planner page, its first task selected
+    ASSERT_TRUE(WaitUntil([&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
+    Sleep(1000);  // the settings window's show effect ends
+    const PlannerControls c = FindPlannerControls(options);
+    ASSERT_TRUE(c.date && c.time && c.timeKind && c.memo);
+
+    // A time kind chosen with the mouse: the message is next.
+    ChooseWithTheMouse(c.timeKind, 1);  // "Через заданное время"
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == c.memo; }))
+        << "a schedule chosen with the mouse hands the focus to the message";
+
+    // The same chooser worked from the keyboard keeps the focus.
+    ClickWindow(c.timeKind);
+    ASSERT_TRUE(WaitUntil([&] { return DroppedList(options) != nullptr; }));
+    Type({VK_ESCAPE});
+    ASSERT_EQ(FocusOfThread(options), c.timeKind);
+    Type({VK_UP});  // "В заданное время"
+    EXPECT_EQ(FocusOfThread(options), c.timeKind);
+
+    // The hours, then the minutes of "Время".
+    ClickWindow(c.time, 8);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == c.time; }));
+    Type({'1', '5'});
+    EXPECT_EQ(FocusOfThread(options), c.time);
+    Type({VK_RIGHT, '3', '0'});
+    EXPECT_EQ(FocusOfThread(options), c.time);
+
+    // The day and the month of the date.
+    ClickWindow(c.date, 24);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == c.date; }));
+    Type({'2', '0', VK_RIGHT, '0', '6'});
+    EXPECT_EQ(FocusOfThread(options), c.date);
+    EXPECT_EQ(WindowText(c.memo), kMessage) << "keys typed into the schedule went into the message";
+
+    EXPECT_EQ(program.CloseAndWait(), 0);
+    TaskTable saved;
+    LoadTaskFile(dir.Path() / L"TasksList.tsk", saved);
+    ASSERT_EQ(saved.RowCount(), 3);
+    EXPECT_EQ(saved.Cell(kColDay, 1),
+              base::DateToStr(base::EncodeDate(2031, 6, 20), base::SystemFormatSettings()));
+    EXPECT_EQ(saved.Cell(kColTime, 1).substr(0, 6), L"15:30:");
+    const base::StringList lines = MessageLines(SplitMessageCell(saved.Cell(kColMessage, 1)).body);
+    ASSERT_EQ(lines.Count(), 1);
+    EXPECT_EQ(lines[0], kMessage);
+}
+
+namespace {
+
+// The program's dialog of `className` once it is on the screen.
+HWND WaitForDialogOf(const RunningProgram& program, const wchar_t* className) {
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = program.WindowOfClass(className);
+        return dialog && IsWindowVisible(dialog);
+    });
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// After the dialog went: the settings window is active again and the next key
+// goes to one of its controls.
+void ExpectBackInTheSettingsWindow(HWND options, HWND dialog, const char* what) {
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << what;
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 3000))
+        << what << ": the foreground window is of class "
+        << testing::PrintToString(ClassOf(GetForegroundWindow()));
+    const HWND focus = FocusOfThread(options);
+    EXPECT_TRUE(focus && IsChild(options, focus))
+        << what << ": no control of the settings window has the focus";
+}
+
+}  // namespace
+
+TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
+    ScratchDir dir(L"focus-dialogs");
+    WriteOneTask(dir.Path());
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    HWND options = program.WindowOfClass(L"TfrmOptions");
+    PressCtrlAlt('L');
+    ASSERT_TRUE(WaitUntil([&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
+    Sleep(1000);
+    const HWND days = FindVisibleChild(options, L"Button", L"Другой...");
+    const HWND balloon = FindVisibleChild(options, L"Button", L"...");
+    const HWND help = FindVisibleChild(options, L"Button", L"?");
+    ASSERT_TRUE(days && balloon && help);
+
+    // The day picker: Esc, Enter ("Изменить"), a click on "Отмена".
+    for (int way = 0; way < 3; ++way) {
+        ClickWindow(days);
+        HWND picker = WaitForDialogOf(program, L"TfrmDays");
+        ASSERT_NE(picker, nullptr);
+        Sleep(300);
+        if (way == 0) Type({VK_ESCAPE});
+        if (way == 1) Type({VK_RETURN});
+        if (way == 2) ClickWindow(FindVisibleChild(picker, L"Button", L"Отмена"));
+        ExpectBackInTheSettingsWindow(options, picker, "the day picker");
+        if (way == 1)
+            EXPECT_EQ(FocusOfThread(options), FindVisibleChild(options, L"Edit", kMessage))
+                << "days chosen: the message is next";
+    }
+
+    // The balloon options: Esc and a click on OK.
+    for (int way = 0; way < 2; ++way) {
+        ClickWindow(balloon);
+        HWND dialog = WaitForDialogOf(program, L"TfrmBalloonOptions");
+        ASSERT_NE(dialog, nullptr);
+        Sleep(300);
+        if (way == 0) Type({VK_ESCAPE});
+        if (way == 1) ClickWindow(FindVisibleChild(dialog, L"Button", L"OK"));
+        ExpectBackInTheSettingsWindow(options, dialog, "the balloon options");
+        EXPECT_EQ(FocusOfThread(options), balloon) << "the button that opened the balloon options";
+    }
+
+    // The format help: Enter and a click on OK.
+    for (int way = 0; way < 2; ++way) {
+        ClickWindow(help);
+        HWND dialog = WaitForDialogOf(program, L"TfrmHelpText");
+        ASSERT_NE(dialog, nullptr);
+        Sleep(300);
+        if (way == 0) Type({VK_RETURN});
+        if (way == 1) ClickWindow(FindVisibleChild(dialog, L"Button", L"OK"));
+        ExpectBackInTheSettingsWindow(options, dialog, "the format help");
+    }
+
+    // A message box: the question before the task list is cleared.
+    ClickWindow(FindVisibleChild(options, L"Button", L"X"));
+    HWND question = program.WaitForDialog(5000);
+    ASSERT_NE(question, nullptr);
+    Sleep(300);
+    Type({VK_RETURN});
+    ExpectBackInTheSettingsWindow(options, question, "the question");
+
+    // The format-name box of a format edited on the main page: Esc, then Enter.
+    PressCtrlAlt('O');
+    HWND add = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (add = FindVisibleChild(options, L"Button", L"+")) != nullptr; }));
+    Sleep(500);
+    // The format's text lies in the frame that holds the button's panel.
+    HWND format = nullptr;
+    for (HWND frame = GetParent(add); frame && frame != options && !format; frame = GetParent(frame))
+        format = FindVisibleChild(frame, L"Edit");
+    ASSERT_NE(format, nullptr);
+    for (int way = 0; way < 2; ++way) {
+        ClickWindow(format);
+        Type({VK_END, 'X'});  // the text no longer matches its name: it can be added
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(add) != FALSE; }));
+        ClickWindow(add);
+        HWND box = WaitForDialogOf(program, L"TfrmInputBox");
+        ASSERT_NE(box, nullptr);
+        Sleep(300);
+        Type({way == 0 ? WORD(VK_ESCAPE) : WORD(VK_RETURN)});
+        ExpectBackInTheSettingsWindow(options, box, "the format-name box");
+    }
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}

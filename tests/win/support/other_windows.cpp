@@ -1,0 +1,69 @@
+#include "win/support/other_windows.h"
+
+#include <vector>
+
+namespace testing_support {
+
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    // Asked of the window itself: an edit keeps its text where another
+    // process's GetWindowText does not look.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied))
+        return {};
+    text.resize(copied);
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[128] = {};
+    GetClassNameW(hwnd, name, 128);
+    return name;
+}
+
+HWND FindVisibleChild(HWND parent, const wchar_t* className, const wchar_t* text,
+                      const std::function<bool(HWND)>& also) {
+    std::vector<HWND> all;
+    EnumChildWindows(
+        parent,
+        [](HWND h, LPARAM lp) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    for (HWND h : all) {
+        if (!IsWindowVisible(h) || _wcsicmp(ClassOf(h).c_str(), className) != 0) continue;
+        if (text && WindowText(h) != text) continue;
+        if (also && !also(h)) continue;
+        return h;
+    }
+    return nullptr;
+}
+
+namespace {
+GUITHREADINFO ThreadInfo(HWND anyWindow) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(anyWindow, nullptr), &info);
+    return info;
+}
+}  // namespace
+
+HWND FocusOfThread(HWND anyWindow) {
+    return ThreadInfo(anyWindow).hwndFocus;
+}
+
+HWND ActiveOfThread(HWND anyWindow) {
+    return ThreadInfo(anyWindow).hwndActive;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,29 @@
+// Looking at the windows of another process (the running program) from a
+// test: its controls found by class and text, its focus, its texts.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace testing_support {
+
+// Waits up to `ms` for `done`; whether it came.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = 5000);
+
+std::wstring WindowText(HWND hwnd);
+std::wstring ClassOf(HWND hwnd);
+
+// The first visible window in the tree under `parent` of the window class
+// `className` whose text is `text` (any text when null) and that `also`
+// accepts (when given); nullptr when there is none.
+HWND FindVisibleChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr,
+                      const std::function<bool(HWND)>& also = {});
+
+// The window that has the keyboard focus in the thread of `anyWindow`
+// (nullptr when none has), and that thread's active window.
+HWND FocusOfThread(HWND anyWindow);
+HWND ActiveOfThread(HWND anyWindow);
+
+}  // namespace testing_support
