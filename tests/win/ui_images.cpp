@@ -213,7 +213,12 @@ TEST_F(ProgramPictures, TheSoundSwitchShowsWhatItDoesAndTheSignalsTabWhetherSoun
     EXPECT_FALSE(same(tabWhileOff, sounding));
     EXPECT_FALSE(same(tabWhileOff, f.aSoundOnOff.ImageIndex()));
 
-    f.aSoundOnOff.Execute();
+    // Sounds off is kept over a restart, and the tab shows it from the start.
+    testing_support::RestartProgramWindows();
+    ASSERT_TRUE(frmHoralto->aSoundOnOff.Checked());
+    EXPECT_EQ(frmOptions->tbsSound.ImageIndex(), tabWhileOff);
+
+    frmHoralto->aSoundOnOff.Execute();
     EXPECT_EQ(frmOptions->tbsSound.ImageIndex(), sounding);
 }
 
