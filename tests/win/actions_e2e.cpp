@@ -43,12 +43,11 @@ bool TrayIconShown(const RunningProgram& program) {
 TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
     ScratchDir dir(L"actions-e2e");
     RunningProgram program(dir.Path());
-    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    // The hot keys are registered once the settings window is made, after the
+    // clock's first paint (before it a minimise only makes the clock iconic).
+    HWND main = program.WaitShown();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
-    // Until its first paint the clock is still starting (a minimise then only
-    // makes it iconic): give it a moment.
-    Sleep(1500);
     PressCtrlAlt('M');
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
     PressCtrlAlt('M');
@@ -123,10 +122,9 @@ TEST(ActionsEndToEnd, MinimisedWithoutATaskbarClockGoesIntoTheTrayIcon) {
     std::ofstream(dir.Path() / L"Horalto.ini", std::ios::binary)
         << "[Main]\r\nMinimizeInSysClock=1\r\nShowInTray=0\r\nInSystemClock=1\r\n";
     RunningProgram program(dir.Path());
-    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    HWND main = program.WaitShown();  // hot keys registered, as above
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
-    Sleep(1500);  // past the first paint, as above
     EXPECT_FALSE(TrayIconShown(program));
     PressCtrlAlt('M');
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
