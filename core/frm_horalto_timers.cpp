@@ -29,11 +29,5 @@ void TfrmHoralto::TrayTimerWorkerGate() {
 }
 
 void TfrmHoralto::WaitWithMessages(unsigned ms) {
-    const std::uint32_t start = TickCount();
-    for (;;) {
-        if (!ui::Application().ProcessMessages()) return;  // the program is ending
-        const std::uint32_t passed = TickCount() - start;
-        if (passed > ms) return;
-        ui::Application().WaitForMessage(ms - passed + 1);
-    }
+    ui::Application().ProcessMessagesFor(ms);  // ends early when the program is ending
 }
