@@ -7,10 +7,10 @@
 void TfrmHoralto::tmrTimerTimer(ui::Component&) {
     std::wstring text;
     if (tmrDelay.Tag() == 0)
-        text = BuildFormatText(Settings.Main.FormatTextMain);
+        text = BuildShownText(Settings.Main.FormatTextMain);
     else
-        text = BuildFormatText(ClickIsDouble ? Settings.Mouse.FormatTextOnDblClick
-                                             : Settings.Mouse.FormatTextOnClick);
+        text = BuildShownText(ClickIsDouble ? Settings.Mouse.FormatTextOnDblClick
+                                            : Settings.Mouse.FormatTextOnClick);
     RefreshDisplay(text, false, false);
 
     const bool drives = core::MainTimerDrivesWorker({tmrTimer.Enabled(), tmrTimer.Interval()},

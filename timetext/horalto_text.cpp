@@ -5,6 +5,7 @@
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "base/text_compare.h"
+#include "base/text_start.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -83,6 +84,13 @@ SpeechCorrections CurrentSpeechCorrections() {
 std::wstring TfrmHoralto::BuildFormatText(const std::wstring& formatText) {
     const bool withEvents = base::LowerCase1251(formatText).find(L"<la>") != std::wstring::npos;
     return timetext::BuildFormatText(formatText, timetext::CurrentTemplateContext(withEvents));
+}
+
+std::wstring TfrmHoralto::BuildShownText(const std::wstring& formatText) {
+    const int lines = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const std::wstring_view shown = base::FirstLines(formatText, lines);
+    const bool withEvents = base::LowerCase1251(shown).find(L"<la>") != std::wstring::npos;
+    return timetext::BuildShownText(shown, timetext::CurrentTemplateContext(withEvents), lines);
 }
 
 std::wstring TfrmHoralto::ExpandTemplate(const std::wstring& text, double eventTime) {

@@ -1,7 +1,10 @@
 #include "timetext/template.h"
 
+#include <algorithm>
+
 #include "base/date_format.h"
 #include "base/text_compare.h"
+#include "base/text_start.h"
 #include "timetext/duration_words.h"
 #include "timetext/sun.h"
 
@@ -149,6 +152,10 @@ std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx)
     if (list.empty()) list = L"Нет событий";
     return ExpandTemplate(text.substr(0, p), ctx.earliestTaskTime, ctx) + list +
            ExpandTemplate(text.substr(p + 4), ctx.earliestTaskTime, ctx);
+}
+
+std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, int maxLines) {
+    return BuildFormatText(base::FirstLines(text, std::max(maxLines, 0)), ctx);
 }
 
 }  // namespace timetext

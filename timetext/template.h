@@ -48,6 +48,12 @@ std::wstring ExpandTemplate(std::wstring_view text, base::TDateTime eventTime, c
 // the earliest task time.
 std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx);
 
+// A text that is shown, of which no more than `maxLines` lines can ever be
+// seen: only the template's first maxLines lines are expanded. Every template
+// line gives at least one line, so the first maxLines lines are those of
+// BuildFormatText; a huge format text costs no more on each tick than a screenful.
+std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, int maxLines);
+
 // The event list alone (lines joined by line feeds), before the empty-list text.
 std::wstring BuildEventList(const TemplateContext& ctx);
 

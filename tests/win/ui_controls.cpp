@@ -148,6 +148,56 @@ TEST_F(UiControls, EditAndMemoTextFromCodeFireOnChangeOnce) {
     EXPECT_EQ(edits, 2);
 }
 
+// A memo's window shows only the leading lines of a text too long for an edit
+// control, read-only; the text itself stays whole, also when the window is
+// made after the text was set.
+TEST_F(UiControls, MemoShowsTheStartOfAHugeTextAndKeepsItWhole) {
+    std::wstring huge;
+    for (int i = 0; huge.size() < 1000000; ++i) huge += L"строка " + std::to_wstring(i) + L" <tt>\r\n";
+    auto windowText = [](HWND h) {
+        std::wstring t(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+        t.resize(static_cast<size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
+        return t;
+    };
+    auto readOnly = [](HWND h) { return (GetWindowLongW(h, GWL_STYLE) & ES_READONLY) != 0; };
+    ui::Memo& mem = form->mem;
+    int changes = 0;
+    mem.OnChange = [&](ui::Component&) { ++changes; };
+    mem.SetText(huge);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(mem.Clipped());
+    EXPECT_TRUE(mem.Text() == huge);
+    const std::wstring shown = windowText(mem.Handle());
+    EXPECT_LE(shown.size(), ui::Memo::kShownLength);
+    EXPECT_GT(shown.size(), ui::Memo::kShownLength - 30);
+    EXPECT_TRUE(huge.starts_with(shown + L"\r\n"));
+    EXPECT_TRUE(readOnly(mem.Handle()));
+    // Anything that still changes the window's text never becomes the text.
+    SendMessageW(mem.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"other"));
+    EXPECT_TRUE(mem.Text() == huge);
+    EXPECT_EQ(changes, 1);
+
+    // A text of an ordinary length is shown whole and can be typed into again.
+    mem.SetText(L"строка 1\r\nстрока 2");
+    EXPECT_FALSE(mem.Clipped());
+    EXPECT_EQ(windowText(mem.Handle()), L"строка 1\r\nстрока 2");
+    EXPECT_FALSE(readOnly(mem.Handle()));
+    mem.SetReadOnly(true);
+    mem.SetText(huge);
+    mem.SetText(L"x");
+    EXPECT_TRUE(readOnly(mem.Handle())) << "a memo made read-only stays so";
+    mem.SetReadOnly(false);
+
+    // Its window made after the text was set.
+    ui::Memo late(form.get(), L"late");
+    late.SetText(huge);
+    ASSERT_EQ(late.Handle(), nullptr);
+    late.HandleNeeded();
+    EXPECT_TRUE(huge.starts_with(windowText(late.Handle())));
+    EXPECT_LE(windowText(late.Handle()).size(), ui::Memo::kShownLength);
+    EXPECT_TRUE(readOnly(late.Handle()));
+}
+
 TEST_F(UiControls, SpinEditClampsAndKeepsTheLastValidValue) {
     ui::SpinEdit& spe = form->spe;
     int changes = 0;

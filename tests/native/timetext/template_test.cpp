@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/date_time.h"
+#include "base/text_start.h"
 #include "timetext/duration_words.h"
 
 using namespace timetext;
@@ -201,4 +202,34 @@ TEST(TemplateEvents, MainTextsCountDownToTheEarliestTask) {
     ctx.earliestTaskTime = ctx.now + 2.5 / 24;
     EXPECT_EQ(BuildFormatText(L"До события A<h:nn>", ctx), L"До события 2:30");
     EXPECT_EQ(BuildFormatText(L"<t>\r\nA<h:nn> <la>", ctx), L"21:33\r\n2:30 Нет событий");
+}
+
+TEST(TemplateShownText, TheLinesThatCanBeSeenAreThoseOfTheWholeText) {
+    auto ctx = Context();
+    ctx.events = {{L"12:00", std::wstring(1, L'\0') + L"Обед A<hh:nn>", ctx.now + 1.0 / 24},
+                  {L"10:00", L"\x03Завтра", ctx.now + 1},
+                  {L"", L"", 0}};
+    const wchar_t* const texts[] = {
+        L"<tt>\r\nСобытия: <LA>\r\nW<%dtt>\r\n\r\n<d mmmm>\r\nконец",
+        L"<LA>\nпосле\r<la> второй раз",
+        L"5\r\n<mmmm>\r\n\r\n",
+        L"одна строка <dddd>",
+        L"",
+    };
+    for (const wchar_t* text : texts) {
+        const std::wstring whole = BuildFormatText(text, ctx);
+        for (int lines = 0; lines <= 8; ++lines) {
+            SCOPED_TRACE(testing::Message()
+                         << lines << " lines of " << testing::PrintToString(std::wstring(text)));
+            EXPECT_EQ(base::FirstLines(BuildShownText(text, ctx, lines), lines),
+                      base::FirstLines(whole, lines));
+        }
+    }
+}
+
+TEST(TemplateShownText, AHugeTextIsExpandedOnlyAsFarAsItCanBeSeen) {
+    auto ctx = Context();
+    std::wstring text;
+    for (int i = 0; i < 100000; ++i) text += L"строка " + std::to_wstring(i) + L" <tt>\r\n";
+    EXPECT_EQ(BuildShownText(text, ctx, 2), L"строка 0 21:33:07\r\nстрока 1 21:33:07");
 }
