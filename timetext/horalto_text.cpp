@@ -59,11 +59,13 @@ TemplateContext CurrentTemplateContext(bool withEvents) {
     ctx.zone = CurrentTimeZoneRule();
     ctx.fs = base::SystemFormatSettings();
     if (withEvents && frmOptions) {
-        const ui::StringGrid& grid = frmOptions->stgTasks;
-        for (size_t i = 0; i < NextRunTimes.size(); ++i) {
+        // Read as the list needs them: a shown text reads only the rows it can show.
+        ctx.eventCount = NextRunTimes.size();
+        ctx.eventAt = [](std::size_t i) {
+            const ui::StringGrid& grid = frmOptions->stgTasks;
             const int row = static_cast<int>(i) + 1;
-            ctx.events.push_back({grid.Cell(2, row), grid.Cell(3, row), NextRunTimes[i]});
-        }
+            return TaskEvent{grid.Cell(2, row), grid.Cell(3, row), NextRunTimes[i]};
+        };
     }
     return ctx;
 }

@@ -1,8 +1,8 @@
 // The whole program under Wine with large data files: a format text of a
 // megabyte in every format key of Horalto.ini, and a task file of two hundred
 // thousand tasks. The program starts to a settings window that answers,
-// keeps answering while its clock ticks, closes on one WM_CLOSE, and writes
-// back everything it read. The bounds only catch a program that hangs; the
+// keeps answering while its clock ticks, opens its menu of coming tasks,
+// closes on one WM_CLOSE, and writes back everything it read. The bounds only catch a program that hangs; the
 // times themselves are figures of `make bench`.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/keyboard.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -93,7 +94,79 @@ std::vector<std::wstring> SortedDescriptions(const planner::TaskGrid& grid) {
     return d;
 }
 
+// A visible popup menu of the process, waiting up to ms.
+HWND WaitForPopupMenu(DWORD pid, DWORD ms) {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    };
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < ms) {
+        Search s{pid, nullptr};
+        EnumWindows(
+            [](HWND hwnd, LPARAM lp) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(lp);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                wchar_t cls[16] = {};
+                if (owner != s.pid || !IsWindowVisible(hwnd) || !GetClassNameW(hwnd, cls, 16) ||
+                    wcscmp(cls, L"#32768") != 0)
+                    return TRUE;
+                s.found = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// The right button pressed and released in the middle of the window.
+void RightClick(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
 }  // namespace
+
+TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
+    constexpr int kTasks = 200000;
+    ScratchDir dir(L"large-tasks");
+    planner::TaskTable given;
+    for (int i = 0; i < kTasks; ++i) {
+        const int row = given.RowCount() - 1;
+        given.SetRowCount(given.RowCount() + 1);
+        given.SetCell(planner::kColDay, row, L"*Ежедневно");
+        wchar_t time[16];
+        swprintf(time, 16, L"%d:%02d:%02d", i * 7 / 3600 % 24, i * 7 / 60 % 60, i * 7 % 60);
+        given.SetCell(planner::kColTime, row, time);
+        given.SetCell(planner::kColDescription, row, Description(i));
+    }
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(given));
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_TRUE(WaitAnswering(program, kHang)) << "no answering settings window";
+        ExpectAnsweringWhileTicking(program);
+        // The popup menu lists the coming tasks: it opens, and Escape closes it.
+        HWND main = program.WindowOfClass(L"TfrmHoralto");
+        RightClick(main);
+        EXPECT_NE(WaitForPopupMenu(program.ProcessId(), kHang), nullptr) << "the popup menu did not open";
+        PressKey(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
+        EXPECT_EQ(program.CloseAndWait(L"TfrmHoralto", kHang), 0);
+    }
+    planner::TaskTable saved;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", saved));
+    EXPECT_EQ(saved.RowCount(), kTasks + 2);
+    EXPECT_TRUE(SortedDescriptions(saved) == SortedDescriptions(given));
+}
 
 TEST(LargeData, FormatTextsOfAMegabyteStartCloseAndAreKeptWhole) {
     ScratchDir dir(L"large-formats");

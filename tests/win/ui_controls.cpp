@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -338,6 +339,82 @@ TEST_F(UiControls, StringGridIsACellModel) {
     EXPECT_EQ(clicks, 1);
     grid.SetRowCount(1);  // the header row cannot stay fixed alone
     EXPECT_EQ(grid.FixedRows(), 0);
+}
+
+TEST(UiMenus, CommandIdsNeverRunOutAndFreedOnesAreGivenAgain) {
+    ui::CommandIds ids;
+    std::set<UINT> taken;
+    // The ids below the system's commands come first.
+    for (UINT i = ui::CommandIds::kFirst; i <= ui::CommandIds::kLastLow; ++i) {
+        const UINT id = ids.Take();
+        ASSERT_GE(id, ui::CommandIds::kFirst);
+        ASSERT_LE(id, ui::CommandIds::kLastLow);
+        taken.insert(id);
+    }
+    EXPECT_EQ(taken.size(), size_t(ui::CommandIds::kLastLow - ui::CommandIds::kFirst + 1));
+    // Then ids above 0xFFFF whose low word names no other item.
+    for (int i = 0; i < 150000; ++i) {
+        const UINT id = ids.Take();
+        ASSERT_GT(id, 0xFFFFu);
+        ASSERT_GT(LOWORD(id), 0u);
+        ASSERT_LT(LOWORD(id), ui::CommandIds::kFirst);
+        ASSERT_TRUE(taken.insert(id).second) << id << " given twice";
+    }
+    // A freed id is given again, those below 0xF000 first.
+    const UINT high = *taken.rbegin();
+    ids.Give(high);
+    ids.Give(20005);
+    EXPECT_EQ(ids.Free(), 2u);
+    EXPECT_EQ(ids.Take(), 20005u);
+    EXPECT_EQ(ids.Take(), high);
+    EXPECT_EQ(ids.Free(), 0u);
+}
+
+TEST(UiMenus, TwoHundredThousandItemsHaveTheirOwnIdsAndChoosingOneByItsIdWorks) {
+    ui::MenuItem root(L"root");
+    std::set<UINT> first;
+    for (int i = 0; i < 200000; ++i) root.AddNew(L"item " + std::to_wstring(i));
+    for (int i = 0; i < root.Count(); ++i) {
+        ASSERT_EQ(ui::MenuItem::FromCommand(root[i].Command()), &root[i]);
+        first.insert(root[i].Command());
+    }
+    EXPECT_EQ(first.size(), 200000u);
+    // Freed and made again, the items take the ids of the freed ones.
+    root.Clear();
+    for (int i = 0; i < 200000; ++i) root.AddNew(L"again " + std::to_wstring(i));
+    std::set<UINT> second;
+    for (int i = 0; i < root.Count(); ++i) second.insert(root[i].Command());
+    EXPECT_TRUE(second == first);
+    // The menu shows the first of them, as many as anybody looks through.
+    root[0].SetVisible(false);
+    HMENU built = root.BuildPopup();
+    EXPECT_EQ(GetMenuItemCount(built), ui::MenuItem::kShownItems);
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_ID;
+    GetMenuItemInfoW(built, 0, TRUE, &mi);
+    EXPECT_EQ(mi.wID, root[1].Command());
+    DestroyMenu(built);
+
+    // An item whose id lies above 0xFFFF is chosen from its popup menu.
+    auto form = ui::NewForm<ControlsForm>();
+    form->Show();
+    ui::PopupMenu pmn(form.get(), L"pmnMenu");
+    ui::MenuItem pmiHigh(pmn, L"pmiHigh", L"Задача");
+    ASSERT_GT(pmiHigh.Command(), 0xFFFFu);
+    bool clicked = false;
+    pmiHigh.OnClick = [&](ui::Component&) { clicked = true; };
+    static HWND owner;
+    owner = form->Handle();
+    pmn.OnPopup = [](ui::Component&) {
+        SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+        });
+    };
+    pmn.Popup(150, 150);
+    EXPECT_TRUE(clicked);
 }
 
 TEST_F(UiControls, ActionsAutoCheckBeforeExecuteAndMenuItemsShowTheirAction) {
