@@ -12,14 +12,16 @@ namespace ui {
 
 namespace {
 
+// Never freed: items of forms that live to the end of the program still
+// give their ids back after the other statics have gone.
 std::unordered_map<UINT, MenuItem*>& Commands() {
-    static std::unordered_map<UINT, MenuItem*> map;
-    return map;
+    static auto* map = new std::unordered_map<UINT, MenuItem*>;
+    return *map;
 }
 
 CommandIds& Ids() {
-    static CommandIds ids;
-    return ids;
+    static auto* ids = new CommandIds;
+    return *ids;
 }
 
 }  // namespace

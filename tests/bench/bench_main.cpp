@@ -1,7 +1,7 @@
 // horalto_bench.exe: the clock's costs, read side by side with a bare window.
 //   horalto_bench ticks [N]              per-tick cost of every step, memory over an hour of drawings
 //   horalto_bench watch CLASS READY [PNG] the first paint of a window of CLASS (see paint_watch.h)
-//   horalto_bench startclose formats|tasks EXE DIR SIZE [TIMEOUT_MS]
+//   horalto_bench startclose formats|tasks|plain EXE DIR SIZE [TIMEOUT_MS]
 //                                        start and close of EXE with large data files (see start_close.h)
 #include <windows.h>
 
@@ -26,6 +26,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::fprintf(stderr,
                  "usage: horalto_bench ticks [N] | watch CLASS READYFILE [PNG] |"
-                 " startclose formats|tasks EXE DIR SIZE [TIMEOUT_MS]\n");
+                 " startclose formats|tasks|plain EXE DIR SIZE [TIMEOUT_MS]\n");
     return 2;
 }

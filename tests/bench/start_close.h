@@ -11,7 +11,7 @@ namespace bench {
 // The prepared data files: "formats" puts a format text of about `size`
 // characters (many template lines; the one-line keys one long line) into
 // every format key of Horalto.ini; "tasks" writes a TasksList.tsk of `size`
-// daily tasks.
+// daily tasks; "plain" writes nothing (the default settings).
 bool PrepareLargeData(const std::wstring& kind, const std::filesystem::path& dir, int size);
 
 // Starts `exe` (copied into `dir`), waits at most timeoutMs for each of the
