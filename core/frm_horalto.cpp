@@ -279,7 +279,7 @@ void TfrmHoralto::SettingsWindowCreated() {
     // The first drawing went without the settings window's data (the planner's
     // events, the speech corrections): the text is built again with it.
     if (Visible() && Tag() == 0 && GetWindowState() != ui::wsMinimized)
-        RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), false, false);
+        RefreshDisplay(BuildShownText(Settings.Main.FormatTextMain), false, false);
 }
 
 void TfrmHoralto::FormActivate(ui::Component&) {

@@ -123,8 +123,11 @@ class TfrmHoralto : public ui::Form {
     void CreateSpeechComponent();
 
     // ---- Text building and speaking (timetext)
-    // A multi-line format text to the text to show.
+    // A multi-line format text to the text to show or speak.
     std::wstring BuildFormatText(const std::wstring& formatText);
+    // The same for a text on the screen: only the lines a screen can hold
+    // are built (each line is at least a pixel high).
+    std::wstring BuildShownText(const std::wstring& formatText);
     // A span of days with "%y" and "%d" in agreeing Russian words.
     std::wstring FormatDuration(const std::wstring& format, double days);
     // Turns a built text into Russian words and speaks it.

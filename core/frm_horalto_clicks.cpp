@@ -24,7 +24,7 @@ void TfrmHoralto::FormMouseDown(ui::Component&, ui::MouseButton button, ui::Shif
         if (mouse.TextOnClick) {
             // A double click that comes meanwhile is handled inside the wait.
             WaitWithMessages(400);
-            if (!ClickIsDouble) ShowTextForDelay(BuildFormatText(mouse.FormatTextOnClick));
+            if (!ClickIsDouble) ShowTextForDelay(BuildShownText(mouse.FormatTextOnClick));
         }
         if (!aSoundOnOff.Checked() && mouse.SpeakOnClick)
             SpeakText(BuildFormatText(mouse.FormatSpeakOnClick));
@@ -39,7 +39,7 @@ void TfrmHoralto::FormDblClick(ui::Component&) {
     ClickIsDouble = true;
     const core::MouseSettings& mouse = Settings.Mouse;
     if (mouse.ActionsOnDblClick) {
-        if (mouse.TextOnDblClick) ShowTextForDelay(BuildFormatText(mouse.FormatTextOnDblClick));
+        if (mouse.TextOnDblClick) ShowTextForDelay(BuildShownText(mouse.FormatTextOnDblClick));
         if (!aSoundOnOff.Checked() && mouse.SpeakOnDblClick)
             SpeakText(BuildFormatText(mouse.FormatSpeakOnDblClick));
         if (mouse.MakeActionOnDblClick && frmOptions)
@@ -64,7 +64,7 @@ void TfrmHoralto::tmrDelayTimer(ui::Component&) {
     if (ClickTextTime <= delay) return;
     tmrDelay.SetTag(0);
     tmrDelay.SetEnabled(false);
-    RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), false, false);
+    RefreshDisplay(BuildShownText(Settings.Main.FormatTextMain), false, false);
 }
 
 void TfrmHoralto::GTrayIconClick(ui::Component& sender) {

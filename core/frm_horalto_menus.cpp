@@ -55,7 +55,7 @@ void TfrmHoralto::SkinMenuItemClick(ui::Component& sender) {
         if (frmOptions) frmOptions->tbsTraySkinShow(frmOptions->tbsTraySkin);
     } else {
         Settings.Window.MainSkinIndex = i;
-        RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), true, true);
+        RefreshDisplay(BuildShownText(Settings.Main.FormatTextMain), true, true);
         if (frmOptions) frmOptions->tbsMainSkinShow(frmOptions->tbsMainSkin);
     }
 }

@@ -70,7 +70,7 @@ void TfrmHoralto::aMinimizedExecute(ui::Component&) {
         SetWindowState(ui::wsNormal);
         aMinimized.SetImageIndex(2);
         aMinimized.SetCaption(L"Свернуть окно");
-        RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), true, false);
+        RefreshDisplay(BuildShownText(Settings.Main.FormatTextMain), true, false);
         if (hideWindow) SetVisible(true);
     }
     const core::MainSettings& main = Settings.Main;

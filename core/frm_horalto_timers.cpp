@@ -7,10 +7,10 @@
 void TfrmHoralto::tmrTimerTimer(ui::Component&) {
     std::wstring text;
     if (tmrDelay.Tag() == 0)
-        text = BuildFormatText(Settings.Main.FormatTextMain);
+        text = BuildShownText(Settings.Main.FormatTextMain);
     else
-        text = BuildFormatText(ClickIsDouble ? Settings.Mouse.FormatTextOnDblClick
-                                             : Settings.Mouse.FormatTextOnClick);
+        text = BuildShownText(ClickIsDouble ? Settings.Mouse.FormatTextOnDblClick
+                                            : Settings.Mouse.FormatTextOnClick);
     RefreshDisplay(text, false, false);
 
     const bool drives = core::MainTimerDrivesWorker({tmrTimer.Enabled(), tmrTimer.Interval()},
@@ -29,11 +29,5 @@ void TfrmHoralto::TrayTimerWorkerGate() {
 }
 
 void TfrmHoralto::WaitWithMessages(unsigned ms) {
-    const std::uint32_t start = TickCount();
-    for (;;) {
-        if (!ui::Application().ProcessMessages()) return;  // the program is ending
-        const std::uint32_t passed = TickCount() - start;
-        if (passed > ms) return;
-        ui::Application().WaitForMessage(ms - passed + 1);
-    }
+    ui::Application().ProcessMessagesFor(ms);  // ends early when the program is ending
 }

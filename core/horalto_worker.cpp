@@ -5,6 +5,7 @@
 
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "face/display_rules.h"
 #include "options/frm_options.h"
 #include "timetext/speech/multi_speech.h"
 #include "timetext/speech/speech_engines.h"
@@ -18,7 +19,10 @@ class MainTickPorts final : public worker::TickPorts {
     explicit MainTickPorts(TfrmHoralto& form) : f_(form) {}
 
     void UpdateHints() override {
-        const std::wstring text = f_.BuildFormatText(f_.Settings.Main.FormatTextHint);
+        // A hint is never taller or wider than the screen: the rest is never seen.
+        const std::wstring text =
+            face::ScreenfulText(f_.BuildShownText(f_.Settings.Main.FormatTextHint),
+                                GetSystemMetrics(SM_CYVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
         f_.SetHint(text);
         if (f_.Visible()) f_.UpdateBaloonToolTip(f_.Handle(), 0, text, L"");
         if (f_.pnlTrayTime.Visible()) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "face/display_rules.h"
 #include "face/hand_angles.h"
 #include "face/window_background.h"
 
@@ -113,6 +114,15 @@ void DrawBase(Graphics& g, const SkinSet& set) {
     }
 }
 
+// How far apart the drawing lays out the lines of a text (the font's height,
+// rounded or not as the drawing does it).
+double LaidOutLineHeight(Graphics& g, const Font& font, const StringFormat& format) {
+    RectF one, two;
+    g.MeasureString(L"0", -1, &font, PointF(0, 0), &format, &one);
+    g.MeasureString(L"0\n0", -1, &font, PointF(0, 0), &format, &two);
+    return two.Height - one.Height;
+}
+
 // Text line.
 void DrawTextLine(Graphics& g, const SkinSet& set, const std::wstring& text) {
     if (set.textSize > 0 && set.textFont && !text.empty()) {
@@ -121,7 +131,18 @@ void DrawTextLine(Graphics& g, const SkinSet& set, const std::wstring& text) {
         StringFormat format;
         format.SetAlignment(AlignmentOf(set.TextAlign));
         format.SetLineAlignment(StringAlignmentCenter);
-        g.DrawString(text.c_str(), -1, set.textFont.get(), PointF(REAL(geo.TextX), REAL(geo.TextY)), &format,
+        // The block of lines is centred on the text's place: of a long text
+        // only the lines that can meet the picture are drawn, the others are
+        // blanked so that every line keeps its place.
+        const int lineCount = LineCount(text);
+        const double height = set.clock ? double(set.clock->GetHeight()) : 0.0;
+        std::wstring drawn = text;
+        if (lineCount > 2 && lineCount * set.textFont->GetHeight(&g) > height) {
+            const LineSpan span =
+                LinesInSight(lineCount, LaidOutLineHeight(g, *set.textFont, format), geo.TextY, height);
+            if (span.first > 0 || span.last < lineCount) drawn = BlankLines(text, span.first, span.last);
+        }
+        g.DrawString(drawn.c_str(), -1, set.textFont.get(), PointF(REAL(geo.TextX), REAL(geo.TextY)), &format,
                      &brush);
     }
 }

@@ -439,7 +439,7 @@ void TfrmHoralto::FormPaint(ui::Component&) {
     if (window.FormFillType == kModeCaptured) CaptureBackground();
     if (Tag() == 1) {
         SetTag(0);
-        RefreshDisplay(BuildFormatText(Settings.Main.FormatTextMain), true, false);
+        RefreshDisplay(BuildShownText(Settings.Main.FormatTextMain), true, false);
         return;
     }
     if (window.FormFillType == kModeLayered) {

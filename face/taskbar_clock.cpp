@@ -333,7 +333,7 @@ void TfrmHoralto::tmrTrayTimerTimer(ui::Component&) {
     if (pnlTrayTime.Visible()) {
         std::wstring text;
         if (clock.ReplaceText) {
-            text = BuildFormatText(clock.FormatTextTray);
+            text = BuildShownText(clock.FormatTextTray);
         } else {
             wchar_t buffer[257] = {};
             GetWindowTextW(tc.windows.clock, buffer, 257);

@@ -14,6 +14,8 @@ namespace {
 constexpr int kPanelHeight = 27;
 constexpr int kButtonsWidth = 72;
 constexpr int kChooserLeft = 103;
+const wchar_t kClippedTextHint[] =
+    L"Текст формата слишком длинный для правки: показано его начало, сохраняется весь текст";
 
 }  // namespace
 
@@ -115,6 +117,7 @@ void TfreFormatText::cmbNameFormatTextChange(ui::Component&) {
 }
 
 void TfreFormatText::memFormatTextChange(ui::Component&) {
+    memFormatText.SetHint(memFormatText.Clipped() ? kClippedTextHint : L"");
     if (Tag() != 0) return;
     // Typed by the user: the text is no longer the chosen format.
     cmbNameFormatText.SetItemIndex(-1);

@@ -1,14 +1,23 @@
 #include "planner/coming_task_menu.h"
 
+#include <algorithm>
 #include <string>
 
 namespace planner {
 
 void FillComingTaskMenu(ui::MenuItem& pmiTasks, const std::vector<ComingTask>& tasks, bool enabled,
                         const ui::NotifyEvent& onClick) {
-    for (int i = pmiTasks.Count() - 1; i >= kFirstComingTaskItem; --i) pmiTasks.Delete(i);
-    for (const ComingTask& task : tasks) {
-        ui::MenuItem& item = pmiTasks.AddNew(task.caption, L"pmiTask" + std::to_wstring(task.row));
+    // The items there are take the new tasks (a list of many tasks is made
+    // again on every run of one of them); the others go or come.
+    const int wanted = kFirstComingTaskItem + static_cast<int>(tasks.size());
+    for (int i = pmiTasks.Count() - 1; i >= std::max(wanted, kFirstComingTaskItem); --i) pmiTasks.Delete(i);
+    for (std::size_t t = 0; t < tasks.size(); ++t) {
+        const ComingTask& task = tasks[t];
+        const int index = kFirstComingTaskItem + static_cast<int>(t);
+        std::wstring name = L"pmiTask" + std::to_wstring(task.row);
+        ui::MenuItem& item = index < pmiTasks.Count() ? pmiTasks[index] : pmiTasks.AddNew(task.caption, name);
+        item.SetName(std::move(name));
+        item.SetCaption(task.caption);
         item.SetTag(task.row);
         item.SetDefault(task.due);
         item.SetEnabled(enabled);

@@ -2,10 +2,12 @@
 # make bench: the clock's costs measured side by side in one run under Wine, on a
 # private Xvfb and Wine prefix. Not a test: it prints figures and judges nothing.
 #  1. per-tick cost of each step (horalto_bench ticks), against a bare GDI+ window;
-#  2. start to first paint, resident memory and idle CPU over BENCH_IDLE_SECONDS
+#  2. start to an answering settings window and close of the real Horalto.exe with
+#     large data files (a megabyte of format text in each format key; 200,000 tasks);
+#  3. start to first paint, resident memory and idle CPU over BENCH_IDLE_SECONDS
 #     (default 30) of the real Horalto.exe with the default settings, the text-only
 #     clock, and the bare window, all running at once.
-# Usage: scripts/bench.sh <build dir>   (BENCH_TICKS, BENCH_IDLE_SECONDS, BENCH_KEEP,
+# Usage: scripts/bench.sh <build dir>   (BENCH_TICKS, BENCH_IDLE_SECONDS, BENCH_KEEP, BENCH_LARGE_TIMEOUT,
 #        BENCH_BEFORE=<another Horalto.exe> runs that one beside the others too, for before/after figures)
 set -uo pipefail
 build=$(realpath -m "${1:-build}")
@@ -41,7 +43,45 @@ mkdir -p "$scratch/ticks"
 cp "$win/bench/horalto_bench.exe" "$scratch/ticks/"
 (cd "$scratch/ticks" && wine horalto_bench.exe ticks "${BENCH_TICKS:-300}" </dev/null 2>/dev/null)
 
-# ---- 2. The running programs, side by side.
+# ---- 2. Large data files: a format text of about a megabyte in every format
+# key of Horalto.ini, and a task file of 200,000 tasks, beside the default
+# settings. Start = launch until the settings window is made and the clock
+# answers from its message loop; close = WM_CLOSE until the process has ended;
+# "kept" when the files it wrote hold what it read. A step that does not end
+# within BENCH_LARGE_TIMEOUT ms (default 120000) is shown as longer than that,
+# and the program is ended.
+large_timeout=${BENCH_LARGE_TIMEOUT:-120000}
+large_exes=("$win/Horalto.exe")
+large_names=("Horalto.exe")
+if [ -n "${BENCH_BEFORE:-}" ] && [ -f "$BENCH_BEFORE" ]; then
+  large_exes=("$BENCH_BEFORE" "${large_exes[@]}")
+  large_names=("Horalto.exe before" "${large_names[@]}")
+fi
+echo
+echo "Large data files (start = launch to an answering settings window; close = WM_CLOSE to the end)"
+printf '  %-52s %10s %10s  %s\n' "program and data" "start ms" "close ms" "files"
+for kind in plain formats tasks; do
+  case $kind in
+    plain) size=0 label="default settings" ;;
+    formats) size=1000000 label="1 MB format text in each format key" ;;
+    tasks) size=200000 label="200,000 tasks" ;;
+  esac
+  for i in "${!large_exes[@]}"; do
+    dir="$scratch/large-$kind-$i"
+    mkdir -p "$dir"
+    line=$(cd "$scratch/ticks" && wine horalto_bench.exe startclose "$kind" "Z:${large_exes[$i]//\//\\}" \
+      "Z:${dir//\//\\}" "$size" "$large_timeout" </dev/null 2>/dev/null | tr -d '\r' | tail -1)
+    start=$(awk '{print $2}' <<<"$line")
+    close=$(awk '{print $4}' <<<"$line")
+    files=$(cut -d' ' -f5- <<<"$line")
+    [ "$start" = "-" ] && start="> $large_timeout" && close="-" && files="(ended)"
+    [ "$close" = "-" ] && [ "$start" != "> $large_timeout" ] && close="> $large_timeout" && files="(ended)"
+    printf '  %-52s %10s %10s  %s\n' "${large_names[$i]}, $label" "$start" "$close" "$files"
+    rm -rf "$dir"
+  done
+done
+
+# ---- 3. The running programs, side by side.
 # Starts a program in the background and waits for its first paint; sets
 # LAST_PID and prints the start-up time.
 run_watched() {  # name class folder command...

@@ -225,10 +225,7 @@ void TDaytimeClient::Disconnect() {
     }
     // Notices already queued for the old socket must not reach a new one that
     // gets the same handle.
-    MSG m;
-    if (window_)
-        while (PeekMessageW(&m, window_.Get(), kSocketMessage, kSocketMessage, PM_REMOVE)) {
-        }
+    if (window_) ui::Application().RemoveMessages(window_.Get(), kSocketMessage, kSocketMessage);
     connected_ = false;
     connectError_ = 0;
     closed_ = false;

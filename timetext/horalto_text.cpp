@@ -5,6 +5,7 @@
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "base/text_compare.h"
+#include "base/text_start.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -58,11 +59,13 @@ TemplateContext CurrentTemplateContext(bool withEvents) {
     ctx.zone = CurrentTimeZoneRule();
     ctx.fs = base::SystemFormatSettings();
     if (withEvents && frmOptions) {
-        const ui::StringGrid& grid = frmOptions->stgTasks;
-        for (size_t i = 0; i < NextRunTimes.size(); ++i) {
+        // Read as the list needs them: a shown text reads only the rows it can show.
+        ctx.eventCount = NextRunTimes.size();
+        ctx.eventAt = [](std::size_t i) {
+            const ui::StringGrid& grid = frmOptions->stgTasks;
             const int row = static_cast<int>(i) + 1;
-            ctx.events.push_back({grid.Cell(2, row), grid.Cell(3, row), NextRunTimes[i]});
-        }
+            return TaskEvent{grid.Cell(2, row), grid.Cell(3, row), NextRunTimes[i]};
+        };
     }
     return ctx;
 }
@@ -83,6 +86,13 @@ SpeechCorrections CurrentSpeechCorrections() {
 std::wstring TfrmHoralto::BuildFormatText(const std::wstring& formatText) {
     const bool withEvents = base::LowerCase1251(formatText).find(L"<la>") != std::wstring::npos;
     return timetext::BuildFormatText(formatText, timetext::CurrentTemplateContext(withEvents));
+}
+
+std::wstring TfrmHoralto::BuildShownText(const std::wstring& formatText) {
+    const int lines = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const std::wstring_view shown = base::FirstLines(formatText, lines);
+    const bool withEvents = base::LowerCase1251(shown).find(L"<la>") != std::wstring::npos;
+    return timetext::BuildShownText(shown, timetext::CurrentTemplateContext(withEvents), lines);
 }
 
 std::wstring TfrmHoralto::ExpandTemplate(const std::wstring& text, double eventTime) {

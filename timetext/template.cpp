@@ -1,7 +1,10 @@
 #include "timetext/template.h"
 
+#include <algorithm>
+
 #include "base/date_format.h"
 #include "base/text_compare.h"
+#include "base/text_start.h"
 #include "timetext/duration_words.h"
 #include "timetext/sun.h"
 
@@ -123,14 +126,20 @@ std::wstring ExpandTemplate(std::wstring_view text, base::TDateTime eventTime, c
     return MonthNameGenitive(out);
 }
 
-std::wstring BuildEventList(const TemplateContext& ctx) {
+std::wstring BuildEventList(const TemplateContext& ctx, int maxLines) {
     std::wstring list;
-    for (size_t i = 0; i + 1 < ctx.events.size(); ++i) {
-        const TaskEvent& ev = ctx.events[i];
+    const std::size_t count = ctx.eventAt ? ctx.eventCount : ctx.events.size();
+    int breaks = 0;  // the list has breaks + 1 lines once it is not empty
+    for (size_t i = 0; i + 1 < count; ++i) {
+        if (!list.empty() && breaks + 1 >= maxLines) break;
+        const TaskEvent ev = ctx.eventAt ? ctx.eventAt(i) : ctx.events[i];
         if (ev.description.empty()) continue;
         const wchar_t flag = ev.description[0];
         const std::wstring_view d = std::wstring_view(ev.description).substr(1);
-        if (!list.empty()) list += L'\n';
+        if (!list.empty()) {
+            list += L'\n';
+            ++breaks;
+        }
         if (base::SameTextLatin(ev.time, L"Выход")) {
             list += ExpandTemplate(d, 0, ctx) + L" - выход";
         } else if (ctx.now < ev.nextRun) {
@@ -142,13 +151,25 @@ std::wstring BuildEventList(const TemplateContext& ctx) {
     return list;
 }
 
-std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx) {
+namespace {
+
+std::wstring BuildText(std::wstring_view text, const TemplateContext& ctx, int maxListLines) {
     const size_t p = base::LowerCase1251(text).find(L"<la>");
     if (p == std::wstring::npos) return ExpandTemplate(text, ctx.earliestTaskTime, ctx);
-    std::wstring list = BuildEventList(ctx);
+    std::wstring list = BuildEventList(ctx, maxListLines);
     if (list.empty()) list = L"Нет событий";
     return ExpandTemplate(text.substr(0, p), ctx.earliestTaskTime, ctx) + list +
            ExpandTemplate(text.substr(p + 4), ctx.earliestTaskTime, ctx);
+}
+
+}  // namespace
+
+std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx) {
+    return BuildText(text, ctx, std::numeric_limits<int>::max());
+}
+
+std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, int maxLines) {
+    return BuildText(base::FirstLines(text, std::max(maxLines, 0)), ctx, std::max(maxLines, 0));
 }
 
 }  // namespace timetext

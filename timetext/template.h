@@ -6,6 +6,9 @@
 // and "<la>" stands for the list of coming planner events.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +40,10 @@ struct TemplateContext {
     // One entry per task row below the header, parallel to the next-run array;
     // the last entry (the spare row) is never listed.
     std::vector<TaskEvent> events;
+    // When set, the entries are read one at a time as the list needs them
+    // (eventCount of them), in place of `events`.
+    std::size_t eventCount = 0;
+    std::function<TaskEvent(std::size_t)> eventAt;
 };
 
 // Expands every tag of text against eventTime, then puts month names after a
@@ -48,7 +55,15 @@ std::wstring ExpandTemplate(std::wstring_view text, base::TDateTime eventTime, c
 // the earliest task time.
 std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx);
 
-// The event list alone (lines joined by line feeds), before the empty-list text.
-std::wstring BuildEventList(const TemplateContext& ctx);
+// A text that is shown, of which no more than `maxLines` lines can ever be
+// seen: only the template's first maxLines lines are expanded, and only the
+// events of the list's first maxLines lines. Every template line gives at
+// least one line, so the first maxLines lines are those of BuildFormatText; a
+// huge format text or task list costs no more on each tick than a screenful.
+std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, int maxLines);
+
+// The event list alone (lines joined by line feeds), before the empty-list
+// text; with maxLines, the rows after its first maxLines lines are not read.
+std::wstring BuildEventList(const TemplateContext& ctx, int maxLines = std::numeric_limits<int>::max());
 
 }  // namespace timetext

@@ -134,8 +134,32 @@ bool TApplication::ProcessMessages() {
     return true;
 }
 
+bool TApplication::ProcessMessagesFor(DWORD ms) {
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        if (!ProcessMessages()) return false;
+        const ULONGLONG passed = GetTickCount64() - start;
+        if (passed >= ms) return true;
+        WaitForMessage(static_cast<DWORD>(ms - passed));
+    }
+}
+
 void TApplication::WaitForMessage(DWORD timeoutMs) {
     MsgWaitForMultipleObjectsEx(0, nullptr, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+void TApplication::RemoveMessages(HWND window, UINT first, UINT last) {
+    MSG msg;
+    bool quit = false;
+    WPARAM exitCode = 0;
+    while (PeekMessageW(&msg, window, first, last, PM_REMOVE)) {
+        if (msg.message != WM_QUIT) continue;
+        quit = true;
+        exitCode = msg.wParam;
+    }
+    if (!quit) return;
+    terminated_ = true;
+    PostQuitMessage(static_cast<int>(exitCode));
 }
 
 void TApplication::HandleMessage() {

@@ -45,8 +45,15 @@ class TApplication {
     // Handles every pending message and returns; a WM_QUIT met on the way is
     // posted again (for the outer loop) and false is returned.
     bool ProcessMessages();
+    // Handles messages for ms milliseconds (at least once); false as soon as a
+    // WM_QUIT was met (it is posted again).
+    bool ProcessMessagesFor(DWORD ms);
     // Waits for the next message (at most timeoutMs) without handling it.
     void WaitForMessage(DWORD timeoutMs);
+    // Takes the pending messages first..last of `window` off the queue without
+    // handling them. Peeking takes a pending WM_QUIT whatever the filter: it
+    // is posted again, for the outer loop.
+    void RemoveMessages(HWND window, UINT first, UINT last);
     // Handles one message, waiting for it when none is pending.
     void HandleMessage();
     void Terminate();

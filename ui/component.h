@@ -2,7 +2,9 @@
 // forms use), an integer tag, and the form that owns it.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <utility>
 
 namespace ui {
 
@@ -16,6 +18,7 @@ class Component {
     Component& operator=(const Component&) = delete;
 
     const std::wstring& Name() const { return name_; }
+    void SetName(std::wstring name) { name_ = std::move(name); }
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
     // The form the component belongs to (null for free-standing ones).
@@ -30,6 +33,7 @@ class Component {
     std::wstring name_;
     int tag_ = 0;
     Form* owner_ = nullptr;
+    std::size_t ownerSlot_ = 0;  // its place in the owner's list
 };
 
 }  // namespace ui

@@ -149,9 +149,9 @@ void Control::CreateHandle() {
     }
     if (!WindowEnabled()) style |= WS_DISABLED;
     HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_)) : nullptr;
-    HWND h =
-        CreateWindowExW(p.exStyle, p.className.c_str(), text_.c_str(), style, left_, top_, width_, height_,
-                        parentHwnd, menuOrId, GetModuleHandleW(nullptr), p.ownClass ? this : nullptr);
+    HWND h = CreateWindowExW(p.exStyle, p.className.c_str(), ShownText().c_str(), style, left_, top_, width_,
+                             height_, parentHwnd, menuOrId, GetModuleHandleW(nullptr),
+                             p.ownClass ? this : nullptr);
     if (!h) throw Exception(L"Error creating window of class " + p.className);
     if (!p.ownClass) {
         hwnd_ = h;
@@ -558,7 +558,7 @@ void Control::SetHint(const std::wstring& hint) {
 void Control::SetCaption(const std::wstring& text) {
     if (text == text_) return;
     text_ = text;
-    if (hwnd_) Silently([&] { SetWindowTextW(hwnd_, text_.c_str()); });
+    if (hwnd_) Silently([&] { SetWindowTextW(hwnd_, ShownText().c_str()); });
     TextChanged();
 }
 

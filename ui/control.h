@@ -145,6 +145,8 @@ class Control : public Component {
     bool PaintWholeClient(UINT msg, LRESULT& result,
                           const std::function<void(HDC dc, const RECT& client)>& paint);
     virtual void TextChanged() {}         // after Caption/Text was set from code
+    // The text the window shows: Caption itself, unless a control shows less.
+    virtual std::wstring ShownText() const { return text_; }
     virtual void WindowStateChanged() {}  // after Enabled or Visible changed
     // Lets the parent's notifications of a helper window (an up-down...) reach this control.
     void AssociateWindow(HWND hwnd);

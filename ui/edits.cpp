@@ -5,6 +5,8 @@
 #include <cwctype>
 #include <limits>
 
+#include "base/text_start.h"
+
 namespace ui {
 
 // --- Edit ------------------------------------------------------------------------
@@ -17,7 +19,7 @@ Edit::Edit(Container* parent, std::wstring name) : Control(parent, std::move(nam
 
 Control::CreateParams Edit::GetCreateParams() {
     DWORD style = WS_TABSTOP | EditStyle();
-    if (readOnly_) style |= ES_READONLY;
+    if (WindowReadOnly()) style |= ES_READONLY;
     return {L"EDIT", style, WS_EX_CLIENTEDGE};
 }
 
@@ -27,7 +29,11 @@ void Edit::HandleCreated() {
 
 void Edit::SetReadOnly(bool v) {
     readOnly_ = v;
-    if (hwnd_) SendMessageW(hwnd_, EM_SETREADONLY, v, 0);
+    UpdateWindowReadOnly();
+}
+
+void Edit::UpdateWindowReadOnly() {
+    if (hwnd_) SendMessageW(hwnd_, EM_SETREADONLY, WindowReadOnly(), 0);
 }
 
 void Edit::SetMaxLength(int v) {
@@ -55,6 +61,21 @@ void Edit::Change() {
 
 Memo::Memo(Container* parent, std::wstring name) : Edit(parent, std::move(name)) {
     width_ = 185, height_ = 89;
+}
+
+std::wstring Memo::ShownText() const {
+    return std::wstring(base::LeadingLines(Text(), kShownLength));
+}
+
+void Memo::TextChanged() {
+    UpdateWindowReadOnly();
+    Edit::TextChanged();
+}
+
+bool Memo::Command(WORD code) {
+    // A clipped text changes only from code: the window's part is never taken for it.
+    if (code == EN_CHANGE && Clipped()) return true;
+    return Edit::Command(code);
 }
 
 DWORD Memo::EditStyle() const {

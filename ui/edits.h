@@ -1,6 +1,7 @@
 // Edits: a one-line edit, a memo of lines, and a spin edit of a whole number.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ class Edit : public Control {
     // Raises OnChange; derived edits look at the new text first.
     virtual void Change();
     virtual DWORD EditStyle() const { return ES_AUTOHSCROLL; }
+    // Whether the window takes no typing: ReadOnly, or more for derived edits.
+    virtual bool WindowReadOnly() const { return readOnly_; }
+    void UpdateWindowReadOnly();
 
   private:
     bool readOnly_ = false;
@@ -37,7 +41,14 @@ enum ScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class Memo : public Edit {
   public:
+    // An edit control grows slow with the length of its text (a megabyte takes
+    // minutes): a longer text is shown only by its leading lines, read-only,
+    // while Text stays whole.
+    static constexpr std::size_t kShownLength = 8192;
+
     Memo(Container* parent, std::wstring name);
+    // True while the window shows only the start of Text.
+    bool Clipped() const { return Text().size() > kShownLength; }
     // The lines of Text, split at line breaks (a final line break adds no empty
     // line); SetLines joins them with CR LF.
     std::vector<std::wstring> Lines() const;
@@ -52,6 +63,10 @@ class Memo : public Edit {
 
   protected:
     DWORD EditStyle() const override;
+    std::wstring ShownText() const override;
+    bool WindowReadOnly() const override { return ReadOnly() || Clipped(); }
+    void TextChanged() override;
+    bool Command(WORD code) override;
 
   private:
     bool wordWrap_ = true;

@@ -27,7 +27,8 @@ Form::Form(std::wstring className, std::wstring name)
 
 Form::~Form() {
     DestroyHandle();
-    for (Component* c : components_) c->owner_ = nullptr;
+    for (Component* c : components_)
+        if (c) c->owner_ = nullptr;
     components_.clear();
 }
 
@@ -60,13 +61,35 @@ void FormDeleter::operator()(Form* form) const {
     delete form;
 }
 
+void Form::RegisterComponent(Component* c) {
+    c->ownerSlot_ = components_.size();
+    components_.push_back(c);
+}
+
 void Form::UnregisterComponent(Component* c) {
-    components_.erase(std::remove(components_.begin(), components_.end(), c), components_.end());
+    if (c->ownerSlot_ >= components_.size() || components_[c->ownerSlot_] != c) return;
+    components_[c->ownerSlot_] = nullptr;
+    ++leftSlots_;
+    // Closed up once half the slots are left: each leave costs a constant time on average.
+    if (leftSlots_ > 32 && leftSlots_ * 2 > components_.size()) Components();
+}
+
+const std::vector<Component*>& Form::Components() const {
+    if (leftSlots_ == 0) return components_;
+    std::size_t kept = 0;
+    for (Component* c : components_) {
+        if (!c) continue;
+        c->ownerSlot_ = kept;
+        components_[kept++] = c;
+    }
+    components_.resize(kept);
+    leftSlots_ = 0;
+    return components_;
 }
 
 Component* Form::FindComponent(const std::wstring& name) const {
     for (Component* c : components_)
-        if (c->Name() == name) return c;
+        if (c && c->Name() == name) return c;
     return nullptr;
 }
 

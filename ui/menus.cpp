@@ -13,22 +13,48 @@ namespace ui {
 
 namespace {
 
+// Never freed: items of forms that live to the end of the program still
+// give their ids back after the other statics have gone.
 std::unordered_map<UINT, MenuItem*>& Commands() {
-    static std::unordered_map<UINT, MenuItem*> map;
-    return map;
+    static auto* map = new std::unordered_map<UINT, MenuItem*>;
+    return *map;
 }
 
-UINT NextCommand() {
-    static UINT next = 20000;
-    if (next >= 0xEFFF) next = 20000;
-    while (Commands().count(next)) ++next;
-    return next++;
+CommandIds& Ids() {
+    static auto* ids = new CommandIds;
+    return *ids;
 }
 
 }  // namespace
 
+UINT CommandIds::Take() {
+    UINT id;
+    if (!freeLow_.empty()) {
+        id = freeLow_.back();
+        freeLow_.pop_back();
+    } else if (nextLow_ <= kLastLow) {
+        id = nextLow_++;
+    } else if (!freeHigh_.empty()) {
+        id = freeHigh_.back();
+        freeHigh_.pop_back();
+    } else {
+        id = nextHigh_++;
+        // The low words of the ids above 0xFFFF stay below kFirst.
+        if (LOWORD(nextHigh_) >= kFirst) nextHigh_ = (nextHigh_ & 0xFFFF0000u) + 0x10001u;
+    }
+    return id;
+}
+
+void CommandIds::Give(UINT id) {
+    (id <= kLastLow ? freeLow_ : freeHigh_).push_back(id);
+}
+
+std::size_t CommandIds::Free() const {
+    return freeLow_.size() + freeHigh_.size();
+}
+
 MenuItem::MenuItem(std::wstring name) : Component(std::move(name)) {
-    command_ = NextCommand();
+    command_ = Ids().Take();
     Commands()[command_] = this;
 }
 
@@ -46,11 +72,14 @@ MenuItem::MenuItem(MenuItem& parent, std::wstring name, std::wstring caption) : 
 
 MenuItem::~MenuItem() {
     SetAction(nullptr);
-    owned_.clear();
+    // The children let go of this item first: freed one by one, each would
+    // look for itself among the others.
     for (MenuItem* i : items_) i->parent_ = nullptr;
     items_.clear();
+    owned_.clear();
     if (parent_) parent_->Detach(*this);
     Commands().erase(command_);
+    Ids().Give(command_);
 }
 
 MenuItem* MenuItem::FromCommand(UINT command) {
@@ -210,8 +239,10 @@ void MenuItem::Click() {
 }
 
 void MenuItem::AppendTo(HMENU menu) const {
+    int shown = 0;
     for (const MenuItem* item : items_) {
         if (!item->Visible()) continue;
+        if (shown++ == kShownItems) break;
         Menu* m = item->GetMenu();
         bool ownerDraw = m && m->OwnerDraw() && m->OnDrawItem;
         MENUITEMINFOW mi{};

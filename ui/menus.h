@@ -19,6 +19,27 @@ namespace ui {
 class Control;
 class Menu;
 
+// The command ids of the menu items: each living item has its own, and the id
+// of a freed item is given again, each in a constant time however many items
+// there are. The ids 20000 to 0xEFFF come first (0xF000 and up are the
+// system's commands); with more items alive at once, ids above 0xFFFF follow,
+// which a popup menu returns whole. Their low words stay below 20000, so the
+// 16 bits of a menu bar's WM_COMMAND never name another item.
+class CommandIds {
+  public:
+    static constexpr UINT kFirst = 20000;
+    static constexpr UINT kLastLow = 0xEFFF;
+    UINT Take();
+    void Give(UINT id);
+    // Ids given back and not yet taken again.
+    std::size_t Free() const;
+
+  private:
+    std::vector<UINT> freeLow_, freeHigh_;
+    UINT nextLow_ = kFirst;
+    UINT nextHigh_ = 0x10001;
+};
+
 class MenuItem : public Component {
   public:
     // An item of a menu's top level, or of another item's submenu.
@@ -78,7 +99,11 @@ class MenuItem : public Component {
     static MenuItem* FromCommand(UINT command);
     // The item under a screen point in an open menu of this thread, or null.
     static MenuItem* AtScreenPoint(POINT point);
-    // A new popup menu of the visible children (the caller destroys it).
+    // A new popup menu of the visible children (the caller destroys it). A
+    // menu shows at most kShownItems of them, the first: the system's menus
+    // grow slow with the square of their length (two hundred thousand items
+    // take many minutes), and nobody looks through more.
+    static constexpr int kShownItems = 1000;
     HMENU BuildPopup() const;
     // Owner-drawn menu items (ODT_MENU) of the menus' OnDrawItem / OnMeasureItem.
     static bool DrawMenuItem(DRAWITEMSTRUCT& dis);

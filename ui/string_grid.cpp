@@ -33,6 +33,8 @@ Control::CreateParams StringGrid::GetCreateParams() {
 }
 
 void StringGrid::HandleCreated() {
+    RECT rc;
+    clientHeight_ = GetClientRect(hwnd_, &rc) ? rc.bottom : -1;
     UpdateScrollBars();
 }
 
@@ -228,7 +230,7 @@ bool StringGrid::RowOnScreen(int row) const {
     if (!hwnd_) return false;
     if (row < fixedRows_) return true;
     if (row < topRow_) return false;
-    const int height = ClientH(hwnd_, height_);
+    const int height = clientHeight_ >= 0 ? clientHeight_ : ClientH(hwnd_, height_);
     int y = 0;
     for (int r = 0; r < fixedRows_ && y < height; ++r) y += Extent(rowHeights_[r]);
     for (int r = topRow_; r < row && y < height; ++r) y += Extent(rowHeights_[r]);
@@ -414,6 +416,7 @@ bool StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     if (painted) return true;
     switch (msg) {
         case WM_SIZE:
+            clientHeight_ = HIWORD(lp);
             UpdateScrollBars();
             return false;
         case WM_SETFOCUS:

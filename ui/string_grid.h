@@ -96,6 +96,9 @@ class StringGrid : public Control {
     int col_ = 1, row_ = 1, topRow_ = 1, leftCol_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     bool rowSelect_ = false, defaultDrawing_ = true;
+    // The client area's height, kept from WM_SIZE: a grid of many rows filled
+    // from code asks for it once per cell.
+    int clientHeight_ = -1;
 };
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 // The event list of "<la>": any task rows (time, description with its flag,
 // next run) give a list; rows without a description give nothing; a finished
-// task whose flag code shows it is listed as done.
+// task whose flag code shows it is listed as done; a text on the screen
+// built from its first lines only shows the lines of the whole text.
+#include "base/text_start.h"
 #include "timetext/template.h"
 #include "fuzz_support.h"
 
@@ -31,5 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::wstring text = timetext::BuildFormatText(L"<la>", ctx);
     FUZZ_CHECK(!text.empty());
+    // A shown text's lines are those of the whole text, however few are built.
+    const std::wstring format = L"<tt>\r\n<la>\r\nW<t>";
+    const std::wstring whole = timetext::BuildFormatText(format, ctx);
+    for (int lines = 0; lines < 8; ++lines)
+        FUZZ_CHECK(base::FirstLines(timetext::BuildShownText(format, ctx, lines), lines) ==
+                   base::FirstLines(whole, lines));
     return 0;
 }

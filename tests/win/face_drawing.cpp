@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "face/clock_face.h"
+#include "face/display_rules.h"
 #include "face/gdiplus_util.h"
 #include "face/layered_frame.h"
 #include "face/skin_set.h"
@@ -392,6 +394,9 @@ TEST_F(FaceCacheTest, CachedFaceMatchesTheWholeDrawingThroughTheDay) {
     EXPECT_EQ(cached_.cache.baseDrawings, 1u);
     EXPECT_EQ(cached_.cache.plateDrawings, 2u);
     ExpectSameAt(At(0, 0, 2), L"", "empty text");
+    std::wstring longText;
+    for (int i = 0; i < 700; ++i) longText += L"строка " + std::to_wstring(i) + L"\r\n";
+    ExpectSameAt(At(0, 0, 3), longText, "a text of 700 lines");
 }
 
 TEST_F(FaceCacheTest, EverythingTheCacheShowsRedrawsIt) {
@@ -432,4 +437,46 @@ TEST_F(FaceCacheTest, EverythingTheCacheShowsRedrawsIt) {
     Load(kSkinStandard);
     ChangeBoth([](SkinSet& s) { s.images[kImgBack].reset(); });
     ExpectSameAt(At(15, 0, 0), text, "no dial");
+}
+
+// A text line of thousands of lines is centred on its place as a block: only
+// the lines that can meet the picture are drawn, and the picture is the one
+// the whole block gives.
+TEST(FaceDrawing, ALongTextDrawsOnlyTheLinesInSightAndTheSamePixels) {
+    std::wstring text;
+    for (int i = 0; i < 1000; ++i)
+        text += (i ? L"\r\n" : L"") + std::to_wstring(i) + L" строка <tt> " + std::to_wstring(i);
+    for (const float size : {8.0f, 11.5f, 20.0f}) {
+        for (const float y : {40.0f, 75.3f, 140.0f}) {
+            auto font = MakeFont(L"Arial", size, 0);
+            ASSERT_TRUE(font);
+            auto draw = [&](const std::wstring& t) {
+                auto bitmap = NewArgbBitmap(200, 150);
+                Gdiplus::Graphics g(bitmap.get());
+                g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+                Gdiplus::StringFormat format;
+                format.SetAlignment(Gdiplus::StringAlignmentCenter);
+                format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+                Gdiplus::SolidBrush brush(Gdiplus::Color(255, 0, 0, 0));
+                g.DrawString(t.c_str(), -1, font.get(), Gdiplus::PointF(100, y), &format, &brush);
+                return ArgbPixels(*bitmap);
+            };
+            // The lines as the drawing lays them out: two lines less one.
+            auto probe = NewArgbBitmap(1, 1);
+            Gdiplus::Graphics pg(probe.get());
+            pg.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+            Gdiplus::StringFormat format;
+            format.SetAlignment(Gdiplus::StringAlignmentCenter);
+            format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+            Gdiplus::RectF one, two;
+            pg.MeasureString(L"0", -1, font.get(), Gdiplus::PointF(0, 0), &format, &one);
+            pg.MeasureString(L"0\n0", -1, font.get(), Gdiplus::PointF(0, 0), &format, &two);
+            const LineSpan span = LinesInSight(LineCount(text), two.Height - one.Height, y, 150);
+            EXPECT_LT(span.last - span.first, 40);
+            const auto whole = draw(text), inSight = draw(BlankLines(text, span.first, span.last));
+            ASSERT_EQ(whole.size(), inSight.size());
+            EXPECT_TRUE(whole == inSight) << "size " << size << ", centre " << y;
+            EXPECT_TRUE(std::any_of(whole.begin(), whole.end(), [](std::uint32_t p) { return p >> 24; }));
+        }
+    }
 }

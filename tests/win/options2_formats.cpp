@@ -13,6 +13,7 @@
 #include "base/ini_file.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "options/format_rules.h"
 #include "options/frm_options.h"
 #include "options/input_box.h"
 #include "ui/application.h"
@@ -223,6 +224,39 @@ TEST_F(Formats, UserFormatsAndChoicesComeBackFromTheSettingsFileWhole) {
     Choose(O().freFormatTextMain, 5);
     EXPECT_EQ(S().Main.FormatTextMain, longText);
     EXPECT_EQ(O().freFormatTextMain.memFormatText.Text(), longText);
+}
+
+TEST_F(Formats, ATextTooLongToEditIsShownInPartAndKeptWhole) {
+    std::wstring huge;
+    for (int i = 0; huge.size() < 300000; ++i) huge += L"Строка " + std::to_wstring(i) + L" <tt>\r\n";
+    {
+        base::IniFile ini(IniFileName);
+        ini.WriteString(L"Main", L"FormatTextHint", base::StoredTextValue(huge));
+        ini.UpdateFile();
+    }
+    Create();
+    TfreFormatText& f = O().freFormatTextHint;
+    const auto readOnly = [&] {
+        return (GetWindowLongW(f.memFormatText.Handle(), GWL_STYLE) & ES_READONLY) != 0;
+    };
+    EXPECT_TRUE(S().Main.FormatTextHint == huge.substr(0, huge.size() - 2));
+    EXPECT_TRUE(f.memFormatText.Clipped());
+    EXPECT_TRUE(readOnly());
+    EXPECT_FALSE(f.memFormatText.Hint().empty()) << "the memo says why it cannot be edited";
+    // Added as a named format, the whole text goes into the store.
+    Append(f, {L"Огромный"});
+    ASSERT_EQ(O().FormatTexts.Count(), 6);
+    EXPECT_TRUE(options::FormatTextOfCommaText(O().FormatTexts[5]) == S().Main.FormatTextHint);
+
+    // Another format makes the memo an editor again.
+    Choose(f, 1);
+    EXPECT_EQ(S().Main.FormatTextHint, L"<tt>");
+    EXPECT_FALSE(readOnly());
+    EXPECT_TRUE(f.memFormatText.Hint().empty());
+    Choose(f, 5);
+    EXPECT_TRUE(readOnly());
+    Restart();
+    EXPECT_TRUE(S().Main.FormatTextHint == huge.substr(0, huge.size() - 2));
 }
 
 TEST_F(Formats, SwitchesOfTheUsesStoreAndEnable) {

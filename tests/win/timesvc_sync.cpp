@@ -337,6 +337,17 @@ TEST_F(TimeSync, AbortAtCloseEndsTheWaitAndNothingStartsAfterIt) {
     EXPECT_EQ(o.lblStatConnect.Caption(), L"-");
 }
 
+TEST_F(TimeSync, QuitDuringTheWaitEndsItAndIsLeftForTheOuterLoop) {
+    TfrmOptions& o = *frmOptions;
+    DaytimeServer server({DaytimeServer::kSilent});
+    OneShot quit(300, [] { PostQuitMessage(4); });
+    EXPECT_LT(Synchronize(server.Port()), 3000u);
+    EXPECT_EQ(o.lblStatConnect.Caption(), L"Ошибка при выполнении синхронизации с 127.0.0.1");
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 4u);
+}
+
 TEST_F(TimeSync, WorkerStartsAPlannedSynchronizationOnlyWhenSwitchedOn) {
     TfrmOptions& o = *frmOptions;
     o.NMDayTime1.SetPort(ClosedPort());

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "base/ini_file.h"
@@ -99,4 +101,50 @@ TEST(TimeTextsOfTheProgram, MainTextFollowsTheFormatTextAndTheWorkLogGoesOn) {
     ASSERT_EQ(second.Count(), 3);  // the same Windows run: the period goes on in its row
     const std::wstring start = first[2].substr(0, first[2].find(L'\t'));
     EXPECT_EQ(second[2].substr(0, second[2].find(L'\t')), start);
+}
+
+// A close while a synchronisation waits for a server that accepts and never
+// answers ends the program with that one close (at the latest when the
+// client's time-out of 5 s runs out), and the settings are saved: the quit
+// the close posts is never lost in the client's waits. Both starts are
+// covered: the one at start-up, inside the settings window's loading, and a
+// planned retry that the per-second worker starts from the message loop.
+TEST(TimeTextsOfTheProgram, OneCloseEndsTheProgramWhileASynchronisationWaits) {
+    const std::wstring kWaiting = L"Подождите, выполняется синхронизация с ";
+    struct Case {
+        const char* address;
+        bool retry;  // the close comes during the worker's retry, not the start-up attempt
+    };
+    for (const Case c : {Case{"127.0.0.13", false}, Case{"127.0.0.14", true}}) {
+        SCOPED_TRACE(c.retry ? "retry from the message loop" : "attempt at start-up");
+        // A loopback address of this test's own: port 13 there is free of other tests.
+        DaytimeServer server({DaytimeServer::kSilent, DaytimeServer::kSilent}, 13, c.address);
+        if (!server.Bound()) GTEST_SKIP() << "port 13 cannot be bound here";
+        const std::wstring host(c.address, c.address + std::strlen(c.address));
+        ScratchDir dir(L"timesync-close");
+        {
+            base::IniFile ini(dir.Path() / L"Horalto.ini");
+            ini.WriteBool(L"TimeSynchronization", L"SynchronizeOnStart", true);
+            ini.WriteString(L"TimeSynchronization", L"CurrentServer", host);
+            ini.WriteBool(L"TimeSynchronization", L"ResynchronizeOnError", c.retry);
+            ini.WriteFloat(L"TimeSynchronization", L"SynchronizeErrorTime", 1.0 / 86400.0);
+            ini.WriteBool(L"TimeSynchronization", L"SynchronizeWithInterval", false);
+            ini.UpdateFile();
+        }
+        RunningProgram program(dir.Path());
+        HWND options = program.WaitForWindow(L"TfrmOptions");
+        ASSERT_NE(options, nullptr);
+        // The start-up attempt fails when the time-out has run out; the retry
+        // comes a second later.
+        ASSERT_TRUE(server.WaitAccepted(c.retry ? 2 : 1, 20000));
+        ASSERT_TRUE(WaitForChildText(options, kWaiting + host, 5000));
+        HWND main = program.WaitForWindow(L"TfrmHoralto");
+        ASSERT_NE(main, nullptr);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitExit(7000)) << "the program is still running after one close";
+        // The close saved the files (the list file did not exist before).
+        EXPECT_TRUE(std::filesystem::exists(dir.Path() / L"FileLists.txt"));
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        EXPECT_EQ(ini.ReadString(L"TimeSynchronization", L"CurrentServer", L""), host);
+    }
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,56 @@ TEST_F(UiControls, EditAndMemoTextFromCodeFireOnChangeOnce) {
     EXPECT_EQ(edits, 2);
 }
 
+// A memo's window shows only the leading lines of a text too long for an edit
+// control, read-only; the text itself stays whole, also when the window is
+// made after the text was set.
+TEST_F(UiControls, MemoShowsTheStartOfAHugeTextAndKeepsItWhole) {
+    std::wstring huge;
+    for (int i = 0; huge.size() < 1000000; ++i) huge += L"строка " + std::to_wstring(i) + L" <tt>\r\n";
+    auto windowText = [](HWND h) {
+        std::wstring t(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+        t.resize(static_cast<size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
+        return t;
+    };
+    auto readOnly = [](HWND h) { return (GetWindowLongW(h, GWL_STYLE) & ES_READONLY) != 0; };
+    ui::Memo& mem = form->mem;
+    int changes = 0;
+    mem.OnChange = [&](ui::Component&) { ++changes; };
+    mem.SetText(huge);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(mem.Clipped());
+    EXPECT_TRUE(mem.Text() == huge);
+    const std::wstring shown = windowText(mem.Handle());
+    EXPECT_LE(shown.size(), ui::Memo::kShownLength);
+    EXPECT_GT(shown.size(), ui::Memo::kShownLength - 30);
+    EXPECT_TRUE(huge.starts_with(shown + L"\r\n"));
+    EXPECT_TRUE(readOnly(mem.Handle()));
+    // Anything that still changes the window's text never becomes the text.
+    SendMessageW(mem.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"other"));
+    EXPECT_TRUE(mem.Text() == huge);
+    EXPECT_EQ(changes, 1);
+
+    // A text of an ordinary length is shown whole and can be typed into again.
+    mem.SetText(L"строка 1\r\nстрока 2");
+    EXPECT_FALSE(mem.Clipped());
+    EXPECT_EQ(windowText(mem.Handle()), L"строка 1\r\nстрока 2");
+    EXPECT_FALSE(readOnly(mem.Handle()));
+    mem.SetReadOnly(true);
+    mem.SetText(huge);
+    mem.SetText(L"x");
+    EXPECT_TRUE(readOnly(mem.Handle())) << "a memo made read-only stays so";
+    mem.SetReadOnly(false);
+
+    // Its window made after the text was set.
+    ui::Memo late(form.get(), L"late");
+    late.SetText(huge);
+    ASSERT_EQ(late.Handle(), nullptr);
+    late.HandleNeeded();
+    EXPECT_TRUE(huge.starts_with(windowText(late.Handle())));
+    EXPECT_LE(windowText(late.Handle()).size(), ui::Memo::kShownLength);
+    EXPECT_TRUE(readOnly(late.Handle()));
+}
+
 TEST_F(UiControls, SpinEditClampsAndKeepsTheLastValidValue) {
     ui::SpinEdit& spe = form->spe;
     int changes = 0;
@@ -306,6 +357,82 @@ TEST_F(UiControls, StringGridIsACellModel) {
     EXPECT_EQ(clicks, 1);
     grid.SetRowCount(1);  // the header row cannot stay fixed alone
     EXPECT_EQ(grid.FixedRows(), 0);
+}
+
+TEST(UiMenus, CommandIdsNeverRunOutAndFreedOnesAreGivenAgain) {
+    ui::CommandIds ids;
+    std::set<UINT> taken;
+    // The ids below the system's commands come first.
+    for (UINT i = ui::CommandIds::kFirst; i <= ui::CommandIds::kLastLow; ++i) {
+        const UINT id = ids.Take();
+        ASSERT_GE(id, ui::CommandIds::kFirst);
+        ASSERT_LE(id, ui::CommandIds::kLastLow);
+        taken.insert(id);
+    }
+    EXPECT_EQ(taken.size(), size_t(ui::CommandIds::kLastLow - ui::CommandIds::kFirst + 1));
+    // Then ids above 0xFFFF whose low word names no other item.
+    for (int i = 0; i < 150000; ++i) {
+        const UINT id = ids.Take();
+        ASSERT_GT(id, 0xFFFFu);
+        ASSERT_GT(LOWORD(id), 0u);
+        ASSERT_LT(LOWORD(id), ui::CommandIds::kFirst);
+        ASSERT_TRUE(taken.insert(id).second) << id << " given twice";
+    }
+    // A freed id is given again, those below 0xF000 first.
+    const UINT high = *taken.rbegin();
+    ids.Give(high);
+    ids.Give(20005);
+    EXPECT_EQ(ids.Free(), 2u);
+    EXPECT_EQ(ids.Take(), 20005u);
+    EXPECT_EQ(ids.Take(), high);
+    EXPECT_EQ(ids.Free(), 0u);
+}
+
+TEST(UiMenus, TwoHundredThousandItemsHaveTheirOwnIdsAndChoosingOneByItsIdWorks) {
+    ui::MenuItem root(L"root");
+    std::set<UINT> first;
+    for (int i = 0; i < 200000; ++i) root.AddNew(L"item " + std::to_wstring(i));
+    for (int i = 0; i < root.Count(); ++i) {
+        ASSERT_EQ(ui::MenuItem::FromCommand(root[i].Command()), &root[i]);
+        first.insert(root[i].Command());
+    }
+    EXPECT_EQ(first.size(), 200000u);
+    // Freed and made again, the items take the ids of the freed ones.
+    root.Clear();
+    for (int i = 0; i < 200000; ++i) root.AddNew(L"again " + std::to_wstring(i));
+    std::set<UINT> second;
+    for (int i = 0; i < root.Count(); ++i) second.insert(root[i].Command());
+    EXPECT_TRUE(second == first);
+    // The menu shows the first of them, as many as anybody looks through.
+    root[0].SetVisible(false);
+    HMENU built = root.BuildPopup();
+    EXPECT_EQ(GetMenuItemCount(built), ui::MenuItem::kShownItems);
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_ID;
+    GetMenuItemInfoW(built, 0, TRUE, &mi);
+    EXPECT_EQ(mi.wID, root[1].Command());
+    DestroyMenu(built);
+
+    // An item whose id lies above 0xFFFF is chosen from its popup menu.
+    auto form = ui::NewForm<ControlsForm>();
+    form->Show();
+    ui::PopupMenu pmn(form.get(), L"pmnMenu");
+    ui::MenuItem pmiHigh(pmn, L"pmiHigh", L"Задача");
+    ASSERT_GT(pmiHigh.Command(), 0xFFFFu);
+    bool clicked = false;
+    pmiHigh.OnClick = [&](ui::Component&) { clicked = true; };
+    static HWND owner;
+    owner = form->Handle();
+    pmn.OnPopup = [](ui::Component&) {
+        SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+        });
+    };
+    pmn.Popup(150, 150);
+    EXPECT_TRUE(clicked);
 }
 
 TEST_F(UiControls, ActionsAutoCheckBeforeExecuteAndMenuItemsShowTheirAction) {

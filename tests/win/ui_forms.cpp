@@ -383,4 +383,22 @@ TEST(UiForms, ProcessMessagesPostsAQuitItMeetsAgain) {
     EXPECT_EQ(msg.wParam, 7u);
 }
 
+TEST(UiForms, RemoveMessagesLeavesAQuitForTheOuterLoop) {
+    HWND w = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    PostMessageW(w, WM_APP + 1, 0, 0);
+    PostQuitMessage(5);
+    PostMessageW(w, WM_APP + 1, 0, 0);
+    PostMessageW(w, WM_APP + 2, 0, 0);
+    ui::Application().RemoveMessages(w, WM_APP + 1, WM_APP + 1);
+    EXPECT_TRUE(ui::Application().Terminated());
+    // What is left: the message outside the range, and the quit with its code.
+    std::vector<std::pair<UINT, WPARAM>> left;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.hwnd == w || msg.message == WM_QUIT) left.emplace_back(msg.message, msg.wParam);
+    EXPECT_EQ(left, (std::vector<std::pair<UINT, WPARAM>>{{WM_APP + 2, 0}, {WM_QUIT, 5}}));
+    DestroyWindow(w);
+}
+
 }  // namespace

@@ -15,17 +15,6 @@ namespace {
 
 constexpr int kUnknownLengthMs = 1000;
 
-// Waits while the application goes on handling its messages.
-void WaitWithMessages(DWORD ms) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= ms) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
-        if (!ui::Application().ProcessMessages()) return;
-    }
-}
-
 int FileLengthMs(const std::wstring& name) {
     std::ifstream in(name.c_str(), std::ios::binary);
     if (!in) return kUnknownLengthMs;
@@ -58,7 +47,7 @@ class SystemSoundPlayer final : public SoundPlayer {
             if (!PlaySoundW(name.c_str(), nullptr, flags | SND_FILENAME)) return;
             if (wait) lengthMs = FileLengthMs(name);
         }
-        if (wait && lengthMs > 0) WaitWithMessages(static_cast<DWORD>(lengthMs) + 30);
+        if (wait && lengthMs > 0) ui::Application().ProcessMessagesFor(static_cast<DWORD>(lengthMs) + 30);
     }
 };
 

@@ -249,3 +249,25 @@ TEST(DisplayRules, ScreenfulTextKeepsWhatAScreenCanShow) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), L'\n'), 767);
     EXPECT_EQ(ScreenfulText(std::wstring(1000000, L'x'), 768, 1024).size(), 1024u);
 }
+
+TEST(DisplayRules, OnlyTheLinesInSightOfACentredBlockAreKept) {
+    // 10 lines of 10 px centred on 50 fill 0..100: all in sight.
+    EXPECT_EQ(LinesInSight(10, 10, 50, 100).first, 0);
+    EXPECT_EQ(LinesInSight(10, 10, 50, 100).last, 10);
+    // 1000 lines centred on 50: the block's top is at -4950, so lines 495..504
+    // cover 0..100; two more each way are kept.
+    const LineSpan span = LinesInSight(1000, 10, 50, 100);
+    EXPECT_EQ(span.first, 493);
+    EXPECT_EQ(span.last, 507);
+    EXPECT_EQ(LinesInSight(0, 10, 50, 100).last, 0);
+    EXPECT_EQ(LinesInSight(5, 0, 50, 100).last, 5);  // no height known: everything
+
+    EXPECT_EQ(BlankLines(L"aa\r\nb\nc\rdd", 1, 3), L" \r\nb\nc\r ");
+    EXPECT_EQ(BlankLines(L"a\r\n\r\nb\r\n", 0, 1), L"a\r\n\r\n \r\n");
+    EXPECT_EQ(BlankLines(L"a\r\nb", 0, 2), L"a\r\nb");
+    EXPECT_EQ(BlankLines(L"", 0, 1), L"");
+    EXPECT_EQ(BlankLines(L"abc", 1, 2), L" ");
+    EXPECT_EQ(LineCount(L""), 1);
+    EXPECT_EQ(LineCount(L"a\r\nb\nc\rd"), 4);
+    EXPECT_EQ(LineCount(L"a\r\n"), 2);
+}

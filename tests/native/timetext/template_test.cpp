@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/date_time.h"
+#include "base/text_start.h"
 #include "timetext/duration_words.h"
 
 using namespace timetext;
@@ -201,4 +202,71 @@ TEST(TemplateEvents, MainTextsCountDownToTheEarliestTask) {
     ctx.earliestTaskTime = ctx.now + 2.5 / 24;
     EXPECT_EQ(BuildFormatText(L"До события A<h:nn>", ctx), L"До события 2:30");
     EXPECT_EQ(BuildFormatText(L"<t>\r\nA<h:nn> <la>", ctx), L"21:33\r\n2:30 Нет событий");
+}
+
+TEST(TemplateShownText, TheLinesThatCanBeSeenAreThoseOfTheWholeText) {
+    auto ctx = Context();
+    ctx.events = {{L"12:00", std::wstring(1, L'\0') + L"Обед A<hh:nn>", ctx.now + 1.0 / 24},
+                  {L"10:00", L"\x03Завтра", ctx.now + 1},
+                  {L"", L"", 0}};
+    const wchar_t* const texts[] = {
+        L"<tt>\r\nСобытия: <LA>\r\nW<%dtt>\r\n\r\n<d mmmm>\r\nконец",
+        L"<LA>\nпосле\r<la> второй раз",
+        L"5\r\n<mmmm>\r\n\r\n",
+        L"одна строка <dddd>",
+        L"",
+    };
+    for (const wchar_t* text : texts) {
+        const std::wstring whole = BuildFormatText(text, ctx);
+        for (int lines = 0; lines <= 8; ++lines) {
+            SCOPED_TRACE(testing::Message()
+                         << lines << " lines of " << testing::PrintToString(std::wstring(text)));
+            EXPECT_EQ(base::FirstLines(BuildShownText(text, ctx, lines), lines),
+                      base::FirstLines(whole, lines));
+        }
+    }
+}
+
+TEST(TemplateShownText, AHugeTextIsExpandedOnlyAsFarAsItCanBeSeen) {
+    auto ctx = Context();
+    std::wstring text;
+    for (int i = 0; i < 100000; ++i) text += L"строка " + std::to_wstring(i) + L" <tt>\r\n";
+    EXPECT_EQ(BuildShownText(text, ctx, 2), L"строка 0 21:33:07\r\nстрока 1 21:33:07");
+}
+
+TEST(TemplateShownText, TheEventListReadsOnlyTheRowsOfTheLinesThatCanBeSeen) {
+    auto base = Context();
+    std::vector<TaskEvent> rows;
+    // Rows that ran and are not shown give no line at the top and an empty
+    // line further down; rows without a description give none.
+    for (int i = 0; i < 10; ++i) rows.push_back({L"9:00", L"\x02Прошло " + std::to_wstring(i), base.now - 1});
+    for (int i = 0; i < 60; ++i) {
+        if (i % 7 == 3)
+            rows.push_back({L"", L"", 0});
+        else if (i % 5 == 1)
+            rows.push_back({L"9:00", L"\x02Прошло " + std::to_wstring(i), base.now - 1});
+        else
+            rows.push_back({L"12:00", std::wstring(1, L'\0') + L"Задача " + std::to_wstring(i) + L" <tt>",
+                            base.now + i});
+    }
+    rows.push_back({L"", L"\x01spare", base.now + 1});  // the spare row is never listed
+    TemplateContext all = base;
+    all.events = rows;
+    const wchar_t* const text = L"Сейчас <tt>\r\n<LA>\r\nконец";
+    const std::wstring whole = BuildFormatText(text, all);
+    TemplateContext lazy = base;
+    lazy.eventCount = rows.size();
+    std::size_t read = 0;
+    lazy.eventAt = [&](std::size_t i) {
+        read = std::max(read, i + 1);
+        return rows[i];
+    };
+    EXPECT_EQ(BuildFormatText(text, lazy), whole);
+    EXPECT_EQ(read, rows.size() - 1);
+    for (int lines = 0; lines <= 60; lines += 7) {
+        SCOPED_TRACE(lines);
+        read = 0;
+        EXPECT_EQ(base::FirstLines(BuildShownText(text, lazy, lines), lines), base::FirstLines(whole, lines));
+        if (lines < 40) EXPECT_LT(read, rows.size() - 1);  // the list has about fifty lines
+    }
 }

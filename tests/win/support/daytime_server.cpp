@@ -58,14 +58,14 @@ std::string NistNow(const char* tail) {
     return line;
 }
 
-DaytimeServer::DaytimeServer(std::vector<Kind> script, unsigned short port) {
+DaytimeServer::DaytimeServer(std::vector<Kind> script, unsigned short port, const char* address) {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
     listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_port = htons(port);
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_addr.s_addr = inet_addr(address);
     bound_ = bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && listen(listener_, 4) == 0;
     int len = sizeof a;
     getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len);
@@ -88,6 +88,7 @@ void DaytimeServer::Serve(const std::vector<Kind>& script) {
         if (stop_ || waited >= 10000) return;
         const SOCKET c = accept(listener_, nullptr, nullptr);
         if (c == INVALID_SOCKET) return;
+        ++accepted_;
         std::string line;
         if (kind == kAnswerNow) line = AsctimeNow(0);
         if (kind == kAnswerHourAhead) line = AsctimeNow(3600);
@@ -102,6 +103,15 @@ void DaytimeServer::Serve(const std::vector<Kind>& script) {
         closesocket(c);
         ++served_;
     }
+}
+
+bool DaytimeServer::WaitAccepted(int n, DWORD ms) const {
+    const DWORD start = GetTickCount();
+    while (accepted_ < n) {
+        if (GetTickCount() - start >= ms) return false;
+        Sleep(20);
+    }
+    return true;
 }
 
 }  // namespace testing_support

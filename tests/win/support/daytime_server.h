@@ -26,8 +26,11 @@ class DaytimeServer {
     enum Kind { kAnswerNow, kAnswerHourAhead, kMalformed, kSilent, kNistNow, kNistMalformed };
 
     // port 0: a port of the system's choice. Bound() says whether the port was had
-    // (port 13 needs the rights to bind it: root on Linux).
-    explicit DaytimeServer(std::vector<Kind> script, unsigned short port = 0);
+    // (port 13 needs the rights to bind it: root on Linux). `address` is a
+    // loopback address (127.x.y.z): a test of its own can keep port 13 on one
+    // that no other test uses.
+    explicit DaytimeServer(std::vector<Kind> script, unsigned short port = 0,
+                           const char* address = "127.0.0.1");
     ~DaytimeServer();
     DaytimeServer(const DaytimeServer&) = delete;
     DaytimeServer& operator=(const DaytimeServer&) = delete;
@@ -35,6 +38,10 @@ class DaytimeServer {
     bool Bound() const { return bound_; }
     unsigned short Port() const { return port_; }
     int Served() const { return served_; }
+    // Connections accepted so far (a silent one counts from its start).
+    int Accepted() const { return accepted_; }
+    // Waits at most ms for the count of accepted connections to reach n.
+    bool WaitAccepted(int n, DWORD ms) const;
 
   private:
     void Serve(const std::vector<Kind>& script);
@@ -45,6 +52,7 @@ class DaytimeServer {
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<int> served_{0};
+    std::atomic<int> accepted_{0};
 };
 
 }  // namespace testing_support

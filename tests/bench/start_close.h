@@ -1,0 +1,24 @@
+// The start and the close of the real Horalto.exe with large data files: the
+// time from launch until the settings window is made and the message loop
+// answers, and from WM_CLOSE until the process has ended.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace bench {
+
+// The prepared data files: "formats" puts a format text of about `size`
+// characters (many template lines; the one-line keys one long line) into
+// every format key of Horalto.ini; "tasks" writes a TasksList.tsk of `size`
+// daily tasks; "plain" writes nothing (the default settings).
+bool PrepareLargeData(const std::wstring& kind, const std::filesystem::path& dir, int size);
+
+// Starts `exe` (copied into `dir`), waits at most timeoutMs for each of the
+// two steps and prints "start <ms> close <ms>" ("-" for a step that did not
+// end in time; the process is then ended). Then checks the files the
+// program wrote against what it was given and prints "kept" or what differs.
+int MeasureStartClose(const std::wstring& kind, const std::filesystem::path& exe,
+                      const std::filesystem::path& dir, int size, unsigned timeoutMs);
+
+}  // namespace bench

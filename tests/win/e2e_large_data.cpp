@@ -1,0 +1,196 @@
+// The whole program under Wine with large data files: a format text of a
+// megabyte in every format key of Horalto.ini, and a task file of two hundred
+// thousand tasks. The program starts to a settings window that answers,
+// keeps answering while its clock ticks, opens its menu of coming tasks,
+// closes on one WM_CLOSE, and writes back everything it read. The bounds only catch a program that hangs; the
+// times themselves are figures of `make bench`.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/codec.h"
+#include "base/ini_file.h"
+#include "base/string_list.h"
+#include "planner/task_cells.h"
+#include "planner/task_file.h"
+#include "planner/task_grid.h"
+#include "win/support/keyboard.h"
+#include "win/support/program_runner.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr DWORD kHang = 60000;
+
+// Waits until the settings window is made and the clock answers a message
+// from its message loop.
+bool WaitAnswering(RunningProgram& program, DWORD ms) {
+    const ULONGLONG start = GetTickCount64();
+    if (!program.WaitForWindow(L"TfrmOptions", ms)) return false;
+    HWND main = program.WindowOfClass(L"TfrmHoralto");
+    const auto left = [&] {
+        return static_cast<UINT>(ms - std::min<ULONGLONG>(ms, GetTickCount64() - start));
+    };
+    DWORD_PTR answer = 0;
+    return main && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, left(), &answer) != 0;
+}
+
+// The clock answers within a second, again and again, while it ticks.
+void ExpectAnsweringWhileTicking(RunningProgram& program) {
+    HWND main = program.WindowOfClass(L"TfrmHoralto");
+    ASSERT_NE(main, nullptr);
+    for (int i = 0; i < 6; ++i) {
+        DWORD_PTR answer = 0;
+        EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0)
+            << "the clock did not answer during tick " << i;
+        Sleep(500);
+    }
+}
+
+struct FormatKey {
+    const wchar_t* section;
+    const wchar_t* key;
+    bool oneLine;  // kept as a plain one-line string
+};
+
+const FormatKey kFormatKeys[] = {
+    {L"Main", L"FormatTextMain", false},        {L"Main", L"FormatTextHint", false},
+    {L"SystemClock", L"FormatTextTray", false}, {L"Sound", L"FormatSpeakHour", false},
+    {L"Sound", L"FormatSpeakInterval", false},  {L"Speech", L"FormatSpeakTime", false},
+    {L"Mouse", L"FormatTextOnClick", false},    {L"Mouse", L"FormatTextOnDblClick", false},
+    {L"Mouse", L"FormatSpeakOnClick", true},    {L"Mouse", L"FormatSpeakOnDblClick", true},
+    {L"TimeFormats", L"Большой формат", false},
+};
+
+// About a megabyte of template lines, each key its own.
+std::wstring LargeFormatText(const std::wstring& key) {
+    std::wstring text;
+    for (int i = 0; text.size() < 1000000; ++i)
+        text +=
+            (i ? L"\r\n" : L"") + key + L" строка " + std::to_wstring(i) + L": <tt>, W<%dtt>, \"в кавычках\"";
+    return text;
+}
+
+std::wstring LargeOneLineText(const std::wstring& key) {
+    std::wstring text = key;
+    while (text.size() < 1000000) text += L" говорю <t> и <d mmmm>,";
+    return text;
+}
+
+std::wstring Description(int i) {
+    return std::wstring(1, L'\1') + L"Задача номер " + std::to_wstring(i);
+}
+
+std::vector<std::wstring> SortedDescriptions(const planner::TaskGrid& grid) {
+    std::vector<std::wstring> d;
+    for (int r = 1; r < grid.RowCount(); ++r)
+        if (!grid.Cell(planner::kColDescription, r).empty())
+            d.push_back(grid.Cell(planner::kColDescription, r));
+    std::sort(d.begin(), d.end());
+    return d;
+}
+
+// A visible popup menu of the process, waiting up to ms.
+HWND WaitForPopupMenu(DWORD pid, DWORD ms) {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    };
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < ms) {
+        Search s{pid, nullptr};
+        EnumWindows(
+            [](HWND hwnd, LPARAM lp) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(lp);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                wchar_t cls[16] = {};
+                if (owner != s.pid || !IsWindowVisible(hwnd) || !GetClassNameW(hwnd, cls, 16) ||
+                    wcscmp(cls, L"#32768") != 0)
+                    return TRUE;
+                s.found = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// The right button pressed and released in the middle of the window.
+void RightClick(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+}  // namespace
+
+TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
+    constexpr int kTasks = 200000;
+    ScratchDir dir(L"large-tasks");
+    planner::TaskTable given;
+    for (int i = 0; i < kTasks; ++i) {
+        const int row = given.RowCount() - 1;
+        given.SetRowCount(given.RowCount() + 1);
+        given.SetCell(planner::kColDay, row, L"*Ежедневно");
+        wchar_t time[16];
+        swprintf(time, 16, L"%d:%02d:%02d", i * 7 / 3600 % 24, i * 7 / 60 % 60, i * 7 % 60);
+        given.SetCell(planner::kColTime, row, time);
+        given.SetCell(planner::kColDescription, row, Description(i));
+    }
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(given));
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_TRUE(WaitAnswering(program, kHang)) << "no answering settings window";
+        ExpectAnsweringWhileTicking(program);
+        // The popup menu lists the coming tasks: it opens, and Escape closes it.
+        HWND main = program.WindowOfClass(L"TfrmHoralto");
+        RightClick(main);
+        EXPECT_NE(WaitForPopupMenu(program.ProcessId(), kHang), nullptr) << "the popup menu did not open";
+        PressKey(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
+        EXPECT_EQ(program.CloseAndWait(L"TfrmHoralto", kHang), 0);
+    }
+    planner::TaskTable saved;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", saved));
+    EXPECT_EQ(saved.RowCount(), kTasks + 2);
+    EXPECT_TRUE(SortedDescriptions(saved) == SortedDescriptions(given));
+}
+
+TEST(LargeData, FormatTextsOfAMegabyteStartCloseAndAreKeptWhole) {
+    ScratchDir dir(L"large-formats");
+    {
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        for (const FormatKey& k : kFormatKeys)
+            ini.WriteString(
+                k.section, k.key,
+                k.oneLine ? LargeOneLineText(k.key) : base::StoredTextValue(LargeFormatText(k.key)));
+        ini.UpdateFile();
+    }
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_TRUE(WaitAnswering(program, kHang)) << "no answering settings window";
+        ExpectAnsweringWhileTicking(program);
+        EXPECT_EQ(program.CloseAndWait(L"TfrmHoralto", kHang), 0);
+    }
+    base::IniFile ini(dir.Path() / L"Horalto.ini");
+    for (const FormatKey& k : kFormatKeys) {
+        const std::wstring stored = ini.ReadString(k.section, k.key, L"");
+        if (k.oneLine)
+            EXPECT_TRUE(stored == LargeOneLineText(k.key)) << "changed: " << testing::PrintToString(k.key);
+        else
+            EXPECT_TRUE(base::ReadStoredTextValue(stored) == LargeFormatText(k.key))
+                << "changed: " << testing::PrintToString(k.key);
+    }
+}
