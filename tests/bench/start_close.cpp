@@ -13,64 +13,25 @@
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/large_data.h"
 
 namespace bench {
+
+using testing_support::FormatKey;
+using testing_support::kFormatKeys;
+using testing_support::LargeFormatText;
+using testing_support::LargeOneLineText;
+using testing_support::SortedDescriptions;
+using testing_support::TaskDescription;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct FormatKey {
-    const wchar_t* section;
-    const wchar_t* key;
-    bool oneLine;  // kept as a plain one-line string
-};
-
-const FormatKey kFormatKeys[] = {
-    {L"Main", L"FormatTextMain", false},        {L"Main", L"FormatTextHint", false},
-    {L"SystemClock", L"FormatTextTray", false}, {L"Sound", L"FormatSpeakHour", false},
-    {L"Sound", L"FormatSpeakInterval", false},  {L"Speech", L"FormatSpeakTime", false},
-    {L"Mouse", L"FormatTextOnClick", false},    {L"Mouse", L"FormatTextOnDblClick", false},
-    {L"Mouse", L"FormatSpeakOnClick", true},    {L"Mouse", L"FormatSpeakOnDblClick", true},
-    {L"TimeFormats", L"Большой формат", false},
-};
-
-// Lines of a template, about `size` characters in all.
-std::wstring LargeFormatText(int size, const std::wstring& tag) {
-    std::wstring text;
-    text.reserve(static_cast<size_t>(size) + 64);
-    for (int i = 0; static_cast<int>(text.size()) < size; ++i) {
-        if (i) text += L"\r\n";
-        text += tag + L" строка " + std::to_wstring(i) + L": <tt>, W<%dtt>, \"в кавычках\"";
-    }
-    return text;
-}
-
-std::wstring OneLineText(int size, const std::wstring& tag) {
-    std::wstring text = tag;
-    while (static_cast<int>(text.size()) < size) text += L" говорю <t> и <d mmmm>,";
-    return text;
-}
-
 std::wstring TimeText(int seconds) {
     wchar_t text[16];
     std::swprintf(text, 16, L"%d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);
     return text;
-}
-
-std::wstring DescriptionOf(int i) {
-    return std::wstring(1, L'\1') + L"Задача номер " + std::to_wstring(i);
-}
-
-// The rows of the task file as the program keeps them: the descriptions, sorted.
-std::vector<std::wstring> Descriptions(const planner::TaskGrid& grid) {
-    std::vector<std::wstring> d;
-    for (int r = 1; r < grid.RowCount(); ++r) {
-        const std::wstring cell = grid.Cell(planner::kColDescription, r);
-        if (!cell.empty()) d.push_back(cell);
-    }
-    std::sort(d.begin(), d.end());
-    return d;
 }
 
 // The window of `className` of the process, or null.
@@ -107,16 +68,16 @@ void PrintCheck(const std::wstring& kind, const fs::path& dir, int size) {
         planner::TaskTable given, saved;
         for (int i = 0; i < size; ++i) {
             given.SetRowCount(given.RowCount() + 1);
-            given.SetCell(planner::kColDescription, i + 1, DescriptionOf(i));
+            given.SetCell(planner::kColDescription, i + 1, TaskDescription(i));
         }
         planner::LoadTaskFile(dir / L"TasksList.tsk", saved);
-        std::printf("%s\n", Descriptions(given) == Descriptions(saved) ? "kept" : "tasks differ");
+        std::printf("%s\n", SortedDescriptions(given) == SortedDescriptions(saved) ? "kept" : "tasks differ");
         return;
     }
     base::IniFile ini(dir / L"Horalto.ini");
     int differ = 0;
     for (const FormatKey& k : kFormatKeys) {
-        const std::wstring want = k.oneLine ? OneLineText(size, k.key) : LargeFormatText(size, k.key);
+        const std::wstring want = k.oneLine ? LargeOneLineText(size, k.key) : LargeFormatText(size, k.key);
         const std::wstring stored = ini.ReadString(k.section, k.key, L"");
         if ((k.oneLine ? stored : base::ReadStoredTextValue(stored)) != want) ++differ;
     }
@@ -138,7 +99,7 @@ bool PrepareLargeData(const std::wstring& kind, const fs::path& dir, int size) {
             grid.SetRowCount(grid.RowCount() + 1);
             grid.SetCell(planner::kColDay, row, L"*Ежедневно");
             grid.SetCell(planner::kColTime, row, TimeText(i * 7));
-            grid.SetCell(planner::kColDescription, row, DescriptionOf(i));
+            grid.SetCell(planner::kColDescription, row, TaskDescription(i));
         }
         base::WriteFileBytes(dir / L"TasksList.tsk", planner::TaskFileBytes(grid));
         return true;
@@ -148,7 +109,7 @@ bool PrepareLargeData(const std::wstring& kind, const fs::path& dir, int size) {
     for (const FormatKey& k : kFormatKeys)
         ini.WriteString(
             k.section, k.key,
-            k.oneLine ? OneLineText(size, k.key) : base::StoredTextValue(LargeFormatText(size, k.key)));
+            k.oneLine ? LargeOneLineText(size, k.key) : base::StoredTextValue(LargeFormatText(size, k.key)));
     // The formats chosen for the uses name no stored format: the texts stay as read.
     ini.UpdateFile();
     return true;

@@ -5,26 +5,18 @@
 #include <windows.h>
 
 #include <fstream>
-#include <initializer_list>
-#include <vector>
 
 #include <shellapi.h>
 
 #include "base/ini_file.h"
 #include "base/string_list.h"
 #include "win/support/keyboard.h"
+#include "win/support/mouse.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
 
 namespace {
-
-template <class F>
-bool WaitFor(F done, DWORD ms = 5000) {
-    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
-        if (GetTickCount() - start > ms) return false;
-    return true;
-}
 
 // Whether the program's icon is in the notification area: the shell accepts a
 // change of an icon it holds (the program's hidden icon window, icon 1).
@@ -62,27 +54,6 @@ TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
     lists.LoadFromFile(dir.Path() / L"FileLists.txt");
     EXPECT_GE(lists.IndexOf(L"1\tCtrl+Alt+M\tПоказать/Свернуть окно\t"), 0);
 }
-
-namespace {
-
-// Mouse input at a screen point, as the user gives it: a move, then the
-// button events of `flags` in turn.
-void MouseAt(POINT at, std::initializer_list<DWORD> flags) {
-    std::vector<INPUT> in;
-    auto event = [&](DWORD flag) {
-        INPUT i{};
-        i.type = INPUT_MOUSE;
-        i.mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-        i.mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
-        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flag;
-        in.push_back(i);
-    };
-    event(0);
-    for (DWORD flag : flags) event(flag);
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
-
-}  // namespace
 
 TEST(ActionsEndToEnd, DoubleClickLeavesNoMoveLoopAndTheFirstCloseEndsTheProgram) {
     ScratchDir dir(L"actions-dblclick");

@@ -18,11 +18,14 @@
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
 #include "win/support/keyboard.h"
+#include "win/support/large_data.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
 
 namespace {
+
+constexpr int kMegabyte = 1000000;
 
 constexpr DWORD kHang = 60000;
 
@@ -49,49 +52,6 @@ void ExpectAnsweringWhileTicking(RunningProgram& program) {
             << "the clock did not answer during tick " << i;
         Sleep(500);
     }
-}
-
-struct FormatKey {
-    const wchar_t* section;
-    const wchar_t* key;
-    bool oneLine;  // kept as a plain one-line string
-};
-
-const FormatKey kFormatKeys[] = {
-    {L"Main", L"FormatTextMain", false},        {L"Main", L"FormatTextHint", false},
-    {L"SystemClock", L"FormatTextTray", false}, {L"Sound", L"FormatSpeakHour", false},
-    {L"Sound", L"FormatSpeakInterval", false},  {L"Speech", L"FormatSpeakTime", false},
-    {L"Mouse", L"FormatTextOnClick", false},    {L"Mouse", L"FormatTextOnDblClick", false},
-    {L"Mouse", L"FormatSpeakOnClick", true},    {L"Mouse", L"FormatSpeakOnDblClick", true},
-    {L"TimeFormats", L"Большой формат", false},
-};
-
-// About a megabyte of template lines, each key its own.
-std::wstring LargeFormatText(const std::wstring& key) {
-    std::wstring text;
-    for (int i = 0; text.size() < 1000000; ++i)
-        text +=
-            (i ? L"\r\n" : L"") + key + L" строка " + std::to_wstring(i) + L": <tt>, W<%dtt>, \"в кавычках\"";
-    return text;
-}
-
-std::wstring LargeOneLineText(const std::wstring& key) {
-    std::wstring text = key;
-    while (text.size() < 1000000) text += L" говорю <t> и <d mmmm>,";
-    return text;
-}
-
-std::wstring Description(int i) {
-    return std::wstring(1, L'\1') + L"Задача номер " + std::to_wstring(i);
-}
-
-std::vector<std::wstring> SortedDescriptions(const planner::TaskGrid& grid) {
-    std::vector<std::wstring> d;
-    for (int r = 1; r < grid.RowCount(); ++r)
-        if (!grid.Cell(planner::kColDescription, r).empty())
-            d.push_back(grid.Cell(planner::kColDescription, r));
-    std::sort(d.begin(), d.end());
-    return d;
 }
 
 // A visible popup menu of the process, waiting up to ms.
@@ -147,7 +107,7 @@ TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
         wchar_t time[16];
         swprintf(time, 16, L"%d:%02d:%02d", i * 7 / 3600 % 24, i * 7 / 60 % 60, i * 7 % 60);
         given.SetCell(planner::kColTime, row, time);
-        given.SetCell(planner::kColDescription, row, Description(i));
+        given.SetCell(planner::kColDescription, row, TaskDescription(i));
     }
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(given));
     {
@@ -173,9 +133,9 @@ TEST(LargeData, FormatTextsOfAMegabyteStartCloseAndAreKeptWhole) {
     {
         base::IniFile ini(dir.Path() / L"Horalto.ini");
         for (const FormatKey& k : kFormatKeys)
-            ini.WriteString(
-                k.section, k.key,
-                k.oneLine ? LargeOneLineText(k.key) : base::StoredTextValue(LargeFormatText(k.key)));
+            ini.WriteString(k.section, k.key,
+                            k.oneLine ? LargeOneLineText(kMegabyte, k.key)
+                                      : base::StoredTextValue(LargeFormatText(kMegabyte, k.key)));
         ini.UpdateFile();
     }
     {
@@ -188,9 +148,10 @@ TEST(LargeData, FormatTextsOfAMegabyteStartCloseAndAreKeptWhole) {
     for (const FormatKey& k : kFormatKeys) {
         const std::wstring stored = ini.ReadString(k.section, k.key, L"");
         if (k.oneLine)
-            EXPECT_TRUE(stored == LargeOneLineText(k.key)) << "changed: " << testing::PrintToString(k.key);
+            EXPECT_TRUE(stored == LargeOneLineText(kMegabyte, k.key))
+                << "changed: " << testing::PrintToString(k.key);
         else
-            EXPECT_TRUE(base::ReadStoredTextValue(stored) == LargeFormatText(k.key))
+            EXPECT_TRUE(base::ReadStoredTextValue(stored) == LargeFormatText(kMegabyte, k.key))
                 << "changed: " << testing::PrintToString(k.key);
     }
 }

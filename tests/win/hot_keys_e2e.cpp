@@ -18,13 +18,6 @@ using namespace testing_support;
 
 namespace {
 
-template <class F>
-bool WaitFor(F done, DWORD ms = 5000) {
-    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
-        if (GetTickCount() - start > ms) return false;
-    return true;
-}
-
 // The program's list file holding these hot-key rows.
 void WriteHotKeys(const std::filesystem::path& dir, const std::vector<std::wstring>& rows) {
     base::StringList lines;

@@ -19,13 +19,6 @@ using namespace testing_support;
 
 namespace {
 
-template <class F>
-bool WaitFor(F done, DWORD ms = 5000) {
-    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
-        if (GetTickCount() - start > ms) return false;
-    return true;
-}
-
 struct WindowSearch {
     DWORD pid;
     const wchar_t* cls;

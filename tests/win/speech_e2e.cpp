@@ -108,16 +108,6 @@ class ProgramInZone {
     HANDLE process_ = nullptr;
 };
 
-template <class F>
-bool WaitFor(F done, DWORD ms) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        Sleep(100);
-    }
-    return true;
-}
-
 std::string Joined(const std::vector<std::wstring>& lines) {
     std::string all;
     for (const auto& line : lines) all += "[" + ui::Utf8FromWide(line) + "]\n";

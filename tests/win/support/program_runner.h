@@ -29,6 +29,14 @@ class ScratchDir {
     std::filesystem::path path_;
 };
 
+// Waits until done() holds, looking every 20 ms; false when `ms` went by first.
+template <class F>
+bool WaitFor(F done, DWORD ms = 5000) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
 // A copy of Horalto.exe started in `dir`, closed and reaped on destruction.
 class RunningProgram {
   public:
