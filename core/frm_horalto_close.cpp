@@ -1,6 +1,5 @@
 // The close query: everything the program keeps is written here, each file
 // on its own, and the close always goes on.
-#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "core/file_lists.h"
 #include "core/frm_horalto.h"
@@ -32,18 +31,12 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     // the next is still saved, and the user is told of all that failed in
     // one message at the end. The order: the settings file, the lists, the
     // tasks (after those set to run at exit), the work log.
-    if (!core::EnsureFileExists(IniFileName)) {
-        core::NoteSaveFailure(IniFileName);
-    } else {
-        core::SaveDataFile(IniFileName, [this] {
-            core::SettingHomes homes;
-            BindSettingHomes(homes);
-            if (frmOptions) frmOptions->BindSettingHomes(homes);
-            base::IniFile ini(IniFileName, base::SystemFormatSettings());
-            core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
-            ini.UpdateFile();
-        });
-    }
+    core::SaveSettingsFile(IniFileName, [this](base::IniFile& ini) {
+        core::SettingHomes homes;
+        BindSettingHomes(homes);
+        if (frmOptions) frmOptions->BindSettingHomes(homes);
+        core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
+    });
     if (frmOptions) {
         // The lists are written also when they are all empty.
         core::SaveDataFile(FileListsFileName, [] {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 
 namespace core {
@@ -35,6 +36,22 @@ void SaveDataFile(const std::filesystem::path& file, Save&& save) {
     } catch (...) {
         NoteSaveFailure(file);
     }
+}
+
+// Writes keys of the settings file (created when missing) through
+// write(ini) with the user's regional settings, then updates the file; a
+// failure is noted as above.
+template <class Write>
+void SaveSettingsFile(const std::filesystem::path& file, Write&& write) {
+    if (!EnsureFileExists(file)) {
+        NoteSaveFailure(file);
+        return;
+    }
+    SaveDataFile(file, [&] {
+        base::IniFile ini(file, base::SystemFormatSettings());
+        write(ini);
+        ini.UpdateFile();
+    });
 }
 
 // Removes the temporary files that saves of these files left when cut short.

@@ -2,7 +2,6 @@
 // list files it loads.
 #include <filesystem>
 
-#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
@@ -57,18 +56,12 @@ void TfrmOptions::ReadSettings() {
 }
 
 void TfrmOptions::WriteSettings() {
-    if (!core::EnsureFileExists(IniFileName)) {
-        core::NoteSaveFailure(IniFileName);
-    } else {
-        core::SaveDataFile(IniFileName, [this] {
-            core::SettingHomes homes;
-            frmHoralto->BindSettingHomes(homes);
-            BindSettingHomes(homes);
-            base::IniFile ini(IniFileName, base::SystemFormatSettings());
-            core::WriteOptionsSettings(ini, frmHoralto->SettingsBindingFor(homes));
-            ini.UpdateFile();
-        });
-    }
+    core::SaveSettingsFile(IniFileName, [this](base::IniFile& ini) {
+        core::SettingHomes homes;
+        frmHoralto->BindSettingHomes(homes);
+        BindSettingHomes(homes);
+        core::WriteOptionsSettings(ini, frmHoralto->SettingsBindingFor(homes));
+    });
     core::ShowSaveFailures();
 }
 

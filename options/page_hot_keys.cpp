@@ -223,9 +223,7 @@ void TPageHotKeys::UnregisterHotKeys() {
 
 void TPageHotKeys::SuspendHotKeys() {
     if (hotKeysSuspended_) return;
-    HWND hwnd = Options().Handle();
-    for (std::size_t r = 1; r < HotKeyAtoms.size(); ++r)
-        if (HotKeyAtoms[r]) UnregisterHotKey(hwnd, HotKeyAtoms[r]);
+    UnregisterHotKeys();
     hotKeysSuspended_ = true;
 }
 

@@ -82,12 +82,10 @@ std::string JpegToBmpBytes(const std::filesystem::path& jpeg) {
     } catch (const base::FileError&) {
         throw ui::Exception(L"Cannot open file \"" + jpeg.wstring() + L"\"");
     }
-    const std::wstring tooLarge = L"Picture too large: " + jpeg.wstring();
-    if (!face::PictureBytesUsable(data)) throw PictureTooLargeError(tooLarge);
     int width = 0, height = 0;
     std::string rgb, error;
     const Decoded decoded = Decode(data, width, height, rgb, error);
-    if (decoded == Decoded::TooLarge) throw PictureTooLargeError(tooLarge);
+    if (decoded == Decoded::TooLarge) throw PictureTooLargeError(L"Picture too large: " + jpeg.wstring());
     if (decoded != Decoded::Ok || width <= 0 || height <= 0)
         throw ui::Exception(L"JPEG error: " + ui::WideFromNarrow(error) + L" (" + jpeg.wstring() + L")");
     return MakeBmp24(width, height, rgb);

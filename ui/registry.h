@@ -1,6 +1,6 @@
-// The registry: a root key and one open key at a time. A path starting with "\" is taken from the root, any other
-// from the open key. Failed writes and reads of missing or mistyped values
-// throw ui::Exception.
+// The registry: a root key and one open key at a time. A path starting with
+// "\" is taken from the root, any other from the open key. Failed writes and
+// reads of missing or mistyped values throw ui::Exception.
 #pragma once
 
 #include <windows.h>
