@@ -281,9 +281,8 @@ void TPagePlanner::spbDeleteTaskClick(ui::Component&) {
 
 void TPagePlanner::spbClearTasksClick(ui::Component&) {
     if (Loading()) return;
-    if (ui::ShowMessageBox(L"Вы действительно хотите очистить список заданий?", L"Подтверждение",
-                           MB_YESNO | MB_ICONQUESTION) == IDNO)
-        return;
+    // Only "Да" clears: "Нет", Esc and the close box keep every task.
+    if (!ui::AskConfirmation(L"Вы действительно хотите очистить список заданий?")) return;
     Tasks.ClearTasks();
     LoadTaskToEditor();
     UpdateTaskNextRun();

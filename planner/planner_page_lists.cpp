@@ -233,9 +233,7 @@ void TPagePlanner::clbSoundsListDblClick(ui::Component&) {
 void TPagePlanner::spbPlaySoundAClick(ui::Component&) {
     if (Loading()) return;
     if (frmHoralto && frmHoralto->aSoundOnOff.Checked()) {
-        if (ui::ShowMessageBox(L"Все звуки выключены. Вы хотите включить звуки и воспроизвести?", L"Вопрос",
-                               MB_YESNO | MB_ICONQUESTION) == IDNO)
-            return;
+        if (!ui::AskQuestion(L"Все звуки выключены. Вы хотите включить звуки и воспроизвести?")) return;
         frmHoralto->aSoundOnOff.Execute();
     }
     const int row = stgTasks.Row();

@@ -21,6 +21,8 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 // caption by type: "Вопрос", "Подтверждение", "Предупреждение", "Ошибка";
 // buttons are MB_OK, MB_YESNO, MB_YESNOCANCEL, MB_OKCANCEL.
 int MessageDlg(const std::wstring& text, MsgDlgType type, UINT buttons);
+// A question acts only on Yes: a box closed by Esc or its close box answers
+// IDCANCEL, which is no more a yes than IDNO is.
 // Yes/No with "Вопрос"; true on Yes.
 bool AskQuestion(const std::wstring& text);
 // Yes/No with "Подтверждение"; true on Yes.

@@ -2,7 +2,7 @@
 // TasksList.tsk falls due and shows its reminder; the tasks set to run at exit
 // run once each when the program closes (also those that process messages for
 // seconds), before the task file is written; a planner switched off in
-// Horalto.ini runs neither.
+// Horalto.ini runs neither; the planner page's questions act only on "Да".
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,11 +12,17 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "base/date_format.h"
+#include "base/date_time.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/keyboard.h"
+#include "win/support/mouse.h"
+#include "win/support/other_windows.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -70,12 +76,6 @@ std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* className) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::wstring WindowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return text;
 }
 
 // The time of day `seconds` from now as the time cell holds it.
@@ -297,5 +297,106 @@ TEST(PlannerInTheProgram, OverLongProgramPathOrParametersFailThatStartOnly) {
         ASSERT_GE(row, 1) << testing::PrintToString(std::wstring(mark));
         EXPECT_NE(saved.Cell(kColDone, row), L"") << "ran";
         EXPECT_EQ(ParseListCell(saved.Cell(kColFiles, row)).items.front(), item) << "kept whole";
+    }
+}
+
+namespace {
+
+// The planner page of the running program, opened by its hot key.
+HWND OpenPlannerPage(const RunningProgram& program) {
+    HWND options = program.WindowOfClass(L"TfrmOptions");
+    PressCtrlAlt('L');
+    WaitUntil([&] { return FindVisibleChild(options, L"Button", L"X") != nullptr; }, 15000);
+    return options;
+}
+
+// A screen point of the window's close box (where the window answers
+// HTCLOSE); false when it has none.
+bool CloseBoxOf(HWND window, POINT& at) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    for (int y = r.top + 1; y < std::min<LONG>(r.bottom, r.top + 48); y += 2)
+        for (int x = r.right - 2; x > std::max<LONG>(r.left, r.right - 80); x -= 2) {
+            DWORD_PTR hit = 0;
+            if (SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000,
+                                    &hit) &&
+                hit == HTCLOSE) {
+                at = {x, y};
+                return true;
+            }
+        }
+    return false;
+}
+
+enum class Answer { Escape, CloseBox, Yes };
+
+// Clicks `button`, answers the question that comes with `answer` and waits for
+// it to go; the question's text is checked.
+void AnswerQuestion(const RunningProgram& program, HWND button, const wchar_t* question, Answer answer) {
+    ASSERT_NE(button, nullptr);
+    ClickWindow(button);
+    const HWND box = program.WaitForDialog(15000);
+    ASSERT_NE(box, nullptr) << "no question came";
+    EXPECT_NE(FindVisibleChild(box, L"Static", question), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }, 10000));
+    if (answer == Answer::CloseBox) {
+        POINT at{};
+        ASSERT_TRUE(CloseBoxOf(box, at)) << "the question has no close box";
+        LeftClickAt(at);
+    } else {
+        PressKey(answer == Answer::Escape ? VK_ESCAPE : VK_RETURN);  // "Да" is the default button
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 10000));
+}
+
+}  // namespace
+
+TEST(PlannerInTheProgram, ItsQuestionsActOnlyOnYes) {
+    // "Очистить список заданий" and the sounds' play button with the sounds
+    // off: Esc and the close box leave the tasks and the sounds as they were;
+    // "Да" (Enter) clears the list and switches the sounds on.
+    const wchar_t kClear[] = L"Вы действительно хотите очистить список заданий?";
+    const wchar_t kSoundsOn[] = L"Все звуки выключены. Вы хотите включить звуки и воспроизвести?";
+    for (const Answer answer : {Answer::Escape, Answer::CloseBox, Answer::Yes}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        ScratchDir dir(L"planner-questions");
+        base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Sound]\r\nSoundOff=1\r\n");
+        TaskTable grid;
+        const std::wstring day = base::DateToStr(base::EncodeDate(2031, 5, 15), base::SystemFormatSettings());
+        AddRow(grid, day, L"10:00:00", std::wstring(1, L'\0') + L"Первая");
+        AddRow(grid, day, L"11:00:00", std::wstring(1, L'\0') + L"Вторая");
+        WriteTasks(dir.Path(), grid);
+        {
+            RunningProgram program(dir.Path());
+            ASSERT_NE(program.WaitShown(), nullptr);
+            const HWND options = OpenPlannerPage(program);
+            AnswerQuestion(program, FindVisibleChild(options, L"Button", L"X"), kClear, answer);
+            // The sounds' panel, and its play button at the top of its column.
+            ClickWindow(FindVisibleChild(options, L"Button", L"Звуки"));
+            HWND play = nullptr;
+            ASSERT_TRUE(WaitUntil([&] {
+                const HWND sounds = FindVisibleChild(options, L"Button", L"Звуки");
+                RECT below{};
+                GetWindowRect(sounds, &below);
+                play = FindVisibleChild(options, L"Button", L"4", [&](HWND h) {  // the play triangle
+                    RECT r{};
+                    GetWindowRect(h, &r);
+                    return r.top > below.bottom;
+                });
+                return play != nullptr;
+            }));
+            AnswerQuestion(program, play, kSoundsOn, answer);
+            EXPECT_EQ(program.CloseAndWait(), 0);
+        }
+        const TaskTable saved = ReadTasks(dir.Path());
+        const base::IniFile ini(dir.Path() / L"Horalto.ini");
+        if (answer == Answer::Yes) {
+            EXPECT_EQ(saved.RowCount(), 2) << "the list was not cleared";
+            EXPECT_FALSE(ini.ReadBool(L"Sound", L"SoundOff", true)) << "the sounds stayed off";
+        } else {
+            EXPECT_GE(FindRow(saved, L"Первая"), 1) << "a task was lost";
+            EXPECT_GE(FindRow(saved, L"Вторая"), 1) << "a task was lost";
+            EXPECT_TRUE(ini.ReadBool(L"Sound", L"SoundOff", false)) << "the sounds were switched on";
+        }
     }
 }
