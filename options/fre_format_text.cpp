@@ -42,8 +42,6 @@ TfreFormatText::TfreFormatText(ui::Container* parent, std::wstring name, TfrmOpt
     spbDeleteFormat.SetEnabled(false);
     chbShowFormatText.SetChecked(true);
     memFormatText.SetScrollBars(ui::ssVertical);
-    // Format texts of any length: the edit control's typing limit is lifted.
-    memFormatText.SetMaxLength(0x7FFFFFFE);
     chbShowFormatText.SetBounds(4, 5, 96, 17);
     SetBounds(0, 0, 334, 79);
     cmbNameFormatText.OnChange = [this](ui::Component& s) { cmbNameFormatTextChange(s); };

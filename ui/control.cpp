@@ -558,6 +558,7 @@ void Control::SetHint(const std::wstring& hint) {
 void Control::SetCaption(const std::wstring& text) {
     if (text == text_) return;
     text_ = text;
+    TextSet();
     if (hwnd_) Silently([&] { SetWindowTextW(hwnd_, ShownText().c_str()); });
     TextChanged();
 }

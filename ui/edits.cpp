@@ -63,8 +63,20 @@ Memo::Memo(Container* parent, std::wstring name) : Edit(parent, std::move(name))
     width_ = 185, height_ = 89;
 }
 
+void Memo::HandleCreated() {
+    Edit::HandleCreated();
+    // No limit but the one given: a paste of any length goes in whole.
+    if (!MaxLength()) SendMessageW(hwnd_, EM_LIMITTEXT, 0, 0);
+}
+
 std::wstring Memo::ShownText() const {
-    return std::wstring(base::LeadingLines(Text(), kShownLength));
+    return clipped_ ? std::wstring(base::LeadingLines(Text(), kShownLength)) : Text();
+}
+
+void Memo::TextSet() {
+    // Only a text from code is cut for the window; the window already holds a
+    // text the user typed, whatever its length.
+    clipped_ = Text().size() > kShownLength;
 }
 
 void Memo::TextChanged() {

@@ -42,13 +42,14 @@ enum ScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 class Memo : public Edit {
   public:
     // An edit control grows slow with the length of its text (a megabyte takes
-    // minutes): a longer text is shown only by its leading lines, read-only,
-    // while Text stays whole.
+    // minutes): a longer text set from code is shown only by its leading
+    // lines, read-only, while Text stays whole. What the user types or pastes
+    // is Text whatever its length (the window takes text without a limit).
     static constexpr std::size_t kShownLength = 8192;
 
     Memo(Container* parent, std::wstring name);
     // True while the window shows only the start of Text.
-    bool Clipped() const { return Text().size() > kShownLength; }
+    bool Clipped() const { return clipped_; }
     // The lines of Text, split at line breaks (a final line break adds no empty
     // line); SetLines joins them with CR LF.
     std::vector<std::wstring> Lines() const;
@@ -63,12 +64,15 @@ class Memo : public Edit {
 
   protected:
     DWORD EditStyle() const override;
+    void HandleCreated() override;
     std::wstring ShownText() const override;
     bool WindowReadOnly() const override { return ReadOnly() || Clipped(); }
+    void TextSet() override;
     void TextChanged() override;
     bool Command(WORD code) override;
 
   private:
+    bool clipped_ = false;
     bool wordWrap_ = true;
     ScrollStyle scrollBars_ = ssNone;
 };

@@ -307,6 +307,7 @@ HWND OpenPlannerPage(const RunningProgram& program) {
     HWND options = program.WindowOfClass(L"TfrmOptions");
     PressCtrlAlt('L');
     WaitUntil([&] { return FindVisibleChild(options, L"Button", L"X") != nullptr; }, 15000);
+    WaitSettingsWindowShown(options);
     return options;
 }
 

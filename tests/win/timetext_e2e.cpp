@@ -1,6 +1,7 @@
 // The whole program under Wine: the clock's text comes from the format text of
-// a prepared Horalto.ini, the work log goes on across restarts, and the clock
-// is synchronised with a Daytime server that answers in NIST's layout.
+// a prepared Horalto.ini, the work log goes on across restarts, a format text
+// typed and pasted in the settings window is saved whole at any length, and
+// the clock is synchronised with a Daytime server that answers in NIST's layout.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,6 +12,9 @@
 #include "base/ini_file.h"
 #include "base/string_list.h"
 #include "win/support/daytime_server.h"
+#include "win/support/keyboard.h"
+#include "win/support/mouse.h"
+#include "win/support/other_windows.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -147,4 +151,74 @@ TEST(TimeTextsOfTheProgram, OneCloseEndsTheProgramWhileASynchronisationWaits) {
         base::IniFile ini(dir.Path() / L"Horalto.ini");
         EXPECT_EQ(ini.ReadString(L"TimeSynchronization", L"CurrentServer", L""), host);
     }
+}
+
+namespace {
+
+// Puts the text on the clipboard, as another program's "Copy" does.
+bool CopyToClipboard(const std::wstring& text) {
+    const HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    if (!owner || !OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    bool put = false;
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        if (!put) GlobalFree(memory);
+    }
+    CloseClipboard();
+    DestroyWindow(owner);
+    return put;
+}
+
+}  // namespace
+
+TEST(TimeTextsOfTheProgram, AFormatTextTypedAndPastedPastAnyLengthIsSavedWhole) {
+    // The main text's format starts a little short of the length a memo shows
+    // of a text the program sets; keys typed across that length, a paste of
+    // forty thousand characters, and keys and a deletion after it all reach
+    // the text that is saved.
+    ScratchDir dir(L"format-typed");
+    std::wstring given;
+    for (int i = 0; given.size() < 8100; ++i) given += L"Строка " + std::to_wstring(i) + L" <tt>\r\n";
+    given += std::wstring(8180 - given.size(), L'я');
+    std::wstring pasted;
+    for (int i = 0; pasted.size() < 40000; ++i) pasted += L"\r\nВставка " + std::to_wstring(i) + L" <d mmmm>";
+    {
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        ini.WriteString(L"Main", L"FormatTextMain", base::StoredTextValue(given));
+        ini.WriteString(L"Main", L"MainFormatId", L"Свой");  // names no stored format
+        ini.UpdateFile();
+    }
+    const std::wstring expected = given + L"\r\nНабрано за пределом <t>" + pasted + L"коне!";
+    {
+        RunningProgram program(dir.Path());
+        ASSERT_NE(program.WaitShown(), nullptr);
+        const HWND options = program.WindowOfClass(L"TfrmOptions");
+        HWND memo = nullptr;
+        PressCtrlAlt('O');
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (memo = FindVisibleChild(options, L"Edit", given.c_str())) != nullptr; }, 15000));
+        ASSERT_TRUE(WaitSettingsWindowShown(options));
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }));
+        ClickWindow(memo);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == memo; }, 10000));
+        ASSERT_TRUE(CopyToClipboard(pasted));
+        PressCtrl(VK_END);
+        PressKey(VK_RETURN);
+        TypeText(L"Набрано за пределом <t>");
+        PressCtrl('V');
+        TypeText(L"конец");
+        PressKey(VK_BACK);
+        TypeText(L"!");
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(memo) == expected; }, 20000))
+            << "the memo shows " << WindowText(memo).size() << " characters";
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    const std::wstring saved = base::ReadStoredTextValue(ini.ReadString(L"Main", L"FormatTextMain", L""));
+    EXPECT_EQ(saved.size(), expected.size());
+    EXPECT_TRUE(saved == expected) << "the saved text differs from what was typed";
 }

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string_view>
+#include <vector>
+
 namespace testing_support {
 
 // The key's scan code, which a keyboard sends with it (a key-capture control
@@ -32,6 +35,32 @@ inline UINT PressKey(WORD key) {
     in[0].ki.wScan = in[1].ki.wScan = ScanCode(key);
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     return SendInput(2, in, sizeof(INPUT));
+}
+
+// Ctrl+key pressed and released; the number of input events taken (4 when all were).
+inline UINT PressCtrl(WORD key) {
+    INPUT in[4] = {};
+    const WORD keys[] = {VK_CONTROL, key};
+    for (int i = 0; i < 2; ++i) {
+        in[i].type = in[3 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[3 - i].ki.wVk = keys[i];
+        in[i].ki.wScan = in[3 - i].ki.wScan = ScanCode(keys[i]);
+        in[3 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    return SendInput(4, in, sizeof(INPUT));
+}
+
+// The characters typed one after another as the keyboard sends characters of
+// any layout; the number of input events taken (two for each character).
+inline UINT TypeText(std::wstring_view text) {
+    std::vector<INPUT> in(text.size() * 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        in[2 * i].type = in[2 * i + 1].type = INPUT_KEYBOARD;
+        in[2 * i].ki.wScan = in[2 * i + 1].ki.wScan = text[i];
+        in[2 * i].ki.dwFlags = KEYEVENTF_UNICODE;
+        in[2 * i + 1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    }
+    return SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 }  // namespace testing_support

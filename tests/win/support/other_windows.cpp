@@ -1,5 +1,6 @@
 #include "win/support/other_windows.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace testing_support {
@@ -47,6 +48,23 @@ HWND FindVisibleChild(HWND parent, const wchar_t* className, const wchar_t* text
         return h;
     }
     return nullptr;
+}
+
+bool WaitSettingsWindowShown(HWND options, DWORD ms) {
+    const DWORD start = GetTickCount();
+    const bool framed = WaitUntil(
+        [&] {
+            return IsWindowVisible(options) && IsWindowEnabled(options) &&
+                   (GetWindowLongPtrW(options, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+                   !(GetWindowLongPtrW(options, GWL_EXSTYLE) & WS_EX_LAYERED);
+        },
+        ms);
+    // The effect's end runs on in the program's thread: a message sent now is
+    // answered once it is over.
+    DWORD_PTR answer = 0;
+    const DWORD left = ms - std::min(ms, GetTickCount() - start);
+    return framed &&
+           SendMessageTimeoutW(options, WM_NULL, 0, 0, SMTO_NORMAL, std::max<DWORD>(left, 1), &answer);
 }
 
 namespace {

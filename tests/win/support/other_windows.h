@@ -21,6 +21,13 @@ std::wstring ClassOf(HWND hwnd);
 HWND FindVisibleChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr,
                       const std::function<bool(HWND)>& also = {});
 
+// Waits up to `ms` until the settings window's show effect is over, and
+// whether it came: the window fades in layered, disabled and without its frame
+// (a click on a pixel still transparent goes to the window below); at the
+// effect's end it is framed again and laid out anew, after which its message
+// loop answers.
+bool WaitSettingsWindowShown(HWND options, DWORD ms = 15000);
+
 // The window that has the keyboard focus in the thread of `anyWindow`
 // (nullptr when none has), and that thread's active window.
 HWND FocusOfThread(HWND anyWindow);
