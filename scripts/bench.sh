@@ -3,11 +3,14 @@
 # private Xvfb and Wine prefix. Not a test: it prints figures and judges nothing.
 #  1. per-tick cost of each step (horalto_bench ticks), against a bare GDI+ window;
 #  2. start to an answering settings window and close of the real Horalto.exe with
-#     large data files (a megabyte of format text in each format key; 200,000 tasks);
+#     large data files (a megabyte of format text in each format key; 200,000 tasks),
+#     and with one format line of 8 MB in every format key, how soon the ticking
+#     clock answers;
 #  3. start to first paint, resident memory and idle CPU over BENCH_IDLE_SECONDS
 #     (default 30) of the real Horalto.exe with the default settings, the text-only
 #     clock, and the bare window, all running at once.
 # Usage: scripts/bench.sh <build dir>   (BENCH_TICKS, BENCH_IDLE_SECONDS, BENCH_KEEP, BENCH_LARGE_TIMEOUT,
+#        BENCH_LINE_SIZE, BENCH_LINE_SECONDS,
 #        BENCH_BEFORE=<another Horalto.exe> runs that one beside the others too, for before/after figures)
 set -uo pipefail
 build=$(realpath -m "${1:-build}")
@@ -79,6 +82,36 @@ for kind in plain formats tasks; do
     printf '  %-52s %10s %10s  %s\n' "${large_names[$i]}, $label" "$start" "$close" "$files"
     rm -rf "$dir"
   done
+done
+
+# ---- 2b. One template line of BENCH_LINE_SIZE characters (8 MB) in every
+# format key: after the start, the ticking clock is sent a message every 100 ms
+# for BENCH_LINE_SECONDS (20) s; how long it took to answer (median, most, and
+# how many answers took longer than 250 ms or did not come), then the close
+# and whether the files it wrote hold what it read.
+line_size=${BENCH_LINE_SIZE:-8000000}
+line_seconds=${BENCH_LINE_SECONDS:-20}
+echo
+echo "One format line of $line_size characters in every format key (a message to the ticking clock every 100 ms for $line_seconds s)"
+printf '  %-20s %10s %8s %10s %10s %8s %10s  %s\n' "program" "start ms" "answers" "median ms" "max ms" ">250 ms" \
+  "close ms" "files"
+for i in "${!large_exes[@]}"; do
+  dir="$scratch/line-$i"
+  mkdir -p "$dir"
+  line=$(cd "$scratch/ticks" && wine horalto_bench.exe startclose oneline "Z:${large_exes[$i]//\//\\}" \
+    "Z:${dir//\//\\}" "$line_size" "$large_timeout" "$line_seconds" </dev/null 2>/dev/null | tr -d '\r' | tail -1)
+  field() { awk -v k="$1" '{for (i = 1; i < NF; ++i) if ($i == k) {print $(i + 1); exit}}' <<<"$line"; }
+  start=$(field start) answers=$(field answers) median=$(field median) most=$(field max) over=$(field over250)
+  close=$(field close)
+  files=$(sed -E 's/.*close [^ ]+ //' <<<"$line")
+  if [ "$start" = "-" ] || [ -z "$start" ]; then
+    start="> $large_timeout" answers="-" median="-" most="-" over="-" close="-" files="(ended)"
+  elif [ "$close" = "-" ]; then
+    close="> $large_timeout" files="(ended)"
+  fi
+  printf '  %-20s %10s %8s %10s %10s %8s %10s  %s\n' "${large_names[$i]}" "$start" "${answers:--}" "${median:--}" \
+    "${most:--}" "${over:--}" "$close" "$files"
+  rm -rf "$dir"
 done
 
 # ---- 3. The running programs, side by side.

@@ -5,7 +5,6 @@
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "base/text_compare.h"
-#include "base/text_start.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
@@ -89,8 +88,10 @@ std::wstring TfrmHoralto::BuildFormatText(const std::wstring& formatText) {
 }
 
 std::wstring TfrmHoralto::BuildShownText(const std::wstring& formatText) {
+    // A line of text is at least a pixel high and a character a pixel wide.
     const int lines = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    const std::wstring_view shown = base::FirstLines(formatText, lines);
+    const std::wstring shown =
+        timetext::ShownTemplate(formatText, lines, GetSystemMetrics(SM_CXVIRTUALSCREEN));
     const bool withEvents = base::LowerCase1251(shown).find(L"<la>") != std::wstring::npos;
     return timetext::BuildShownText(shown, timetext::CurrentTemplateContext(withEvents), lines);
 }

@@ -172,4 +172,24 @@ std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, 
     return BuildText(base::FirstLines(text, std::max(maxLines, 0)), ctx, std::max(maxLines, 0));
 }
 
+std::wstring ShownTemplate(std::wstring_view text, int maxLines, int maxLineChars) {
+    const std::size_t width = static_cast<std::size_t>(std::max(maxLineChars, 0));
+    std::wstring shown;
+    std::size_t pos = 0;
+    for (int line = 0; line < maxLines; ++line) {
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != L'\r' && text[end] != L'\n') ++end;
+        std::size_t cut = std::min(end - pos, width);
+        if (cut < end - pos && cut > 0 && text[pos + cut - 1] >= 0xD800 && text[pos + cut - 1] <= 0xDBFF)
+            --cut;
+        shown.append(text.substr(pos, cut));
+        if (end == text.size() || line + 1 == maxLines) break;
+        const std::size_t next =
+            end + (text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n' ? 2 : 1);
+        shown.append(text.substr(end, next - end));
+        pos = next;
+    }
+    return shown;
+}
+
 }  // namespace timetext

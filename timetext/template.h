@@ -62,6 +62,14 @@ std::wstring BuildFormatText(std::wstring_view text, const TemplateContext& ctx)
 // huge format text or task list costs no more on each tick than a screenful.
 std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, int maxLines);
 
+// The part of a template that a screen can show: its first maxLines lines,
+// each cut to its first maxLineChars characters (a surrogate pair is not
+// split), with the line breaks between them as they were (CR LF, LF and CR
+// each end a line). Literal text shows character for character, so what lies
+// further along a longer line is past the screen's edge: a format of one huge
+// line is expanded on each tick only as far as a screen can show it.
+std::wstring ShownTemplate(std::wstring_view text, int maxLines, int maxLineChars);
+
 // The event list alone (lines joined by line feeds), before the empty-list
 // text; with maxLines, the rows after its first maxLines lines are not read.
 std::wstring BuildEventList(const TemplateContext& ctx, int maxLines = std::numeric_limits<int>::max());

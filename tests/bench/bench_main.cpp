@@ -1,8 +1,9 @@
 // horalto_bench.exe: the clock's costs, read side by side with a bare window.
 //   horalto_bench ticks [N]              per-tick cost of every step, memory over an hour of drawings
 //   horalto_bench watch CLASS READY [PNG] the first paint of a window of CLASS (see paint_watch.h)
-//   horalto_bench startclose formats|tasks|plain EXE DIR SIZE [TIMEOUT_MS]
-//                                        start and close of EXE with large data files (see start_close.h)
+//   horalto_bench startclose formats|oneline|tasks|plain EXE DIR SIZE [TIMEOUT_MS [ANSWER_SECONDS]]
+//                                        start and close of EXE with large data files, and the clock's
+//                                        answers while it ticks between them (see start_close.h)
 #include <windows.h>
 
 #include <cstdio>
@@ -21,11 +22,12 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"startclose" && argc > 5) {
         const int size = std::wcstol(argv[5], nullptr, 10);
         const unsigned timeoutMs = argc > 6 ? std::wcstoul(argv[6], nullptr, 10) : 120000;
+        const int answerSeconds = argc > 7 ? std::wcstol(argv[7], nullptr, 10) : 0;
         if (!bench::PrepareLargeData(argv[2], argv[4], size)) return 2;
-        return bench::MeasureStartClose(argv[2], argv[3], argv[4], size, timeoutMs);
+        return bench::MeasureStartClose(argv[2], argv[3], argv[4], size, timeoutMs, answerSeconds);
     }
     std::fprintf(stderr,
                  "usage: horalto_bench ticks [N] | watch CLASS READYFILE [PNG] |"
-                 " startclose formats|tasks|plain EXE DIR SIZE [TIMEOUT_MS]\n");
+                 " startclose formats|oneline|tasks|plain EXE DIR SIZE [TIMEOUT_MS [ANSWER_SECONDS]]\n");
     return 2;
 }

@@ -77,7 +77,8 @@ void PrintCheck(const std::wstring& kind, const fs::path& dir, int size) {
     base::IniFile ini(dir / L"Horalto.ini");
     int differ = 0;
     for (const FormatKey& k : kFormatKeys) {
-        const std::wstring want = k.oneLine ? LargeOneLineText(size, k.key) : LargeFormatText(size, k.key);
+        const std::wstring want =
+            k.oneLine || kind == L"oneline" ? LargeOneLineText(size, k.key) : LargeFormatText(size, k.key);
         const std::wstring stored = ini.ReadString(k.section, k.key, L"");
         if ((k.oneLine ? stored : base::ReadStoredTextValue(stored)) != want) ++differ;
     }
@@ -104,19 +105,48 @@ bool PrepareLargeData(const std::wstring& kind, const fs::path& dir, int size) {
         base::WriteFileBytes(dir / L"TasksList.tsk", planner::TaskFileBytes(grid));
         return true;
     }
-    if (kind != L"formats") return false;
+    if (kind != L"formats" && kind != L"oneline") return false;
     base::IniFile ini(dir / L"Horalto.ini");
-    for (const FormatKey& k : kFormatKeys)
-        ini.WriteString(
-            k.section, k.key,
-            k.oneLine ? LargeOneLineText(size, k.key) : base::StoredTextValue(LargeFormatText(size, k.key)));
+    for (const FormatKey& k : kFormatKeys) {
+        const std::wstring text =
+            kind == L"oneline" ? LargeOneLineText(size, k.key) : LargeFormatText(size, k.key);
+        ini.WriteString(k.section, k.key,
+                        k.oneLine ? LargeOneLineText(size, k.key) : base::StoredTextValue(text));
+    }
     // The formats chosen for the uses name no stored format: the texts stay as read.
     ini.UpdateFile();
     return true;
 }
 
+namespace {
+
+// Sends the clock a message every 100 ms for `seconds` while it ticks, and
+// prints how long it took to answer them.
+void MeasureAnswers(HWND main, int seconds, unsigned timeoutMs) {
+    std::vector<double> answers;
+    int lost = 0;
+    for (const double end = NowMs() + seconds * 1000.0; NowMs() < end;) {
+        const double sent = NowMs();
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer))
+            answers.push_back(NowMs() - sent);
+        else
+            ++lost;
+        const double wait = sent + 100 - NowMs();
+        if (wait > 0) Sleep(static_cast<DWORD>(wait));
+    }
+    std::sort(answers.begin(), answers.end());
+    const double median = answers.empty() ? -1 : answers[answers.size() / 2];
+    const double most = answers.empty() ? -1 : answers.back();
+    const auto slow = std::count_if(answers.begin(), answers.end(), [](double ms) { return ms > 250; });
+    std::printf("answers %d median %.1f max %.1f over250 %d ", static_cast<int>(answers.size()), median, most,
+                static_cast<int>(slow) + lost);
+}
+
+}  // namespace
+
 int MeasureStartClose(const std::wstring& kind, const fs::path& exe, const fs::path& dir, int size,
-                      unsigned timeoutMs) {
+                      unsigned timeoutMs, int answerSeconds) {
     const fs::path copy = dir / L"Horalto.exe";
     fs::copy_file(exe, copy, fs::copy_options::overwrite_existing);
     std::wstring cmd = L"\"" + copy.wstring() + L"\"";
@@ -147,12 +177,14 @@ int MeasureStartClose(const std::wstring& kind, const fs::path& exe, const fs::p
         }
         if (WaitForSingleObject(pi.hProcess, 20) == WAIT_OBJECT_0) break;
     }
+    std::printf("start %s ", Figure(start).c_str());
+    if (start >= 0 && answerSeconds > 0) MeasureAnswers(main, answerSeconds, timeoutMs);
     if (start >= 0) {
         const double t1 = NowMs();
         PostMessageW(main, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) close = NowMs() - t1;
     }
-    std::printf("start %s close %s ", Figure(start).c_str(), Figure(close).c_str());
+    std::printf("close %s ", Figure(close).c_str());
     if (close < 0) {
         TerminateProcess(pi.hProcess, 99);
         WaitForSingleObject(pi.hProcess, 5000);

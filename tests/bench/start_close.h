@@ -10,15 +10,19 @@ namespace bench {
 
 // The prepared data files: "formats" puts a format text of about `size`
 // characters (many template lines; the one-line keys one long line) into
-// every format key of Horalto.ini; "tasks" writes a TasksList.tsk of `size`
-// daily tasks; "plain" writes nothing (the default settings).
+// every format key of Horalto.ini; "oneline" puts one template line of about
+// `size` characters into every format key; "tasks" writes a TasksList.tsk of
+// `size` daily tasks; "plain" writes nothing (the default settings).
 bool PrepareLargeData(const std::wstring& kind, const std::filesystem::path& dir, int size);
 
 // Starts `exe` (copied into `dir`), waits at most timeoutMs for each of the
 // two steps and prints "start <ms> close <ms>" ("-" for a step that did not
 // end in time; the process is then ended). Then checks the files the
 // program wrote against what it was given and prints "kept" or what differs.
+// With answerSeconds, the clock is sent a message every 100 ms for that long
+// between the two steps (each waited for at most timeoutMs), and
+// "answers <count> median <ms> max <ms> over250 <count>" comes before "close".
 int MeasureStartClose(const std::wstring& kind, const std::filesystem::path& exe,
-                      const std::filesystem::path& dir, int size, unsigned timeoutMs);
+                      const std::filesystem::path& dir, int size, unsigned timeoutMs, int answerSeconds = 0);
 
 }  // namespace bench

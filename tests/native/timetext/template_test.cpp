@@ -234,6 +234,28 @@ TEST(TemplateShownText, AHugeTextIsExpandedOnlyAsFarAsItCanBeSeen) {
     EXPECT_EQ(BuildShownText(text, ctx, 2), L"строка 0 21:33:07\r\nстрока 1 21:33:07");
 }
 
+TEST(TemplateShownText, EachLineIsReadOnlyAsFarAsAScreenShowsIt) {
+    EXPECT_EQ(ShownTemplate(L"abcdef\r\nghi\nj\rklmn\r\n", 3, 4), L"abcd\r\nghi\nj");
+    EXPECT_EQ(ShownTemplate(L"abcdef\r\nghi\nj\rklmn\r\n", 9, 4), L"abcd\r\nghi\nj\rklmn\r\n");
+    EXPECT_EQ(ShownTemplate(L"ab\r\n\r\ncd", 2, 1), L"a\r\n");
+    EXPECT_EQ(ShownTemplate(L"abc", 0, 10), L"");
+    EXPECT_EQ(ShownTemplate(L"ab\xD83D\xDE00\nc", 2, 3), L"ab\nc") << "a surrogate pair is never split";
+    EXPECT_EQ(ShownTemplate(L"ab\xD83D\xDE00\nc", 2, 4), L"ab\xD83D\xDE00\nc");
+
+    // A line of a million characters gives the start of its whole expansion;
+    // the next line is whole.
+    auto ctx = Context();
+    std::wstring line;
+    while (line.size() < 1000000) line += L" <tt>";
+    const std::wstring text = line + L"\r\nвторая <t>";
+    const std::wstring shown = BuildShownText(ShownTemplate(text, 2, 100), ctx, 2);
+    const std::wstring first = std::wstring(base::FirstLines(shown, 1));
+    EXPECT_GE(first.size(), 100u);
+    EXPECT_LT(first.size(), 1000u);
+    EXPECT_EQ(BuildFormatText(line.substr(0, 2000), ctx).substr(0, first.size()), first);
+    EXPECT_EQ(shown.substr(first.size()), L"\r\nвторая 21:33");
+}
+
 TEST(TemplateShownText, TheEventListReadsOnlyTheRowsOfTheLinesThatCanBeSeen) {
     auto base = Context();
     std::vector<TaskEvent> rows;
