@@ -153,19 +153,32 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
 }
 
 TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
+    // Any line ending ends a row once its ten fields are complete; a lone CR
+    // or LF before that lies inside a cell (a description, a message) and
+    // splits nothing: it is kept as a blank.
     planner::TaskTable grid;
     grid.SetRowCount(4);
     for (int r = 1; r <= 2; ++r) {
         grid.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
         grid.SetCell(planner::kColTime, r, L"12:00:00");
-        grid.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+        grid.SetCell(planner::kColDescription, r,
+                     std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r) + L"~часть");
+        grid.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст^ещё");
     }
     const std::string crLf = planner::TaskFileBytes(grid);
-    for (const char* eol : {"\n", "\r"}) {
+    for (const char* eol : {"\r\n", "\n", "\r", "mixed"}) {
+        const std::string name = testing::PrintToString(std::string(eol));
         ScratchDir dir(L"data-eol");
         std::string bytes = crLf;
-        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 1))
-            bytes.replace(at, 2, eol);
+        int row = 0;
+        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 1)) {
+            const char* end = eol;
+            if (std::string(eol) == "mixed") end = row % 3 == 0 ? "\r" : row % 3 == 1 ? "\n" : "\r\n";
+            bytes.replace(at, 2, end);
+            ++row;
+        }
+        std::replace(bytes.begin(), bytes.end(), '~', '\n');
+        std::replace(bytes.begin(), bytes.end(), '^', '\r');
         const fs::path tasks = dir.Path() / L"TasksList.tsk";
         base::WriteFileBytes(tasks, bytes);
         {
@@ -174,10 +187,12 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
             EXPECT_EQ(program.CloseAndWait(), 0);
         }
         planner::TaskTable read;
-        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << testing::PrintToString(std::string(eol));
-        ASSERT_EQ(read.RowCount(), 4) << testing::PrintToString(std::string(eol));
-        EXPECT_EQ(Description(read, 1), L"Задача 1");
-        EXPECT_EQ(Description(read, 2), L"Задача 2");
+        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << name;
+        ASSERT_EQ(read.RowCount(), 4) << name;
+        for (int r = 1; r <= 2; ++r) {
+            EXPECT_EQ(Description(read, r), L"Задача " + std::to_wstring(r) + L" часть") << name;
+            EXPECT_EQ(read.Cell(planner::kColMessage, r), L"\x01Заголовок|Текст ещё") << name;
+        }
         // Written back with CR LF.
         const std::string written = base::ReadFileBytes(tasks);
         EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4);
