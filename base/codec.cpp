@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace base {
 namespace {
@@ -72,38 +73,34 @@ std::size_t Utf8SequenceLength(std::string_view bytes, unsigned long& code) {
     return length;
 }
 
-bool IsUtf8(std::string_view bytes) {
-    unsigned long code = 0;
-    while (!bytes.empty()) {
-        const std::size_t length = Utf8SequenceLength(bytes, code);
-        if (length == 0) return false;
-        bytes.remove_prefix(length);
-    }
-    return true;
-}
-
-// Well-formed UTF-8 to wide text. Characters past U+FFFF do not fit Windows'
-// wide characters and cannot be written in Windows-1251 either: they become '?'.
-std::wstring FromUtf8(std::string_view bytes) {
-    std::wstring text;
-    text.reserve(bytes.size());
-    unsigned long code = 0;
-    while (!bytes.empty()) {
-        const std::size_t length = Utf8SequenceLength(bytes, code);
-        text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
-        bytes.remove_prefix(length == 0 ? 1 : length);
-    }
-    return text;
-}
-
-// The text after the UTF-8 mark, when the bytes begin with it and all that
-// follows is UTF-8. A file that some tool gave the mark but left in
-// Windows-1251 is not UTF-8 throughout.
-std::optional<std::string_view> Utf8Body(std::string_view bytes) {
+// The text after the UTF-8 mark when it is mostly UTF-8: its well-formed
+// multi-byte sequences outnumber the bytes that begin none (a stray byte, a
+// sequence cut short), each of which reads as its Windows-1251 character.
+// Characters past U+FFFF do not fit Windows' wide characters and cannot be
+// written in Windows-1251 either: they become '?'. A file that some tool gave
+// the mark but left in Windows-1251 has no well-formed sequence, or few.
+std::optional<std::wstring> Utf8Text(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Mark.size()) != kUtf8Mark) return std::nullopt;
     bytes.remove_prefix(kUtf8Mark.size());
-    if (!IsUtf8(bytes)) return std::nullopt;
-    return bytes;
+    std::wstring text;
+    text.reserve(bytes.size());
+    std::size_t sequences = 0;
+    std::size_t badBytes = 0;
+    unsigned long code = 0;
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes, code);
+        if (length == 0) {
+            ++badBytes;
+            text.push_back(FromCp1251Char(static_cast<unsigned char>(bytes[0])));
+            bytes.remove_prefix(1);
+            continue;
+        }
+        if (length > 1) ++sequences;
+        text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
+        bytes.remove_prefix(length);
+    }
+    if (sequences <= badBytes) return std::nullopt;
+    return text;
 }
 
 // The bytes without a leading UTF-8 mark.
@@ -210,12 +207,12 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 std::wstring DecodeDataText(std::string_view bytes) {
-    if (const auto utf8 = Utf8Body(bytes)) return FromUtf8(*utf8);
+    if (auto utf8 = Utf8Text(bytes)) return std::move(*utf8);
     return FromCp1251(WithoutMark(bytes));
 }
 
 std::string DataBytes1251(std::string_view bytes) {
-    if (const auto utf8 = Utf8Body(bytes)) return ToCp1251(FromUtf8(*utf8));
+    if (const auto utf8 = Utf8Text(bytes)) return ToCp1251(*utf8);
     return std::string(WithoutMark(bytes));
 }
 

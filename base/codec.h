@@ -49,9 +49,12 @@ std::filesystem::path TempFileFor(const std::filesystem::path& path);
 void RemoveLeftoverTemp(const std::filesystem::path& path);
 
 // The text of a data file: Windows-1251, or UTF-8 when the bytes begin with the
-// UTF-8 byte-order mark and all that follows is well-formed UTF-8 (a character
+// UTF-8 byte-order mark and what follows is mostly UTF-8: its well-formed
+// multi-byte sequences outnumber the bytes that begin no well-formed sequence,
+// and each of those bytes reads as its Windows-1251 character (a character
 // beyond U+FFFF reads as '?'). After a mark that is followed by anything else
-// the text is Windows-1251. The mark itself is dropped.
+// (no well-formed multi-byte sequence, or as many bad bytes) the text is
+// Windows-1251. The mark itself is dropped.
 std::wstring DecodeDataText(std::string_view bytes);
 // The bytes of a data file in Windows-1251, the mark dropped: UTF-8 text (as
 // DecodeDataText tells it) recoded, unmappable characters becoming '?';

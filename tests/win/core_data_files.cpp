@@ -201,6 +201,74 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
     }
 }
 
+TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
+    // Files saved as UTF-8 with a stray Windows-1251 byte, or a letter cut at
+    // the end: the letters stay, the stray byte reads as its Windows-1251 letter.
+    ScratchDir dir(L"data-mostly-utf8");
+    const std::string mark = "\xEF\xBB\xBF";
+    const auto utf8 = [](const std::wstring& text) {
+        std::string bytes;
+        for (wchar_t ch : text) {
+            if (ch < 0x80) {
+                bytes += static_cast<char>(ch);
+            } else {
+                bytes += static_cast<char>(0xC0 | (ch >> 6));
+                bytes += static_cast<char>(0x80 | (ch & 0x3F));
+            }
+        }
+        return bytes;
+    };
+    base::WriteFileBytes(
+        dir.Path() / L"Круглая.qsk",
+        mark + utf8(L"; часы\r\n[Круглая]\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n") + "\xB9");
+    base::WriteFileBytes(
+        dir.Path() / L"Horalto.ini",
+        mark +
+            utf8(L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nКруглая=Круглая.qsk\r\n"
+                 L"[TimeFormats]\r\nМой=_<tt>,Привет") +
+            "\xB9\r\n");
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt",
+                         mark + utf8(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото") + "\xB9.jpg\r\n");
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
+                         mark + utf8(L"\t\r\n01.12.2026 9:00:00\t1 ч. 30 мин.\r\n02.12.2026 9:00:00\t2 ") + "\xD1");
+    planner::TaskTable tasks;
+    tasks.SetRowCount(3);
+    tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
+    tasks.SetCell(planner::kColTime, 1, L"12:00:00");
+    tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача ~1");
+    std::string taskBytes = mark + utf8(base::FromCp1251(planner::TaskFileBytes(tasks)));
+    taskBytes.replace(taskBytes.find('~'), 1, "\xB9");
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", taskBytes);
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        RECT rc;
+        GetWindowRect(main, &rc);
+        EXPECT_EQ(rc.right - rc.left, 101) << "the skin of the file is shown";
+        EXPECT_EQ(rc.bottom - rc.top, 80);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadInteger(L"Window", L"MainSkinIndex", 0), 4);
+    EXPECT_EQ(settings.ReadString(L"Skins", L"Круглая", L""), L"Круглая.qsk");
+    EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет№");
+    const base::StringList lists = Lines(dir.Path() / L"FileLists.txt");
+    ASSERT_GE(lists.Count(), 4);
+    EXPECT_EQ(lists[1], L"ntp.сервер");
+    EXPECT_EQ(lists[3], L"C:\\Фото№.jpg");
+    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(log.Count(), 4);
+    EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч. 30 мин.");
+    EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 С");
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_EQ(read.RowCount(), 3);
+    EXPECT_EQ(read.Cell(planner::kColDay, 1), L"*Ежедневно");
+    EXPECT_EQ(Description(read, 1), L"Задача №1");
+    EXPECT_NE(read.Cell(planner::kColNextRun, 1), L"") << "the schedule is read";
+}
+
 TEST(DataFiles, MarkBeforeWindows1251TextKeepsItsLetters) {
     // Files that some tool gave the UTF-8 mark but left in Windows-1251.
     ScratchDir dir(L"data-mark1251");

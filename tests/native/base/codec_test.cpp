@@ -132,8 +132,9 @@ TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {
     const std::string cp1251 = "[Main]\r\n\xCA\xEB\xFE\xF7=\xDF\r\n";  // Ключ=Я
     EXPECT_EQ(DecodeDataText(mark + cp1251), L"[Main]\r\nКлюч=Я\r\n");
     EXPECT_EQ(DataBytes1251(mark + cp1251), cp1251);
-    // One bad sequence anywhere decides it: lone continuation bytes, a lead
-    // byte cut short (at the end too), overlong forms, surrogates, beyond U+10FFFF.
+    // Bad bytes as many as the well-formed multi-byte sequences decide it: lone
+    // continuation bytes, a lead byte cut short (at the end too), overlong
+    // forms, surrogates, beyond U+10FFFF.
     for (const std::string bad :
          {"\xD0\xAF\x80", "\xD0\xAF\xC3(", "\xD0\xAF\xD0", "\xD0\xAF\xC0\xAF", "\xD0\xAF\xE0\x80\xAF",
           "\xD0\xAF\xED\xA0\x80", "\xD0\xAF\xF4\x90\x80\x80", "\xD0\xAF\xF8\x88\x80\x80\x80"}) {
@@ -147,6 +148,22 @@ TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {
     const fs::path file = dir.path() / "FileLists.txt";
     WriteFileBytes(file, mark + "[Servers]\r\nntp.\xF1\xE5\xF0\xE2\xE5\xF0\r\n");
     EXPECT_EQ(ReadTextFile1251(file), L"[Servers]\r\nntp.сервер\r\n");
+}
+
+TEST(CodecFiles, MostlyUtf8ReadsAsUtf8AndEachBadByteAsWindows1251) {
+    // UTF-8 text with a stray byte, or a sequence cut at the end, keeps its letters.
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string task = "\xD0\x97\xD0\xB0\xD0\xB4\xD0\xB0\xD1\x87\xD0\xB0";  // Задача
+    EXPECT_EQ(DecodeDataText(mark + task + " \xB9" + "1\r\n"), L"Задача №1\r\n");
+    EXPECT_EQ(DataBytes1251(mark + task + " \xB9" + "1\r\n"),
+              "\xC7\xE0\xE4\xE0\xF7\xE0 \xB9"
+              "1\r\n");
+    EXPECT_EQ(DecodeDataText(mark + task + "\xD0"), L"ЗадачаР");
+    EXPECT_EQ(DecodeDataText(mark + task + "\xE2\x82"), L"Задачав\x201A") << "each byte of a cut sequence";
+    // Two well-formed sequences outnumber one bad byte; one does not.
+    EXPECT_EQ(DecodeDataText(mark + "\xD0\xAF\xD0\xAF\xFF"), L"ЯЯя");
+    EXPECT_EQ(DecodeDataText(mark + "\xD0\xAF\xFF"), L"\x0420\x0407\x044F");
+    EXPECT_EQ(DataBytes1251(mark + "\xD0\xAF\xFF"), "\xD0\xAF\xFF");
 }
 
 TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {
