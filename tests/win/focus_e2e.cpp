@@ -279,7 +279,7 @@ TEST(FocusInTheProgram, AClosedReminderGivesTheKeysBackToTheWindowActiveBeforeIt
     TaskTable grid;
     grid.SetRowCount(3);
     grid.SetCell(kColDay, 1, L"*Ежедневно");
-    grid.SetCell(kColTime, 1, L"1Через 0:00:08");
+    grid.SetCell(kColTime, 1, L"1Через 0:00:10");
     grid.SetCell(kColDescription, 1, BuildDescriptionCell(0, L"Перерыв"));
     base::StringList lines;
     lines.Add(kMessage);
