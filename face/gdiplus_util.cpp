@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/codec.h"
-#include "face/picture_header.h"
+#include "base/picture_header.h"
 
 namespace face {
 
@@ -41,7 +41,7 @@ std::unique_ptr<Bitmap> CopyToArgb(Bitmap& source) {
 // before the copy.
 std::unique_ptr<Bitmap> BitmapFromBytes(const void* bytes, size_t size) {
     if (!bytes || size == 0) return nullptr;
-    if (!PictureBytesUsable(std::string_view(static_cast<const char*>(bytes), size))) return nullptr;
+    if (!base::PictureBytesUsable(std::string_view(static_cast<const char*>(bytes), size))) return nullptr;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return nullptr;
     void* target = GlobalLock(memory);
@@ -59,7 +59,7 @@ std::unique_ptr<Bitmap> BitmapFromBytes(const void* bytes, size_t size) {
     std::unique_ptr<Bitmap> copy;
     {
         std::unique_ptr<Bitmap> read(Bitmap::FromStream(stream));
-        if (read && read->GetLastStatus() == Ok && PictureSizeUsable({read->GetWidth(), read->GetHeight()}))
+        if (read && read->GetLastStatus() == Ok && base::PictureSizeUsable({read->GetWidth(), read->GetHeight()}))
             copy = CopyToArgb(*read);
     }
     stream->Release();

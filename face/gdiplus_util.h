@@ -20,7 +20,7 @@ using ImagePtr = std::shared_ptr<Gdiplus::Bitmap>;
 
 // The resource's bytes through a stream on movable global memory; none when
 // the resource is missing, memory cannot be had, the bytes are no picture or
-// a picture of more pixels than the program takes (face/picture_header.h).
+// a picture of more pixels than the program takes (base/picture_header.h).
 std::unique_ptr<Gdiplus::Bitmap> LoadBitmapFromResource(HINSTANCE instance, const wchar_t* name,
                                                         const wchar_t* type);
 // A picture file read whole (the file is not kept open); none when it is

@@ -10,7 +10,7 @@
 #include <jpeglib.h>
 
 #include "base/codec.h"
-#include "face/picture_header.h"
+#include "base/picture_header.h"
 #include "planner/bmp_file.h"
 #include "ui/exception.h"
 
@@ -54,7 +54,7 @@ Decoded Decode(const std::string& data, int& width, int& height, std::string& rg
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (!face::PictureSizeUsable({cinfo.image_width, cinfo.image_height})) {
+    if (!base::PictureSizeUsable({cinfo.image_width, cinfo.image_height})) {
         jpeg_destroy_decompress(&cinfo);
         return Decoded::TooLarge;
     }

@@ -10,7 +10,7 @@
 namespace planner {
 
 // Raised instead of decoding a picture that claims more pixels than the
-// program takes (face/picture_header.h).
+// program takes (base/picture_header.h).
 class PictureTooLargeError : public ui::Exception {
   public:
     using ui::Exception::Exception;

@@ -1,10 +1,10 @@
-#include "face/picture_header.h"
+#include "base/picture_header.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-using namespace face;
+using namespace base;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "face/picture_header.h"
+#include "base/picture_header.h"
 
 #include <algorithm>
 
-namespace face {
+namespace base {
 
 namespace {
 
@@ -136,4 +136,4 @@ bool PictureBytesUsable(std::string_view bytes) {
     return !size || PictureSizeUsable(*size);
 }
 
-}  // namespace face
+}  // namespace base

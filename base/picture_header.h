@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-namespace face {
+namespace base {
 
 struct PictureSize {
     std::uint32_t width = 0;
@@ -34,4 +34,4 @@ bool PictureSizeUsable(PictureSize size);
 // takes; bytes whose size cannot be read are left to the decoder.
 bool PictureBytesUsable(std::string_view bytes);
 
-}  // namespace face
+}  // namespace base
