@@ -76,6 +76,10 @@ Decoded Decode(const std::string& data, int& width, int& height, std::string& rg
 }  // namespace
 
 std::string JpegToBmpBytes(const std::filesystem::path& jpeg) {
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(jpeg, sizeError);
+    if (!sizeError && !base::PictureFileSizeUsable(size))
+        throw PictureTooLargeError(L"Picture too large: " + jpeg.wstring());
     std::string data;
     try {
         data = base::ReadFileBytes(jpeg);

@@ -1,4 +1,5 @@
-// Picture headers: any bytes are read without reading past them; a size once
+// Picture headers: any bytes are read without reading past them; only bytes
+// whose size was read at a size the program takes may be decoded; a size once
 // found does not change with what follows it (a GIF's only grows with more
 // frames); headers made for a size give that size back.
 #include <algorithm>
@@ -17,15 +18,19 @@ std::string Be32(unsigned v) {
 std::string Le32(unsigned v) {
     return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
 }
+std::string Le16(unsigned v) {
+    return {char(v & 0xFF), char((v >> 8) & 0xFF)};
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::optional<base::PictureSize> found = base::PictureHeaderSize(bytes);
-    FUZZ_CHECK(base::PictureBytesUsable(bytes) == (!found || base::PictureSizeUsable(*found)));
+    const bool gif = bytes.compare(0, 3, "GIF") == 0;
+    if (base::PictureBytesUsable(bytes)) FUZZ_CHECK(found && base::PictureSizeUsable(*found));
+    if (!gif) FUZZ_CHECK(base::PictureBytesUsable(bytes) == (found && base::PictureSizeUsable(*found)));
     if (found) {
-        const bool gif = bytes.compare(0, 3, "GIF") == 0;
         for (const std::string& more :
              {std::string("\xFF\xD9"), std::string(",\0\0\0\0\xFF\xFF\xFF\xFF\0\0\0", 12), bytes}) {
             const std::optional<base::PictureSize> longer = base::PictureHeaderSize(bytes + more);
@@ -49,5 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const base::PictureSize bmp{std::min(w, 0x7FFFFFFFu), std::min(h, 0x7FFFFFFFu)};
     FUZZ_CHECK(base::PictureHeaderSize("BM" + std::string(12, '\0') + Le32(40) + Le32(bmp.width) +
                                        Le32(0u - bmp.height)) == bmp);
+    // A TIFF's first directory: width as LONG, height as SHORT, in either byte order.
+    const base::PictureSize tiff{w, h & 0xFFFF};
+    FUZZ_CHECK(base::PictureHeaderSize(std::string("II*\0", 4) + Le32(8) + Le16(2) + Le16(256) + Le16(4) +
+                                       Le32(1) + Le32(tiff.width) + Le16(257) + Le16(3) + Le32(1) +
+                                       Le16(tiff.height) + Le16(0) + Le32(0)) == tiff);
+    FUZZ_CHECK(base::PictureHeaderSize(std::string("MM\0*", 4) + Be32(8) + Be16(2) + Be16(257) + Be16(3) +
+                                       Be32(1) + Be16(tiff.height) + Be16(0) + Be16(256) + Be16(4) + Be32(1) +
+                                       Be32(tiff.width) + Be32(0)) == tiff);
+    // An icon of one bitmap.
+    FUZZ_CHECK(base::PictureHeaderSize(std::string("\0\0\1\0\1\0", 6) + std::string(8, '\0') + Le32(40) +
+                                       Le32(22) + Le32(40) + Le32(bmp.width) + Le32(bmp.height)) == bmp);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace base;
 
@@ -44,6 +45,49 @@ std::string Png(unsigned width, unsigned height) {
 std::string Bmp(unsigned width, unsigned height) {
     return "BM" + Le32(0) + Le32(0) + Le32(54) + Le32(40) + Le32(width) + Le32(height) + Le16(1) + Le16(24) +
            std::string(24, '\0');
+}
+
+// A TIFF whose first image's directory holds the entries (tag, type, value),
+// in that byte order; a second image of 1 x 1 follows it.
+struct TiffEntry {
+    unsigned tag, type, value, count = 1;
+};
+std::string Tiff(bool bigEndian, const std::vector<TiffEntry>& entries) {
+    auto u16 = [&](unsigned v) { return bigEndian ? Be16(v) : Le16(v); };
+    auto u32 = [&](unsigned v) { return bigEndian ? Be32(v) : Le32(v); };
+    auto directory = [&](const std::vector<TiffEntry>& list, unsigned next) {
+        std::string d = u16(unsigned(list.size()));
+        for (const TiffEntry& e : list) {
+            // A SHORT or BYTE stands at the start of the value field.
+            const std::string value = e.type == 3 || e.type == 8 ? u16(e.value) + u16(0)
+                                      : e.type == 1 ? std::string(1, char(e.value)) + std::string(3, '\0')
+                                                    : u32(e.value);
+            d += u16(e.tag) + u16(e.type) + u32(e.count) + value;
+        }
+        return d + u32(next);
+    };
+    const std::string first = directory(entries, 0);
+    const unsigned second = unsigned(8 + first.size());
+    std::string bytes = (bigEndian ? std::string("MM\0*", 4) : std::string("II*\0", 4)) + u32(8) + first;
+    bytes.replace(8 + first.size() - 4, 4, u32(second));
+    return bytes + directory({{256, 4, 1}, {257, 4, 1}}, 0);
+}
+
+// An icon file of the images, each a PNG or a bitmap's info header.
+std::string Icon(const std::vector<std::string>& images) {
+    std::string directory = Le16(0) + Le16(1) + Le16(unsigned(images.size()));
+    std::string data;
+    unsigned at = unsigned(6 + 16 * images.size());
+    for (const std::string& image : images) {
+        directory += std::string(8, '\0') + Le32(unsigned(image.size())) + Le32(at);
+        at += unsigned(image.size());
+        data += image;
+    }
+    return directory + data;
+}
+
+std::string BitmapInfo(unsigned width, unsigned height) {
+    return Le32(40) + Le32(width) + Le32(height) + Le16(1) + Le16(32) + std::string(24, '\0');
 }
 
 std::string Gif(unsigned width, unsigned height, const std::string& blocks) {
@@ -118,21 +162,83 @@ TEST(PictureHeader, PngBmpAndGifSizes) {
     EXPECT_EQ(PictureHeaderSize("not a picture at all"), std::nullopt);
 }
 
+TEST(PictureHeader, TiffSizeComesFromTheFirstImageInEitherByteOrder) {
+    for (bool big : {false, true}) {
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 4, 46000}, {257, 4, 46000}})),
+                  (PictureSize{46000, 46000}))
+            << big;
+        // Among other tags, as SHORT, BYTE or a non-negative signed number.
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{254, 4, 0}, {256, 3, 640}, {257, 1, 200}, {258, 3, 8}})),
+                  (PictureSize{640, 200}));
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 8, 30}, {257, 9, 70000}})), (PictureSize{30, 70000}));
+        // A tag given twice counts with its larger value.
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 3, 10}, {256, 4, 50000}, {257, 3, 20}, {256, 3, 5}})),
+                  (PictureSize{50000, 20}));
+        // No size: a side missing, a negative number, more than one value,
+        // another type; a directory cut short anywhere.
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 4, 10}})), std::nullopt);
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 8, 0xFFFF}, {257, 3, 10}})), std::nullopt);
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 4, 10, 2}, {257, 3, 10}})), std::nullopt);
+        EXPECT_EQ(PictureHeaderSize(Tiff(big, {{256, 5, 10}, {257, 3, 10}})), std::nullopt);
+        const std::string full = Tiff(big, {{256, 4, 10}, {257, 4, 10}});
+        for (std::size_t cut = 0; cut < 8 + 2 + 2 * 12; ++cut)
+            EXPECT_EQ(PictureHeaderSize(full.substr(0, cut)), std::nullopt) << cut;
+    }
+    EXPECT_EQ(PictureHeaderSize(std::string("II*\0\0\0\0\0", 8)), std::nullopt);  // no image at all
+}
+
+TEST(PictureHeader, IconSizeIsTheLargestOfItsImages) {
+    EXPECT_EQ(PictureHeaderSize(Icon({BitmapInfo(32, 64)})), (PictureSize{32, 64}));
+    EXPECT_EQ(PictureHeaderSize(Icon({BitmapInfo(16, 32), Png(30000, 2), BitmapInfo(48, 96)})),
+              (PictureSize{30000, 96}));
+    const std::string core = Le32(12) + Le16(300) + Le16(200) + Le16(1) + Le16(24);
+    EXPECT_EQ(PictureHeaderSize(Icon({core})), (PictureSize{300, 200}));
+    // One image that cannot be read leaves the whole size unknown.
+    EXPECT_EQ(PictureHeaderSize(Icon({BitmapInfo(16, 32), Le32(7) + std::string(12, '\0')})), std::nullopt);
+    EXPECT_EQ(PictureHeaderSize(Icon({})), std::nullopt);
+    const std::string full = Icon({BitmapInfo(16, 32), BitmapInfo(48, 96)});
+    for (std::size_t cut = 0; cut < full.size() - 40 + 12; ++cut)
+        EXPECT_EQ(PictureHeaderSize(full.substr(0, cut)), std::nullopt) << cut;
+}
+
 TEST(PictureHeader, PicturesBeyondTheLimitAreNotUsable) {
-    EXPECT_TRUE(PictureSizeUsable({8192, 8192}));
-    EXPECT_TRUE(PictureSizeUsable({20000, 3000}));
-    EXPECT_TRUE(PictureSizeUsable({65535, 1024}));
+    EXPECT_TRUE(PictureSizeUsable({4096, 4096}));
+    EXPECT_TRUE(PictureSizeUsable({8000, 2000}));
+    EXPECT_TRUE(PictureSizeUsable({16384, 1024}));
     EXPECT_TRUE(PictureSizeUsable({0, 0}));
-    EXPECT_FALSE(PictureSizeUsable({8192, 8193}));
-    EXPECT_FALSE(PictureSizeUsable({16384, 16384}));
+    EXPECT_FALSE(PictureSizeUsable({4096, 4097}));
+    EXPECT_FALSE(PictureSizeUsable({8192, 8192}));
     EXPECT_FALSE(PictureSizeUsable({0xFFFFFFFFu, 0xFFFFFFFFu}));
+    EXPECT_TRUE(PictureFileSizeUsable(100u << 20));
+    EXPECT_FALSE(PictureFileSizeUsable((100u << 20) + 1));
 
     EXPECT_TRUE(PictureBytesUsable(Jpeg(4000, 3000)));
     EXPECT_FALSE(PictureBytesUsable(Jpeg(65500, 65500)));
-    EXPECT_FALSE(PictureBytesUsable(Png(30000, 30000)));
+    EXPECT_TRUE(PictureBytesUsable(Png(4096, 4096)));
+    EXPECT_FALSE(PictureBytesUsable(Png(4096, 4097)));
     EXPECT_FALSE(PictureBytesUsable(Bmp(20000, unsigned(-20000))));
     EXPECT_FALSE(PictureBytesUsable(Gif(10, 10, GifImage(0, 0, 65535, 65535))));
-    // Bytes whose size cannot be read are left to the decoder.
-    EXPECT_TRUE(PictureBytesUsable("II*\0 a TIFF"));
-    EXPECT_TRUE(PictureBytesUsable(""));
+    EXPECT_TRUE(PictureBytesUsable(Tiff(false, {{256, 4, 4096}, {257, 4, 4096}})));
+    EXPECT_FALSE(PictureBytesUsable(Tiff(true, {{256, 4, 46000}, {257, 4, 46000}})));
+    EXPECT_TRUE(PictureBytesUsable(Icon({BitmapInfo(256, 512)})));
+    EXPECT_FALSE(PictureBytesUsable(Icon({BitmapInfo(16, 32), Png(8192, 8192)})));
+    // A picture whose size cannot be read is not decoded either.
+    EXPECT_FALSE(PictureBytesUsable(std::string("II*\0 a TIFF", 11)));
+    EXPECT_FALSE(PictureBytesUsable(Png(5, 5).substr(0, 23)));
+    EXPECT_FALSE(PictureBytesUsable("not a picture at all"));
+    EXPECT_FALSE(PictureBytesUsable(""));
+}
+
+TEST(PictureHeader, GifFramesCountTogether) {
+    // The decoder keeps every frame: each may fit, but not all of them.
+    std::string frames;
+    for (int i = 0; i < 4; ++i) frames += GifImage(0, 0, 2048, 2048);
+    EXPECT_TRUE(PictureBytesUsable(Gif(2048, 2048, frames)));
+    EXPECT_FALSE(PictureBytesUsable(Gif(2048, 2048, frames + GifImage(0, 0, 1, 1))));
+    // Nor does it take tens of thousands of tiny blocks.
+    const std::string comment = std::string("!\xFE", 2);
+    std::string blocks;
+    for (std::uint64_t i = 0; i + 1 < kMaxGifBlocks; ++i) blocks += "\x01x";
+    EXPECT_TRUE(PictureBytesUsable(Gif(1, 1, comment + blocks + std::string(1, '\0'))));
+    EXPECT_FALSE(PictureBytesUsable(Gif(1, 1, comment + blocks + "\x01x" + std::string(1, '\0'))));
 }
