@@ -30,13 +30,6 @@ std::string PathText(const std::filesystem::path& path) {
     return std::string(u8.begin(), u8.end());
 }
 
-bool IsReadOnly(const std::filesystem::path& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    return !ec && std::filesystem::is_regular_file(status) &&
-           (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-}
-
 // Length of the well-formed UTF-8 sequence at the start of `bytes` (1 to 4),
 // or 0 when there is none: no lone continuation byte, no sequence cut short,
 // no overlong form, no surrogate, nothing past U+10FFFF.
@@ -160,50 +153,6 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw FileError("Cannot read file " + PathText(path));
     return bytes;
-}
-
-std::filesystem::path TempFileFor(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
-    temp += ".tmp~";
-    return temp;
-}
-
-void RemoveLeftoverTemp(const std::filesystem::path& path) {
-    std::error_code ignored;
-    const std::filesystem::path temp = TempFileFor(path);
-    if (std::filesystem::is_regular_file(temp, ignored)) std::filesystem::remove(temp, ignored);
-}
-
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-    RemoveLeftoverTemp(path);
-    // Renaming over a read-only file would succeed on some systems and lose
-    // the attribute: the user's choice stands instead.
-    if (IsReadOnly(path)) throw ReadOnlyFileError("File is read-only: " + PathText(path));
-    const std::filesystem::path temp = TempFileFor(path);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw FileError("Cannot create file " + PathText(temp));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        const bool written = static_cast<bool>(out);
-        out.close();
-        // A write, its flush or the close may fail (a full disk); a write cut
-        // short is caught by the size of what is on the disk.
-        std::error_code sizeError;
-        const auto size = std::filesystem::file_size(temp, sizeError);
-        if (!written || out.fail() || sizeError || size != bytes.size()) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw FileError("Cannot write file " + PathText(temp));
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw FileError("Cannot replace file " + PathText(path) + ": " + ec.message());
-    }
 }
 
 std::wstring DecodeDataText(std::string_view bytes) {

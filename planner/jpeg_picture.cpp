@@ -10,7 +10,7 @@
 #include <jpeglib.h>
 
 #include "base/codec.h"
-#include "face/picture_header.h"
+#include "base/picture_header.h"
 #include "planner/bmp_file.h"
 #include "ui/exception.h"
 
@@ -54,7 +54,7 @@ Decoded Decode(const std::string& data, int& width, int& height, std::string& rg
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (!face::PictureSizeUsable({cinfo.image_width, cinfo.image_height})) {
+    if (!base::PictureSizeUsable({cinfo.image_width, cinfo.image_height})) {
         jpeg_destroy_decompress(&cinfo);
         return Decoded::TooLarge;
     }
@@ -76,6 +76,10 @@ Decoded Decode(const std::string& data, int& width, int& height, std::string& rg
 }  // namespace
 
 std::string JpegToBmpBytes(const std::filesystem::path& jpeg) {
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(jpeg, sizeError);
+    if (!sizeError && !base::PictureFileSizeUsable(size))
+        throw PictureTooLargeError(L"Picture too large: " + jpeg.wstring());
     std::string data;
     try {
         data = base::ReadFileBytes(jpeg);

@@ -10,7 +10,8 @@
 namespace planner {
 
 // Raised instead of decoding a picture that claims more pixels than the
-// program takes (face/picture_header.h).
+// program takes, or whose file is larger than any it reads
+// (base/picture_header.h).
 class PictureTooLargeError : public ui::Exception {
   public:
     using ui::Exception::Exception;

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace base;
@@ -74,13 +76,18 @@ TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
     EXPECT_THROW(ReadFileBytes(dir.path() / "missing.txt"), FileError);
     EXPECT_THROW(WriteFileBytes(dir.path() / "no_such_dir" / "f.txt", "x"), FileError);
 
-    // The target is a non-empty folder: the rename fails, the folder stays and
+    // The target is a non-empty folder: it is not replaced, the folder stays and
     // the temporary file is cleaned up.
     const fs::path target = dir.path() / "target";
     fs::create_directories(target / "inside");
-    EXPECT_THROW(WriteFileBytes(target, "data"), FileError);
+    try {
+        WriteFileBytes(target, "data");
+        ADD_FAILURE() << "a folder was replaced";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Fault(), FileFault::Folder);
+    }
     EXPECT_TRUE(fs::is_directory(target / "inside"));
-    EXPECT_FALSE(fs::exists(dir.path() / "target.tmp~"));
+    EXPECT_FALSE(fs::exists(TempFileFor(target)));
 }
 
 TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
@@ -184,18 +191,28 @@ TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {
 TEST(CodecFiles, LeftoverTemporaryFileIsRemoved) {
     TempDir dir;
     const fs::path file = dir.path() / "Horalto.ini";
-    const fs::path temp = dir.path() / "Horalto.ini.tmp~";
-    EXPECT_EQ(TempFileFor(file), temp);
-    WriteFileBytes(temp, "cut short");
+    // Each process saves through a temporary file of its own.
+    EXPECT_EQ(TempFileFor(file, 1234), dir.path() / "Horalto.ini.1234.tmp~");
+    EXPECT_EQ(TempFileFor(file), TempFileFor(file, static_cast<unsigned long>(getpid())));
+    // Leftovers of this process, of a process that is gone and of older
+    // versions go; a running process's save and other files stay.
+    const fs::path gone = TempFileFor(file, 0x7FFFFFF0);
+    const std::vector<fs::path> leftovers = {dir.path() / "Horalto.ini.tmp~", TempFileFor(file), gone};
+    const std::vector<fs::path> others = {TempFileFor(file, static_cast<unsigned long>(getppid())),
+                                          dir.path() / "Horalto.ini.12a.tmp~", dir.path() / "Horalto.ini.bak",
+                                          dir.path() / "FileLists.txt.5.tmp~"};
+    for (const auto& f : leftovers) WriteFileBytes(f, "cut short");
+    for (const auto& f : others) WriteFileBytes(f, "kept");
     RemoveLeftoverTemp(file);
-    EXPECT_FALSE(fs::exists(temp));
+    for (const auto& f : leftovers) EXPECT_FALSE(fs::exists(f)) << f;
+    for (const auto& f : others) EXPECT_TRUE(fs::exists(f)) << f;
     RemoveLeftoverTemp(file);  // nothing left: nothing happens
     // A save clears a leftover even when it leaves a read-only file alone.
     WriteFileBytes(file, "old");
-    WriteFileBytes(temp, "cut short");
+    WriteFileBytes(gone, "cut short");
     fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_THROW(WriteFileBytes(file, "new"), ReadOnlyFileError);
-    EXPECT_FALSE(fs::exists(temp));
+    EXPECT_FALSE(fs::exists(gone));
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
 }

@@ -205,7 +205,7 @@ TEST(IniFileOnDisk, LoadsAndSavesWindows1251ByteExactly) {
     std::string expected = original;
     expected.replace(expected.find("Top=1"), 5, "Top=2");
     EXPECT_EQ(ReadFileBytes(file), expected);
-    EXPECT_FALSE(fs::exists(file.string() + ".tmp~"));
+    EXPECT_FALSE(fs::exists(TempFileFor(file)));
     EXPECT_EQ(IniFile(file).ReadInteger(L"Main", L"Top", 0), 2);
 }
 
