@@ -33,4 +33,9 @@ bool WaitSettingsWindowShown(HWND options, DWORD ms = 15000);
 HWND FocusOfThread(HWND anyWindow);
 HWND ActiveOfThread(HWND anyWindow);
 
+// Clicks the middle of the window, again every half second, until `done`
+// holds (a click may come while a window still moves into place); whether it
+// came within `ms`.
+bool ClickUntil(HWND hwnd, const std::function<bool()>& done, DWORD ms = 10000);
+
 }  // namespace testing_support
