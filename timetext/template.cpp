@@ -4,6 +4,7 @@
 
 #include "base/date_format.h"
 #include "base/text_compare.h"
+#include "base/text_lines.h"
 #include "base/text_start.h"
 #include "timetext/duration_words.h"
 #include "timetext/sun.h"
@@ -177,17 +178,14 @@ std::wstring ShownTemplate(std::wstring_view text, int maxLines, int maxLineChar
     std::wstring shown;
     std::size_t pos = 0;
     for (int line = 0; line < maxLines; ++line) {
-        std::size_t end = pos;
-        while (end < text.size() && text[end] != L'\r' && text[end] != L'\n') ++end;
-        std::size_t cut = std::min(end - pos, width);
-        if (cut < end - pos && cut > 0 && text[pos + cut - 1] >= 0xD800 && text[pos + cut - 1] <= 0xDBFF)
+        const base::LineEnd end = base::FindLineEnd(text, pos);
+        std::size_t cut = std::min(end.end - pos, width);
+        if (cut < end.end - pos && cut > 0 && text[pos + cut - 1] >= 0xD800 && text[pos + cut - 1] <= 0xDBFF)
             --cut;
         shown.append(text.substr(pos, cut));
-        if (end == text.size() || line + 1 == maxLines) break;
-        const std::size_t next =
-            end + (text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n' ? 2 : 1);
-        shown.append(text.substr(end, next - end));
-        pos = next;
+        if (end.end == text.size() || line + 1 == maxLines) break;
+        shown.append(text.substr(end.end, end.next - end.end));
+        pos = end.next;
     }
     return shown;
 }
