@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace testing_support {
 
 // The key's scan code, which a keyboard sends with it (a key-capture control
@@ -32,6 +34,26 @@ inline UINT PressKey(WORD key) {
     in[0].ki.wScan = in[1].ki.wScan = ScanCode(key);
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     return SendInput(2, in, sizeof(INPUT));
+}
+
+// `key` pressed and released while the modifiers (VK_CONTROL, VK_SHIFT,
+// VK_MENU...) are held; the number of input events taken.
+inline UINT PressWith(const std::vector<WORD>& modifiers, WORD key) {
+    std::vector<WORD> keys(modifiers);
+    keys.push_back(key);
+    std::vector<INPUT> in(keys.size() * 2);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        INPUT& down = in[i];
+        INPUT& up = in[in.size() - 1 - i];
+        down.type = up.type = INPUT_KEYBOARD;
+        down.ki.wVk = up.ki.wVk = keys[i];
+        down.ki.wScan = up.ki.wScan = ScanCode(keys[i]);
+        // The keys of the cursor block are the extended ones.
+        if (keys[i] == VK_PRIOR || keys[i] == VK_NEXT)
+            down.ki.dwFlags = up.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+    }
+    return SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 }  // namespace testing_support
