@@ -365,6 +365,37 @@ HWND SubPagesStrip(HWND options, HWND pagesStrip) {
     return FindVisibleChild(options, L"SysTabControl32", nullptr, [&](HWND h) { return h != pagesStrip; });
 }
 
+// `focus` is the first control of the page the strip shows, as a reader meets
+// them: no other control there that the Tab key stops at (a push button
+// aside) lies wholly above it.
+bool FirstOnShownPage(HWND strip, HWND focus) {
+    HWND page = nullptr;
+    for (HWND h = GetWindow(strip, GW_CHILD); h && !page; h = GetWindow(h, GW_HWNDNEXT))
+        if (IsWindowVisible(h)) page = h;
+    if (!page || !IsChild(page, focus)) return false;
+    std::vector<HWND> all;
+    EnumChildWindows(
+        page,
+        [](HWND h, LPARAM lp) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    RECT f{};
+    GetWindowRect(focus, &f);
+    for (HWND h : all) {
+        const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+        const LONG_PTR kind = style & BS_TYPEMASK;
+        const bool pushButton =
+            ClassOf(h) == L"Button" && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
+        if (!(style & WS_TABSTOP) || pushButton || !IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+        RECT r{};
+        GetWindowRect(h, &r);
+        if (r.bottom <= f.top) return false;
+    }
+    return true;
+}
+
 // The text of the format whose buttons include `button`: it lies in the frame
 // that holds the buttons' panel.
 HWND FormatTextOf(HWND button, HWND options) {
@@ -402,7 +433,8 @@ TEST(FocusInTheProgram, PagesChangeFromTheKeyboard) {
     ClickWindow(edit);
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == edit; }, 10000));
 
-    // Next and previous page, going round; the focus goes to the new page.
+    // Next and previous page, going round; the focus goes to the new page's
+    // first control (on "Окно" and "Системные" made after the controls below it).
     const struct {
         std::vector<WORD> modifiers;
         WORD key;
@@ -417,6 +449,9 @@ TEST(FocusInTheProgram, PagesChangeFromTheKeyboard) {
             10000))
             << "page " << ShownPage(strip) << " instead of " << step.page
             << ", the focus on a window of class " << ClassOfFocus(options);
+        EXPECT_TRUE(FirstOnShownPage(strip, FocusOfThread(options)))
+            << "page " << step.page << ": the focus on "
+            << testing::PrintToString(WindowText(FocusOfThread(options))) << ", below another control";
     }
 
     // The tab strip is a stop of the Tab key: right before the page's first control.
