@@ -146,7 +146,7 @@ class Control : public Component {
     // paint DC and the client rectangle; false for every other message.
     bool PaintWholeClient(UINT msg, LRESULT& result,
                           const std::function<void(HDC dc, const RECT& client)>& paint);
-    virtual void TextChanged() {}  // after Caption/Text was set from code
+    virtual void TextChanged() {}         // after Caption/Text was set from code
     // The text the window shows: Caption itself, unless a control shows less.
     virtual std::wstring ShownText() const { return text_; }
     virtual void WindowStateChanged() {}  // after Enabled or Visible changed

@@ -2,7 +2,9 @@
 // schedule keeps every key in the control it was typed into, while a schedule
 // chosen with the mouse hands the focus on to the action panel; each dialog of
 // the settings window, however it is closed, leaves the settings window active
-// with the focus on one of its controls.
+// with the focus on one of its controls; every opening of the settings window
+// has a focused control; the pages change from the keyboard; a button that
+// disables itself while it has the focus hands it on.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -326,7 +328,8 @@ TEST(FocusInTheProgram, EveryOpeningOfTheSettingsWindowHasAFocusedControl) {
         << "the focus is on a window of class " << ClassOfFocus(options);
     const HWND first = FocusedControl(options);
     PressKey(VK_TAB);
-    ASSERT_TRUE(WaitUntil([&] { return FocusedControl(options) && FocusedControl(options) != first; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return FocusedControl(options) && FocusedControl(options) != first; }, 10000));
     const HWND chosen = FocusedControl(options);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(closed()) << "Esc closes the window";
@@ -337,7 +340,8 @@ TEST(FocusInTheProgram, EveryOpeningOfTheSettingsWindowHasAFocusedControl) {
     EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == chosen; }, 10000))
         << "the focus is on a window of class " << ClassOfFocus(options);
     PressKey(VK_TAB);
-    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(options) && FocusedControl(options) != chosen; }))
+    EXPECT_TRUE(
+        WaitUntil([&] { return FocusedControl(options) && FocusedControl(options) != chosen; }, 10000))
         << "Tab moves the focus";
     const HWND later = FocusedControl(options);
     PressWith({VK_MENU}, VK_F4);
