@@ -107,11 +107,12 @@ bool TApplication::Dispatch(MSG& msg) {
         if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) {
             if (IsShortCut(*form, static_cast<WORD>(msg.wParam))) return true;
             if (PressDialogKey(*form, msg)) return true;
+            if (PressNavigationKey(*form, msg)) return true;
         }
     }
     if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        // Tab and arrow navigation between the controls of a form.
+        // Arrow keys between the controls of a form (and whatever else the dialog manager does).
         if (root != msg.hwnd && dynamic_cast<Form*>(Control::FromHandle(root)) &&
             IsDialogMessageW(root, &msg))
             return true;

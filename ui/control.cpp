@@ -11,6 +11,7 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/menus.h"
+#include "ui/tab_order.h"
 
 namespace ui {
 
@@ -432,8 +433,16 @@ bool Control::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             }
             return false;
         }
+        case WM_NEXTDLGCTL:
+            // A multi-line memo passes Tab and Shift+Tab on to its parent, as in a
+            // dialog: the form moves the focus.
+            if (Form* form = ParentForm(); form && form != this && form->Handle()) {
+                result = SendMessageW(form->Handle(), msg, wp, lp);
+                return true;
+            }
+            return false;
         case WM_SETFOCUS:
-            if (Form* form = ParentForm(); form && form != this) form->lastFocus_ = hwnd_;
+            for (Container* p = parent_; p; p = p->parent_) p->FocusEntered(hwnd_);
             if (OnEnter) OnEnter(*this);
             return false;
         case WM_KILLFOCUS:
@@ -515,8 +524,26 @@ void Control::SetClientHeight(int v) {
 // --- state ------------------------------------------------------------------
 
 void Control::SetEnabled(bool value) {
+    const bool heldFocus = !value && HoldsFocus();
     enabled_ = value;
     ApplyEnabled();
+    if (heldFocus) HandFocusOn();
+}
+
+bool Control::HoldsFocus() const {
+    if (!hwnd_ || dynamic_cast<const Form*>(this)) return false;
+    const HWND focus = GetFocus();
+    return focus && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
+
+void Control::HandFocusOn() {
+    Form* form = ParentForm();
+    if (!form || !form->Handle() || !hwnd_) return;
+    // Moved on by someone else already: it stays there. Left on this control,
+    // on nothing or on a window around it (where the system puts it), it moves.
+    const HWND focus = GetFocus();
+    if (focus && focus != hwnd_ && !IsChild(hwnd_, focus) && !IsChild(focus, hwnd_)) return;
+    if (HWND heir = HeirOfFocus(form->Handle(), hwnd_)) ::SetFocus(heir);
 }
 
 bool Control::WindowEnabled() const {
@@ -538,10 +565,12 @@ void Control::ApplyEnabled() {
 
 void Control::SetVisible(bool value) {
     if (visible_ == value) return;
+    const bool heldFocus = !value && HoldsFocus();
     visible_ = value;
     if (hwnd_) ShowWindow(hwnd_, value ? SW_SHOWNA : SW_HIDE);
     WindowStateChanged();
     if (auto* c = dynamic_cast<Container*>(this)) c->UpdateShowing();
+    if (heldFocus) HandFocusOn();
 }
 
 bool Control::Showing() const {

@@ -58,7 +58,9 @@ class Control : public Component {
     void SetClientHeight(int v);
 
     // The control's own state; its window takes input only while every
-    // container up to the form is enabled too (WindowEnabled).
+    // container up to the form is enabled too (WindowEnabled). A control
+    // disabled or hidden while it holds the focus hands it on to the next
+    // control in the Tab order, so the keys never go nowhere.
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
     bool WindowEnabled() const;
@@ -89,7 +91,7 @@ class Control : public Component {
     PopupMenu* GetPopupMenu() const { return popupMenu_; }
     void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
 
-    void SetFocus();
+    virtual void SetFocus();
     bool Focused() const;
     void Invalidate();
     void Repaint();
@@ -193,6 +195,10 @@ class Control : public Component {
     void Detach();
     // Mirrors WindowEnabled to the window and to the controls inside.
     void ApplyEnabled();
+    // Whether the focus is on this control's window or inside it (a form's never counts).
+    bool HoldsFocus() const;
+    // Gives the focus, which this control can hold no longer, to its heir in the Tab order.
+    void HandFocusOn();
     static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR ref);
@@ -221,6 +227,8 @@ class Container : public Control {
     virtual void UpdateShowing();
 
   protected:
+    // A control inside this container (at any depth) got the focus.
+    virtual void FocusEntered(HWND control) {}
     void CreateChildHandles();
     void FontChanged() override;
     bool StaticLike() const override { return true; }

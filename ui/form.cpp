@@ -8,6 +8,7 @@
 #include "ui/exception.h"
 #include "ui/menus.h"
 #include "ui/program_icon.h"
+#include "ui/tab_order.h"
 
 namespace ui {
 
@@ -375,13 +376,21 @@ void Form::GiveBackActivation(HWND active) {
 }
 
 bool Form::RestoreFocus() {
+    if (!hwnd_) return false;
     HWND focus = lastFocus_;
-    if (!focus || !IsWindow(focus) || !IsChild(hwnd_, focus)) return false;
-    // A control hidden or disabled since: the first one the Tab key reaches.
-    if (!IsWindowVisible(focus) || !IsWindowEnabled(focus)) focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    // None yet, or one hidden or disabled since (on a page not shown).
+    if (!CanTakeFocus(hwnd_, focus)) focus = FirstControlIn(hwnd_);
     if (!focus) return false;
     ::SetFocus(focus);
     return true;
+}
+
+void Form::SetFocus() {
+    if (!hwnd_) return;
+    const HWND focus = GetFocus();
+    if (GetActiveWindow() == hwnd_ && CanTakeFocus(hwnd_, focus)) return;
+    // Activated, the form passes the focus on (WM_ACTIVATE, WM_SETFOCUS).
+    ::SetFocus(hwnd_);
 }
 
 // --- hints ---------------------------------------------------------------------
@@ -449,6 +458,23 @@ bool Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
                 return true;
             }
             return false;
+        case WM_NEXTDLGCTL:
+            if (LOWORD(lp))
+                ::SetFocus(reinterpret_cast<HWND>(wp));
+            else
+                FocusNextTabStop(hwnd_, GetFocus(), wp != 0);
+            return true;
+        case WM_SETFOCUS:
+            // The form itself takes no keys while a control of it can.
+            RestoreFocus();
+            break;
+        case WM_ENABLE: {
+            // Enabled again while active (after a show effect): a control takes the
+            // focus that the disabled form could not give it.
+            const HWND focus = GetFocus();
+            if (wp && GetActiveWindow() == hwnd_ && (!focus || focus == hwnd_)) RestoreFocus();
+            return false;
+        }
         case WM_SIZE:
             if (wp == SIZE_MINIMIZED)
                 wantState_ = wsMinimized;

@@ -39,6 +39,9 @@ class Form : public Container {
 
     void SetVisible(bool value) override;
     bool Showing() const override { return visible_ && hwnd_ != nullptr; }
+    // Activates the form; the focus goes to its control (below), or stays on
+    // the control of the form that has it.
+    void SetFocus() override;
     // Close: the close query, OnClose with caHide as the default action, then
     // the action (the main form's close ends the application).
     void Close();
@@ -88,6 +91,7 @@ class Form : public Container {
     CreateParams GetCreateParams() override;
     HWND ParentHandle() const override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void FocusEntered(HWND control) override { lastFocus_ = control; }
     bool ClicksFromMouse() const override { return true; }
     bool StaticLike() const override { return false; }
 
@@ -104,8 +108,11 @@ class Form : public Container {
     void DoShowingChanged(bool show);
     // After a modal run: activates the window that was active before it.
     void GiveBackActivation(HWND active);
-    // Focuses the control that had the focus last (or the first the Tab key
-    // reaches when that one cannot take it); false when the form had none.
+    // The focus of a form that is active never stays on the form itself nor
+    // goes nowhere: it goes to the control that had it last or, when that
+    // one cannot take it, to the form's first control (FirstControlIn: on a
+    // page control, the shown page's). False when the form has no control
+    // that can take it.
     bool RestoreFocus();
 
     std::wstring className_;

@@ -6,6 +6,7 @@
 
 #include "ui/form.h"
 #include "ui/image_list.h"
+#include "ui/tab_order.h"
 
 namespace ui {
 
@@ -104,9 +105,16 @@ void PageControl::SetActivePageIndex(int index) {
 }
 
 void PageControl::SetActivePage(TabSheet* page) {
+    ChangePage(page, false);
+}
+
+void PageControl::ChangePage(TabSheet* page, bool byKeyboard) {
     if (page == active_) return;
     if (page && page->pageControl_ != this) return;
     TabSheet* old = active_;
+    const HWND focus = GetFocus();
+    const bool heldFocus =
+        old && old->Handle() && focus && (focus == old->Handle() || IsChild(old->Handle(), focus));
     active_ = page;
     if (page) page->visible_ = true;
     if (old) old->visible_ = false;
@@ -119,10 +127,41 @@ void PageControl::SetActivePage(TabSheet* page) {
     // The new page comes on screen (and raises OnShow) before the old one leaves
     // (and raises OnHide), so the control never shows an empty page.
     if (page) page->UpdateShowing();
+    if ((heldFocus || byKeyboard) && hwnd_) {
+        // The keys follow the page rather than stay on a page no longer shown.
+        HWND target = nullptr;
+        if (page && page->Handle()) target = byKeyboard ? FirstControlIn(page->Handle()) : PageEntry();
+        ::SetFocus(target ? target : hwnd_);
+    }
     if (old) {
         if (old->Handle()) ShowWindow(old->Handle(), SW_HIDE);
         old->UpdateShowing();
     }
+}
+
+HWND PageControl::PageEntry() const {
+    if (!active_ || !active_->Handle()) return nullptr;
+    const HWND page = active_->Handle();
+    if (CanTakeFocus(page, active_->lastFocus_)) return active_->lastFocus_;
+    return FirstControlIn(page);
+}
+
+bool PageControl::SelectNextPage(bool forward) {
+    std::vector<TabSheet*> tabs;
+    for (TabSheet* p : pages_)
+        if (p->TabVisible()) tabs.push_back(p);
+    if (tabs.size() < 2) return false;
+    const auto at = std::find(tabs.begin(), tabs.end(), active_);
+    const std::size_t n = tabs.size();
+    const std::size_t index =
+        at == tabs.end() ? (forward ? n - 1 : 0) : static_cast<std::size_t>(at - tabs.begin());
+    TabSheet* next = tabs[(index + (forward ? 1 : n - 1)) % n];
+    bool allow = true;
+    if (OnChanging) OnChanging(*this, allow);
+    if (!allow) return true;
+    ChangePage(next, true);
+    if (OnChange) OnChange(*this);
+    return true;
 }
 
 bool PageControl::Notify(NMHDR& nm, LRESULT& result) {

@@ -2,6 +2,9 @@
 // screen (its page chosen while the form is shown, or the form shown with it
 // chosen; sheets of nested page controls too) and OnHide when it leaves the
 // screen. Nothing is raised while the form is hidden.
+// The tab strip is a stop of the Tab key. A page that leaves the screen while
+// the focus is in it hands the focus to the page that comes: to its control
+// that had the focus last, or else its first control.
 #pragma once
 
 #include <vector>
@@ -21,6 +24,15 @@ class PageControl : public Container {
     TabSheet* ActivePage() const { return active_; }
     // From code: no OnChanging / OnChange.
     void SetActivePage(TabSheet* page);
+    // The user's change to the next (or previous) page with a visible tab,
+    // going round, from the keyboard: OnChanging may forbid it, OnChange
+    // follows it, and the focus goes to the new page's first control (the
+    // tab strip when the page has none). False when there is no other page.
+    bool SelectNextPage(bool forward);
+    // The control that takes the focus when it comes into the shown page: the
+    // one that had it last there, or else the page's first control; null when
+    // the page has none.
+    HWND PageEntry() const;
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
     bool MultiLine() const { return multiLine_; }
@@ -47,6 +59,10 @@ class PageControl : public Container {
     void RebuildTabs();
     void LayoutPages();
     int TabIndexOf(const TabSheet* page) const;
+    // Shows `page`. Changed from the keyboard, the focus goes to the new
+    // page's first control; else it moves only when it was in the page that
+    // leaves, to the new page's entry.
+    void ChangePage(TabSheet* page, bool byKeyboard);
 
     std::vector<TabSheet*> pages_;
     TabSheet* active_ = nullptr;
@@ -75,10 +91,12 @@ class TabSheet : public Container {
     CreateParams GetCreateParams() override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void TextChanged() override;
+    void FocusEntered(HWND control) override { lastFocus_ = control; }
 
   private:
     friend class PageControl;
     PageControl* pageControl_;
+    HWND lastFocus_ = nullptr;  // the control of the page that had the focus last
     int imageIndex_ = -1;
     bool tabVisible_ = true;
     bool showing_ = false;

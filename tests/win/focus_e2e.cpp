@@ -3,13 +3,19 @@
 // chosen with the mouse hands the focus on to the action panel; each dialog of
 // the settings window, however it is closed, leaves the settings window active
 // with the focus on one of its controls, and so does a reminder that popped up
-// over it.
+// over it; every opening of the settings window has a focused control; the
+// pages change from the keyboard; a button that disables itself while it has
+// the focus hands it on.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "base/codec.h"
 #include "base/date_format.h"
@@ -308,5 +314,262 @@ TEST(FocusInTheProgram, AClosedReminderGivesTheKeysBackToTheWindowActiveBeforeIt
     PressKey(VK_RETURN);
     ExpectBackInTheSettingsWindow(options, reminder, "the reminder");
     EXPECT_EQ(FocusOfThread(options), format) << "the keys go where they went before the reminder";
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+namespace {
+
+// The tab strip of the settings window's pages (not the one of a page's own sub-pages).
+HWND PagesStrip(HWND options) {
+    return FindWindowExW(options, nullptr, L"SysTabControl32", nullptr);
+}
+
+int ShownPage(HWND strip) {
+    return static_cast<int>(SendMessageW(strip, TCM_GETCURSEL, 0, 0));
+}
+
+// The settings window is on the screen, its show effect over.
+bool Opened(HWND options) {
+    return IsWindowVisible(options) && IsWindowEnabled(options) &&
+           (GetWindowLongPtrW(options, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+}
+
+// A control of the settings window on the screen has the focus.
+HWND FocusedControl(HWND options) {
+    const HWND focus = FocusOfThread(options);
+    return focus && focus != options && IsChild(options, focus) && IsWindowVisible(focus) ? focus : nullptr;
+}
+
+// `window` lies on the page shown by the tab strip (not on the strip itself).
+bool OnShownPage(HWND strip, HWND window) {
+    for (HWND h = window; h; h = GetParent(h))
+        if (GetParent(h) == strip) return ClassOf(h) == L"TTabSheet" && IsWindowVisible(h);
+    return false;
+}
+
+std::string ClassOfFocus(HWND options) {
+    return testing::PrintToString(ClassOf(FocusOfThread(options)));
+}
+
+}  // namespace
+
+TEST(FocusInTheProgram, EveryOpeningOfTheSettingsWindowHasAFocusedControl) {
+    ScratchDir dir(L"focus-openings");
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    const HWND options = program.WindowOfClass(L"TfrmOptions");
+    const HWND strip = PagesStrip(options);
+    ASSERT_NE(strip, nullptr);
+    auto closed = [&] { return WaitUntil([&] { return !IsWindowVisible(options); }, 10000); };
+
+    // The first opening; Tab moves the focus on to another control of the page.
+    PressCtrlAlt('O');
+    ASSERT_TRUE(WaitUntil([&] { return Opened(options) && FocusedControl(options); }, 10000))
+        << "the focus is on a window of class " << ClassOfFocus(options);
+    const HWND first = FocusedControl(options);
+    PressKey(VK_TAB);
+    ASSERT_TRUE(
+        WaitUntil([&] { return FocusedControl(options) && FocusedControl(options) != first; }, 10000));
+    const HWND chosen = FocusedControl(options);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(closed()) << "Esc closes the window";
+
+    // The second opening: that control again, and Tab and Alt+F4 work at once.
+    PressCtrlAlt('O');
+    ASSERT_TRUE(WaitUntil([&] { return Opened(options); }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == chosen; }, 10000))
+        << "the focus is on a window of class " << ClassOfFocus(options);
+    PressKey(VK_TAB);
+    EXPECT_TRUE(
+        WaitUntil([&] { return FocusedControl(options) && FocusedControl(options) != chosen; }, 10000))
+        << "Tab moves the focus";
+    const HWND later = FocusedControl(options);
+    PressWith({VK_MENU}, VK_F4);
+    ASSERT_TRUE(closed()) << "Alt+F4 closes the window";
+
+    // Opened on the planner's page: a control of that page.
+    PressCtrlAlt('L');
+    ASSERT_TRUE(WaitUntil([&] { return Opened(options) && ShownPage(strip) == 7; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return OnShownPage(strip, FocusedControl(options)); }, 10000))
+        << "the focus is on a window of class " << ClassOfFocus(options);
+    // Another page while the window is shown: the control that had the focus there last.
+    PressCtrlAlt('O');
+    ASSERT_TRUE(WaitUntil([&] { return ShownPage(strip) == 0; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == later; }, 10000))
+        << "the focus is on a window of class " << ClassOfFocus(options);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(closed()) << "Esc closes the window";
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+namespace {
+
+// The tab strip of the sub-pages of the settings window's page "Окно".
+HWND SubPagesStrip(HWND options, HWND pagesStrip) {
+    return FindVisibleChild(options, L"SysTabControl32", nullptr, [&](HWND h) { return h != pagesStrip; });
+}
+
+// `focus` is the first control of the page the strip shows, as a reader meets
+// them: no other control there that the Tab key stops at (a push button
+// aside) lies wholly above it.
+bool FirstOnShownPage(HWND strip, HWND focus) {
+    HWND page = nullptr;
+    for (HWND h = GetWindow(strip, GW_CHILD); h && !page; h = GetWindow(h, GW_HWNDNEXT))
+        if (IsWindowVisible(h)) page = h;
+    if (!page || !IsChild(page, focus)) return false;
+    std::vector<HWND> all;
+    EnumChildWindows(
+        page,
+        [](HWND h, LPARAM lp) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    RECT f{};
+    GetWindowRect(focus, &f);
+    for (HWND h : all) {
+        const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+        const LONG_PTR kind = style & BS_TYPEMASK;
+        const bool pushButton =
+            ClassOf(h) == L"Button" && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
+        if (!(style & WS_TABSTOP) || pushButton || !IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+        RECT r{};
+        GetWindowRect(h, &r);
+        if (r.bottom <= f.top) return false;
+    }
+    return true;
+}
+
+// The text of the format whose buttons include `button`: it lies in the frame
+// that holds the buttons' panel.
+HWND FormatTextOf(HWND button, HWND options) {
+    HWND text = nullptr;
+    for (HWND frame = GetParent(button); frame && frame != options && !text; frame = GetParent(frame))
+        text = FindVisibleChild(frame, L"Edit");
+    return text;
+}
+
+// Tab pressed until the focus is on the tab strip or on one of its pages; false when 40 presses do not get
+// there.
+bool TabInto(HWND options, HWND strip) {
+    for (int press = 0; press < 40; ++press) {
+        const HWND focus = FocusOfThread(options);
+        if (focus == strip || IsChild(strip, focus)) return true;
+        PressKey(VK_TAB);
+        if (!WaitUntil([&] { return FocusOfThread(options) != focus; }, 10000)) return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(FocusInTheProgram, PagesChangeFromTheKeyboard) {
+    ScratchDir dir(L"focus-pages");
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    const HWND options = program.WindowOfClass(L"TfrmOptions");
+    const HWND strip = PagesStrip(options);
+    ASSERT_NE(strip, nullptr);
+    PressCtrlAlt('O');
+    ASSERT_TRUE(WaitUntil([&] { return Opened(options); }, 10000));
+    const HWND edit = FormatTextOf(FindVisibleChild(options, L"Button", L"+"), options);
+    ASSERT_NE(edit, nullptr);
+    ClickWindow(edit);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == edit; }, 10000));
+
+    // Next and previous page, going round; the focus goes to the new page's
+    // first control (on "Окно" and "Системные" made after the controls below it).
+    const struct {
+        std::vector<WORD> modifiers;
+        WORD key;
+        int page;
+    } steps[] = {{{VK_CONTROL}, VK_TAB, 1},           {{VK_CONTROL}, VK_NEXT, 2},
+                 {{VK_CONTROL, VK_SHIFT}, VK_TAB, 1}, {{VK_CONTROL}, VK_PRIOR, 0},
+                 {{VK_CONTROL}, VK_PRIOR, 9},         {{VK_CONTROL}, VK_TAB, 0}};
+    for (const auto& step : steps) {
+        PressWith(step.modifiers, step.key);
+        EXPECT_TRUE(WaitUntil(
+            [&] { return ShownPage(strip) == step.page && OnShownPage(strip, FocusOfThread(options)); },
+            10000))
+            << "page " << ShownPage(strip) << " instead of " << step.page
+            << ", the focus on a window of class " << ClassOfFocus(options);
+        EXPECT_TRUE(FirstOnShownPage(strip, FocusOfThread(options)))
+            << "page " << step.page << ": the focus on "
+            << testing::PrintToString(WindowText(FocusOfThread(options))) << ", below another control";
+    }
+
+    // The tab strip is a stop of the Tab key: right before the page's first control.
+    const HWND first = FocusOfThread(options);
+    PressWith({VK_SHIFT}, VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == strip; }, 10000))
+        << "the focus is on a window of class " << ClassOfFocus(options);
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == first; }, 10000))
+        << "the focus is on a window of class " << ClassOfFocus(options);
+
+    // Inside the sub-pages of "Окно" the keys change those; the page stays.
+    PressWith({VK_CONTROL}, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return ShownPage(strip) == 1; }, 10000));
+    const HWND inner = SubPagesStrip(options, strip);
+    ASSERT_NE(inner, nullptr);
+    ASSERT_TRUE(TabInto(options, inner));
+    ASSERT_EQ(ShownPage(inner), 0);
+    for (const auto& [modifiers, key, subPage] :
+         {std::tuple{std::vector<WORD>{VK_CONTROL}, WORD(VK_TAB), 1},
+          std::tuple{std::vector<WORD>{VK_CONTROL}, WORD(VK_PRIOR), 0},
+          std::tuple{std::vector<WORD>{VK_CONTROL, VK_SHIFT}, WORD(VK_TAB), 2}}) {
+        PressWith(modifiers, key);
+        EXPECT_TRUE(WaitUntil(
+            [&] { return ShownPage(inner) == subPage && OnShownPage(inner, FocusOfThread(options)); }, 10000))
+            << "sub-page " << ShownPage(inner) << " instead of " << subPage;
+        EXPECT_EQ(ShownPage(strip), 1) << "the page stays while its sub-pages change";
+    }
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(options); }, 10000)) << "Esc closes the window";
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+TEST(FocusInTheProgram, AddingAndDeletingAFormatLeaveTheFocusInTheWindow) {
+    ScratchDir dir(L"focus-formats");
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    const HWND options = program.WindowOfClass(L"TfrmOptions");
+    PressCtrlAlt('O');
+    ASSERT_TRUE(WaitUntil([&] { return Opened(options); }, 10000));
+    // The buttons and the text of the main text's format.
+    const HWND add = FindVisibleChild(options, L"Button", L"+");
+    ASSERT_NE(add, nullptr);
+    const HWND buttons = GetParent(add);
+    const HWND remove = FindVisibleChild(buttons, L"Button", L"\u2013");
+    const HWND format = FormatTextOf(add, options);
+    ASSERT_TRUE(remove && format);
+
+    // "+" with a new name and Enter: the new format chosen, "+" disabled.
+    ClickWindow(format);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == format; }, 10000));
+    PressKey(VK_END);
+    PressKey('X');  // the text no longer matches its name: it can be added
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(add) != FALSE; }, 10000));
+    ClickWindow(add);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (box = program.WindowOfClass(L"TfrmInputBox")) && IsWindowVisible(box); }, 10000));
+    const HWND name = FindVisibleChild(box, L"Edit");
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(box) == name; }, 10000));
+    PressKey('Q');  // replaces the chosen text
+    PressKey('W');
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(name) == L"qw"; }, 10000));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(add) && IsWindowEnabled(remove); }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == format; }, 10000))
+        << "after \"+\" the focus is on a window of class " << ClassOfFocus(options);
+
+    // "–": the format deleted, "–" disabled.
+    ClickWindow(remove);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(remove) && IsWindowEnabled(add); }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == format; }, 10000))
+        << "after \"\u2013\" the focus is on a window of class " << ClassOfFocus(options);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(options); }, 10000)) << "Esc closes the window";
     EXPECT_EQ(program.CloseAndWait(), 0);
 }

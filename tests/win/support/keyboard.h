@@ -37,19 +37,6 @@ inline UINT PressKey(WORD key) {
     return SendInput(2, in, sizeof(INPUT));
 }
 
-// Ctrl+key pressed and released; the number of input events taken (4 when all were).
-inline UINT PressCtrl(WORD key) {
-    INPUT in[4] = {};
-    const WORD keys[] = {VK_CONTROL, key};
-    for (int i = 0; i < 2; ++i) {
-        in[i].type = in[3 - i].type = INPUT_KEYBOARD;
-        in[i].ki.wVk = in[3 - i].ki.wVk = keys[i];
-        in[i].ki.wScan = in[3 - i].ki.wScan = ScanCode(keys[i]);
-        in[3 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    return SendInput(4, in, sizeof(INPUT));
-}
-
 // The characters typed one after another as the keyboard sends characters of
 // any layout; the number of input events taken (two for each character).
 inline UINT TypeText(std::wstring_view text) {
@@ -62,5 +49,28 @@ inline UINT TypeText(std::wstring_view text) {
     }
     return SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
+
+// `key` pressed and released while the modifiers (VK_CONTROL, VK_SHIFT,
+// VK_MENU...) are held; the number of input events taken.
+inline UINT PressWith(const std::vector<WORD>& modifiers, WORD key) {
+    std::vector<WORD> keys(modifiers);
+    keys.push_back(key);
+    std::vector<INPUT> in(keys.size() * 2);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        INPUT& down = in[i];
+        INPUT& up = in[in.size() - 1 - i];
+        down.type = up.type = INPUT_KEYBOARD;
+        down.ki.wVk = up.ki.wVk = keys[i];
+        down.ki.wScan = up.ki.wScan = ScanCode(keys[i]);
+        // The keys of the cursor block are the extended ones.
+        if (keys[i] == VK_PRIOR || keys[i] == VK_NEXT)
+            down.ki.dwFlags = up.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+    }
+    return SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+// Ctrl+key pressed and released; the number of input events taken (4 when all were).
+inline UINT PressCtrl(WORD key) { return PressWith({VK_CONTROL}, key); }
 
 }  // namespace testing_support
