@@ -22,20 +22,29 @@ class Menu;
 // The command ids of the menu items: each living item has its own, and the id
 // of a freed item is given again, each in a constant time however many items
 // there are. The ids 20000 to 0xEFFF come first (0xF000 and up are the
-// system's commands); with more items alive at once, ids above 0xFFFF follow,
-// which a popup menu returns whole. Their low words stay below 20000, so the
-// 16 bits of a menu bar's WM_COMMAND never name another item.
+// system's commands); with more items alive at once, ids above 0xFFFF follow.
+// A popup menu returns them whole, so their items are chosen there as any
+// other; a menu bar's WM_COMMAND carries only 16 bits, so from a menu bar such
+// an item does nothing (its low word stays below 20000 and names no item).
+// While a popup menu is open (held), an id given back waits until it has
+// closed: the open menu still shows it, and choosing that entry must reach
+// the item it showed or nothing, never an item made meanwhile.
 class CommandIds {
   public:
     static constexpr UINT kFirst = 20000;
     static constexpr UINT kLastLow = 0xEFFF;
     UINT Take();
     void Give(UINT id);
-    // Ids given back and not yet taken again.
+    // Holds may nest; the ids given back meanwhile are free once the last ends.
+    void Hold();
+    void Release();
+    bool Held() const { return holds_ > 0; }
+    // Ids that can be taken again (given back, not held, not yet taken).
     std::size_t Free() const;
 
   private:
-    std::vector<UINT> freeLow_, freeHigh_;
+    std::vector<UINT> freeLow_, freeHigh_, held_;
+    int holds_ = 0;
     UINT nextLow_ = kFirst;
     UINT nextHigh_ = 0x10001;
 };
@@ -96,6 +105,11 @@ class MenuItem : public Component {
     NotifyEvent OnClick;
 
     UINT Command() const { return command_; }
+    // For an item made to show or do something else: while a popup menu is
+    // open, the item takes a new command id, so that the entry that showed it
+    // as it was reaches nothing. With no popup open no entry shows the id, and
+    // the item keeps it.
+    void RenewCommand();
     static MenuItem* FromCommand(UINT command);
     // The item under a screen point in an open menu of this thread, or null.
     static MenuItem* AtScreenPoint(POINT point);
