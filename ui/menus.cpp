@@ -53,7 +53,7 @@ void CommandIds::Give(UINT id) {
 }
 
 void CommandIds::Hold() {
-    ++holds_;
+    if (holds_++ == 0) ++holdNumber_;
 }
 
 void CommandIds::Release() {
@@ -96,7 +96,9 @@ MenuItem::~MenuItem() {
 }
 
 void MenuItem::RenewCommand() {
-    if (!Ids().Held()) return;
+    const std::uint64_t hold = Ids().HoldNumber();
+    if (hold == 0 || shownIn_ != hold) return;
+    shownIn_ = 0;
     const UINT renewed = Ids().Take();
     Commands().erase(command_);
     Ids().Give(command_);
@@ -280,6 +282,7 @@ void MenuItem::AppendTo(HMENU menu) const {
             mi.dwTypeData = text.data();
         }
         if (ownerDraw) mi.fType |= MFT_OWNERDRAW;
+        item->shownIn_ = Ids().HoldNumber();
         if (item->radioItem_) mi.fType |= MFT_RADIOCHECK;
         if (item->Checked()) mi.fState |= MFS_CHECKED;
         if (!item->Enabled()) mi.fState |= MFS_DISABLED;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,13 +39,16 @@ class CommandIds {
     // Holds may nest; the ids given back meanwhile are free once the last ends.
     void Hold();
     void Release();
-    bool Held() const { return holds_ > 0; }
+    // The number of the hold that lasts now (each outermost hold has its own,
+    // from 1 on); 0 when none does.
+    std::uint64_t HoldNumber() const { return holds_ > 0 ? holdNumber_ : 0; }
     // Ids that can be taken again (given back, not held, not yet taken).
     std::size_t Free() const;
 
   private:
     std::vector<UINT> freeLow_, freeHigh_, held_;
     int holds_ = 0;
+    std::uint64_t holdNumber_ = 0;
     UINT nextLow_ = kFirst;
     UINT nextHigh_ = 0x10001;
 };
@@ -105,10 +109,10 @@ class MenuItem : public Component {
     NotifyEvent OnClick;
 
     UINT Command() const { return command_; }
-    // For an item made to show or do something else: while a popup menu is
-    // open, the item takes a new command id, so that the entry that showed it
-    // as it was reaches nothing. With no popup open no entry shows the id, and
-    // the item keeps it.
+    // For an item made to show or do something else: when the open popup menu
+    // shows it, the item takes a new command id (once), so that the entry that
+    // showed it as it was reaches nothing. An item that no open menu shows
+    // keeps its id: no entry names it.
     void RenewCommand();
     static MenuItem* FromCommand(UINT command);
     // The item under a screen point in an open menu of this thread, or null.
@@ -142,6 +146,8 @@ class MenuItem : public Component {
     int imageIndex_ = -1, groupIndex_ = 0;
     ui::ShortCut shortCut_ = 0;
     UINT command_ = 0;
+    // The hold of the popup menu that shows the item under its command id.
+    mutable std::uint64_t shownIn_ = 0;
 };
 
 class Menu : public Component {
