@@ -364,6 +364,7 @@ PopupMenu::PopupMenu(Form* owner, std::wstring name) : Menu(owner, std::move(nam
 
 void PopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(*this);
+    const bool ending = Application().Terminated();
     MenuItem* chosen = nullptr;
     {
         // The ids of the shown entries are held from the menu's making until
@@ -382,6 +383,12 @@ void PopupMenu::Popup(int x, int y) {
         menu.Reset();
         if (OnClose) OnClose(*this);
         if (cmd) chosen = MenuItem::FromCommand(cmd);
+    }
+    // The system's menu loop drops a WM_QUIT posted while it runs: a program
+    // told to end while its menu was open ends now, and runs no choice.
+    if (!ending && Application().Terminated()) {
+        PostQuitMessage(0);
+        return;
     }
     if (chosen) chosen->Click();
 }
