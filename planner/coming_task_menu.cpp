@@ -9,8 +9,8 @@ void FillComingTaskMenu(ui::MenuItem& pmiTasks, const std::vector<ComingTask>& t
                         const ui::NotifyEvent& onClick) {
     // The items there are take the new tasks (a list of many tasks is made
     // again on every run of one of them); the others go or come. An item that
-    // shows another task than before takes a new command id: the entry an
-    // open menu still shows for the old task runs nothing, never the new one.
+    // comes to show another task is renewed: the entry an open menu still
+    // shows for the old task runs nothing, never the new one.
     const int wanted = kFirstComingTaskItem + static_cast<int>(tasks.size());
     for (int i = pmiTasks.Count() - 1; i >= std::max(wanted, kFirstComingTaskItem); --i) pmiTasks.Delete(i);
     for (std::size_t t = 0; t < tasks.size(); ++t) {

@@ -14,8 +14,9 @@ namespace planner {
 constexpr int kFirstComingTaskItem = 2;
 
 // One coming-task item per entry, in order: the items there are take the
-// entries (an item that comes to show another task takes a new command id),
-// the missing ones are added and those left over freed. Each is named
+// entries (an item that comes to show another task while an open menu shows
+// it takes a new command id), the missing ones are added and those left over
+// freed. Each is named
 // "pmiTask" and the row number, Tag the row number, the due rows shown as
 // default (bold), enabled as given; choosing one raises onClick with the item
 // as sender.
