@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win/support/mouse.h"
+
 namespace testing_support {
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
@@ -64,6 +66,20 @@ HWND FocusOfThread(HWND anyWindow) {
 
 HWND ActiveOfThread(HWND anyWindow) {
     return ThreadInfo(anyWindow).hwndActive;
+}
+
+bool ClickUntil(HWND hwnd, const std::function<bool()>& done, DWORD ms) {
+    DWORD clicked = 0;
+    return WaitUntil(
+        [&] {
+            if (done()) return true;
+            if (clicked == 0 || GetTickCount() - clicked > 500) {
+                ClickWindow(hwnd);
+                clicked = GetTickCount();
+            }
+            return false;
+        },
+        ms);
 }
 
 }  // namespace testing_support

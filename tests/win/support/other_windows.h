@@ -26,4 +26,9 @@ HWND FindVisibleChild(HWND parent, const wchar_t* className, const wchar_t* text
 HWND FocusOfThread(HWND anyWindow);
 HWND ActiveOfThread(HWND anyWindow);
 
+// Clicks the middle of the window, again every half second, until `done`
+// holds (a click may come while a window still moves into place); whether it
+// came within `ms`.
+bool ClickUntil(HWND hwnd, const std::function<bool()>& done, DWORD ms = 10000);
+
 }  // namespace testing_support
