@@ -1,4 +1,5 @@
-// The class library's string list: items, text (lines) and comma text.
+// A list of strings: its items, its text (the items as lines) and its comma
+// text (the items joined by commas, quoted where needed).
 #pragma once
 
 #include <filesystem>

@@ -89,7 +89,8 @@ TOwnerDrawComboBox::TOwnerDrawComboBox(ui::Container* parent, std::wstring name)
 void TOwnerDrawComboBox::SetStyle(TOwnerDrawComboStyle style) {
     if (style == style_) return;
     style_ = style;
-    // The library's combo keeps its text as an edit or as a list choice.
+    // A drop-down list is drawn by its owner and keeps its text as a list
+    // choice; the other styles keep it in the combo box's edit.
     ui::ComboBox::SetStyle(style == TOwnerDrawComboStyle::csDropDownList ? ui::csOwnerDrawFixed
                                                                          : ui::csDropDown);
     if (hwnd_) {

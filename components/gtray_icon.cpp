@@ -26,7 +26,8 @@ namespace {
 
 const wchar_t kWindowClass[] = L"TGTrayIconWindow";
 
-// The class library's out-of-resources error.
+// The notification area did not take the icon: reported as the system being
+// out of resources.
 [[noreturn]] void OutOfResources() {
     throw ui::Exception(L"Out of system resources");
 }

@@ -22,7 +22,7 @@ enum TGTrayIconMessage {
     imNone
 };
 
-// The mouse buttons, numbered as the class library numbers them.
+// The mouse buttons, numbered as ui::MouseButton numbers them.
 constexpr int kLeft = 0, kRight = 1, kMiddle = 2;
 
 // One thing a mouse message sets off, in order.

@@ -1,6 +1,6 @@
-// Key combinations as the hot-key list stores them: the class library's
-// shortcut (virtual key in the low byte plus modifier bits) and its text,
-// modifier names joined to the key name by plus signs ("Ctrl+Alt+M").
+// Key combinations as the hot-key list stores them: a shortcut number (the
+// virtual key in the low byte plus modifier bits, as ui::ShortCut) and its
+// text, modifier names joined to the key name by plus signs ("Ctrl+Alt+M").
 #pragma once
 
 #include <cstdint>

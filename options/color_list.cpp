@@ -4,7 +4,8 @@ namespace options {
 
 namespace {
 
-// The entries' names as the class library shows them.
+// The entries' names, in the order of the colour items: the custom entry,
+// then the standard, extended and system colours, named in English.
 const wchar_t* const kNames[kColorItemCount] = {L"Custom...",
                                                 L"Black",
                                                 L"Maroon",

@@ -13,9 +13,13 @@ namespace planner {
 // The index of the first coming-task item.
 constexpr int kFirstComingTaskItem = 2;
 
-// Frees the old coming-task items and adds one per entry: named "pmiTask" and
-// the row number, Tag the row number, the due rows shown as default (bold),
-// enabled as given; choosing one raises onClick with the item as sender.
+// One coming-task item per entry, in order: the items there are take the
+// entries (an item that comes to show another task while an open menu shows
+// it takes a new command id), the missing ones are added and those left over
+// freed. Each is named
+// "pmiTask" and the row number, Tag the row number, the due rows shown as
+// default (bold), enabled as given; choosing one raises onClick with the item
+// as sender.
 void FillComingTaskMenu(ui::MenuItem& pmiTasks, const std::vector<ComingTask>& tasks, bool enabled,
                         const ui::NotifyEvent& onClick);
 

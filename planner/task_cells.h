@@ -52,8 +52,8 @@ inline constexpr std::wstring_view kDefaultSchedule = L"*Ежедневно";
 const std::array<std::wstring_view, 12>& MonthAbbreviations();
 const std::array<std::wstring_view, 7>& WeekdayAbbreviations();
 
-// Keyword tests ignore the case of Latin letters, as the class library's
-// text comparison does.
+// Keyword tests ignore the case of Latin letters only: a Cyrillic keyword
+// matches only as it is written ("Запуск", not "ЗАПУСК").
 bool SameKeyword(std::wstring_view a, std::wstring_view b);
 bool StartsWithKeyword(std::wstring_view text, std::wstring_view prefix);
 

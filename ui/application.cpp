@@ -206,6 +206,8 @@ void TApplication::Run() {
 void TApplication::Terminate() {
     terminated_ = true;
     PostQuitMessage(0);
+    // An open menu closes: the program ends once its loop has returned.
+    EndMenu();
 }
 
 void TApplication::EndSession() {

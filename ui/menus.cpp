@@ -46,7 +46,20 @@ UINT CommandIds::Take() {
 }
 
 void CommandIds::Give(UINT id) {
-    (id <= kLastLow ? freeLow_ : freeHigh_).push_back(id);
+    if (holds_ > 0)
+        held_.push_back(id);
+    else
+        (id <= kLastLow ? freeLow_ : freeHigh_).push_back(id);
+}
+
+void CommandIds::Hold() {
+    if (holds_++ == 0) ++holdNumber_;
+}
+
+void CommandIds::Release() {
+    if (holds_ == 0 || --holds_ > 0) return;
+    for (UINT id : held_) Give(id);
+    held_.clear();
 }
 
 std::size_t CommandIds::Free() const {
@@ -80,6 +93,17 @@ MenuItem::~MenuItem() {
     if (parent_) parent_->Detach(*this);
     Commands().erase(command_);
     Ids().Give(command_);
+}
+
+void MenuItem::RenewCommand() {
+    const std::uint64_t hold = Ids().HoldNumber();
+    if (hold == 0 || shownIn_ != hold) return;
+    shownIn_ = 0;
+    const UINT renewed = Ids().Take();
+    Commands().erase(command_);
+    Ids().Give(command_);
+    command_ = renewed;
+    Commands()[command_] = this;
 }
 
 MenuItem* MenuItem::FromCommand(UINT command) {
@@ -258,6 +282,7 @@ void MenuItem::AppendTo(HMENU menu) const {
             mi.dwTypeData = text.data();
         }
         if (ownerDraw) mi.fType |= MFT_OWNERDRAW;
+        item->shownIn_ = Ids().HoldNumber();
         if (item->radioItem_) mi.fType |= MFT_RADIOCHECK;
         if (item->Checked()) mi.fState |= MFS_CHECKED;
         if (!item->Enabled()) mi.fState |= MFS_DISABLED;
@@ -339,16 +364,33 @@ PopupMenu::PopupMenu(Form* owner, std::wstring name) : Menu(owner, std::move(nam
 
 void PopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(*this);
-    MenuHandle menu(Items().BuildPopup());
-    HWND owner = Owner() && Owner()->Handle() ? Owner()->Handle() : Application().Handle();
-    SetForegroundWindow(owner);
-    UINT cmd = static_cast<UINT>(
-        TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr));
-    PostMessageW(owner, WM_NULL, 0, 0);
-    menu.Reset();
-    if (OnClose) OnClose(*this);
-    if (cmd)
-        if (MenuItem* item = MenuItem::FromCommand(cmd)) item->Click();
+    const bool ending = Application().Terminated();
+    MenuItem* chosen = nullptr;
+    {
+        // The ids of the shown entries are held from the menu's making until
+        // the choice has found its item: an item freed meanwhile leaves its
+        // entry reaching nothing.
+        struct Held {
+            Held() { Ids().Hold(); }
+            ~Held() { Ids().Release(); }
+        } held;
+        MenuHandle menu(Items().BuildPopup());
+        HWND owner = Owner() && Owner()->Handle() ? Owner()->Handle() : Application().Handle();
+        SetForegroundWindow(owner);
+        const UINT cmd = static_cast<UINT>(TrackPopupMenuEx(
+            menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr));
+        PostMessageW(owner, WM_NULL, 0, 0);
+        menu.Reset();
+        if (OnClose) OnClose(*this);
+        if (cmd) chosen = MenuItem::FromCommand(cmd);
+    }
+    // The system's menu loop drops a WM_QUIT posted while it runs: a program
+    // told to end while its menu was open ends now, and runs no choice.
+    if (!ending && Application().Terminated()) {
+        PostQuitMessage(0);
+        return;
+    }
+    if (chosen) chosen->Click();
 }
 
 MainMenu::MainMenu(Form* owner, std::wstring name) : Menu(owner, std::move(name)) {}

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,20 +23,32 @@ class Menu;
 // The command ids of the menu items: each living item has its own, and the id
 // of a freed item is given again, each in a constant time however many items
 // there are. The ids 20000 to 0xEFFF come first (0xF000 and up are the
-// system's commands); with more items alive at once, ids above 0xFFFF follow,
-// which a popup menu returns whole. Their low words stay below 20000, so the
-// 16 bits of a menu bar's WM_COMMAND never name another item.
+// system's commands); with more items alive at once, ids above 0xFFFF follow.
+// A popup menu returns them whole, so their items are chosen there as any
+// other; a menu bar's WM_COMMAND carries only 16 bits, so from a menu bar such
+// an item does nothing (its low word stays below 20000 and names no item).
+// While a popup menu is open (held), an id given back waits until it has
+// closed: the open menu still shows it, and choosing that entry must reach
+// the item it showed or nothing, never an item made meanwhile.
 class CommandIds {
   public:
     static constexpr UINT kFirst = 20000;
     static constexpr UINT kLastLow = 0xEFFF;
     UINT Take();
     void Give(UINT id);
-    // Ids given back and not yet taken again.
+    // Holds may nest; the ids given back meanwhile are free once the last ends.
+    void Hold();
+    void Release();
+    // The number of the hold that lasts now (each outermost hold has its own,
+    // from 1 on); 0 when none does.
+    std::uint64_t HoldNumber() const { return holds_ > 0 ? holdNumber_ : 0; }
+    // Ids that can be taken again (given back, not held, not yet taken).
     std::size_t Free() const;
 
   private:
-    std::vector<UINT> freeLow_, freeHigh_;
+    std::vector<UINT> freeLow_, freeHigh_, held_;
+    int holds_ = 0;
+    std::uint64_t holdNumber_ = 0;
     UINT nextLow_ = kFirst;
     UINT nextHigh_ = 0x10001;
 };
@@ -96,6 +109,11 @@ class MenuItem : public Component {
     NotifyEvent OnClick;
 
     UINT Command() const { return command_; }
+    // For an item made to show or do something else: when the open popup menu
+    // shows it, the item takes a new command id (once), so that the entry that
+    // showed it as it was reaches nothing. An item that no open menu shows
+    // keeps its id: no entry names it.
+    void RenewCommand();
     static MenuItem* FromCommand(UINT command);
     // The item under a screen point in an open menu of this thread, or null.
     static MenuItem* AtScreenPoint(POINT point);
@@ -128,6 +146,8 @@ class MenuItem : public Component {
     int imageIndex_ = -1, groupIndex_ = 0;
     ui::ShortCut shortCut_ = 0;
     UINT command_ = 0;
+    // The hold of the popup menu that shows the item under its command id.
+    mutable std::uint64_t shownIn_ = 0;
 };
 
 class Menu : public Component {

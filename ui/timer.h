@@ -1,5 +1,5 @@
-// A timer: OnTimer every Interval milliseconds while Enabled (the old
-// library's defaults: enabled, 1000 ms). Ticks come through the message loop.
+// A timer: OnTimer every Interval milliseconds while Enabled (a new timer is
+// enabled, with 1000 ms). Ticks come through the message loop.
 #pragma once
 
 #include <windows.h>

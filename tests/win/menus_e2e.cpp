@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -214,4 +215,28 @@ TEST_F(PopupMenu, APressOnThePlannerEntryOpensThePlannerPage) {
     // Once the menu is closed the planner page no longer comes back by itself.
     EXPECT_TRUE(tabs.Click(0));
     EXPECT_TRUE(tabs.Click(6));
+}
+
+TEST(PopupMenuOpen, TheProgramToldToCloseWhileItsMenuIsOpenEnds) {
+    // The close hot key while the clock's menu is open: the program saves and
+    // ends, its menu with it.
+    ScratchDir dir(L"menus-e2e-close");
+    RunningProgram program(dir.Path());
+    HWND clock = program.WaitShown();
+    ASSERT_NE(clock, nullptr);
+    RECT r{};
+    GetWindowRect(clock, &r);
+    // The clock takes its clicks once it is drawn: until then it is clicked again.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            if (!MenuWindows(program).empty()) return true;
+            RightClickAt(Centre(r));
+            return WaitFor([&] { return !MenuWindows(program).empty(); }, 2000);
+        },
+        30000));
+    PressCtrlAlt('Q');
+    DWORD code = 1;
+    EXPECT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / L"Horalto.ini"));
 }

@@ -2,7 +2,9 @@
 // TasksList.tsk falls due and shows its reminder; the tasks set to run at exit
 // run once each when the program closes (also those that process messages for
 // seconds), before the task file is written; a planner switched off in
-// Horalto.ini runs neither; the planner page's questions act only on "Да".
+// Horalto.ini runs neither; the planner page's questions act only on "Да"; an
+// entry of the clock's menu of coming tasks runs the task it shows, or nothing,
+// even when the list changed while it was open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -117,6 +119,74 @@ int AddCountedRow(TaskTable& grid, const RunCounter& counter, const std::wstring
     grid.SetCell(kColFiles, row, counter.Cell(mark));
     return row;
 }
+
+// The open menu windows of the process: the popup menu, then its open submenus.
+std::vector<HWND> MenuWindows(DWORD pid) {
+    std::vector<HWND> shown;
+    for (HWND menu : WindowsOf(pid, L"#32768"))
+        if (IsWindowVisible(menu)) shown.push_back(menu);
+    return shown;
+}
+
+// The clock's popup menu and its planner submenu, from outside: every entry is
+// as high as the next, separators are 4 pixels high, and a menu window keeps a
+// margin of 3 pixels above and below its entries.
+class ClockMenu {
+  public:
+    ClockMenu(const RunningProgram& program, HWND clock) : program_(program), clock_(clock) {}
+    // Opens the popup menu with a right click on the clock, then the planner
+    // submenu with the pointer resting on its entry; the submenu's window.
+    HWND OpenPlanner() {
+        RECT r{};
+        GetWindowRect(clock_, &r);
+        // The clock takes its clicks once it is drawn: until then it is clicked again.
+        const bool open = WaitFor(
+            [&] {
+                if (!Menus().empty()) return true;
+                RightClickAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+                return WaitFor([&] { return !Menus().empty(); }, 2000);
+            },
+            30000);
+        if (!open) return nullptr;
+        HWND menu = Menus().front();
+        GetWindowRect(menu, &r);
+        // Nine entries, two of them separators; the planner is the third.
+        entryHeight_ = (r.bottom - r.top - 2 * 3 - 2 * 4) / 7;
+        // A move that comes before the menu tracks the pointer is lost: the
+        // pointer moves within the entry until the submenu opens.
+        const POINT planner{(r.left + r.right) / 2, r.top + 3 + entryHeight_ + 4 + entryHeight_ / 2};
+        int step = 0;
+        const bool opened = WaitFor(
+            [&] {
+                MouseAt(POINT{planner.x + (step++ % 2) * 8, planner.y});
+                return WaitFor([&] { return Menus().size() == 2; }, 1000);
+            },
+            20000);
+        if (!opened) return nullptr;
+        for (HWND shown : Menus())
+            if (shown != menu) return shown;
+        return nullptr;
+    }
+    // The planner submenu holds its switch, a separator, then the coming tasks.
+    int ComingTasksShown(HWND submenu) const {
+        RECT r{};
+        GetWindowRect(submenu, &r);
+        return (r.bottom - r.top - 2 * 3 - 4) / entryHeight_ - 1;
+    }
+    // A click on the coming task's entry (0 the first) of the submenu.
+    void ChooseTask(HWND submenu, int task) const {
+        RECT r{};
+        GetWindowRect(submenu, &r);
+        const int top = r.top + 3 + entryHeight_ + 4 + task * entryHeight_;
+        LeftClickAt(POINT{(r.left + r.right) / 2, top + entryHeight_ / 2});
+    }
+    std::vector<HWND> Menus() const { return MenuWindows(program_.ProcessId()); }
+
+  private:
+    const RunningProgram& program_;
+    HWND clock_;
+    int entryHeight_ = 0;
+};
 
 std::wstring MonthNotNow(int offset) {
     SYSTEMTIME st;
@@ -387,4 +457,51 @@ TEST(PlannerInTheProgram, ItsQuestionsActOnlyOnYes) {
             EXPECT_TRUE(ini.ReadBool(L"Sound", L"SoundOff", false)) << "the sounds were switched on";
         }
     }
+}
+
+TEST(PlannerInTheProgram, AComingTaskEntryRunsTheTaskItShowsOrNothing) {
+    ScratchDir dir(L"planner-menu");
+    const RunCounter counter(dir.Path());
+    TaskTable grid;
+    // Falls due while the menu is open, runs once and is dropped: the next
+    // task takes its place at the top of the list.
+    int r = AddCountedRow(grid, counter, L"*Ежедневно", L"1Через 0:00:25", L'\0', L"Скоро", L"A");
+    grid.SetCell(kColDone, r, L"Удаление");
+    // An hour later; its reminder shows when it runs.
+    r = AddTaskRow(grid, L"*Ежедневно", L"1Через 1:00:00", std::wstring(1, L'\0') + L"Позже");
+    grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Чай|\"Пора пить чай\"");
+    WriteTaskFile(dir.Path(), grid);
+    {
+        RunningProgram program(dir.Path());
+        HWND clock = program.WaitShown();
+        ASSERT_NE(clock, nullptr);
+        ClockMenu menu(program, clock);
+        HWND submenu = menu.OpenPlanner();
+        ASSERT_NE(submenu, nullptr);
+        ASSERT_EQ(counter.Runs(L"A"), 0) << "the first task ran before the menu was open";
+        ASSERT_EQ(menu.ComingTasksShown(submenu), 2);
+
+        // The first task falls due and runs while its entry is on the screen.
+        ASSERT_TRUE(WaitFor([&] { return counter.Runs(L"A") == 1; }, 60000));
+        ASSERT_EQ(menu.Menus().size(), 2u) << "the menu closed when the task ran";
+        menu.ChooseTask(submenu, 0);
+        ASSERT_TRUE(WaitFor([&] { return menu.Menus().empty(); }, 10000));
+
+        // The menu opened again once the choice was handled: the entry shown
+        // for the task that ran ran no other task.
+        submenu = menu.OpenPlanner();
+        EXPECT_TRUE(WindowsOf(program.ProcessId(), L"TfrmMessage").empty())
+            << "the entry shown for the first task ran the second";
+        ASSERT_NE(submenu, nullptr);
+        EXPECT_EQ(menu.ComingTasksShown(submenu), 1);
+        // The same entry, now showing the second task, runs it.
+        menu.ChooseTask(submenu, 0);
+        EXPECT_NE(program.WaitForWindow(L"TfrmMessage", 10000), nullptr);
+        EXPECT_EQ(WindowsOf(program.ProcessId(), L"TfrmMessage").size(), 1u);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    EXPECT_EQ(counter.Runs(L"A"), 1);
+    const TaskTable saved = ReadTasks(dir.Path());
+    EXPECT_EQ(FindRow(saved, L"Скоро"), -1) << "run once and dropped";
+    EXPECT_GE(FindRow(saved, L"Позже"), 1);
 }

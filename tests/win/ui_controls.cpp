@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -536,6 +537,63 @@ TEST(UiMenus, TwoHundredThousandItemsHaveTheirOwnIdsAndChoosingOneByItsIdWorks) 
     };
     pmn.Popup(150, 150);
     EXPECT_TRUE(clicked);
+}
+
+TEST(UiMenus, AnEntryOfAnOpenMenuReachesTheItemItShowedOrNothing) {
+    auto form = ui::NewForm<ControlsForm>();
+    form->Show();
+    ui::PopupMenu pmn(form.get(), L"pmnMenu");
+    std::vector<std::wstring> clicked;
+    auto add = [&](const std::wstring& caption) {
+        ui::MenuItem& item = pmn.Items().AddNew(caption);
+        item.OnClick = [&clicked](ui::Component& s) {
+            clicked.push_back(static_cast<ui::MenuItem&>(s).Caption());
+        };
+        return &item;
+    };
+    add(L"Первая");
+    add(L"Вторая");
+    // While the menu is open the items change; then its first entry is chosen.
+    static std::function<void()> change;
+    static HWND owner;
+    owner = form->Handle();
+    pmn.OnPopup = [](ui::Component&) {
+        SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            if (change) change();
+            PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+        });
+    };
+    change = nullptr;
+    pmn.Popup(150, 150);
+    EXPECT_EQ(clicked, std::vector<std::wstring>{L"Первая"});
+
+    // The item freed while the menu was open: its id goes to no item made meanwhile.
+    UINT freed = 0;
+    change = [&] {
+        freed = pmn.Items()[0].Command();
+        pmn.Items().Delete(0);
+        EXPECT_NE(add(L"Новая")->Command(), freed);
+    };
+    clicked.clear();
+    pmn.Popup(150, 150);
+    EXPECT_EQ(clicked, std::vector<std::wstring>{}) << "the entry of the freed item reached another one";
+    // Once the menu has closed the id is given again.
+    EXPECT_EQ(add(L"После")->Command(), freed);
+
+    // An item made to show something else while the menu was open: its old entry reaches nothing.
+    change = [&] {
+        ui::MenuItem& first = pmn.Items()[0];
+        first.RenewCommand();
+        first.SetCaption(L"Другая");
+    };
+    pmn.Popup(150, 150);
+    EXPECT_EQ(clicked, std::vector<std::wstring>{}) << "the entry of the changed item reached it";
+    change = nullptr;
+    pmn.Popup(150, 150);
+    EXPECT_EQ(clicked, std::vector<std::wstring>{L"Другая"});
+    pmn.OnPopup = nullptr;
 }
 
 TEST_F(UiControls, ActionsAutoCheckBeforeExecuteAndMenuItemsShowTheirAction) {
