@@ -9,8 +9,9 @@
 
 namespace testing_support {
 
-// Waits up to `ms` for `done`; whether it came.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms = 5000);
+// Waits up to `ms` for `done`; whether it came. The default bound leaves room
+// for a machine busy with other work.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = 15000);
 
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassOf(HWND hwnd);
@@ -25,5 +26,9 @@ HWND FindVisibleChild(HWND parent, const wchar_t* className, const wchar_t* text
 // (nullptr when none has), and that thread's active window.
 HWND FocusOfThread(HWND anyWindow);
 HWND ActiveOfThread(HWND anyWindow);
+
+// Whether a window that comes with the show effect (the settings window) is
+// there whole: on the screen, opaque, framed and taking input again.
+bool ShownWhole(HWND window);
 
 }  // namespace testing_support
