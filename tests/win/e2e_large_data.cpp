@@ -20,6 +20,7 @@
 #include "win/support/keyboard.h"
 #include "win/support/large_data.h"
 #include "win/support/program_runner.h"
+#include "win/support/screen_pixels.h"
 
 using namespace testing_support;
 
@@ -42,15 +43,20 @@ bool WaitAnswering(RunningProgram& program, DWORD ms) {
     return main && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, left(), &answer) != 0;
 }
 
-// The clock answers within a second, again and again, while it ticks.
+// The clock answers, again and again, while it ticks: between two questions
+// its face has moved on on the screen.
 void ExpectAnsweringWhileTicking(RunningProgram& program) {
     HWND main = program.WindowOfClass(L"TfrmHoralto");
     ASSERT_NE(main, nullptr);
+    RECT face{};
+    GetWindowRect(main, &face);
     for (int i = 0; i < 6; ++i) {
         DWORD_PTR answer = 0;
         EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0)
             << "the clock did not answer during tick " << i;
-        Sleep(500);
+        const std::vector<COLORREF> shown = ScreenPixels(face);
+        EXPECT_TRUE(WaitFor([&] { return ScreenPixels(face) != shown; }, kHang))
+            << "the clock stopped at tick " << i;
     }
 }
 
