@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace base {
 namespace {
@@ -27,13 +28,6 @@ std::string PathText(const std::filesystem::path& path) {
     // u8string keeps Cyrillic names readable in messages on both platforms.
     auto u8 = path.u8string();
     return std::string(u8.begin(), u8.end());
-}
-
-bool IsReadOnly(const std::filesystem::path& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    return !ec && std::filesystem::is_regular_file(status) &&
-           (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
 // Length of the well-formed UTF-8 sequence at the start of `bytes` (1 to 4),
@@ -72,38 +66,34 @@ std::size_t Utf8SequenceLength(std::string_view bytes, unsigned long& code) {
     return length;
 }
 
-bool IsUtf8(std::string_view bytes) {
-    unsigned long code = 0;
-    while (!bytes.empty()) {
-        const std::size_t length = Utf8SequenceLength(bytes, code);
-        if (length == 0) return false;
-        bytes.remove_prefix(length);
-    }
-    return true;
-}
-
-// Well-formed UTF-8 to wide text. Characters past U+FFFF do not fit Windows'
-// wide characters and cannot be written in Windows-1251 either: they become '?'.
-std::wstring FromUtf8(std::string_view bytes) {
-    std::wstring text;
-    text.reserve(bytes.size());
-    unsigned long code = 0;
-    while (!bytes.empty()) {
-        const std::size_t length = Utf8SequenceLength(bytes, code);
-        text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
-        bytes.remove_prefix(length == 0 ? 1 : length);
-    }
-    return text;
-}
-
-// The text after the UTF-8 mark, when the bytes begin with it and all that
-// follows is UTF-8. A file that some tool gave the mark but left in
-// Windows-1251 is not UTF-8 throughout.
-std::optional<std::string_view> Utf8Body(std::string_view bytes) {
+// The text after the UTF-8 mark when it is mostly UTF-8: its well-formed
+// multi-byte sequences outnumber the bytes that begin none (a stray byte, a
+// sequence cut short), each of which reads as its Windows-1251 character.
+// Characters past U+FFFF do not fit Windows' wide characters and cannot be
+// written in Windows-1251 either: they become '?'. A file that some tool gave
+// the mark but left in Windows-1251 has no well-formed sequence, or few.
+std::optional<std::wstring> Utf8Text(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Mark.size()) != kUtf8Mark) return std::nullopt;
     bytes.remove_prefix(kUtf8Mark.size());
-    if (!IsUtf8(bytes)) return std::nullopt;
-    return bytes;
+    std::wstring text;
+    text.reserve(bytes.size());
+    std::size_t sequences = 0;
+    std::size_t badBytes = 0;
+    unsigned long code = 0;
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes, code);
+        if (length == 0) {
+            ++badBytes;
+            text.push_back(FromCp1251Char(static_cast<unsigned char>(bytes[0])));
+            bytes.remove_prefix(1);
+            continue;
+        }
+        if (length > 1) ++sequences;
+        text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
+        bytes.remove_prefix(length);
+    }
+    if (sequences <= badBytes) return std::nullopt;
+    return text;
 }
 
 // The bytes without a leading UTF-8 mark.
@@ -165,57 +155,13 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-std::filesystem::path TempFileFor(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
-    temp += ".tmp~";
-    return temp;
-}
-
-void RemoveLeftoverTemp(const std::filesystem::path& path) {
-    std::error_code ignored;
-    const std::filesystem::path temp = TempFileFor(path);
-    if (std::filesystem::is_regular_file(temp, ignored)) std::filesystem::remove(temp, ignored);
-}
-
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-    RemoveLeftoverTemp(path);
-    // Renaming over a read-only file would succeed on some systems and lose
-    // the attribute: the user's choice stands instead.
-    if (IsReadOnly(path)) throw ReadOnlyFileError("File is read-only: " + PathText(path));
-    const std::filesystem::path temp = TempFileFor(path);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw FileError("Cannot create file " + PathText(temp));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        const bool written = static_cast<bool>(out);
-        out.close();
-        // A write, its flush or the close may fail (a full disk); a write cut
-        // short is caught by the size of what is on the disk.
-        std::error_code sizeError;
-        const auto size = std::filesystem::file_size(temp, sizeError);
-        if (!written || out.fail() || sizeError || size != bytes.size()) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw FileError("Cannot write file " + PathText(temp));
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw FileError("Cannot replace file " + PathText(path) + ": " + ec.message());
-    }
-}
-
 std::wstring DecodeDataText(std::string_view bytes) {
-    if (const auto utf8 = Utf8Body(bytes)) return FromUtf8(*utf8);
+    if (auto utf8 = Utf8Text(bytes)) return std::move(*utf8);
     return FromCp1251(WithoutMark(bytes));
 }
 
 std::string DataBytes1251(std::string_view bytes) {
-    if (const auto utf8 = Utf8Body(bytes)) return ToCp1251(FromUtf8(*utf8));
+    if (const auto utf8 = Utf8Text(bytes)) return ToCp1251(*utf8);
     return std::string(WithoutMark(bytes));
 }
 

@@ -7,19 +7,37 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace base {
 
-// Raised when a file cannot be read or written; what() names the file.
+// Why a file could not be written.
+enum class FileFault {
+    Other,     // see the system's own text
+    ReadOnly,  // the user made the file read-only
+    DiskFull,
+    Folder,  // a folder stands where the file should be
+};
+
+// Raised when a file cannot be read or written; what() names the file. A
+// failed write tells its fault and the system's own words for it.
 class FileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit FileError(const std::string& what, FileFault fault = FileFault::Other,
+                       std::wstring systemText = {})
+        : std::runtime_error(what), fault_(fault), systemText_(std::move(systemText)) {}
+    FileFault Fault() const { return fault_; }
+    const std::wstring& SystemText() const { return systemText_; }
+
+  private:
+    FileFault fault_;
+    std::wstring systemText_;
 };
 
 // Raised instead of replacing a file that the user made read-only.
 class ReadOnlyFileError : public FileError {
   public:
-    using FileError::FileError;
+    explicit ReadOnlyFileError(const std::string& what) : FileError(what, FileFault::ReadOnly) {}
 };
 
 // Bytes in Windows-1251 to wide text. All 256 bytes map (the one byte that the
@@ -40,18 +58,27 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 // Replaces the file with these bytes: written to a temporary file beside it
 // (TempFileFor), then renamed over it, so a crash never leaves a half-written
 // file. A read-only file is left as it is (ReadOnlyFileError). Throws FileError
-// on failure (the old file is then untouched).
+// on failure (the old file is then untouched); a file another program holds
+// open for a moment is waited for a little.
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
-// The temporary file a save writes first: the file's name + ".tmp~".
+// The temporary file a save by this process (or by the process of that id)
+// writes first: "<name>.<process id>.tmp~" beside the file, so that copies of
+// the program saving into one folder at once never share one.
 std::filesystem::path TempFileFor(const std::filesystem::path& path);
-// Removes the temporary file of a save that was cut short, if there is one.
+std::filesystem::path TempFileFor(const std::filesystem::path& path, unsigned long processId);
+// Removes the temporary files that saves of the file left when cut short: the
+// one of this process, those of processes no longer running, and
+// "<name>.tmp~" of older versions. The save under way of a running copy stays.
 void RemoveLeftoverTemp(const std::filesystem::path& path);
 
 // The text of a data file: Windows-1251, or UTF-8 when the bytes begin with the
-// UTF-8 byte-order mark and all that follows is well-formed UTF-8 (a character
+// UTF-8 byte-order mark and what follows is mostly UTF-8: its well-formed
+// multi-byte sequences outnumber the bytes that begin no well-formed sequence,
+// and each of those bytes reads as its Windows-1251 character (a character
 // beyond U+FFFF reads as '?'). After a mark that is followed by anything else
-// the text is Windows-1251. The mark itself is dropped.
+// (no well-formed multi-byte sequence, or as many bad bytes) the text is
+// Windows-1251. The mark itself is dropped.
 std::wstring DecodeDataText(std::string_view bytes);
 // The bytes of a data file in Windows-1251, the mark dropped: UTF-8 text (as
 // DecodeDataText tells it) recoded, unmappable characters becoming '?';

@@ -6,6 +6,7 @@
 #include "base/conversions.h"
 #include "base/date_format.h"
 #include "base/text_compare.h"
+#include "base/text_lines.h"
 
 namespace base {
 namespace {
@@ -58,15 +59,7 @@ IniFile IniFile::FromText(std::wstring_view text, FormatSettings fs) {
 void IniFile::Parse(std::wstring_view text) {
     sections_.clear();
     sections_.push_back(Section{});  // lines before the first header
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find(L'\n', pos);
-        std::size_t next = end == std::wstring_view::npos ? text.size() : end + 1;
-        if (end == std::wstring_view::npos) end = text.size();
-        std::wstring_view raw = text.substr(pos, end - pos);
-        if (!raw.empty() && raw.back() == L'\r') raw.remove_suffix(1);
-        pos = next;
-
+    for (const std::wstring_view raw : SplitLines(text)) {
         Line line;
         line.raw = std::wstring(raw);
         if (const auto header = IniHeaderName(raw)) {

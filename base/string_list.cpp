@@ -5,6 +5,7 @@
 
 #include "base/codec.h"
 #include "base/text_compare.h"
+#include "base/text_lines.h"
 
 namespace base {
 namespace {
@@ -104,15 +105,7 @@ void StringList::SetText(std::wstring_view text) {
 
 void StringList::SetLines(std::wstring_view text) {
     items_.clear();
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of(L"\r\n", pos);
-        if (end == std::wstring_view::npos) end = text.size();
-        items_.emplace_back(text.substr(pos, end - pos));
-        pos = end;
-        if (pos < text.size() && text[pos] == L'\r') ++pos;
-        if (pos < text.size() && text[pos] == L'\n') ++pos;
-    }
+    for (const std::wstring_view line : SplitLines(text)) items_.emplace_back(line);
     if (sorted_) Sort();
 }
 

@@ -35,6 +35,12 @@ std::mt19937& Generator() {
     return generator;
 }
 
+// The effects whose end is being waited for, the latest last.
+std::vector<TAlphaFXBase*>& Running() {
+    static std::vector<TAlphaFXBase*> running;
+    return running;
+}
+
 int RandomBelow(int n) {
     if (n <= 0) return 0;
     return std::uniform_int_distribution<int>(0, n - 1)(Generator());
@@ -122,6 +128,11 @@ void TAlphaFXBase::Run() {
     Push(*workImage_, ULW_ALPHA);
     DoStep();
     if (!wait_) return;
+    Running().push_back(this);
+    struct Leave {
+        TAlphaFXBase* effect;
+        ~Leave() { std::erase(Running(), effect); }
+    } leave{this};
     ui::TApplication& app = ui::Application();
     while (!finished_) {
         // A quit met on the way ends the effect at once (the timer would
@@ -132,6 +143,21 @@ void TAlphaFXBase::Run() {
     finished_ = true;
     stepTimer_.SetEnabled(false);
     Done();
+}
+
+void TAlphaFXBase::CutShort() {
+    if (finished_) return;
+    cutShort_ = true;
+    finished_ = true;
+    restoreOpaque_ = true;
+    stepTimer_.SetEnabled(false);
+    if (!wait_) Done();
+}
+
+TAlphaFXBase* TAlphaFXBase::RunningOn(const ui::Form& form) {
+    for (auto it = Running().rbegin(); it != Running().rend(); ++it)
+        if (&(*it)->form_ == &form) return *it;
+    return nullptr;
 }
 
 void TAlphaFXBase::CopyBMP() {
@@ -148,6 +174,7 @@ void TAlphaFXBase::Push(const EffectBitmap& picture, DWORD flags) {
 }
 
 void TAlphaFXBase::DoStep() {
+    if (cutShort_) return;
     const ULONGLONG elapsed = GetTickCount64() - startTick_;
     finished_ = elapsed > static_cast<ULONGLONG>(std::max(duration_, 0));
     if (finished_) {
@@ -210,12 +237,14 @@ void AlphaFX(ui::Form& form, const TAlphaFXEffects& effects, int count, int dura
 }
 
 // The settings window's show and hide: one random effect in two passes over a second.
-void PlayWindowEffect(ui::Form& form, bool reverse, bool restoreOpaque, const std::function<void()>& before,
+bool PlayWindowEffect(ui::Form& form, bool reverse, bool restoreOpaque, const std::function<void()>& before,
                       const std::function<void()>& after) {
     ui::NotifyEvent onBefore, onAfter;
     if (before) onBefore = [before](ui::Component&) { before(); };
     if (after) onAfter = [after](ui::Component&) { after(); };
-    AlphaFX(form, afx_Random(1), 2, 1000, restoreOpaque, reverse, onBefore, onAfter);
+    const TAlphaFX effect(form, alphafx::afxCustom, 2, 1000, afx_Random(1), restoreOpaque, reverse, true,
+                          onBefore, onAfter);
+    if (effect.WasCutShort()) return false;
     if (reverse) {
         form.Hide();
         // Hidden, the window needs its mask no more: a plain Show must show it whole.
@@ -224,4 +253,12 @@ void PlayWindowEffect(ui::Form& form, bool reverse, bool restoreOpaque, const st
         if ((ex & WS_EX_LAYERED) && !form.AlphaBlend())
             SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
     }
+    return true;
+}
+
+bool CutWindowEffectShort(ui::Form& form) {
+    TAlphaFXBase* effect = TAlphaFXBase::RunningOn(form);
+    if (!effect) return false;
+    effect->CutShort();
+    return true;
 }

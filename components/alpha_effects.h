@@ -44,6 +44,12 @@ class TAlphaFXBase : public ui::Component {
     ~TAlphaFXBase() override;
     bool Finished() const { return finished_; }
     bool Reverse() const { return reverse_; }
+    // Ends the effect at once, the window left whole and opaque (a hide
+    // effect then hides nothing).
+    void CutShort();
+    bool WasCutShort() const { return cutShort_; }
+    // The effect running on the form and waited for, or nullptr.
+    static TAlphaFXBase* RunningOn(const ui::Form& form);
     int Duration() const { return duration_; }
 
     ui::NotifyEvent OnBefore, OnAfter;
@@ -73,7 +79,7 @@ class TAlphaFXBase : public ui::Component {
     ui::Form& form_;
     int duration_;
     bool wait_, restoreOpaque_, reverse_;
-    bool finished_ = false, done_ = false;
+    bool finished_ = false, done_ = false, cutShort_ = false;
     std::unique_ptr<EffectBitmap> image_, workImage_;
     BLENDFUNCTION blend_{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     POINT position_{}, source_{0, 0};

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <new>
+#include <system_error>
+
 #include "base/codec.h"
+#include "base/file_system.h"
 #include "base/format_settings.h"
 #include "core/save_failures.h"
 #include "ui/dialogs.h"
@@ -15,16 +19,31 @@ namespace {
 SaveFailures saveFailures;
 bool readReported = false;
 
+bool IsFolder(const std::filesystem::path& file) {
+    std::error_code ec;
+    return std::filesystem::is_directory(file, ec);
+}
+
 }  // namespace
 
-bool EnsureFileExists(const std::filesystem::path& file) {
+void CreateIfMissing(const std::filesystem::path& file) {
+    if (IsFolder(file))
+        throw base::FileError("A folder stands in place of the file", base::FileFault::Folder);
     HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
         CloseHandle(h);
-        return true;
+        return;
     }
-    return GetLastError() == ERROR_FILE_EXISTS && std::filesystem::is_regular_file(file);
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_EXISTS && std::filesystem::is_regular_file(file)) return;
+    if (IsFolder(file))
+        throw base::FileError("A folder stands in place of the file", base::FileFault::Folder);
+    throw base::FileError("Cannot create the file",
+                          error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL
+                              ? base::FileFault::DiskFull
+                              : base::FileFault::Other,
+                          base::file_system::SystemText(error));
 }
 
 base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
@@ -34,21 +53,25 @@ base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
         if (!readReported) {
             readReported = true;
             ui::ShowError(L"Не удалось прочитать настройки из файла \"" + file.wstring() + L"\".\n" +
-                          ui::ExceptionText(e));
+                          (IsFolder(file) ? std::wstring(L"Вместо файла папка.") : ui::ExceptionText(e)));
         }
         return base::IniFile::FromText(L"", base::SystemFormatSettings());
     }
 }
 
-void NoteSaveFailure(const std::filesystem::path& file, const std::exception& error) {
-    if (dynamic_cast<const base::ReadOnlyFileError*>(&error))
-        saveFailures.Add(file.wstring(), L"Файл доступен только для чтения.");
+void NoteSaveFailure(const std::filesystem::path& file, const std::exception& error, bool settingsFile) {
+    std::wstring reason;
+    if (const auto* fileError = dynamic_cast<const base::FileError*>(&error))
+        reason = SaveFailureReason(fileError->Fault(), fileError->SystemText());
+    else if (dynamic_cast<const std::bad_alloc*>(&error))
+        reason = GeneralSaveFailure(base::file_system::SystemText(ERROR_NOT_ENOUGH_MEMORY));
     else
-        saveFailures.Add(file.wstring(), ui::ExceptionText(error));
+        reason = GeneralSaveFailure(ui::ExceptionText(error));
+    saveFailures.Add({file.wstring(), reason, settingsFile});
 }
 
-void NoteSaveFailure(const std::filesystem::path& file) {
-    saveFailures.Add(file.wstring(), L"");
+void NoteSaveFailure(const std::filesystem::path& file, bool settingsFile) {
+    saveFailures.Add({file.wstring(), GeneralSaveFailure(L""), settingsFile});
 }
 
 void ShowSaveFailures() {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/text_lines.h"
+
 namespace face {
 
 int LayeredAlpha(bool mouseTimerRunning, bool transparentOnMouseMove, int valueOnMouseMove, bool transparency,
@@ -23,13 +25,10 @@ std::wstring ScreenfulText(std::wstring_view text, int maxLines, int maxLineChar
     std::wstring shown;
     std::size_t pos = 0;
     for (int line = 0; line < maxLines && pos < text.size(); ++line) {
-        std::size_t end = text.find_first_of(L"\r\n", pos);
-        if (end == std::wstring_view::npos) end = text.size();
+        const base::LineEnd end = base::FindLineEnd(text, pos);
         if (line > 0) shown += L"\r\n";
-        shown += text.substr(pos, std::min(end - pos, lineChars));
-        pos = end;
-        if (pos < text.size() && text[pos] == L'\r') ++pos;
-        if (pos < text.size() && text[pos] == L'\n') ++pos;
+        shown += text.substr(pos, std::min(end.end - pos, lineChars));
+        pos = end.next;
     }
     return shown;
 }
@@ -47,10 +46,9 @@ LineSpan LinesInSight(int lineCount, double lineHeight, double centreY, double h
 
 int LineCount(std::wstring_view text) {
     int count = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-        if (text[i] == L'\r' || text[i] == L'\n') ++count;
-    }
+    for (base::LineEnd line = base::FindLineEnd(text, 0); line.end < text.size();
+         line = base::FindLineEnd(text, line.next))
+        ++count;
     return count;
 }
 
@@ -58,17 +56,14 @@ std::wstring BlankLines(std::wstring_view text, int first, int last) {
     std::wstring kept;
     std::size_t pos = 0;
     for (int line = 0;; ++line) {
-        std::size_t end = text.find_first_of(L"\r\n", pos);
-        if (end == std::wstring_view::npos) end = text.size();
+        const base::LineEnd end = base::FindLineEnd(text, pos);
         if (line >= first && line < last)
-            kept.append(text.substr(pos, end - pos));
-        else if (end > pos)
+            kept.append(text.substr(pos, end.end - pos));
+        else if (end.end > pos)
             kept += L' ';
-        if (end == text.size()) break;
-        const std::size_t next =
-            end + (text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n' ? 2 : 1);
-        kept.append(text.substr(end, next - end));
-        pos = next;
+        if (end.end == text.size()) break;
+        kept.append(text.substr(end.end, end.next - end.end));
+        pos = end.next;
     }
     return kept;
 }

@@ -1,12 +1,13 @@
 #include "face/gdiplus_util.h"
 
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
-#include <filesystem>
+#include <string_view>
 #include <vector>
 
-#include "base/codec.h"
-#include "face/picture_header.h"
+#include "base/picture_header.h"
+#include "ui/handles.h"
 
 namespace face {
 
@@ -35,13 +36,37 @@ std::unique_ptr<Bitmap> CopyToArgb(Bitmap& source) {
     return copy;
 }
 
-// Bytes -> movable global memory -> stream (frees the memory) -> bitmap -> copy.
-// A picture whose header claims more pixels than the program takes is not
-// decoded at all; one whose header is not read here is measured once decoded,
-// before the copy.
+// Movable global memory -> stream (frees the memory) -> bitmap -> copy. The
+// bitmap is measured once decoded too, before the copy.
+std::unique_ptr<Bitmap> BitmapFromGlobal(HGLOBAL memory) {
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    std::unique_ptr<Bitmap> copy;
+    {
+        std::unique_ptr<Bitmap> read(Bitmap::FromStream(stream));
+        if (read && read->GetLastStatus() == Ok &&
+            base::PictureSizeUsable({read->GetWidth(), read->GetHeight()}))
+            copy = CopyToArgb(*read);
+    }
+    stream->Release();
+    return copy;
+}
+
+// Only bytes whose header tells a size the program takes are decoded.
+bool Usable(HGLOBAL memory, size_t size) {
+    const void* bytes = GlobalLock(memory);
+    if (!bytes) return false;
+    const bool usable = base::PictureBytesUsable(std::string_view(static_cast<const char*>(bytes), size));
+    GlobalUnlock(memory);
+    return usable;
+}
+
 std::unique_ptr<Bitmap> BitmapFromBytes(const void* bytes, size_t size) {
     if (!bytes || size == 0) return nullptr;
-    if (!PictureBytesUsable(std::string_view(static_cast<const char*>(bytes), size))) return nullptr;
+    if (!base::PictureBytesUsable(std::string_view(static_cast<const char*>(bytes), size))) return nullptr;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return nullptr;
     void* target = GlobalLock(memory);
@@ -51,19 +76,33 @@ std::unique_ptr<Bitmap> BitmapFromBytes(const void* bytes, size_t size) {
     }
     std::memcpy(target, bytes, size);
     GlobalUnlock(memory);
-    IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    return BitmapFromGlobal(memory);
+}
+
+// The file read straight into the memory the stream is made on: a picture is
+// held once as bytes while it is decoded. A file too large to be a picture
+// the program takes is not read.
+std::unique_ptr<Bitmap> BitmapFromFile(const std::wstring& path) {
+    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return nullptr;
+    const ui::KernelHandle file(opened);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
+        !base::PictureFileSizeUsable(std::uint64_t(size.QuadPart)))
+        return nullptr;
+    const auto bytes = static_cast<DWORD>(size.QuadPart);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return nullptr;
+    void* target = GlobalLock(memory);
+    DWORD read = 0;
+    const bool whole = target && ReadFile(file.Get(), target, bytes, &read, nullptr) && read == bytes;
+    if (target) GlobalUnlock(memory);
+    if (!whole || !Usable(memory, bytes)) {
         GlobalFree(memory);
         return nullptr;
     }
-    std::unique_ptr<Bitmap> copy;
-    {
-        std::unique_ptr<Bitmap> read(Bitmap::FromStream(stream));
-        if (read && read->GetLastStatus() == Ok && PictureSizeUsable({read->GetWidth(), read->GetHeight()}))
-            copy = CopyToArgb(*read);
-    }
-    stream->Release();
-    return copy;
+    return BitmapFromGlobal(memory);
 }
 
 }  // namespace
@@ -79,8 +118,7 @@ std::unique_ptr<Bitmap> LoadBitmapFromResource(HINSTANCE instance, const wchar_t
 
 ImagePtr LoadImageFile(const std::wstring& path) {
     try {
-        std::string bytes = base::ReadFileBytes(std::filesystem::path(path));
-        return ImagePtr(BitmapFromBytes(bytes.data(), bytes.size()));
+        return ImagePtr(BitmapFromFile(path));
     } catch (const std::exception&) {
         return nullptr;
     }

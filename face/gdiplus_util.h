@@ -19,12 +19,12 @@ namespace face {
 using ImagePtr = std::shared_ptr<Gdiplus::Bitmap>;
 
 // The resource's bytes through a stream on movable global memory; none when
-// the resource is missing, memory cannot be had, the bytes are no picture or
-// a picture of more pixels than the program takes (face/picture_header.h).
+// the resource is missing, memory cannot be had, or the bytes are not a
+// picture whose header tells a size the program takes (base/picture_header.h).
 std::unique_ptr<Gdiplus::Bitmap> LoadBitmapFromResource(HINSTANCE instance, const wchar_t* name,
                                                         const wchar_t* type);
 // A picture file read whole (the file is not kept open); none when it is
-// missing, not a picture, or too large to take.
+// missing, not a picture whose size its header tells, or too large to take.
 ImagePtr LoadImageFile(const std::wstring& path);
 ImagePtr LoadSkinImage(const ImageRef& ref, HINSTANCE instance);
 

@@ -2,6 +2,7 @@
 
 #include "base/ini_file.h"
 #include "base/text_compare.h"
+#include "base/text_lines.h"
 
 namespace face {
 
@@ -28,23 +29,18 @@ std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name,
 
 std::optional<std::wstring> RenameSkinSection(std::wstring_view fileText, std::wstring_view name,
                                               std::wstring_view newName) {
-    std::size_t pos = 0;
-    while (pos < fileText.size()) {
-        std::size_t end = fileText.find(L'\n', pos);
-        const std::size_t next = end == std::wstring_view::npos ? fileText.size() : end + 1;
-        if (end == std::wstring_view::npos) end = fileText.size();
-        std::size_t lineEnd = end;
-        if (lineEnd > pos && fileText[lineEnd - 1] == L'\r') --lineEnd;
-        const auto header = base::IniHeaderName(fileText.substr(pos, lineEnd - pos));
+    for (std::size_t pos = 0; pos < fileText.size();) {
+        const base::LineEnd line = base::FindLineEnd(fileText, pos);
+        const auto header = base::IniHeaderName(fileText.substr(pos, line.end - pos));
         if (header && base::SameTextAnsi(*header, name)) {
             std::wstring result(fileText.substr(0, pos));
             result += L'[';
             result += newName;
             result += L']';
-            result += fileText.substr(lineEnd);
+            result += fileText.substr(line.end);
             return result;
         }
-        pos = next;
+        pos = line.next;
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "options/format_frames.h"
 
+#include "base/text_lines.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_balloon_options.h"
@@ -27,16 +28,13 @@ enum UseIndex {
 std::wstring OneLine(const std::wstring& text) {
     std::wstring line;
     line.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const wchar_t ch = text[i];
-        if (ch == L'\r' || ch == L'\n') {
-            if (ch == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-            line += L' ';
-        } else {
-            line += ch;
-        }
+    for (std::size_t pos = 0;;) {
+        const base::LineEnd end = base::FindLineEnd(text, pos);
+        line.append(text, pos, end.end - pos);
+        if (end.end == text.size()) return line;
+        line += L' ';
+        pos = end.next;
     }
-    return line;
 }
 
 bool IsOneLineUse(const TFormatFrames::FormatUse& use, TFormatFrames& frames) {

@@ -153,9 +153,17 @@ void TfrmOptions::FormShow(ui::Component&) {
 
 void TfrmOptions::FormHide(ui::Component&) {}
 
-void TfrmOptions::FormClose(ui::Component&, ui::CloseAction&) {
+void TfrmOptions::FormClose(ui::Component&, ui::CloseAction& action) {
     tmrWorkTimeUpdate.SetEnabled(false);
-    PlayWindowEffect(*this, true, false, {}, {});
+    fadingOut_ = true;
+    const bool hidden = PlayWindowEffect(*this, true, false, {}, {});
+    fadingOut_ = false;
+    if (!hidden) {
+        // A page was asked for during the fade: the window stays, on that page.
+        action = ui::caNone;
+        if (tbsTimeWorkWindows.Showing()) tmrWorkTimeUpdate.SetEnabled(true);
+        return;
+    }
     pgcOptions.SetActivePageIndex(0);
 }
 
@@ -212,9 +220,14 @@ void TfrmOptions::ShowPage(int pageIndex) {
     if (pageIndex < 0 || pageIndex >= pgcOptions.PageCount()) pageIndex = 0;
     pgcOptions.SetActivePageIndex(pageIndex);
     if (Visible())
-        SetFocus();
+        FocusShownWindow();
     else
         ShowFormWithEffect();
+}
+
+void TfrmOptions::FocusShownWindow() {
+    if (fadingOut_) CutWindowEffectShort(*this);
+    SetFocus();
 }
 
 LRESULT TfrmOptions::WndProc(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {

@@ -90,6 +90,10 @@ class TfrmOptions : public TfrmOptionsBase,
     // Opens the window on a page (0..9): the page first, then the effect, or
     // only the focus when the window is already shown.
     void ShowPage(int pageIndex);
+    // The window already on the screen takes the focus. While it fades out
+    // after a close, the fade is cut short and the window stays open: a page
+    // asked for then is shown, not lost.
+    void FocusShownWindow();
     // The main window's pictures for the tabs and the action choosers (not owned).
     void SetImages(const ui::ImageList* images);
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
@@ -107,6 +111,8 @@ class TfrmOptions : public TfrmOptionsBase,
     void ApplyFileLists(const core::FileLists& lists);
 
   private:
+    // While the close's fade plays.
+    bool fadingOut_ = false;
     void SetUpImageIndices();
     void SeedColorItems();
     void SetUpGrids();

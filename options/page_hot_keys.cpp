@@ -95,7 +95,7 @@ void TPageHotKeys::DoKeyAction(int action, bool forced) {
         if (!options.Visible())
             options.ShowFormWithEffect();
         else
-            options.SetFocus();
+            options.FocusShownWindow();
         options.pgcOptions.SetActivePageIndex(page);
         return;
     }

@@ -35,6 +35,15 @@ TfrmMessage::TfrmMessage()
     OnPaint = [this](ui::Component& s) { FormPaint(s); };
 }
 
+TfrmMessage::~TfrmMessage() {
+    std::erase(Shown(), this);
+}
+
+std::vector<TfrmMessage*>& TfrmMessage::Shown() {
+    static std::vector<TfrmMessage*> shown;
+    return shown;
+}
+
 TfrmMessage* TfrmMessage::Create() {
     auto* form = new TfrmMessage();
     ui::Application().Adopt(form);
@@ -73,7 +82,26 @@ void TfrmMessage::ShowMessageWin(const std::wstring& title, const std::wstring& 
     SetLeft(screenWidth / 2 - Width() / 2);
     SetTop(screenHeight / 2 - Height() / 2);
     btnOK.SetBounds(ClientWidth() / 2 - 50, ClientHeight() - 46, 100, 30);
+    if (!Visible()) {
+        activeBefore_ = GetForegroundWindow();
+        Shown().push_back(this);
+    }
     Show();
+}
+
+void TfrmMessage::GiveBackActivation() {
+    const HWND before = activeBefore_;
+    activeBefore_ = nullptr;
+    std::erase(Shown(), this);
+    for (TfrmMessage* other : Shown())
+        if (other->activeBefore_ == Handle()) other->activeBefore_ = before;
+    if (!Handle() || GetForegroundWindow() != Handle()) return;
+    if (!before || before == Handle() || !IsWindow(before) || !IsWindowVisible(before) ||
+        !IsWindowEnabled(before))
+        return;
+    // Done while this window is still on the screen: hidden first, it would
+    // leave the choice of the next active window to the system.
+    SetForegroundWindow(before);
 }
 
 void TfrmMessage::btnOKClick(ui::Component&) {
@@ -86,6 +114,7 @@ void TfrmMessage::FormCloseQuery(ui::Component&, bool&) {
 
 void TfrmMessage::FormClose(ui::Component&, ui::CloseAction& action) {
     action = ui::caFree;
+    GiveBackActivation();
 }
 
 }  // namespace planner

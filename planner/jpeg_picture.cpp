@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include <jpeglib.h>
 
 #include "base/codec.h"
-#include "face/picture_header.h"
+#include "base/picture_header.h"
 #include "planner/bmp_file.h"
 #include "ui/exception.h"
 
@@ -36,10 +37,17 @@ void NoOutput(j_common_ptr) {}
 
 enum class Decoded { Ok, Failed, TooLarge };
 
-// Decodes into RGB rows; Failed with the library's message, or TooLarge when
-// the frame header the library reads claims too many pixels. Kept free of C++
-// objects with destructors between setjmp and the jumps.
-Decoded Decode(const std::string& data, int& width, int& height, std::string& rgb, std::string& error) {
+// A desktop picture is decoded row by row into the one bitmap it becomes, so
+// it may be larger than a picture the face decodes whole: up to 48 Mi pixels
+// (a photograph of 50 megapixels), a bitmap of 144 MB, beside which the
+// decoder of a progressive file keeps its coefficients (up to twice that).
+constexpr std::uint64_t kMaxDesktopPicturePixels = std::uint64_t(48) << 20;
+
+// Decodes into `bmp`, one row at a time through `row`; Failed with the
+// library's message, or TooLarge when the frame header the library reads
+// claims too many pixels. Kept free of C++ objects with destructors between
+// setjmp and the jumps: what it fills lives in the caller.
+Decoded Decode(const std::string& data, std::optional<Bmp24File>& bmp, std::string& row, std::string& error) {
     jpeg_decompress_struct cinfo{};
     ErrorManager err{};
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -54,19 +62,24 @@ Decoded Decode(const std::string& data, int& width, int& height, std::string& rg
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (!face::PictureSizeUsable({cinfo.image_width, cinfo.image_height})) {
+    if (std::uint64_t(cinfo.image_width) * cinfo.image_height > kMaxDesktopPicturePixels) {
         jpeg_destroy_decompress(&cinfo);
         return Decoded::TooLarge;
     }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    width = static_cast<int>(cinfo.output_width);
-    height = static_cast<int>(cinfo.output_height);
-    rgb.resize(static_cast<size_t>(width) * height * 3);
+    if (cinfo.output_width == 0 || cinfo.output_height == 0) {
+        jpeg_destroy_decompress(&cinfo);
+        error = "no pixels";
+        return Decoded::Failed;
+    }
+    bmp.emplace(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    row.resize(static_cast<std::size_t>(cinfo.output_width) * 3);
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row =
-            reinterpret_cast<JSAMPROW>(&rgb[static_cast<size_t>(cinfo.output_scanline) * width * 3]);
-        jpeg_read_scanlines(&cinfo, &row, 1);
+        const int y = static_cast<int>(cinfo.output_scanline);
+        JSAMPROW rowPointer = reinterpret_cast<JSAMPROW>(row.data());
+        jpeg_read_scanlines(&cinfo, &rowPointer, 1);
+        bmp->SetRow(y, row);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -76,19 +89,23 @@ Decoded Decode(const std::string& data, int& width, int& height, std::string& rg
 }  // namespace
 
 std::string JpegToBmpBytes(const std::filesystem::path& jpeg) {
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(jpeg, sizeError);
+    if (!sizeError && !base::PictureFileSizeUsable(size))
+        throw PictureTooLargeError(L"Picture too large: " + jpeg.wstring());
     std::string data;
     try {
         data = base::ReadFileBytes(jpeg);
     } catch (const base::FileError&) {
         throw ui::Exception(L"Cannot open file \"" + jpeg.wstring() + L"\"");
     }
-    int width = 0, height = 0;
-    std::string rgb, error;
-    const Decoded decoded = Decode(data, width, height, rgb, error);
+    std::optional<Bmp24File> bmp;
+    std::string row, error;
+    const Decoded decoded = Decode(data, bmp, row, error);
     if (decoded == Decoded::TooLarge) throw PictureTooLargeError(L"Picture too large: " + jpeg.wstring());
-    if (decoded != Decoded::Ok || width <= 0 || height <= 0)
+    if (decoded != Decoded::Ok || !bmp)
         throw ui::Exception(L"JPEG error: " + ui::WideFromNarrow(error) + L" (" + jpeg.wstring() + L")");
-    return MakeBmp24(width, height, rgb);
+    return bmp->Take();
 }
 
 void ConvertJpegToBmp(const std::filesystem::path& jpeg, const std::filesystem::path& bmp) {

@@ -9,8 +9,9 @@
 
 namespace planner {
 
-// Raised instead of decoding a picture that claims more pixels than the
-// program takes (face/picture_header.h).
+// Raised instead of decoding a picture that claims more pixels than a desktop
+// picture may have (48 Mi), or whose file is larger than any picture file the
+// program reads (base/picture_header.h).
 class PictureTooLargeError : public ui::Exception {
   public:
     using ui::Exception::Exception;

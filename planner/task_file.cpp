@@ -1,8 +1,10 @@
 #include "planner/task_file.h"
 
-#include <vector>
+#include <algorithm>
+#include <array>
 
 #include "base/codec.h"
+#include "base/text_lines.h"
 #include "planner/task_cells.h"
 
 namespace planner {
@@ -24,39 +26,74 @@ std::string TaskFileBytes(const TaskGrid& grid) {
 
 namespace {
 
-// CR LF, LF and CR each end a line; the last line needs no ending.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    while (!bytes.empty()) {
-        const size_t end = bytes.find_first_of("\r\n");
-        if (end == std::string_view::npos) {
-            lines.push_back(bytes);
-            break;
+using Fields = std::array<std::string_view, kTaskColCount>;
+
+// The rows of a task file's bytes. The header line ends at its first line
+// break (it is never read back). Every other row is ten fields, columns 1 to
+// 10, each ended by a TAB: a line break ends a row only once its tenth field
+// is complete (what follows that TAB up to the break is dropped); a line break
+// before that lies inside a cell. Line breaks where a row would begin are
+// empty lines, no rows. A row cut short by the end of the file keeps the
+// fields it completed; the text after its last TAB is no field.
+class TaskFileRows {
+  public:
+    explicit TaskFileRows(std::string_view bytes)
+        : bytes_(bytes), pos_(bytes.empty() ? 0 : base::FindLineEnd(bytes, 0).next) {}
+
+    // The fields of the next row below the header (empty views for the
+    // fields a row cut short lacks); false after the last row.
+    bool Next(Fields& fields) {
+        pos_ = std::min(bytes_.find_first_not_of("\r\n", pos_), bytes_.size());
+        if (pos_ == bytes_.size()) return false;
+        fields = Fields{};
+        for (int c = 1; c < kTaskColCount; ++c) {
+            const std::size_t tab = bytes_.find('\t', pos_);
+            if (tab == std::string_view::npos) {
+                pos_ = bytes_.size();
+                return true;
+            }
+            fields[static_cast<std::size_t>(c)] = bytes_.substr(pos_, tab - pos_);
+            pos_ = tab + 1;
         }
-        lines.push_back(bytes.substr(0, end));
-        const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-        bytes.remove_prefix(end + (crLf ? 2 : 1));
+        pos_ = base::FindLineEnd(bytes_, pos_).next;
+        return true;
     }
-    return lines;
+
+    // Header included; an empty file has no rows.
+    static int Count(std::string_view bytes) {
+        if (bytes.empty()) return 0;
+        TaskFileRows rows(bytes);
+        Fields fields;
+        int count = 1;
+        while (rows.Next(fields)) ++count;
+        return count;
+    }
+
+  private:
+    std::string_view bytes_;
+    std::size_t pos_;
+};
+
+// A field's text; a line break inside it reads as the blank the writer makes of it.
+std::wstring CellText(std::string_view field) {
+    std::wstring cell = base::FromCp1251(field);
+    std::replace_if(
+        cell.begin(), cell.end(), [](wchar_t ch) { return ch == L'\r' || ch == L'\n'; }, L' ');
+    return cell;
 }
 
 }  // namespace
 
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid) {
-    const std::vector<std::string_view> lines = SplitLines(bytes);
-    if (lines.size() <= 2) return false;
-    const int count = static_cast<int>(lines.size());
+    const int count = TaskFileRows::Count(bytes);
+    if (count <= 2) return false;
     grid.SetRowCount(count);
-    for (int r = 1; r < count; ++r) {
+    TaskFileRows rows(bytes);
+    Fields fields;
+    for (int r = 1; r < count && rows.Next(fields); ++r) {
         TaskCells cells;
-        std::string_view line = lines[static_cast<size_t>(r)];
-        // Each field ends at its TAB; what follows the last TAB is not a field.
-        for (int c = 1; c < kTaskColCount; ++c) {
-            const size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) break;
-            cells[static_cast<size_t>(c)] = base::FromCp1251(line.substr(0, tab));
-            line.remove_prefix(tab + 1);
-        }
+        for (int c = 1; c < kTaskColCount; ++c)
+            cells[static_cast<std::size_t>(c)] = CellText(fields[static_cast<std::size_t>(c)]);
         SetRowCells(grid, r, cells);
     }
     if (HasActions(GetRowCells(grid, count - 1))) {

@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <limits>
 
+#include "base/text_lines.h"
 #include "base/text_start.h"
 
 namespace ui {
@@ -87,19 +88,8 @@ DWORD Memo::EditStyle() const {
 }
 
 std::vector<std::wstring> Memo::Lines() const {
-    std::vector<std::wstring> lines;
-    const std::wstring& t = Text();
-    size_t start = 0;
-    while (start < t.size()) {
-        size_t end = t.find_first_of(L"\r\n", start);
-        if (end == std::wstring::npos) {
-            lines.push_back(t.substr(start));
-            break;
-        }
-        lines.push_back(t.substr(start, end - start));
-        start = end + ((t[end] == L'\r' && end + 1 < t.size() && t[end + 1] == L'\n') ? 2 : 1);
-    }
-    return lines;
+    const std::vector<std::wstring_view> lines = base::SplitLines(Text());
+    return {lines.begin(), lines.end()};
 }
 
 void Memo::SetLines(const std::vector<std::wstring>& lines) {

@@ -3,6 +3,8 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <memory>
+
 namespace ui {
 
 Image::Image(Container* parent, std::wstring name) : Control(parent, std::move(name)) {
@@ -45,6 +47,26 @@ void Image::SetCenter(bool v) {
     Invalidate();
 }
 
+namespace {
+
+// Grey, and nearer the background the more so: a picture that cannot be used.
+Gdiplus::ColorMatrix DisabledLook(COLORREF background) {
+    constexpr Gdiplus::REAL kept = 0.45f;
+    const Gdiplus::REAL grey[3] = {0.30f * kept, 0.59f * kept, 0.11f * kept};
+    const Gdiplus::REAL back[3] = {GetRValue(background) / 255.0f, GetGValue(background) / 255.0f,
+                                   GetBValue(background) / 255.0f};
+    Gdiplus::ColorMatrix m{};
+    for (int c = 0; c < 3; ++c) {
+        for (int from = 0; from < 3; ++from) m.m[from][c] = grey[from];
+        m.m[4][c] = (1 - kept) * back[c];
+    }
+    m.m[3][3] = 1;
+    m.m[4][4] = 1;
+    return m;
+}
+
+}  // namespace
+
 void Image::Paint(HDC dc, const RECT& rc) {
     FillRect(dc, &rc, CachedBrush(EffectiveColor()));
     int w = 0, h = 0;
@@ -63,6 +85,22 @@ void Image::Paint(HDC dc, const RECT& rc) {
     } else if (center_) {
         OffsetRect(&dst, (rc.right - w) / 2, (rc.bottom - h) / 2);
     }
+    if (!IsWindowEnabled(hwnd_)) {
+        std::unique_ptr<Gdiplus::Bitmap> copy;
+        Gdiplus::Image* image = picture_.get();
+        if (!image) {
+            copy.reset(Gdiplus::Bitmap::FromHBITMAP(bitmap_.Get(), nullptr));
+            image = copy.get();
+        }
+        Gdiplus::ImageAttributes look;
+        const Gdiplus::ColorMatrix matrix = DisabledLook(ColorToRGB(EffectiveColor()));
+        look.SetColorMatrix(&matrix);
+        Gdiplus::Graphics g(dc);
+        const Gdiplus::Rect to(dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top);
+        if (image && image->GetLastStatus() == Gdiplus::Ok &&
+            g.DrawImage(image, to, 0, 0, w, h, Gdiplus::UnitPixel, &look) == Gdiplus::Ok)
+            return;
+    }
     if (bitmap_) {
         MemoryDc mem(CreateCompatibleDC(dc));
         SelectGuard sel(mem.Get(), bitmap_.Get());
@@ -77,13 +115,21 @@ void Image::Paint(HDC dc, const RECT& rc) {
 }
 
 bool Image::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    const bool painted = PaintWholeClient(msg, result, [this](HDC dc, const RECT& rc) {
+    auto paint = [this](HDC dc, const RECT& rc) {
         if (OnPaint)
             OnPaint(*this, dc, rc);
         else
             Paint(dc, rc);
-    });
-    return painted || Control::HandleMessage(msg, wp, lp, result);
+    };
+    if (PaintWholeClient(msg, result, paint)) return true;
+    // Drawn into another picture (a window's picture taken while it is hidden).
+    if (msg == WM_PRINTCLIENT) {
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        paint(reinterpret_cast<HDC>(wp), rc);
+        return true;
+    }
+    return Control::HandleMessage(msg, wp, lp, result);
 }
 
 }  // namespace ui

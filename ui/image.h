@@ -1,4 +1,5 @@
-// A picture on a form: a GDI bitmap it owns, or a GDI+ image it shares.
+// A picture on a form: a GDI bitmap it owns, or a GDI+ image it shares. A
+// disabled image shows its picture grey and faded.
 #pragma once
 
 #include <functional>
@@ -34,6 +35,7 @@ class Image : public Control {
     CreateParams GetCreateParams() override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool ClicksFromMouse() const override { return true; }
+    void WindowStateChanged() override { Invalidate(); }
 
   private:
     void Paint(HDC dc, const RECT& rc);

@@ -1,5 +1,8 @@
 #include "ui/panels.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include "ui/handles.h"
 
 namespace ui {
@@ -109,12 +112,53 @@ Control::CreateParams GroupBox::GetCreateParams() {
     return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
 }
 
+void GroupBox::Paint(HDC dc, const RECT& rc) {
+    FillRect(dc, &rc, CachedBrush(EffectiveColor()));
+    SelectGuard font(dc, CachedFont(EffectiveFont()));
+    SIZE extent{};
+    if (!text_.empty()) GetTextExtentPoint32W(dc, text_.c_str(), static_cast<int>(text_.size()), &extent);
+    // The frame runs through the middle of the caption, broken where it stands.
+    RECT frame = rc;
+    frame.top += extent.cy / 2;
+    RECT label{rc.left + 6, rc.top, rc.left + 6 + extent.cx + 4, rc.top + extent.cy};
+    const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+    const int saved = SaveDC(dc);
+    if (!text_.empty()) ExcludeClipRect(dc, label.left, label.top, label.right, label.bottom);
+    HTHEME theme = OpenThemeData(hwnd_, L"BUTTON");
+    if (theme) {
+        DrawThemeBackground(theme, dc, BP_GROUPBOX, enabled ? GBS_NORMAL : GBS_DISABLED, &frame, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    }
+    RestoreDC(dc, saved);
+    if (text_.empty()) return;
+    InflateRect(&label, -2, 0);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, enabled ? ColorToRGB(EffectiveFont().color) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &label, DT_SINGLELINE | DT_LEFT | DT_TOP);
+}
+
 bool GroupBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (EraseWithColor(msg, wp, result)) return true;
-    // A group box lets clicks through to its parent; its children still get them.
-    if (msg == WM_NCHITTEST) {
-        result = HTCLIENT;
-        return true;
+    if (PaintWholeClient(msg, result, [this](HDC dc, const RECT& rc) { Paint(dc, rc); })) return true;
+    switch (msg) {
+        case WM_PRINTCLIENT: {
+            RECT rc;
+            GetClientRect(hwnd_, &rc);
+            Paint(reinterpret_cast<HDC>(wp), rc);
+            return true;
+        }
+        // The system's button draws itself at once on these: drawn again, our way.
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case WM_UPDATEUISTATE:
+            result = DefaultProc(msg, wp, lp);
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return true;
+        // A group box lets clicks through to its parent; its children still get them.
+        case WM_NCHITTEST:
+            result = HTCLIENT;
+            return true;
     }
     return Container::HandleMessage(msg, wp, lp, result);
 }

@@ -50,6 +50,8 @@ class Panel : public Container {
     BevelCut bevelOuter_ = bvRaised, bevelInner_ = bvNone;
 };
 
+// A frame with a caption around controls. It draws itself, so that a disabled
+// group's caption is grey under a visual style too.
 class GroupBox : public Container {
   public:
     GroupBox(Container* parent, std::wstring name, std::wstring caption = {});
@@ -57,6 +59,9 @@ class GroupBox : public Container {
   protected:
     CreateParams GetCreateParams() override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+  private:
+    void Paint(HDC dc, const RECT& rc);
 };
 
 }  // namespace ui

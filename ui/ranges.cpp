@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
+
+#include "ui/handles.h"
 
 namespace ui {
 
@@ -61,6 +64,58 @@ void TrackBar::SetFrequency(int v) {
 void TrackBar::SetPageSize(int v) {
     pageSize_ = v;
     if (hwnd_) SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, v);
+}
+
+namespace {
+
+// A thumb that cannot be moved, pointing the way the ticks lie.
+void DrawDisabledThumb(HDC dc, const RECT& r, DWORD style) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return;
+    const LONG left = r.left, top = r.top, right = r.right - 1, bottom = r.bottom - 1;
+    std::vector<POINT> p;
+    if (style & TBS_BOTH) {
+        p = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    } else if (style & TBS_VERT) {
+        const LONG d = h / 2;
+        if (style & TBS_LEFT)
+            p = {{left, top + d}, {left + d, top}, {right, top}, {right, bottom}, {left + d, bottom}};
+        else
+            p = {{left, top}, {right - d, top}, {right, top + d}, {right - d, bottom}, {left, bottom}};
+    } else {
+        const LONG d = w / 2;
+        if (style & TBS_TOP)
+            p = {{left + d, top}, {right, top + d}, {right, bottom}, {left, bottom}, {left, top + d}};
+        else
+            p = {{left, top}, {right, top}, {right, bottom - d}, {left + d, bottom}, {left, bottom - d}};
+    }
+    // Filled with the face colour, its outline half-way to it from the shadow.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF outline =
+        RGB((GetRValue(face) + GetRValue(shadow)) / 2, (GetGValue(face) + GetGValue(shadow)) / 2,
+            (GetBValue(face) + GetBValue(shadow)) / 2);
+    BrushHandle brush(CreateSolidBrush(face));
+    PenHandle pen(CreatePen(PS_SOLID, 1, outline));
+    if (!brush || !pen) return;
+    SelectGuard selectBrush(dc, brush.Get());
+    SelectGuard selectPen(dc, pen.Get());
+    Polygon(dc, p.data(), static_cast<int>(p.size()));
+}
+
+}  // namespace
+
+bool TrackBar::Notify(NMHDR& nm, LRESULT& result) {
+    if (nm.code != NM_CUSTOMDRAW || !hwnd_ || IsWindowEnabled(hwnd_)) return false;
+    auto& draw = reinterpret_cast<NMCUSTOMDRAW&>(nm);
+    if (draw.dwDrawStage == CDDS_PREPAINT) {
+        result = CDRF_NOTIFYITEMDRAW;
+    } else if (draw.dwDrawStage == CDDS_ITEMPREPAINT && draw.dwItemSpec == TBCD_THUMB) {
+        DrawDisabledThumb(draw.hdc, draw.rc, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)));
+        result = CDRF_SKIPDEFAULT;
+    } else {
+        result = CDRF_DODEFAULT;
+    }
+    return true;
 }
 
 bool TrackBar::Scroll(int) {

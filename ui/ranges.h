@@ -46,6 +46,9 @@ class TrackBar : public RangeControl {
     void HandleCreated() override;
     bool Scroll(int code) override;
     bool StaticLike() const override { return true; }
+    // A disabled track bar draws its thumb itself, greyed out (the visual
+    // styles may draw it as an enabled one).
+    bool Notify(NMHDR& nm, LRESULT& result) override;
 
   private:
     int frequency_ = 1, pageSize_ = 2;

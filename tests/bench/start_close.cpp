@@ -17,22 +17,17 @@
 
 namespace bench {
 
+using testing_support::DailyTasks;
 using testing_support::FormatKey;
 using testing_support::kFormatKeys;
 using testing_support::LargeFormatText;
 using testing_support::LargeOneLineText;
 using testing_support::SortedDescriptions;
-using testing_support::TaskDescription;
+using testing_support::WriteTaskFile;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::wstring TimeText(int seconds) {
-    wchar_t text[16];
-    std::swprintf(text, 16, L"%d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);
-    return text;
-}
 
 // The window of `className` of the process, or null.
 HWND WindowOf(DWORD pid, const wchar_t* className) {
@@ -65,13 +60,11 @@ void PrintCheck(const std::wstring& kind, const fs::path& dir, int size) {
         return;
     }
     if (kind == L"tasks") {
-        planner::TaskTable given, saved;
-        for (int i = 0; i < size; ++i) {
-            given.SetRowCount(given.RowCount() + 1);
-            given.SetCell(planner::kColDescription, i + 1, TaskDescription(i));
-        }
+        planner::TaskTable saved;
         planner::LoadTaskFile(dir / L"TasksList.tsk", saved);
-        std::printf("%s\n", SortedDescriptions(given) == SortedDescriptions(saved) ? "kept" : "tasks differ");
+        std::printf("%s\n", SortedDescriptions(DailyTasks(size)) == SortedDescriptions(saved)
+                                ? "kept"
+                                : "tasks differ");
         return;
     }
     base::IniFile ini(dir / L"Horalto.ini");
@@ -93,15 +86,7 @@ bool PrepareLargeData(const std::wstring& kind, const fs::path& dir, int size) {
     fs::create_directories(dir);
     if (kind == L"plain") return true;
     if (kind == L"tasks") {
-        planner::TaskTable grid;
-        for (int i = 0; i < size; ++i) {
-            const int row = grid.RowCount() - 1;
-            grid.SetRowCount(grid.RowCount() + 1);
-            grid.SetCell(planner::kColDay, row, L"*Ежедневно");
-            grid.SetCell(planner::kColTime, row, TimeText(i * 7));
-            grid.SetCell(planner::kColDescription, row, TaskDescription(i));
-        }
-        base::WriteFileBytes(dir / L"TasksList.tsk", planner::TaskFileBytes(grid));
+        WriteTaskFile(dir, DailyTasks(size));
         return true;
     }
     if (kind != L"formats") return false;

@@ -1,43 +1,84 @@
 // The Windows-1251 codec: every byte string survives a round trip through wide
 // text, and wide text keeps every character the code page has ('?' for the rest).
-// A data file after the UTF-8 mark is either UTF-8 that encodes back to the same
-// bytes, or Windows-1251 that loses no byte.
+// A data file after the UTF-8 mark is read as UTF-8 when its well-formed
+// multi-byte sequences outnumber its bad bytes, each bad byte as its
+// Windows-1251 character; else it is Windows-1251 that loses no byte.
 #include "fuzz_support.h"
 
 namespace {
 
+// Any code point up to U+10FFFF as UTF-8, in its shortest form.
+std::string Encode(unsigned long c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
 // Wide text (no surrogates) as UTF-8.
 std::string ToUtf8(const std::wstring& text) {
     std::string out;
-    for (wchar_t ch : text) {
-        const auto c = static_cast<unsigned long>(ch);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (wchar_t ch : text) out += Encode(static_cast<unsigned long>(ch));
     return out;
+}
+
+// The length (1 to 4) of the well-formed sequence at the start of `bytes`, 0
+// when there is none: well-formed means the bytes are exactly the shortest
+// encoding of a code point that is no surrogate and at most U+10FFFF.
+std::size_t WellFormed(std::string_view bytes, unsigned long& code) {
+    static constexpr unsigned char kLeadBits[] = {0x7F, 0x1F, 0x0F, 0x07};
+    for (std::size_t length = 1; length <= 4 && length <= bytes.size(); ++length) {
+        code = static_cast<unsigned char>(bytes[0]) & kLeadBits[length - 1];
+        for (std::size_t j = 1; j < length; ++j)
+            code = (code << 6) | (static_cast<unsigned char>(bytes[j]) & 0x3F);
+        if (code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF) && Encode(code) == bytes.substr(0, length))
+            return length;
+    }
+    return 0;
 }
 
 void CheckDataText(std::string_view bytes) {
     const std::string mark = "\xEF\xBB\xBF";
     const std::string marked = mark + std::string(bytes);
-    const std::wstring text = base::DecodeDataText(marked);
-    FUZZ_CHECK(base::DataBytes1251(marked) == base::ToCp1251(text));
-    if (text != base::FromCp1251(bytes)) {
-        // Read as UTF-8: it writes back as the same bytes (four-byte
-        // sequences read as '?' and are left out of this rule).
-        const bool fourByte = bytes.find_first_of("\xF0\xF1\xF2\xF3\xF4") != std::string_view::npos;
-        if (!fourByte) FUZZ_CHECK(ToUtf8(text) == bytes);
-    } else {
-        FUZZ_CHECK(base::DataBytes1251(marked) == bytes);
+    // The text read as mostly UTF-8, and the count that decides it.
+    std::wstring mixed;
+    std::size_t sequences = 0;
+    std::size_t badBytes = 0;
+    for (std::string_view rest = bytes; !rest.empty();) {
+        unsigned long code = 0;
+        const std::size_t length = WellFormed(rest, code);
+        if (length == 0) {
+            ++badBytes;
+            mixed += base::FromCp1251Char(static_cast<unsigned char>(rest[0]));
+            rest.remove_prefix(1);
+        } else {
+            if (length > 1) ++sequences;
+            mixed += code > 0xFFFF ? L'?' : static_cast<wchar_t>(code);
+            rest.remove_prefix(length);
+        }
     }
+    const bool utf8 = sequences > badBytes;
+    const std::wstring text = base::DecodeDataText(marked);
+    FUZZ_CHECK(text == (utf8 ? mixed : base::FromCp1251(bytes)));
+    FUZZ_CHECK(base::DataBytes1251(marked) == base::ToCp1251(text));
+    if (!utf8) FUZZ_CHECK(base::DataBytes1251(marked) == bytes);
+    // UTF-8 throughout writes back as the same bytes (four-byte sequences read
+    // as '?' and are left out of this rule).
+    const bool fourByte = bytes.find_first_of("\xF0\xF1\xF2\xF3\xF4") != std::string_view::npos;
+    if (utf8 && badBytes == 0 && !fourByte) FUZZ_CHECK(ToUtf8(text) == bytes);
     if (bytes.substr(0, mark.size()) != mark) {
         FUZZ_CHECK(base::DecodeDataText(bytes) == base::FromCp1251(bytes));
         FUZZ_CHECK(base::DataBytes1251(bytes) == bytes);

@@ -70,6 +70,14 @@ base::StringList Lines(const fs::path& file) {
     return lines;
 }
 
+// The names of the temporary files of saves in the folder.
+std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == L".tmp~") names.push_back(entry.path().filename().wstring());
+    return names;
+}
+
 std::wstring Description(const planner::TaskTable& grid, int row) {
     return planner::DescriptionText(grid.Cell(planner::kColDescription, row));
 }
@@ -156,19 +164,32 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
 }
 
 TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
+    // Any line ending ends a row once its ten fields are complete; a lone CR
+    // or LF before that lies inside a cell (a description, a message) and
+    // splits nothing: it is kept as a blank.
     planner::TaskTable grid;
     grid.SetRowCount(4);
     for (int r = 1; r <= 2; ++r) {
         grid.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
         grid.SetCell(planner::kColTime, r, L"12:00:00");
-        grid.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+        grid.SetCell(planner::kColDescription, r,
+                     std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r) + L"~часть");
+        grid.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст^ещё");
     }
     const std::string crLf = planner::TaskFileBytes(grid);
-    for (const char* eol : {"\n", "\r"}) {
+    for (const char* eol : {"\r\n", "\n", "\r", "mixed"}) {
+        const std::string name = testing::PrintToString(std::string(eol));
         ScratchDir dir(L"data-eol");
         std::string bytes = crLf;
-        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 1))
-            bytes.replace(at, 2, eol);
+        int row = 0;
+        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 1)) {
+            const char* end = eol;
+            if (std::string(eol) == "mixed") end = row % 3 == 0 ? "\r" : row % 3 == 1 ? "\n" : "\r\n";
+            bytes.replace(at, 2, end);
+            ++row;
+        }
+        std::replace(bytes.begin(), bytes.end(), '~', '\n');
+        std::replace(bytes.begin(), bytes.end(), '^', '\r');
         const fs::path tasks = dir.Path() / L"TasksList.tsk";
         base::WriteFileBytes(tasks, bytes);
         {
@@ -177,16 +198,86 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
             EXPECT_EQ(program.CloseAndWait(), 0);
         }
         planner::TaskTable read;
-        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << testing::PrintToString(std::string(eol));
-        ASSERT_EQ(read.RowCount(), 4) << testing::PrintToString(std::string(eol));
-        EXPECT_EQ(Description(read, 1), L"Задача 1");
-        EXPECT_EQ(Description(read, 2), L"Задача 2");
+        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << name;
+        ASSERT_EQ(read.RowCount(), 4) << name;
+        for (int r = 1; r <= 2; ++r) {
+            EXPECT_EQ(Description(read, r), L"Задача " + std::to_wstring(r) + L" часть") << name;
+            EXPECT_EQ(read.Cell(planner::kColMessage, r), L"\x01Заголовок|Текст ещё") << name;
+        }
         // Written back with CR LF.
         const std::string written = base::ReadFileBytes(tasks);
         EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4);
         EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), 4);
         EXPECT_NE(written.find("\t\r\n"), std::string::npos);
     }
+}
+
+TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
+    // Files saved as UTF-8 with a stray Windows-1251 byte, or a letter cut at
+    // the end: the letters stay, the stray byte reads as its Windows-1251 letter.
+    ScratchDir dir(L"data-mostly-utf8");
+    const std::string mark = "\xEF\xBB\xBF";
+    const auto utf8 = [](const std::wstring& text) {
+        std::string bytes;
+        for (wchar_t ch : text) {
+            if (ch < 0x80) {
+                bytes += static_cast<char>(ch);
+            } else {
+                bytes += static_cast<char>(0xC0 | (ch >> 6));
+                bytes += static_cast<char>(0x80 | (ch & 0x3F));
+            }
+        }
+        return bytes;
+    };
+    base::WriteFileBytes(
+        dir.Path() / L"Круглая.qsk",
+        mark + utf8(L"; часы\r\n[Круглая]\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n") + "\xB9");
+    base::WriteFileBytes(
+        dir.Path() / L"Horalto.ini",
+        mark +
+            utf8(L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nКруглая=Круглая.qsk\r\n"
+                 L"[TimeFormats]\r\nМой=_<tt>,Привет") +
+            "\xB9\r\n");
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt",
+                         mark + utf8(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото") + "\xB9.jpg\r\n");
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
+                         mark + utf8(L"\t\r\n01.12.2026 9:00:00\t1 ч. 30 мин.\r\n02.12.2026 9:00:00\t2 ") + "\xD1");
+    planner::TaskTable tasks;
+    tasks.SetRowCount(3);
+    tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
+    tasks.SetCell(planner::kColTime, 1, L"12:00:00");
+    tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача ~1");
+    std::string taskBytes = mark + utf8(base::FromCp1251(planner::TaskFileBytes(tasks)));
+    taskBytes.replace(taskBytes.find('~'), 1, "\xB9");
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", taskBytes);
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        RECT rc;
+        GetWindowRect(main, &rc);
+        EXPECT_EQ(rc.right - rc.left, 101) << "the skin of the file is shown";
+        EXPECT_EQ(rc.bottom - rc.top, 80);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadInteger(L"Window", L"MainSkinIndex", 0), 4);
+    EXPECT_EQ(settings.ReadString(L"Skins", L"Круглая", L""), L"Круглая.qsk");
+    EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет№");
+    const base::StringList lists = Lines(dir.Path() / L"FileLists.txt");
+    ASSERT_GE(lists.Count(), 4);
+    EXPECT_EQ(lists[1], L"ntp.сервер");
+    EXPECT_EQ(lists[3], L"C:\\Фото№.jpg");
+    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(log.Count(), 4);
+    EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч. 30 мин.");
+    EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 С");
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_EQ(read.RowCount(), 3);
+    EXPECT_EQ(read.Cell(planner::kColDay, 1), L"*Ежедневно");
+    EXPECT_EQ(Description(read, 1), L"Задача №1");
+    EXPECT_NE(read.Cell(planner::kColNextRun, 1), L"") << "the schedule is read";
 }
 
 TEST(DataFiles, MarkBeforeWindows1251TextKeepsItsLetters) {
@@ -251,16 +342,18 @@ TEST(DataFiles, ReadOnlyFileIsLeftAloneAndReportedOnce) {
         ASSERT_NE(main, nullptr);
         const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_NE(boxes[0].find(L"Не удалось сохранить"), std::wstring::npos)
+        // The heading speaks of data, the reason follows the file's name.
+        EXPECT_EQ(boxes[0].find(L"Не удалось сохранить данные в файл \""), 0u)
             << testing::PrintToString(boxes[0]);
-        EXPECT_NE(boxes[0].find(L"TasksList.tsk"), std::wstring::npos);
+        EXPECT_NE(boxes[0].find(L"TasksList.tsk\".\nФайл доступен только для чтения."), std::wstring::npos)
+            << testing::PrintToString(boxes[0]);
         DWORD code = 1;
         EXPECT_TRUE(program.WaitExit(10000, &code));
         EXPECT_EQ(code, 0u);
     }
     EXPECT_NE(GetFileAttributesW(tasks.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(base::ReadFileBytes(tasks), bytes);
-    EXPECT_FALSE(fs::exists(base::TempFileFor(tasks)));
+    EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::wstring>{});
     SetFileAttributesW(tasks.c_str(), FILE_ATTRIBUTE_NORMAL);
     // The other files were written.
     EXPECT_TRUE(fs::exists(dir.Path() / L"Horalto.ini"));
@@ -283,9 +376,12 @@ TEST(DataFiles, EveryFileThatCannotBeSavedIsListedInOneMessage) {
         ASSERT_NE(main, nullptr);
         const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
         ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
+        EXPECT_EQ(boxes[0].find(L"Не удалось сохранить данные в файлы:\n"), 0u)
+            << testing::PrintToString(boxes[0]);
         for (const wchar_t* name : kDataFiles)
-            EXPECT_NE(boxes[0].find(name), std::wstring::npos) << testing::PrintToString(boxes[0]);
-        EXPECT_NE(boxes[0].find(L"только для чтения"), std::wstring::npos);
+            EXPECT_NE(boxes[0].find(std::wstring(name) + L"\" — Файл доступен только для чтения."),
+                      std::wstring::npos)
+                << testing::PrintToString(boxes[0]);
         DWORD code = 1;
         EXPECT_TRUE(program.WaitExit(10000, &code));
         EXPECT_EQ(code, 0u);
@@ -297,40 +393,119 @@ TEST(DataFiles, EveryFileThatCannotBeSavedIsListedInOneMessage) {
 }
 
 TEST(DataFiles, SaveThatFailsForAnyReasonIsReported) {
-    // A folder where each save must write its temporary file: no file can be
-    // written, as on a full disk, and the old files stay as they were.
+    // Folders where the files should be, and a file another program holds
+    // open: nothing can be written, the old files stay as they were, and the
+    // message names each data file with its reason in Russian.
     ScratchDir dir(L"data-cannotwrite");
-    for (const wchar_t* name : kDataFiles) {
-        base::WriteFileBytes(dir.Path() / name, "old");
-        fs::create_directory(base::TempFileFor(dir.Path() / name));
-    }
+    const fs::path held = dir.Path() / L"WindowsWorkLog.txt";
+    base::WriteFileBytes(held, "\t\r\n");
+    for (const wchar_t* name : kDataFiles)
+        if (dir.Path() / name != held) fs::create_directories(dir.Path() / name / L"inside");
     {
         RunningProgram program(dir.Path());
+        // The settings cannot be read either, and the user hears why.
+        HWND box = program.WaitForDialog(15000);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(BoxText(box).find(L"Не удалось прочитать настройки из файла \""), 0u);
+        EXPECT_NE(BoxText(box).find(L"Horalto.ini\".\nВместо файла папка."), std::wstring::npos)
+            << testing::PrintToString(BoxText(box));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
         HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
+        HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
         const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
+        CloseHandle(holder);
         ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
-        EXPECT_NE(boxes[0].find(L"Не удалось сохранить"), std::wstring::npos)
-            << testing::PrintToString(boxes[0]);
-        for (const wchar_t* name : kDataFiles)
-            EXPECT_NE(boxes[0].find(name), std::wstring::npos) << testing::PrintToString(boxes[0]);
+        const std::wstring& text = boxes[0];
+        EXPECT_EQ(text.find(L"Не удалось сохранить данные в файлы:\n"), 0u) << testing::PrintToString(text);
+        for (const wchar_t* name : {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk"})
+            EXPECT_NE(text.find(std::wstring(name) + L"\" — Вместо файла папка."), std::wstring::npos)
+                << testing::PrintToString(text);
+        // The system's own words follow the general reason.
+        const std::wstring general = L"WindowsWorkLog.txt\" — Не удалось записать файл. ";
+        const std::size_t reason = text.find(general);
+        ASSERT_NE(reason, std::wstring::npos) << testing::PrintToString(text);
+        EXPECT_GT(text.size(), reason + general.size() + 3) << testing::PrintToString(text);
+        EXPECT_EQ(text.find(L"tmp~"), std::wstring::npos) << testing::PrintToString(text);
         DWORD code = 1;
         EXPECT_TRUE(program.WaitExit(10000, &code));
         EXPECT_EQ(code, 0u);
     }
-    for (const wchar_t* name : kDataFiles) EXPECT_EQ(base::ReadFileBytes(dir.Path() / name), "old");
+    EXPECT_EQ(base::ReadFileBytes(held), "\t\r\n");
+    for (const wchar_t* name : {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk"})
+        EXPECT_TRUE(fs::is_directory(dir.Path() / name / L"inside"));
 }
 
 TEST(DataFiles, LeftoverTemporaryFilesGoAtStart) {
+    // Leftovers of saves cut short, under the name of any earlier run, go at
+    // start; the save under way of a copy that is still running stays.
     ScratchDir dir(L"data-leftover");
-    const wchar_t* names[] = {L"Horalto.ini", L"FileLists.txt", L"TasksList.tsk", L"WindowsWorkLog.txt"};
-    for (const wchar_t* name : names) base::WriteFileBytes(base::TempFileFor(dir.Path() / name), "cut short");
+    // A save's temporary file is named "<file>.<process id>.tmp~"; older
+    // runs named it "<file>.tmp~".
+    const std::wstring gone = L".4294967280";  // no process has this id
+    std::vector<fs::path> leftovers;
+    for (const wchar_t* name : kDataFiles) {
+        leftovers.push_back(dir.Path() / (std::wstring(name) + L".tmp~"));
+        leftovers.push_back(dir.Path() / (std::wstring(name) + gone + L".tmp~"));
+    }
+    for (const fs::path& leftover : leftovers) base::WriteFileBytes(leftover, "cut short");
+    const fs::path underWay =
+        dir.Path() / (L"TasksList.tsk." + std::to_wstring(GetCurrentProcessId()) + L".tmp~");
+    base::WriteFileBytes(underWay, "under way");
     RunningProgram program(dir.Path());
     ASSERT_NE(program.WaitShown(), nullptr);
-    for (const wchar_t* name : names)
-        EXPECT_FALSE(fs::exists(base::TempFileFor(dir.Path() / name)))
-            << testing::PrintToString(std::wstring(name));
+    for (const fs::path& leftover : leftovers)
+        EXPECT_FALSE(fs::exists(leftover)) << testing::PrintToString(leftover.wstring());
+    EXPECT_TRUE(fs::exists(underWay));
     EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+TEST(DataFiles, TwoCopiesClosedTogetherBothSaveEverything) {
+    // Two copies in one folder closed at the same moment, while a third copy
+    // is in the middle of its save under the name all copies once shared:
+    // each saves every file without a failure, and the files hold whole
+    // contents.
+    ScratchDir dir(L"data-twocopies");
+    planner::TaskTable grid;
+    const int count = 20000;
+    grid.SetRowCount(count + 2);
+    for (int i = 1; i <= count; ++i) {
+        grid.SetCell(planner::kColDay, i, L"01.01.2030");
+        grid.SetCell(planner::kColTime, i, L"12:00:00");
+        grid.SetCell(planner::kColDescription, i, std::wstring(1, L'\1') + std::to_wstring(i));
+    }
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(grid));
+    {
+        RunningProgram first(dir.Path()), second(dir.Path());
+        HWND firstMain = first.WaitShown(), secondMain = second.WaitShown();
+        ASSERT_NE(firstMain, nullptr);
+        ASSERT_NE(secondMain, nullptr);
+        std::vector<HANDLE> held;
+        for (const wchar_t* name : kDataFiles) {
+            const fs::path temp = dir.Path() / (std::wstring(name) + L".tmp~");
+            held.push_back(CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, CREATE_ALWAYS, 0, nullptr));
+            ASSERT_NE(held.back(), INVALID_HANDLE_VALUE);
+        }
+        PostMessageW(firstMain, WM_CLOSE, 0, 0);
+        PostMessageW(secondMain, WM_CLOSE, 0, 0);
+        for (RunningProgram* program : {&first, &second}) {
+            // Each copy ends by itself, with no message of a failed save.
+            if (HWND box = program->WaitForDialog(30000))
+                ADD_FAILURE() << testing::PrintToString(BoxText(box));
+            DWORD code = 1;
+            EXPECT_TRUE(program->WaitExit(0, &code));
+            EXPECT_EQ(code, 0u);
+        }
+        for (HANDLE h : held) CloseHandle(h);
+    }
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    EXPECT_EQ(read.RowCount(), count + 2);
+    EXPECT_NE(base::IniFile(dir.Path() / L"Horalto.ini").ReadString(L"Window", L"Left", L""), L"");
+    for (const std::wstring& name : TemporaryFiles(dir.Path()))
+        EXPECT_EQ(name.find_first_of(L"0123456789"), std::wstring::npos) << testing::PrintToString(name);
 }
 
 TEST(DataFiles, LargeFilesKeepTheirOrderAndNewestLogRecords) {

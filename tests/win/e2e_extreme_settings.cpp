@@ -84,18 +84,22 @@ TEST(ExtremeSettings, AbsurdWorkTimeCorrectionWritesNoGarbageRow) {
 }
 
 TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
-    // Files of a few kilobytes whose headers claim billions of pixels: the
-    // skin is shown without them, the wallpaper task passes silently, and the
-    // program never holds more than a few hundred megabytes.
+    // Files of a few kilobytes whose headers claim billions of pixels, and a
+    // whole picture of 8192 x 8192: the skin is shown without them, the
+    // wallpaper task passes silently, and the program never holds more than a
+    // few hundred megabytes.
     ScratchDir dir(L"extreme-pictures");
     base::WriteFileBytes(dir.Path() / L"huge.jpg", JpegClaiming(65500, 65500));
     base::WriteFileBytes(dir.Path() / L"huge.png", PngClaiming(30000, 30000));
     base::WriteFileBytes(dir.Path() / L"huge.bmp", BmpClaiming(20000, -20000));
     base::WriteFileBytes(dir.Path() / L"huge.gif", GifClaiming(60000, 60000));
+    base::WriteFileBytes(dir.Path() / L"huge.tif", TiffClaiming(46000, 46000));
+    base::WriteFileBytes(dir.Path() / L"large.png", PngOfSize(8192, 8192));
     base::WriteTextFile1251(
         dir.Path() / L"huge.qsk",
         L"[Огромная]\r\nImgBackGr=huge.png\r\nImgBack=huge.jpg\r\nImgSec=huge.bmp\r\n"
-        L"ImgMin=huge.gif\r\nImgHour=huge.jpg\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n");
+        L"ImgMin=huge.gif\r\nImgHour=huge.jpg\r\nImgCentr=huge.tif\r\nImgGlass=large.png\r\n"
+        L"CenterX=50\r\nCenterY=40\r\nScale=1\r\n");
     base::WriteTextFile1251(
         dir.Path() / L"Horalto.ini",
         L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nОгромная=huge.qsk\r\n");
@@ -141,4 +145,28 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
     EXPECT_NE(read.Cell(planner::kColDone, 1), L"") << "the task ran";
     EXPECT_EQ(read.Cell(planner::kColPicture, 1), L"huge.jpg");
     EXPECT_EQ(std::filesystem::last_write_time(wallpaper, ec), wallpaperBefore);
+}
+
+TEST(ExtremeSettings, PictureAtTheSizeLimitIsShownWithinTheMemoryBound) {
+    // The largest picture the program takes, in its costliest form (an
+    // uncompressed 32-bit BMP of 4096 x 4096): the clock takes the picture's
+    // shape, and the program stays under 600 MB.
+    ScratchDir dir(L"extreme-limit");
+    base::WriteFileBytes(dir.Path() / L"limit.bmp", BmpOfSize(4096, 4096));
+    base::WriteTextFile1251(dir.Path() / L"limit.qsk",
+                            L"[Предел]\r\nImgBackGr=limit.bmp\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n");
+    base::WriteTextFile1251(dir.Path() / L"Horalto.ini",
+                            L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nПредел=limit.qsk\r\n");
+    RunningProgram program(dir.Path());
+    MemoryWatch watch(program, 600u << 20);
+    HWND main = program.WaitShown();
+    ASSERT_NE(main, nullptr) << "peak " << (watch.Peak() >> 20) << " MB";
+    RECT r{};
+    GetWindowRect(main, &r);
+    EXPECT_GT(r.bottom - r.top, 300);  // the picture, fitted to the screen
+    EXPECT_NEAR(r.right - r.left, r.bottom - r.top, 2);
+    EXPECT_EQ(program.CloseAndWait(), 0);
+    EXPECT_FALSE(watch.Exceeded());
+    EXPECT_LT(watch.Peak(), 600u << 20) << (watch.Peak() >> 20) << " MB";
+    std::printf("peak memory: %zu MB\n", watch.Peak() >> 20);
 }

@@ -111,17 +111,8 @@ void RightClick(HWND hwnd) {
 TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
     constexpr int kTasks = 200000;
     ScratchDir dir(L"large-tasks");
-    planner::TaskTable given;
-    for (int i = 0; i < kTasks; ++i) {
-        const int row = given.RowCount() - 1;
-        given.SetRowCount(given.RowCount() + 1);
-        given.SetCell(planner::kColDay, row, L"*Ежедневно");
-        wchar_t time[16];
-        swprintf(time, 16, L"%d:%02d:%02d", i * 7 / 3600 % 24, i * 7 / 60 % 60, i * 7 % 60);
-        given.SetCell(planner::kColTime, row, time);
-        given.SetCell(planner::kColDescription, row, TaskDescription(i));
-    }
-    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(given));
+    const planner::TaskTable given = DailyTasks(kTasks);
+    WriteTaskFile(dir.Path(), given);
     {
         RunningProgram program(dir.Path());
         ASSERT_TRUE(WaitAnswering(program, kHang)) << "no answering settings window";

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/picture_header.h"
 #include "face/clock_face.h"
 #include "face/display_rules.h"
 #include "face/gdiplus_util.h"
@@ -291,6 +292,14 @@ TEST(FaceLoading, PicturesClaimingAHugeSizeAreLeftOut) {
     ImagePtr small = LoadImageFile((folder / L"bmp.bmp").wstring());
     ASSERT_TRUE(small);
     EXPECT_EQ(small->GetHeight(), 4u);
+    // A small picture in a file of the largest size that is read, and in one
+    // byte more.
+    std::string padded = testing_support::BmpClaiming(4, -4);
+    padded.resize(base::kMaxPictureFileBytes, '\0');
+    std::ofstream(folder / L"padded.bmp", std::ios::binary) << padded;
+    EXPECT_TRUE(LoadImageFile((folder / L"padded.bmp").wstring()));
+    std::ofstream(folder / L"padded.bmp", std::ios::binary | std::ios::app) << '\0';
+    EXPECT_FALSE(LoadImageFile((folder / L"padded.bmp").wstring()));
 }
 
 TEST(FaceLoading, ScalesAndAutomaticTaskbarScale) {

@@ -2,7 +2,8 @@
 // schedule keeps every key in the control it was typed into, while a schedule
 // chosen with the mouse hands the focus on to the action panel; each dialog of
 // the settings window, however it is closed, leaves the settings window active
-// with the focus on one of its controls.
+// with the focus on one of its controls, and so does a reminder that popped up
+// over it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -321,5 +322,44 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
         Type({way == 0 ? WORD(VK_ESCAPE) : WORD(VK_RETURN)});
         ExpectBackInTheSettingsWindow(options, box, "the format-name box");
     }
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+TEST(FocusInTheProgram, AClosedReminderGivesTheKeysBackToTheWindowActiveBeforeIt) {
+    ScratchDir dir(L"focus-reminder");
+    // The clock stays on top: it lies next to the reminder.
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Main]\r\nFormStyle=1\r\n");
+    TaskTable grid;
+    grid.SetRowCount(3);
+    grid.SetCell(kColDay, 1, L"*Ежедневно");
+    grid.SetCell(kColTime, 1, L"1Через 0:00:10");
+    grid.SetCell(kColDescription, 1, BuildDescriptionCell(0, L"Перерыв"));
+    base::StringList lines;
+    lines.Add(kMessage);
+    grid.SetCell(kColMessage, 1, BuildMessageCell(kMessageWindow, L"Напоминание", lines));
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", TaskFileBytes(grid));
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    HWND options = program.WindowOfClass(L"TfrmOptions");
+    PressCtrlAlt('O');
+    ASSERT_TRUE(WaitUntil(
+        [&] { return GetForegroundWindow() == options && IsWindowEnabled(options) != FALSE; }, 10000));
+    const HWND format = FindVisibleChild(options, L"Edit");
+    ASSERT_NE(format, nullptr);
+    ASSERT_TRUE(ClickUntil(format, [&] { return FocusOfThread(options) == format; }));
+    ASSERT_EQ(program.WindowOfClass(L"TfrmMessage"), nullptr)
+        << "the reminder came before the settings window";
+
+    // The reminder takes the keys while it is up: Enter closes it.
+    HWND reminder = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            reminder = program.WindowOfClass(L"TfrmMessage");
+            return reminder && IsWindowVisible(reminder) && GetForegroundWindow() == reminder;
+        },
+        20000));
+    PressKey(VK_RETURN);
+    ExpectBackInTheSettingsWindow(options, reminder, "the reminder");
+    EXPECT_EQ(FocusOfThread(options), format) << "the keys go where they went before the reminder";
     EXPECT_EQ(program.CloseAndWait(), 0);
 }

@@ -1,6 +1,7 @@
 // The global hot keys on the running program: the key field of the hot-key
-// page takes the program's own combinations, and a key that another program
-// holds at start stays in the list for the next start.
+// page takes the program's own combinations, a key that another program
+// holds at start stays in the list for the next start, and a page's key
+// pressed while the settings window fades out keeps the window open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -162,5 +163,42 @@ TEST(HotKeysEndToEnd, AKeyTakenAtStartStaysInTheListAndWorksNextTime) {
     RunningProgram program(dir.Path());
     ASSERT_NE(program.WaitShown(), nullptr);
     EXPECT_TRUE(PressCtrlAltUntil(VK_F8, [&] { return program.WindowOfClass(L"TfrmCalendar") != nullptr; }));
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
+
+namespace {
+
+bool Layered(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+}
+
+}  // namespace
+
+TEST(HotKeysEndToEnd, APagesKeyPressedWhileTheSettingsWindowFadesOutShowsThatPage) {
+    ScratchDir dir(L"hot-keys-fade");
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitShown(), nullptr);
+    HWND options = program.WindowOfClass(L"TfrmOptions");
+    ASSERT_NE(options, nullptr);
+    auto planner = [&] { return FindVisibleChild(options, L"TTabSheet", L"Планировщик"); };
+
+    // The key pressed once the fade has begun.
+    ASSERT_TRUE(PressCtrlAltUntil('O', [&] { return IsWindowVisible(options) != FALSE; }));
+    ASSERT_TRUE(WaitUntil([&] { return ShownWhole(options); }));
+    ASSERT_EQ(planner(), nullptr);
+    const HWND close = FindVisibleChild(options, L"Button", L"Закрыть");
+    ASSERT_NE(close, nullptr);
+    ASSERT_TRUE(ClickUntil(close, [&] { return Layered(options); })) << "no fade";
+    PressCtrlAlt('L');
+    ASSERT_TRUE(WaitUntil([&] { return !Layered(options); }, 10000));
+    EXPECT_TRUE(IsWindowVisible(options)) << "the key went unheeded: the window faded out";
+    EXPECT_NE(planner(), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 10000));
+
+    // The window closes as ever after, and the key opens it again.
+    ASSERT_TRUE(ClickUntil(close, [&] { return Layered(options); }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(options); }, 10000)) << "the window did not close";
+    PressCtrlAlt('L');
+    EXPECT_TRUE(WaitUntil([&] { return ShownWhole(options) && planner() != nullptr; }, 10000));
     EXPECT_EQ(program.CloseAndWait(), 0);
 }

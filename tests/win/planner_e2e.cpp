@@ -19,6 +19,7 @@
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/large_data.h"
 #include "win/support/program_runner.h"
 #include "win/support/voice_log.h"
 
@@ -26,20 +27,6 @@ using namespace testing_support;
 using namespace planner;
 
 namespace {
-
-int AddRow(TaskTable& grid, const std::wstring& day, const std::wstring& time,
-           const std::wstring& description) {
-    const int row = grid.RowCount() - 1;
-    grid.SetRowCount(grid.RowCount() + 1);
-    grid.SetCell(kColDay, row, day);
-    grid.SetCell(kColTime, row, time);
-    grid.SetCell(kColDescription, row, description);
-    return row;
-}
-
-void WriteTasks(const std::filesystem::path& dir, const TaskTable& grid) {
-    base::WriteFileBytes(dir / L"TasksList.tsk", TaskFileBytes(grid));
-}
 
 TaskTable ReadTasks(const std::filesystem::path& dir) {
     TaskTable grid;
@@ -136,7 +123,7 @@ class RunCounter {
 int AddCountedRow(TaskTable& grid, const RunCounter& counter, const std::wstring& day,
                   const std::wstring& time, wchar_t flag, const std::wstring& description,
                   const std::wstring& mark) {
-    const int row = AddRow(grid, day, time, std::wstring(1, flag) + description);
+    const int row = AddTaskRow(grid, day, time, std::wstring(1, flag) + description);
     grid.SetCell(kColFiles, row, counter.Cell(mark));
     return row;
 }
@@ -152,9 +139,9 @@ std::wstring MonthNotNow(int offset) {
 TEST(PlannerInTheProgram, TaskDueAfterStartShowsItsReminderAndIsMarkedDone) {
     ScratchDir dir(L"planner-due");
     TaskTable grid;
-    const int row = AddRow(grid, L"*Ежедневно", L"1Через 0:00:04", std::wstring(1, L'\x01') + L"Звонок");
+    const int row = AddTaskRow(grid, L"*Ежедневно", L"1Через 0:00:04", std::wstring(1, L'\x01') + L"Звонок");
     grid.SetCell(kColMessage, row, std::wstring(1, L'\x01') + L"Напоминание|\"Позвонить маме\"");
-    WriteTasks(dir.Path(), grid);
+    WriteTaskFile(dir.Path(), grid);
     {
         RunningProgram program(dir.Path());
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
@@ -184,9 +171,9 @@ TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
     int r = AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"Вторая", L"B");
     grid.SetCell(kColDone, r, L"Удаление");
     AddCountedRow(grid, counter, L"*Месяцы:" + MonthNotNow(6), L"Выход", L'\0', L"Не сегодня", L"C");
-    r = AddRow(grid, L"*Ежедневно", L"23:59:59", std::wstring(1, L'\0') + L"Вечер");
+    r = AddTaskRow(grid, L"*Ежедневно", L"23:59:59", std::wstring(1, L'\0') + L"Вечер");
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Спать");
-    WriteTasks(dir.Path(), grid);
+    WriteTaskFile(dir.Path(), grid);
     DWORD pid = 0;
     {
         RunningProgram program(dir.Path());
@@ -227,7 +214,7 @@ TEST(PlannerInTheProgram, PlannerSwitchedOffStaysOffFromTheStart) {
         TaskTable grid;
         AddCountedRow(grid, counter, L"*Ежедневно", L"1Через 0:00:02", L'\0', L"Скоро", L"A");
         AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"На выходе", L"B");
-        WriteTasks(dir, grid);
+        WriteTaskFile(dir, grid);
         const std::filesystem::path log = dir / L"voice.log";
         RunningProgram program(dir, VoiceLogEnvironment(log));
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
@@ -271,7 +258,7 @@ TEST(PlannerInTheProgram, ExitTasksThatProcessMessagesStillRunOnce) {
     grid.SetCell(kColDone, r, L"Удаление");
     r = AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"Напомнить", L"R");
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Пока|\"До завтра\"");
-    WriteTasks(dir.Path(), grid);
+    WriteTaskFile(dir.Path(), grid);
     int reminders = 0;
     DWORD pid = 0;
     {
@@ -315,10 +302,10 @@ TEST(PlannerInTheProgram, OverLongProgramPathOrParametersFailThatStartOnly) {
         {L"P5", L"http://example.com/" + std::wstring(1000, L'f')},
     };
     for (const auto& [mark, item] : cases) {
-        const int row = AddRow(grid, L"*Ежедневно", L"Запуск", std::wstring(1, L'\0') + mark);
+        const int row = AddTaskRow(grid, L"*Ежедневно", L"Запуск", std::wstring(1, L'\0') + mark);
         grid.SetCell(kColFiles, row, BuildListCell(0, {item, counter.Item(mark)}));
     }
-    WriteTasks(dir.Path(), grid);
+    WriteTaskFile(dir.Path(), grid);
     {
         RunningProgram program(dir.Path());
         ASSERT_NE(program.WaitShown(), nullptr);

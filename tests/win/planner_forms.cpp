@@ -200,6 +200,9 @@ TEST(PlannerPictures, JpegBecomesABitmapAndABrokenOneIsReported) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out4.bmp"));
     base::WriteFileBytes(dir / "wide.jpg", testing_support::JpegClaiming(65500, 2));
     EXPECT_NO_THROW(planner::JpegToBmpBytes(dir / "wide.jpg"));
+    // A photograph larger than any picture of a skin is still a desktop picture.
+    base::WriteFileBytes(dir / "photo.jpg", testing_support::JpegClaiming(6000, 4000));
+    EXPECT_EQ(planner::JpegToBmpBytes(dir / "photo.jpg").size(), 54u + 6000u * 3u * 4000u);
     std::filesystem::remove_all(dir);
 
     EXPECT_EQ(planner::WallpaperBitmapPath().filename().wstring(), L"WqWallpaper.bmp");

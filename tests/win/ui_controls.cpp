@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,12 +19,17 @@
 #include "ui/edits.h"
 #include "ui/exception.h"
 #include "ui/form.h"
+#include "ui/gdiplus_session.h"
+#include "ui/graphics.h"
+#include "ui/handles.h"
+#include "ui/image.h"
 #include "ui/lists.h"
 #include "ui/menus.h"
 #include "ui/panels.h"
 #include "ui/ranges.h"
 #include "ui/registry.h"
 #include "ui/string_grid.h"
+#include "win/support/program_runner.h"
 
 namespace {
 
@@ -323,6 +330,102 @@ TEST_F(UiControls, TrackBarAndScrollBarPositionsFromCodeFireOnChange) {
     SendMessageW(form->Handle(), WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(form->trb.Handle()));
     EXPECT_EQ(form->trb.Position(), 3);
     EXPECT_EQ(trb, 3);
+}
+
+namespace {
+
+// The colours of a control's picture as it draws itself, row by row.
+std::vector<COLORREF> Drawn(HWND control, RECT& client) {
+    client = {};
+    GetClientRect(control, &client);
+    if (client.right <= 0 || client.bottom <= 0) return {};
+    void* bits = nullptr;
+    ui::BitmapHandle bitmap(ui::NewTopDownDib(client.right, client.bottom, &bits));
+    ui::MemoryDc dc(CreateCompatibleDC(nullptr));
+    {
+        ui::SelectGuard select(dc.Get(), bitmap.Get());
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+    }
+    std::vector<COLORREF> colours;
+    for (int i = 0; i < client.right * client.bottom; ++i) {
+        const DWORD p = static_cast<const DWORD*>(bits)[i];
+        colours.push_back(RGB(GetBValue(p), GetGValue(p), GetRValue(p)));  // the DIB holds blue first
+    }
+    return colours;
+}
+
+// Whether the part `r` of a picture `width` wide holds the colour.
+bool Holds(const std::vector<COLORREF>& picture, int width, const RECT& r, COLORREF colour) {
+    const int height = width > 0 ? static_cast<int>(picture.size()) / width : 0;
+    for (int y = std::max<int>(r.top, 0); y < std::min<int>(r.bottom, height); ++y)
+        for (int x = std::max<int>(r.left, 0); x < std::min<int>(r.right, width); ++x)
+            if (picture[std::size_t(y) * width + x] == colour) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(UiControls, DisabledGroupImageAndTrackBarAreDrawnDisabled) {
+    // The controls as the program makes them: common controls 6, drawn by the
+    // visual style.
+    const std::wstring program = testing_support::HoraltoExe().wstring();
+    ACTCTXW manifest{};
+    manifest.cbSize = sizeof manifest;
+    manifest.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    manifest.lpSource = program.c_str();
+    manifest.lpResourceName = MAKEINTRESOURCEW(1);
+    HANDLE context = CreateActCtxW(&manifest);
+    ASSERT_NE(context, INVALID_HANDLE_VALUE) << "no manifest in " << testing::PrintToString(program);
+    ULONG_PTR cookie = 0;
+    ASSERT_TRUE(ActivateActCtx(context, &cookie));
+    ui::GdiplusSession gdiplus;
+    ui::GroupBox group(form.get(), L"grb", L"Начертание");
+    group.SetBounds(200, 10, 180, 60);
+    ui::Image image(form.get(), L"img");
+    image.SetBounds(200, 80, 40, 40);
+    image.SetStretch(true);
+    void* redBits = nullptr;
+    HBITMAP red = ui::NewTopDownDib(4, 4, &redBits);
+    std::fill_n(static_cast<DWORD*>(redBits), 16, 0x00FF0000);
+    image.SetBitmap(red);
+    ui::TrackBar track(form.get(), L"trbStyled");
+    track.SetBounds(200, 130, 150, 45);
+    for (ui::Control* c : {static_cast<ui::Control*>(&group), static_cast<ui::Control*>(&image),
+                           static_cast<ui::Control*>(&track)})
+        c->HandleNeeded();
+    DeactivateActCtx(0, cookie);
+    ReleaseActCtx(context);
+
+    const COLORREF black = RGB(0, 0, 0), grey = GetSysColor(COLOR_GRAYTEXT), white = RGB(255, 255, 255);
+    for (bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        for (ui::Control* c : {static_cast<ui::Control*>(&group), static_cast<ui::Control*>(&image),
+                               static_cast<ui::Control*>(&track)})
+            c->SetEnabled(enabled);
+        RECT client{};
+        // The caption: black, or grey.
+        std::vector<COLORREF> drawn = Drawn(group.Handle(), client);
+        const RECT caption{8, 0, 50, 12};
+        EXPECT_EQ(Holds(drawn, client.right, caption, black), enabled);
+        EXPECT_EQ(Holds(drawn, client.right, caption, grey), !enabled);
+        // The picture: red, or grey.
+        drawn = Drawn(image.Handle(), client);
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_EQ(std::count(drawn.begin(), drawn.end(), RGB(255, 0, 0)) > 0, enabled);
+        EXPECT_EQ(std::all_of(drawn.begin(), drawn.end(),
+                              [](COLORREF c) {
+                                  return std::abs(GetRValue(c) - GetGValue(c)) <= 2 &&
+                                         std::abs(GetGValue(c) - GetBValue(c)) <= 2;
+                              }),
+                  !enabled);
+        // The thumb: lit (white in its face or on its edge), or flat.
+        drawn = Drawn(track.Handle(), client);
+        RECT thumb{};
+        SendMessageW(track.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+        EXPECT_EQ(Holds(drawn, client.right, thumb, white), enabled);
+    }
 }
 
 TEST_F(UiControls, StringGridIsACellModel) {

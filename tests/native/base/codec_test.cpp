@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace base;
@@ -74,13 +76,18 @@ TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
     EXPECT_THROW(ReadFileBytes(dir.path() / "missing.txt"), FileError);
     EXPECT_THROW(WriteFileBytes(dir.path() / "no_such_dir" / "f.txt", "x"), FileError);
 
-    // The target is a non-empty folder: the rename fails, the folder stays and
+    // The target is a non-empty folder: it is not replaced, the folder stays and
     // the temporary file is cleaned up.
     const fs::path target = dir.path() / "target";
     fs::create_directories(target / "inside");
-    EXPECT_THROW(WriteFileBytes(target, "data"), FileError);
+    try {
+        WriteFileBytes(target, "data");
+        ADD_FAILURE() << "a folder was replaced";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Fault(), FileFault::Folder);
+    }
     EXPECT_TRUE(fs::is_directory(target / "inside"));
-    EXPECT_FALSE(fs::exists(dir.path() / "target.tmp~"));
+    EXPECT_FALSE(fs::exists(TempFileFor(target)));
 }
 
 TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
@@ -132,8 +139,9 @@ TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {
     const std::string cp1251 = "[Main]\r\n\xCA\xEB\xFE\xF7=\xDF\r\n";  // Ключ=Я
     EXPECT_EQ(DecodeDataText(mark + cp1251), L"[Main]\r\nКлюч=Я\r\n");
     EXPECT_EQ(DataBytes1251(mark + cp1251), cp1251);
-    // One bad sequence anywhere decides it: lone continuation bytes, a lead
-    // byte cut short (at the end too), overlong forms, surrogates, beyond U+10FFFF.
+    // Bad bytes as many as the well-formed multi-byte sequences decide it: lone
+    // continuation bytes, a lead byte cut short (at the end too), overlong
+    // forms, surrogates, beyond U+10FFFF.
     for (const std::string bad :
          {"\xD0\xAF\x80", "\xD0\xAF\xC3(", "\xD0\xAF\xD0", "\xD0\xAF\xC0\xAF", "\xD0\xAF\xE0\x80\xAF",
           "\xD0\xAF\xED\xA0\x80", "\xD0\xAF\xF4\x90\x80\x80", "\xD0\xAF\xF8\x88\x80\x80\x80"}) {
@@ -147,6 +155,22 @@ TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {
     const fs::path file = dir.path() / "FileLists.txt";
     WriteFileBytes(file, mark + "[Servers]\r\nntp.\xF1\xE5\xF0\xE2\xE5\xF0\r\n");
     EXPECT_EQ(ReadTextFile1251(file), L"[Servers]\r\nntp.сервер\r\n");
+}
+
+TEST(CodecFiles, MostlyUtf8ReadsAsUtf8AndEachBadByteAsWindows1251) {
+    // UTF-8 text with a stray byte, or a sequence cut at the end, keeps its letters.
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string task = "\xD0\x97\xD0\xB0\xD0\xB4\xD0\xB0\xD1\x87\xD0\xB0";  // Задача
+    EXPECT_EQ(DecodeDataText(mark + task + " \xB9" + "1\r\n"), L"Задача №1\r\n");
+    EXPECT_EQ(DataBytes1251(mark + task + " \xB9" + "1\r\n"),
+              "\xC7\xE0\xE4\xE0\xF7\xE0 \xB9"
+              "1\r\n");
+    EXPECT_EQ(DecodeDataText(mark + task + "\xD0"), L"ЗадачаР");
+    EXPECT_EQ(DecodeDataText(mark + task + "\xE2\x82"), L"Задачав\x201A") << "each byte of a cut sequence";
+    // Two well-formed sequences outnumber one bad byte; one does not.
+    EXPECT_EQ(DecodeDataText(mark + "\xD0\xAF\xD0\xAF\xFF"), L"ЯЯя");
+    EXPECT_EQ(DecodeDataText(mark + "\xD0\xAF\xFF"), L"\x0420\x0407\x044F");
+    EXPECT_EQ(DataBytes1251(mark + "\xD0\xAF\xFF"), "\xD0\xAF\xFF");
 }
 
 TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {
@@ -167,18 +191,28 @@ TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {
 TEST(CodecFiles, LeftoverTemporaryFileIsRemoved) {
     TempDir dir;
     const fs::path file = dir.path() / "Horalto.ini";
-    const fs::path temp = dir.path() / "Horalto.ini.tmp~";
-    EXPECT_EQ(TempFileFor(file), temp);
-    WriteFileBytes(temp, "cut short");
+    // Each process saves through a temporary file of its own.
+    EXPECT_EQ(TempFileFor(file, 1234), dir.path() / "Horalto.ini.1234.tmp~");
+    EXPECT_EQ(TempFileFor(file), TempFileFor(file, static_cast<unsigned long>(getpid())));
+    // Leftovers of this process, of a process that is gone and of older
+    // versions go; a running process's save and other files stay.
+    const fs::path gone = TempFileFor(file, 0x7FFFFFF0);
+    const std::vector<fs::path> leftovers = {dir.path() / "Horalto.ini.tmp~", TempFileFor(file), gone};
+    const std::vector<fs::path> others = {TempFileFor(file, static_cast<unsigned long>(getppid())),
+                                          dir.path() / "Horalto.ini.12a.tmp~", dir.path() / "Horalto.ini.bak",
+                                          dir.path() / "FileLists.txt.5.tmp~"};
+    for (const auto& f : leftovers) WriteFileBytes(f, "cut short");
+    for (const auto& f : others) WriteFileBytes(f, "kept");
     RemoveLeftoverTemp(file);
-    EXPECT_FALSE(fs::exists(temp));
+    for (const auto& f : leftovers) EXPECT_FALSE(fs::exists(f)) << f;
+    for (const auto& f : others) EXPECT_TRUE(fs::exists(f)) << f;
     RemoveLeftoverTemp(file);  // nothing left: nothing happens
     // A save clears a leftover even when it leaves a read-only file alone.
     WriteFileBytes(file, "old");
-    WriteFileBytes(temp, "cut short");
+    WriteFileBytes(gone, "cut short");
     fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_THROW(WriteFileBytes(file, "new"), ReadOnlyFileError);
-    EXPECT_FALSE(fs::exists(temp));
+    EXPECT_FALSE(fs::exists(gone));
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
 }

@@ -90,6 +90,12 @@ TEST(IniRead, KeyListSkipsOddLinesButGoesOnAfterThem) {
     EXPECT_EQ(ini.ReadSectionValues(L"Window"), (StringList{L"Top=106", L"Left=296"}));
 }
 
+TEST(IniRead, LinesEndAtCrLfLfOrCr) {
+    const IniFile ini = IniFile::FromText(L"[Window]\rTop=1\rLeft=2\n[Main]\r\nA=3\r\rB=4\n\r");
+    EXPECT_EQ(ini.ReadSectionValues(L"Window"), (StringList{L"Top=1", L"Left=2"}));
+    EXPECT_EQ(ini.ReadSectionValues(L"Main"), (StringList{L"A=3", L"B=4"}));
+}
+
 TEST(IniRead, TypedValues) {
     const IniFile ini = IniFile::FromText(
         L"[T]\nb1=1\nb2=2\nb0=0\nbx=yes\ni=0x10\nh=$FF\nneg=-2147483633\nf1=1,5\nf2=1.5\nfx=abc\n"
@@ -199,7 +205,7 @@ TEST(IniFileOnDisk, LoadsAndSavesWindows1251ByteExactly) {
     std::string expected = original;
     expected.replace(expected.find("Top=1"), 5, "Top=2");
     EXPECT_EQ(ReadFileBytes(file), expected);
-    EXPECT_FALSE(fs::exists(file.string() + ".tmp~"));
+    EXPECT_FALSE(fs::exists(TempFileFor(file)));
     EXPECT_EQ(IniFile(file).ReadInteger(L"Main", L"Top", 0), 2);
 }
 

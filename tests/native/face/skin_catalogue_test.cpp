@@ -74,6 +74,9 @@ TEST(SkinCatalogue, RenameTouchesOnlyTheHeaderLine) {
     auto spaced = RenameSkinSection(L"a=1\n  [ Часы ]  \nb=2", L"Часы", L"Часы1");
     ASSERT_TRUE(spaced);
     EXPECT_EQ(*spaced, L"a=1\n[Часы1]\nb=2");
+    auto carriageReturns = RenameSkinSection(L"a=1\r[Часы]\rb=2", L"Часы", L"Часы1");
+    ASSERT_TRUE(carriageReturns);
+    EXPECT_EQ(*carriageReturns, L"a=1\r[Часы1]\rb=2");
     auto last = RenameSkinSection(L"x=1\r\n[Часы]", L"Часы", L"Часы1");
     ASSERT_TRUE(last);
     EXPECT_EQ(*last, L"x=1\r\n[Часы1]");

@@ -61,8 +61,12 @@ TEST(TaskFile, EveryFlagByteSurvives) {
 
 TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
     // Saved by an editor of another system: every line ending reads the same.
-    const std::string task1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0\t\t\t\t\t\t\t\t";
-    const std::string task2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x\t\t\t\t\t\t\t";
+    // A row is ten fields, each ended by a TAB: a lone line break before the
+    // tenth TAB lies inside a cell and reads as the blank the writer makes of it.
+    const std::string task1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0\nb\t\t\t\t\t\t\t\t";
+    const std::string task2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x\ry\t\t\t\t\t\t\t";
+    const std::string written1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0 b\t\t\t\t\t\t\t\t";
+    const std::string written2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x y\t\t\t\t\t\t\t";
     const std::string spare = "\t\t\t\t\t\t\t\t\t\t";
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
         const std::string bytes = "header" + eol + task1 + eol + task2 + eol + spare + eol;
@@ -70,14 +74,23 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
         ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
         ASSERT_EQ(grid.RowCount(), 4) << testing::PrintToString(eol);
         EXPECT_EQ(grid.Cell(kColDay, 1), L"*Ежедневно");
-        EXPECT_EQ(grid.Cell(kColDescription, 1), L"\x01А");
+        EXPECT_EQ(grid.Cell(kColDescription, 1), L"\x01А b");
         EXPECT_EQ(grid.Cell(kColDay, 2), L"01.01.2030");
-        EXPECT_EQ(grid.Cell(kColMessage, 2), L"\x05|x");
+        EXPECT_EQ(grid.Cell(kColMessage, 2), L"\x05|x y");
         EXPECT_EQ(GetRowCells(grid, 3), TaskCells{});
         // Written back with CR LF.
         EXPECT_EQ(TaskFileBytes(grid).substr(kHeaderLine.size()),
-                  task1 + "\r\n" + task2 + "\r\n" + kSpareLine);
+                  written1 + "\r\n" + written2 + "\r\n" + kSpareLine);
     }
+    // A CR LF inside a cell is two blanks; empty lines between rows are no rows.
+    TaskTable cells;
+    ASSERT_TRUE(LoadTaskFileBytes(
+        "header\r\n\r\n" + task1 + "\r\n\r\n" + "x\ty\t\x02z\r\nw\t\t\t\t\t\t\t\t\r\n" + spare + "\r\n\r\n",
+        cells));
+    ASSERT_EQ(cells.RowCount(), 4);
+    EXPECT_EQ(cells.Cell(kColDescription, 1), L"\x01А b");
+    EXPECT_EQ(cells.Cell(kColDescription, 2), L"\x02z  w");
+    EXPECT_EQ(GetRowCells(cells, 3), TaskCells{});
     // Mixed endings, and a file without a final line ending.
     TaskTable grid;
     ASSERT_TRUE(LoadTaskFileBytes("header\r" + task1 + "\n" + task2 + "\r\n" + spare, grid));
@@ -113,11 +126,13 @@ TEST(TaskFile, ExtraFieldsAndTextAfterTheLastTabAreIgnored) {
     const std::string bytes =
         "ignored header\r\n"
         "*a\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl\tm\r\n"
-        "*x\t9:00:00\tdesc\tno tab at the end\r\n" +
-        kSpareLine;
+        "*x\t9:00:00\tdesc\t\t\t\t\t\t\t\tno tab at the end\r\n" +
+        kSpareLine + "*y\t8:00:00\t\x02last\tcut short";
     TaskTable grid;
     ASSERT_TRUE(LoadTaskFileBytes(bytes, grid));
-    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.RowCount(), 6);
+    EXPECT_EQ(grid.Cell(kColDescription, 4), L"\x02last");
+    EXPECT_EQ(grid.Cell(kColMessage, 4), L"");
     EXPECT_EQ(grid.Cell(0, 0), L"") << "the header row keeps the form's texts";
     EXPECT_EQ(grid.Cell(kColDay, 0), L"День");
     EXPECT_EQ(grid.Cell(kColDay, 1), L"*a");

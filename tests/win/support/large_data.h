@@ -1,12 +1,17 @@
 // Data files far larger than a user keeps, for the program's tests and its
 // benchmark: format texts of any size in every format key, and task rows by
-// the hundred thousand.
+// the hundred thousand; and the task files the tests of the running program
+// prepare, whatever their size.
 #pragma once
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "base/codec.h"
+#include "planner/task_file.h"
 #include "planner/task_grid.h"
 
 namespace testing_support {
@@ -49,6 +54,36 @@ inline std::wstring LargeOneLineText(int size, const std::wstring& tag) {
 // The description cell of the i-th made-up task (flag 1, a text of its own).
 inline std::wstring TaskDescription(int i) {
     return std::wstring(1, L'\1') + L"Задача номер " + std::to_wstring(i);
+}
+
+// Makes the spare row a task with these cells (a new spare row below it);
+// returns its row.
+inline int AddTaskRow(planner::TaskGrid& grid, const std::wstring& day, const std::wstring& time,
+                      const std::wstring& description) {
+    const int row = grid.RowCount() - 1;
+    grid.SetRowCount(grid.RowCount() + 1);
+    grid.SetCell(planner::kColDay, row, day);
+    grid.SetCell(planner::kColTime, row, time);
+    grid.SetCell(planner::kColDescription, row, description);
+    return row;
+}
+
+// `count` daily tasks, the i-th at i * 7 seconds into the day, each with its
+// own description (TaskDescription).
+inline planner::TaskTable DailyTasks(int count) {
+    planner::TaskTable grid;
+    for (int i = 0; i < count; ++i) {
+        const int seconds = i * 7;
+        wchar_t time[16];
+        std::swprintf(time, 16, L"%d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);
+        AddTaskRow(grid, L"*Ежедневно", time, TaskDescription(i));
+    }
+    return grid;
+}
+
+// The grid as TasksList.tsk in the folder.
+inline void WriteTaskFile(const std::filesystem::path& dir, const planner::TaskGrid& grid) {
+    base::WriteFileBytes(dir / L"TasksList.tsk", planner::TaskFileBytes(grid));
 }
 
 // The non-empty description cells of a task grid, sorted: what a save must keep

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win/support/mouse.h"
+
 namespace testing_support {
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
@@ -79,6 +81,20 @@ bool ShownWhole(HWND window) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
     return whole();
+}
+
+bool ClickUntil(HWND hwnd, const std::function<bool()>& done, DWORD ms) {
+    DWORD clicked = 0;
+    return WaitUntil(
+        [&] {
+            if (done()) return true;
+            if (clicked == 0 || GetTickCount() - clicked > 500) {
+                ClickWindow(hwnd);
+                clicked = GetTickCount();
+            }
+            return false;
+        },
+        ms);
 }
 
 }  // namespace testing_support

@@ -31,4 +31,9 @@ HWND ActiveOfThread(HWND anyWindow);
 // there whole: on the screen, opaque, framed and taking input again.
 bool ShownWhole(HWND window);
 
+// Clicks the middle of the window, again every half second, until `done`
+// holds (a click may come while a window still moves into place); whether it
+// came within `ms`.
+bool ClickUntil(HWND hwnd, const std::function<bool()>& done, DWORD ms = 10000);
+
 }  // namespace testing_support

@@ -31,6 +31,49 @@ std::string PngChunk(const std::string& type, const std::string& data) {
     return Be32(std::uint32_t(data.size())) + type + data + Be32(Crc32(type + data));
 }
 
+// Writes bits the way deflate packs them: from the lowest bit of each byte.
+class BitWriter {
+  public:
+    void Bits(std::uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) Bit((value >> i) & 1u);
+    }
+    // A Huffman code goes out from its highest bit.
+    void Code(std::uint32_t code, int length) {
+        for (int i = length - 1; i >= 0; --i) Bit((code >> i) & 1u);
+    }
+    std::string Take() { return std::move(bytes_); }
+
+  private:
+    void Bit(std::uint32_t bit) {
+        if (used_ == 0) bytes_.push_back(0);
+        bytes_.back() = char(static_cast<unsigned char>(bytes_.back()) | (bit << used_));
+        used_ = (used_ + 1) & 7;
+    }
+    std::string bytes_;
+    int used_ = 0;
+};
+
+// A zlib stream of `count` zero bytes: one block of the fixed codes, a literal
+// zero, then copies of 258 bytes from one byte back.
+std::string ZlibZeros(std::uint64_t count) {
+    BitWriter w;
+    w.Bits(1, 1);  // the last block
+    w.Bits(1, 2);  // fixed codes
+    std::uint64_t left = count;
+    if (left > 0) {
+        w.Code(0x30, 8);  // literal 0
+        --left;
+    }
+    for (; left >= 258; left -= 258) {
+        w.Code(0xC5, 8);  // length 258
+        w.Code(0, 5);     // distance 1
+    }
+    for (; left > 0; --left) w.Code(0x30, 8);
+    w.Code(0, 7);  // end of block
+    const std::uint32_t adler = std::uint32_t(count % 65521) << 16 | 1u;
+    return std::string("\x78\x01", 2) + w.Take() + Be32(adler);
+}
+
 }  // namespace
 
 std::string JpegClaiming(unsigned width, unsigned height) {
@@ -69,6 +112,53 @@ std::string GifClaiming(unsigned width, unsigned height) {
     return "GIF89a" + Le16(10) + Le16(10) + std::string("\x80\x00\x00", 3) +
            std::string("\x00\x00\x00\xFF\xFF\xFF", 6) + "," + Le16(0) + Le16(0) + Le16(width) + Le16(height) +
            std::string("\x00\x02\x02\x4C\x01\x00", 6) + ";";
+}
+
+std::string TiffClaiming(unsigned width, unsigned height) {
+    const std::string data(64, '\0');
+    const std::uint32_t dataAt = 8, offsetsAt = dataAt + std::uint32_t(data.size());
+    const std::uint32_t countsAt = offsetsAt + 4 * height, directoryAt = countsAt + 4 * height;
+    std::string offsets, counts;
+    for (unsigned row = 0; row < height; ++row) {
+        offsets += Le32(dataAt);
+        counts += Le32(std::uint32_t(data.size()));
+    }
+    struct Entry {
+        std::uint16_t tag, type;
+        std::uint32_t count, value;
+    };
+    const Entry entries[] = {
+        {256, 4, 1, width},           // width
+        {257, 4, 1, height},          // height
+        {258, 3, 1, 8},               // bits per sample
+        {259, 3, 1, 1},               // no compression
+        {262, 3, 1, 1},               // black is zero
+        {273, 4, height, offsetsAt},  // strip offsets
+        {277, 3, 1, 1},               // samples per pixel
+        {278, 4, 1, 1},               // rows per strip
+        {279, 4, height, countsAt},   // strip byte counts
+    };
+    std::string directory = Le16(sizeof entries / sizeof entries[0]);
+    for (const Entry& e : entries) directory += Le16(e.tag) + Le16(e.type) + Le32(e.count) + Le32(e.value);
+    directory += Le32(0);  // no next image
+    return "II*" + std::string(1, '\0') + Le32(directoryAt) + data + offsets + counts + directory;
+}
+
+std::string PngOfSize(unsigned width, unsigned height) {
+    // Each row: the filter byte 0, then four zero bytes a pixel.
+    const std::uint64_t raw = std::uint64_t(height) * (1 + 4 * std::uint64_t(width));
+    const std::string header = Be32(width) + Be32(height) + std::string("\x08\x06\x00\x00\x00", 5);
+    return "\x89PNG\r\n\x1A\n" + PngChunk("IHDR", header) + PngChunk("IDAT", ZlibZeros(raw)) +
+           PngChunk("IEND", "");
+}
+
+std::string BmpOfSize(int width, int height) {
+    const std::uint32_t size = std::uint32_t(width) * std::uint32_t(height < 0 ? -height : height) * 4;
+    std::string bmp = "BM" + Le32(54 + size) + Le32(0) + Le32(54) + Le32(40) + Le32(std::uint32_t(width)) +
+                      Le32(std::uint32_t(height)) + Le16(1) + Le16(32) + Le32(0) + Le32(size) + Le32(2835) +
+                      Le32(2835) + Le32(0) + Le32(0);
+    bmp.append(size, '\x80');
+    return bmp;
 }
 
 }  // namespace testing_support

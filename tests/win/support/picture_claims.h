@@ -14,5 +14,13 @@ std::string PngClaiming(unsigned width, unsigned height);
 std::string BmpClaiming(int width, int height);
 // A GIF of a 10 x 10 screen whose one frame is width x height.
 std::string GifClaiming(unsigned width, unsigned height);
+// A TIFF of 8-bit grey, one row per strip, every strip pointing at the same
+// few bytes (46,000 x 46,000 makes a file of about 400 KB).
+std::string TiffClaiming(unsigned width, unsigned height);
+
+// Whole pictures of that size, every pixel the same: a PNG (transparent
+// black, deflated to a small file) and a 32-bit BMP (mid grey, uncompressed).
+std::string PngOfSize(unsigned width, unsigned height);
+std::string BmpOfSize(int width, int height);
 
 }  // namespace testing_support

@@ -40,7 +40,8 @@ ScratchDir::~ScratchDir() {
 
 RunningProgram::RunningProgram(const fs::path& dir, const std::wstring& extraEnv) {
     fs::path exe = dir / L"Horalto.exe";
-    fs::copy_file(HoraltoExe(), exe, fs::copy_options::overwrite_existing);
+    // A second copy in the folder starts from the program the first one runs.
+    fs::copy_file(HoraltoExe(), exe, fs::copy_options::skip_existing);
     std::wstring cmd = L"\"" + exe.wstring() + L"\"";
     // The environment block: ours plus `extraEnv` ("NAME=value" lines separated by '\n').
     std::vector<wchar_t> env;

@@ -1,0 +1,36 @@
+// What a save asks of the system, in one file per platform: the process's own
+// id, whether a process runs, writing a new file and putting it in the place
+// of another in one step. Failures come back with their fault and the
+// system's own words.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/codec.h"
+
+namespace base::file_system {
+
+struct Failure {
+    FileFault fault = FileFault::Other;
+    std::wstring systemText;
+};
+
+// The system's own words for an error number of its own.
+std::wstring SystemText(unsigned long error);
+
+unsigned long CurrentProcessId();
+// Whether a process of that id runs now.
+bool ProcessRunning(unsigned long processId);
+
+// Creates the file (emptying one of that name), writes the bytes and closes it.
+// While it is open no other program can remove it.
+std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes);
+
+// Puts `from` in the place of `to` in one step. A target that another program
+// holds open for a moment (reading it) is waited for, a second at most.
+std::optional<Failure> Replace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+}  // namespace base::file_system

@@ -1,0 +1,60 @@
+// Saving files where the program's tests run natively: the C library and
+// std::filesystem.
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <signal.h>
+#include <unistd.h>
+
+#include "base/file_system.h"
+
+namespace base::file_system {
+
+std::wstring SystemText(unsigned long error) {
+    const std::string text = std::strerror(static_cast<int>(error));
+    return std::wstring(text.begin(), text.end());
+}
+
+namespace {
+
+Failure FromError(int error) {
+    Failure failure;
+    if (error == ENOSPC) failure.fault = FileFault::DiskFull;
+    if (error == EISDIR) failure.fault = FileFault::Folder;
+    failure.systemText = SystemText(static_cast<unsigned long>(error));
+    return failure;
+}
+
+}  // namespace
+
+unsigned long CurrentProcessId() {
+    return static_cast<unsigned long>(getpid());
+}
+
+bool ProcessRunning(unsigned long processId) {
+    if (processId == 0 || processId > static_cast<unsigned long>(INT_MAX)) return false;
+    return kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+}
+
+std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes) {
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    if (!out) return FromError(errno);
+    errno = 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fflush(out) == 0;
+    const int writeError = errno;
+    const bool closed = std::fclose(out) == 0;
+    if (!written) return FromError(writeError ? writeError : EIO);
+    if (!closed) return FromError(errno);
+    return std::nullopt;
+}
+
+std::optional<Failure> Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    if (ec) return FromError(ec.value());
+    return std::nullopt;
+}
+
+}  // namespace base::file_system

@@ -1,0 +1,82 @@
+// Saving files on Windows: the system's own calls, so that a failure comes
+// with the system's own words in the user's language.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "base/file_system.h"
+
+namespace base::file_system {
+
+std::wstring SystemText(unsigned long error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty()) text = L"(" + std::to_wstring(error) + L")";
+    return text;
+}
+
+namespace {
+
+Failure FromError(DWORD error) {
+    Failure failure;
+    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) failure.fault = FileFault::DiskFull;
+    failure.systemText = SystemText(error);
+    return failure;
+}
+
+}  // namespace
+
+unsigned long CurrentProcessId() {
+    return GetCurrentProcessId();
+}
+
+bool ProcessRunning(unsigned long processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // there, but not ours to look at
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes) {
+    HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return FromError(GetLastError());
+    std::optional<Failure> failure;
+    for (std::size_t done = 0; done < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(out, bytes.data() + done, chunk, &written, nullptr)) {
+            failure = FromError(GetLastError());
+            break;
+        }
+        if (written == 0) {
+            failure = FromError(ERROR_WRITE_FAULT);
+            break;
+        }
+        done += written;
+    }
+    if (!CloseHandle(out) && !failure) failure = FromError(GetLastError());
+    return failure;
+}
+
+std::optional<Failure> Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return std::nullopt;
+        const DWORD error = GetLastError();
+        const bool busy =
+            error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+        if (!busy || GetTickCount64() - start >= 1000) return FromError(error);
+        Sleep(20);
+    }
+}
+
+}  // namespace base::file_system
