@@ -13,6 +13,7 @@
 #include "win/support/keyboard.h"
 #include "win/support/mouse.h"
 #include "win/support/program_runner.h"
+#include "win/support/voice_log.h"
 
 using namespace testing_support;
 
@@ -57,21 +58,34 @@ TEST(ActionsEndToEnd, HotKeyMinimisesAndRestoresTheClock) {
 
 TEST(ActionsEndToEnd, DoubleClickLeavesNoMoveLoopAndTheFirstCloseEndsTheProgram) {
     ScratchDir dir(L"actions-dblclick");
-    RunningProgram program(dir.Path());
+    {
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        WriteTickingClock(ini);
+        ini.UpdateFile();
+    }
+    const std::filesystem::path log = dir.Path() / L"voice.log";
+    RunningProgram program(dir.Path(), VoiceLogEnvironment(log));
     HWND main = program.WaitForWindow(L"TfrmHoralto");
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
-    Sleep(1500);
+    // The clock ticks: it is drawn and its settings window is made.
+    ASSERT_TRUE(WaitFor([&] { return TicksSaid(log) > 0; }));
     RECT before{};
     GetWindowRect(main, &before);
     const POINT centre{(before.left + before.right) / 2, (before.top + before.bottom) / 2};
     MouseAt(centre, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     // The default double click opens the about box.
-    ASSERT_NE(program.WaitForWindow(L"TfrmAbout", 10000), nullptr);
-    Sleep(1500);  // the single click's wait and speech go by
-    // A click elsewhere: a window stuck to the mouse would follow it there.
+    ASSERT_NE(program.WaitForWindow(L"TfrmAbout", 15000), nullptr);
+    // The single click's wait goes by and it speaks the time.
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<std::wstring> lines = SpokenLines(log);
+        return lines.size() > CountOf(lines, TickWord());
+    })) << "the single click was not handled to its end";
+    // A click elsewhere: a window stuck to the mouse would follow it there, and
+    // would have done so before the clock's next two ticks.
+    const size_t ticks = TicksSaid(log);
     MouseAt(POINT{before.left > 600 ? 100 : 700, 600}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
-    Sleep(500);
+    ASSERT_TRUE(WaitForTwoTicksAfter(log, ticks));
     RECT after{};
     GetWindowRect(main, &after);
     EXPECT_EQ(after.left, before.left);

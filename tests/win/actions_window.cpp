@@ -139,7 +139,7 @@ class ClockInTaskbar : public Clock {
         ASSERT_TRUE(
             CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_));
         WaitForInputIdle(pi_.hProcess, 5000);
-        for (int i = 0; i < 200 && !TaskbarClockWindow(); ++i) Sleep(25);
+        testing_support::WaitFor([&] { return TaskbarClockWindow(); });
         Clock::SetUp();
     }
     void TearDown() override {

@@ -37,16 +37,19 @@ std::wstring BoxText(HWND box) {
     return text;
 }
 
-// Closes the program, answering each message box with OK; returns their texts.
+// Closes the program, answering each message box with OK until it has ended
+// (a box holds it until answered); returns their texts.
 std::vector<std::wstring> CloseAnsweringBoxes(RunningProgram& program, HWND main) {
     std::vector<std::wstring> boxes;
     PostMessageW(main, WM_CLOSE, 0, 0);
     for (;;) {
-        HWND box = program.WaitForDialog(4000);
+        HWND box = nullptr;
+        if (!WaitFor([&] { return program.WaitExit(0) || (box = program.WaitForDialog(0)) != nullptr; }))
+            break;
         if (!box) break;
         boxes.push_back(BoxText(box));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 250 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(20);
+        WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
     }
     return boxes;
 }

@@ -7,12 +7,14 @@
 #include <string>
 
 #include "base/codec.h"
+#include "base/ini_file.h"
 #include "base/string_list.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
 #include "win/support/picture_claims.h"
 #include "win/support/program_runner.h"
+#include "win/support/voice_log.h"
 
 using namespace testing_support;
 
@@ -21,8 +23,7 @@ namespace {
 void ExpectShownWithinTheScreen(HWND window) {
     ASSERT_NE(window, nullptr) << "no TfrmHoralto window appeared";
     // The window appears once its first skin is loaded and drawn.
-    for (int i = 0; i < 100 && !IsWindowVisible(window); ++i) Sleep(100);
-    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window) != FALSE; }, 30000));
     RECT r{};
     ASSERT_TRUE(GetWindowRect(window, &r));
     EXPECT_GT(r.right - r.left, 0);
@@ -37,10 +38,18 @@ base::StringList RunWith(const std::wstring& tag, const std::wstring& iniText) {
     ScratchDir dir(tag);
     base::WriteTextFile1251(dir.Path() / L"Horalto.ini", iniText);
     {
-        RunningProgram program(dir.Path());
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        WriteTickingClock(ini);
+        ini.UpdateFile();
+    }
+    const std::filesystem::path voice = dir.Path() / L"voice.log";
+    {
+        RunningProgram program(dir.Path(), VoiceLogEnvironment(voice));
         HWND main = program.WaitForWindow(L"TfrmHoralto");
         ExpectShownWithinTheScreen(main);
-        Sleep(1500);  // a few ticks of the clock: it is drawn and still alive
+        // A few ticks of the clock: it is drawn and still alive.
+        EXPECT_TRUE(WaitFor([&] { return TicksSaid(voice) >= 3 || program.WaitExit(0); }, 30000))
+            << "the clock did not tick";
         EXPECT_FALSE(program.WaitExit(0)) << "the program ended by itself";
         ExpectShownWithinTheScreen(main);
         EXPECT_EQ(program.CloseAndWait(), 0);
@@ -94,6 +103,12 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
     base::WriteTextFile1251(
         dir.Path() / L"Horalto.ini",
         L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nОгромная=huge.qsk\r\n");
+    {
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        WriteTickingClock(ini);
+        ini.UpdateFile();
+    }
+    const std::filesystem::path log = dir.Path() / L"voice.log";
     planner::TaskTable tasks;
     tasks.SetRowCount(3);
     tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
@@ -107,7 +122,7 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
     std::error_code ec;
     const auto wallpaperBefore = std::filesystem::last_write_time(wallpaper, ec);
     {
-        RunningProgram program(dir.Path());
+        RunningProgram program(dir.Path(), VoiceLogEnvironment(log));
         MemoryWatch watch(program, 600u << 20);
         HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr) << "peak " << (watch.Peak() >> 20) << " MB";
@@ -115,7 +130,10 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
         GetWindowRect(main, &r);
         EXPECT_EQ(r.right - r.left, 101);  // the skin's own size, without its pictures
         EXPECT_EQ(r.bottom - r.top, 80);
-        Sleep(3000);  // the task set to run at start runs within a tick or two
+        // The task set to run at start falls due two seconds after the
+        // settings window has read it, and the clock says its ticks a second
+        // apart at least from then on: by the sixth tick the task has run.
+        EXPECT_TRUE(WaitFor([&] { return TicksSaid(log) >= 6 || program.WaitForDialog(0); }, 60000));
         EXPECT_EQ(program.WaitForDialog(0), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
         EXPECT_FALSE(watch.Exceeded());

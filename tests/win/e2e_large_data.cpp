@@ -20,6 +20,7 @@
 #include "win/support/keyboard.h"
 #include "win/support/large_data.h"
 #include "win/support/program_runner.h"
+#include "win/support/screen_pixels.h"
 
 using namespace testing_support;
 
@@ -42,26 +43,30 @@ bool WaitAnswering(RunningProgram& program, DWORD ms) {
     return main && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, left(), &answer) != 0;
 }
 
-// The clock answers within a second, again and again, while it ticks.
+// The clock answers, again and again, while it ticks: between two questions
+// its face has moved on on the screen.
 void ExpectAnsweringWhileTicking(RunningProgram& program) {
     HWND main = program.WindowOfClass(L"TfrmHoralto");
     ASSERT_NE(main, nullptr);
+    RECT face{};
+    GetWindowRect(main, &face);
     for (int i = 0; i < 6; ++i) {
         DWORD_PTR answer = 0;
         EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0)
             << "the clock did not answer during tick " << i;
-        Sleep(500);
+        const std::vector<COLORREF> shown = ScreenPixels(face);
+        EXPECT_TRUE(WaitFor([&] { return ScreenPixels(face) != shown; }, kHang))
+            << "the clock stopped at tick " << i;
     }
 }
 
-// A visible popup menu of the process, waiting up to ms.
+// A visible popup menu of the process, waiting up to ms (0: the one there now).
 HWND WaitForPopupMenu(DWORD pid, DWORD ms) {
     struct Search {
         DWORD pid;
         HWND found;
     };
-    const ULONGLONG start = GetTickCount64();
-    while (GetTickCount64() - start < ms) {
+    for (const ULONGLONG start = GetTickCount64();;) {
         Search s{pid, nullptr};
         EnumWindows(
             [](HWND hwnd, LPARAM lp) -> BOOL {
@@ -77,9 +82,16 @@ HWND WaitForPopupMenu(DWORD pid, DWORD ms) {
             },
             reinterpret_cast<LPARAM>(&s));
         if (s.found) return s.found;
+        if (GetTickCount64() - start >= ms) return nullptr;
         Sleep(50);
     }
-    return nullptr;
+}
+
+// Whether the process has the foreground, so that the keys go to it.
+bool InTheForeground(DWORD pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+    return owner == pid;
 }
 
 // The right button pressed and released in the middle of the window.
@@ -109,8 +121,11 @@ TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
         HWND main = program.WindowOfClass(L"TfrmHoralto");
         RightClick(main);
         EXPECT_NE(WaitForPopupMenu(program.ProcessId(), kHang), nullptr) << "the popup menu did not open";
+        // Escape goes to the menu once its program has the foreground.
+        EXPECT_TRUE(WaitFor([&] { return InTheForeground(program.ProcessId()); }, kHang));
         PressKey(VK_ESCAPE);
-        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return !WaitForPopupMenu(program.ProcessId(), 0); }, kHang))
+            << "Escape did not close the popup menu";
         EXPECT_EQ(program.CloseAndWait(L"TfrmHoralto", kHang), 0);
     }
     planner::TaskTable saved;

@@ -100,15 +100,15 @@ class FakeTaskbar {
         si.cb = sizeof si;
         if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
             return;
-        for (int i = 0; i < 200 && !clock; ++i) {
+        testing_support::WaitFor([&] {
             for (HWND w = FindWindowW(L"Shell_TrayWnd", nullptr); w && !clock;
                  w = FindWindowExW(nullptr, w, L"Shell_TrayWnd", nullptr)) {
                 taskbar = w;
                 clock = FindWindowExW(FindWindowExW(w, nullptr, L"TrayNotifyWnd", nullptr), nullptr,
                                       L"TrayClockWClass", nullptr);
             }
-            if (!clock) Sleep(25);
-        }
+            return clock != nullptr;
+        });
     }
     ~FakeTaskbar() {
         if (!pi_.hProcess) return;
@@ -256,18 +256,13 @@ TEST_F(SkinPages, EditingOpensTheSkinFileInNotepad) {
     ASSERT_EQ(S().Window.MainSkinIndex, 4);
     O().spbEditMainSkin.Click();
     HWND notepad = nullptr;
-    for (int i = 0; i < 200 && !notepad; ++i) {
-        notepad = FindWindowW(L"Notepad", nullptr);
-        if (!notepad) Sleep(25);
-    }
-    ASSERT_TRUE(notepad);
+    ASSERT_TRUE(
+        testing_support::WaitFor([&] { return (notepad = FindWindowW(L"Notepad", nullptr)) != nullptr; }));
     wchar_t title[256] = {};
-    for (int i = 0; i < 100; ++i) {
+    EXPECT_TRUE(testing_support::WaitFor([&] {
         GetWindowTextW(notepad, title, 256);
-        if (std::wstring(title).find(L"edit me") != std::wstring::npos) break;
-        Sleep(25);
-    }
-    EXPECT_NE(std::wstring(title).find(L"edit me"), std::wstring::npos);
+        return std::wstring(title).find(L"edit me") != std::wstring::npos;
+    })) << testing::PrintToString(std::wstring(title));
     PostMessageW(notepad, WM_CLOSE, 0, 0);
     EXPECT_TRUE(messages_.empty());
 }

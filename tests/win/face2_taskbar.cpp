@@ -67,7 +67,7 @@ LRESULT CALLBACK CountTrayUpdates(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // empty, whatever the hook posted on that paint is in this thread's queue.
 void RepaintSystemClock(HWND clock) {
     InvalidateRect(clock, nullptr, TRUE);
-    for (int i = 0; i < 500 && GetUpdateRect(clock, nullptr, FALSE); ++i) Sleep(10);
+    testing_support::WaitFor([&] { return !GetUpdateRect(clock, nullptr, FALSE); });
     Pump(0);
 }
 
@@ -77,9 +77,11 @@ void ResizeSystemClock(HWND clock, int grow) {
     MoveWindow(clock, r.left, r.top, r.right - r.left + grow, r.bottom - r.top, FALSE);
 }
 
+// Lets the messages flow until `done` holds, or for 15 s; whether it came.
 bool WaitFor(const std::function<bool()>& done) {
-    for (int i = 0; i < 500 && !done(); ++i) Pump(10);
-    return done();
+    for (const DWORD start = GetTickCount(); !done(); Pump(10))
+        if (GetTickCount() - start > 15000) return false;
+    return true;
 }
 
 using testing_support::FakeTaskbarProcess;
@@ -507,7 +509,7 @@ TEST(FaceTaskbarHookLibrary, RepaintOrResizeOfTheSystemClockIsPostedUntilRemoved
     RepaintSystemClock(clock);
     trayUpdates = 0;
     InvalidateRect(fake.windows.band, nullptr, TRUE);
-    for (int i = 0; i < 500 && GetUpdateRect(fake.windows.band, nullptr, FALSE); ++i) Sleep(10);
+    testing_support::WaitFor([&] { return !GetUpdateRect(fake.windows.band, nullptr, FALSE); });
     Pump(0);
     EXPECT_EQ(trayUpdates, 0);
 
@@ -545,17 +547,13 @@ TEST(FaceTaskbarProgram, RunningProgramRedrawsItsClockOnTheTaskbarsRepaint) {
         testing_support::RunningProgram program(dir.Path());
         ASSERT_TRUE(program.WaitForWindow(L"TfrmHoralto"));
         HWND panel = nullptr;
-        for (int i = 0; i < 200 && !panel; ++i) {
-            panel = GetWindow(clock, GW_CHILD);
-            if (!panel) Sleep(25);
-        }
-        ASSERT_TRUE(panel);
+        ASSERT_TRUE(WaitFor([&] { return (panel = GetWindow(clock, GW_CHILD)) != nullptr; }));
         DWORD pid = 0;
         GetWindowThreadProcessId(panel, &pid);
         EXPECT_EQ(pid, program.ProcessId());
         EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(clock) != FALSE; }));
         // The program has measured the start's text; a much longer one comes.
-        Pump(300);
+        ASSERT_TRUE(program.WaitStarted());
         const int before = WidthOf(clock);
         SetWindowTextW(clock, L"Часы с очень длинным текстом");
         InvalidateRect(clock, nullptr, TRUE);

@@ -93,6 +93,10 @@ HWND DroppedList(HWND anyWindow) {
     return search.found;
 }
 
+int ChosenItem(HWND combo) {
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}
+
 // Clicks item `index` of the combo box's list, dropping it down first.
 void ChooseWithTheMouse(HWND combo, int index) {
     ClickWindow(combo);
@@ -103,15 +107,38 @@ void ChooseWithTheMouse(HWND combo, int index) {
     ClientToScreen(list, &at);
     LeftClickAt(at);
     ASSERT_TRUE(WaitUntil([&] { return DroppedList(combo) == nullptr; }));
-    Sleep(300);  // the choice is handled
+    ASSERT_TRUE(WaitUntil([&] { return ChosenItem(combo) == index; })) << "the choice is handled";
 }
 
+// The keys pressed one after another, at a typist's pace; the caller waits
+// for what they do.
 void Type(std::initializer_list<WORD> keys) {
+    bool first = true;
     for (WORD key : keys) {
+        if (!first) Sleep(150);
+        first = false;
         PressKey(key);
-        Sleep(150);
     }
-    Sleep(300);
+}
+
+// The date and time a date-time picker of the program holds, asked of the
+// control in its own process.
+SYSTEMTIME PickedTime(HWND picker) {
+    SYSTEMTIME time{};
+    DWORD pid = 0;
+    GetWindowThreadProcessId(picker, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return time;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+    DWORD_PTR valid = GDT_NONE;
+    if (remote &&
+        SendMessageTimeoutW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                            5000, &valid) &&
+        valid == GDT_VALID)
+        ReadProcessMemory(process, remote, &time, sizeof time, nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return time;
 }
 
 }  // namespace
@@ -122,9 +149,10 @@ TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
     RunningProgram program(dir.Path());
     ASSERT_NE(program.WaitShown(), nullptr);
     HWND options = program.WindowOfClass(L"TfrmOptions");
-    PressCtrlAlt('L');  // the planner page, its first task selected
-    ASSERT_TRUE(WaitUntil([&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
-    Sleep(1000);  // the settings window's show effect ends
+    // The planner page, its first task selected.
+    ASSERT_TRUE(
+        PressCtrlAltUntil('L', [&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return ShownWhole(options); })) << "the settings window's show effect ends";
     const PlannerControls c = FindPlannerControls(options);
     ASSERT_TRUE(c.date && c.time && c.timeKind && c.memo);
 
@@ -133,26 +161,35 @@ TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
     EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == c.memo; }))
         << "a schedule chosen with the mouse hands the focus to the message";
 
-    // The same chooser worked from the keyboard keeps the focus.
+    // The same chooser worked from the keyboard keeps the focus: each key has
+    // done its part (the list closed, the choice made) and the focus is still there.
     ClickWindow(c.timeKind);
     ASSERT_TRUE(WaitUntil([&] { return DroppedList(options) != nullptr; }));
     Type({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return DroppedList(options) == nullptr; }));
     ASSERT_EQ(FocusOfThread(options), c.timeKind);
     Type({VK_UP});  // "В заданное время"
+    ASSERT_TRUE(WaitUntil([&] { return ChosenItem(c.timeKind) == 0; }));
     EXPECT_EQ(FocusOfThread(options), c.timeKind);
 
     // The hours, then the minutes of "Время".
     ClickWindow(c.time, 8);
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == c.time; }));
     Type({'1', '5'});
+    EXPECT_TRUE(WaitUntil([&] { return PickedTime(c.time).wHour == 15; })) << "the hours were not typed";
     EXPECT_EQ(FocusOfThread(options), c.time);
     Type({VK_RIGHT, '3', '0'});
+    EXPECT_TRUE(WaitUntil([&] { return PickedTime(c.time).wMinute == 30; })) << "the minutes were not typed";
     EXPECT_EQ(FocusOfThread(options), c.time);
 
     // The day and the month of the date.
     ClickWindow(c.date, 24);
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThread(options) == c.date; }));
     Type({'2', '0', VK_RIGHT, '0', '6'});
+    EXPECT_TRUE(WaitUntil([&] {
+        const SYSTEMTIME date = PickedTime(c.date);
+        return date.wDay == 20 && date.wMonth == 6;
+    })) << "the date was not typed";
     EXPECT_EQ(FocusOfThread(options), c.date);
     EXPECT_EQ(WindowText(c.memo), kMessage) << "keys typed into the schedule went into the message";
 
@@ -180,16 +217,25 @@ HWND WaitForDialogOf(const RunningProgram& program, const wchar_t* className) {
     return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
 }
 
+// Whether the dialog takes the keys: it is the foreground window and has the
+// focus, itself or one of its controls.
+bool TakesKeys(HWND dialog) {
+    const HWND focus = FocusOfThread(dialog);
+    return GetForegroundWindow() == dialog && (focus == dialog || IsChild(dialog, focus));
+}
+
 // After the dialog went: the settings window is active again and the next key
 // goes to one of its controls.
 void ExpectBackInTheSettingsWindow(HWND options, HWND dialog, const char* what) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << what;
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }))
         << what << ": the foreground window is of class "
         << testing::PrintToString(ClassOf(GetForegroundWindow()));
-    const HWND focus = FocusOfThread(options);
-    EXPECT_TRUE(focus && IsChild(options, focus))
-        << what << ": no control of the settings window has the focus";
+    EXPECT_TRUE(WaitUntil([&] {
+        const HWND focus = FocusOfThread(options);
+        return focus && IsChild(options, focus);
+    })) << what
+        << ": no control of the settings window has the focus";
 }
 
 }  // namespace
@@ -200,9 +246,9 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
     RunningProgram program(dir.Path());
     ASSERT_NE(program.WaitShown(), nullptr);
     HWND options = program.WindowOfClass(L"TfrmOptions");
-    PressCtrlAlt('L');
-    ASSERT_TRUE(WaitUntil([&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
-    Sleep(1000);
+    ASSERT_TRUE(
+        PressCtrlAltUntil('L', [&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return ShownWhole(options); })) << "the settings window's show effect ends";
     const HWND days = FindVisibleChild(options, L"Button", L"Другой...");
     const HWND balloon = FindVisibleChild(options, L"Button", L"...");
     const HWND help = FindVisibleChild(options, L"Button", L"?");
@@ -213,14 +259,16 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
         ClickWindow(days);
         HWND picker = WaitForDialogOf(program, L"TfrmDays");
         ASSERT_NE(picker, nullptr);
-        Sleep(300);
+        ASSERT_TRUE(WaitUntil([&] { return TakesKeys(picker); }));
         if (way == 0) Type({VK_ESCAPE});
         if (way == 1) Type({VK_RETURN});
         if (way == 2) ClickWindow(FindVisibleChild(picker, L"Button", L"Отмена"));
         ExpectBackInTheSettingsWindow(options, picker, "the day picker");
-        if (way == 1)
-            EXPECT_EQ(FocusOfThread(options), FindVisibleChild(options, L"Edit", kMessage))
-                << "days chosen: the message is next";
+        if (way == 1) {
+            EXPECT_TRUE(WaitUntil([&] {
+                return FocusOfThread(options) == FindVisibleChild(options, L"Edit", kMessage);
+            })) << "days chosen: the message is next";
+        }
     }
 
     // The balloon options: Esc and a click on OK.
@@ -228,11 +276,12 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
         ClickWindow(balloon);
         HWND dialog = WaitForDialogOf(program, L"TfrmBalloonOptions");
         ASSERT_NE(dialog, nullptr);
-        Sleep(300);
+        ASSERT_TRUE(WaitUntil([&] { return TakesKeys(dialog); }));
         if (way == 0) Type({VK_ESCAPE});
         if (way == 1) ClickWindow(FindVisibleChild(dialog, L"Button", L"OK"));
         ExpectBackInTheSettingsWindow(options, dialog, "the balloon options");
-        EXPECT_EQ(FocusOfThread(options), balloon) << "the button that opened the balloon options";
+        EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == balloon; }))
+            << "the button that opened the balloon options";
     }
 
     // The format help: Enter and a click on OK.
@@ -240,7 +289,7 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
         ClickWindow(help);
         HWND dialog = WaitForDialogOf(program, L"TfrmHelpText");
         ASSERT_NE(dialog, nullptr);
-        Sleep(300);
+        ASSERT_TRUE(WaitUntil([&] { return TakesKeys(dialog); }));
         if (way == 0) Type({VK_RETURN});
         if (way == 1) ClickWindow(FindVisibleChild(dialog, L"Button", L"OK"));
         ExpectBackInTheSettingsWindow(options, dialog, "the format help");
@@ -248,22 +297,24 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
 
     // A message box: the question before the task list is cleared.
     ClickWindow(FindVisibleChild(options, L"Button", L"X"));
-    HWND question = program.WaitForDialog(5000);
+    HWND question = program.WaitForDialog(15000);
     ASSERT_NE(question, nullptr);
-    Sleep(300);
+    ASSERT_TRUE(WaitUntil([&] { return TakesKeys(question); }));
     Type({VK_RETURN});
     ExpectBackInTheSettingsWindow(options, question, "the question");
 
     // The format-name box of a format edited on the main page: Esc, then Enter.
     PressCtrlAlt('O');
-    HWND add = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (add = FindVisibleChild(options, L"Button", L"+")) != nullptr; }));
-    Sleep(500);
-    // The format's text lies in the frame that holds the button's panel.
-    HWND format = nullptr;
-    for (HWND frame = GetParent(add); frame && frame != options && !format; frame = GetParent(frame))
-        format = FindVisibleChild(frame, L"Edit");
-    ASSERT_NE(format, nullptr);
+    HWND add = nullptr, format = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        // The format's text lies in the frame that holds the button's panel.
+        add = FindVisibleChild(options, L"Button", L"+");
+        format = nullptr;
+        for (HWND frame = add ? GetParent(add) : nullptr; frame && frame != options && !format;
+             frame = GetParent(frame))
+            format = FindVisibleChild(frame, L"Edit");
+        return format != nullptr;
+    }));
     for (int way = 0; way < 2; ++way) {
         ClickWindow(format);
         Type({VK_END, 'X'});  // the text no longer matches its name: it can be added
@@ -271,7 +322,7 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
         ClickWindow(add);
         HWND box = WaitForDialogOf(program, L"TfrmInputBox");
         ASSERT_NE(box, nullptr);
-        Sleep(300);
+        ASSERT_TRUE(WaitUntil([&] { return TakesKeys(box); }));
         Type({way == 0 ? WORD(VK_ESCAPE) : WORD(VK_RETURN)});
         ExpectBackInTheSettingsWindow(options, box, "the format-name box");
     }

@@ -1,7 +1,9 @@
 // The clock's popup menu on the running program, driven by the real pointer: a
 // press on its "Планировщик" entry opens the planner page, and nothing of the
 // menu outlives it (the next clicks on the clock and on the settings window's
-// tabs do what they do without a menu).
+// tabs do what they do without a menu). The clock speaks the time on a click
+// and says a tick every second: a test knows from them that a click was
+// handled and that what it might have set off has had its turn.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,9 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "base/ini_file.h"
 #include "win/support/keyboard.h"
 #include "win/support/mouse.h"
+#include "win/support/other_windows.h"
 #include "win/support/program_runner.h"
+#include "win/support/screen_pixels.h"
+#include "win/support/voice_log.h"
 
 using namespace testing_support;
 
@@ -78,13 +84,28 @@ POINT EntryCentre(HWND menu, int entry) {
     return POINT{(r.left + r.right) / 2, top + itemHeight / 2};
 }
 
+// Whether the entry is drawn highlighted: across its middle, nearly every
+// pixel differs from the menu's plain margin above the first entry.
+bool Highlighted(HWND menu, int entry) {
+    RECT r{};
+    GetWindowRect(menu, &r);
+    const int middleY = EntryCentre(menu, entry).y;
+    const std::vector<COLORREF> margin = ScreenPixels(RECT{r.left + 3, r.top + 2, r.right - 3, r.top + 3});
+    const std::vector<COLORREF> middle = ScreenPixels(RECT{r.left + 3, middleY, r.right - 3, middleY + 1});
+    if (margin.empty() || margin.size() != middle.size()) return false;
+    size_t differ = 0;
+    for (size_t i = 0; i < margin.size(); ++i) differ += margin[i] != middle[i];
+    return differ * 4 > margin.size() * 3;
+}
+
 // The settings window's tabs, read and clicked from outside.
 class Tabs {
   public:
-    Tabs(const RunningProgram& program, HWND options)
+    Tabs(const RunningProgram& program, HWND options, const std::filesystem::path& voiceLog)
         : tabs_(ChildOfClass(options, WC_TABCONTROLW)),
           process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               program.ProcessId())) {}
+                               program.ProcessId())),
+          voiceLog_(voiceLog) {}
     ~Tabs() {
         if (process_) CloseHandle(process_);
     }
@@ -100,36 +121,43 @@ class Tabs {
         MapWindowPoints(tabs_, nullptr, reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
-    // A click on the tab; whether it became the current one.
+    // A click on the tab; whether it became the current one and stayed so
+    // until whatever else the press set off has run.
     bool Click(int index) const {
         LeftClickAt(Centre(TabRect(index)));
-        Sleep(700);  // what the press set off has run by now
+        if (!WaitFor([&] { return Current() == index; })) return false;
+        if (!WaitForTwoTicksAfter(voiceLog_, TicksSaid(voiceLog_))) return false;
         return Current() == index;
     }
 
   private:
     HWND tabs_;
     HANDLE process_;
+    std::filesystem::path voiceLog_;
 };
 
 class PopupMenu : public testing::Test {
   protected:
     void SetUp() override {
-        program_ = std::make_unique<RunningProgram>(dir_.Path());
+        {
+            base::IniFile ini(dir_.Path() / L"Horalto.ini");
+            WriteTickingClock(ini);
+            ini.UpdateFile();
+        }
+        program_ = std::make_unique<RunningProgram>(dir_.Path(), VoiceLogEnvironment(log_));
         clock_ = program_->WaitShown();
         ASSERT_NE(clock_, nullptr);
         options_ = program_->WaitForWindow(L"TfrmOptions");
         ASSERT_NE(options_, nullptr);
-        Sleep(1500);  // past the clock's first paint
+        // The clock ticks: it is drawn and its settings window is made.
+        ASSERT_TRUE(WaitFor([&] { return TicksSaid(log_) > 0; }));
         RECT r{};
         GetWindowRect(clock_, &r);
         clockCentre_ = Centre(r);
     }
     void TearDown() override {
-        for (int i = 0; i < 3 && !MenuWindows(*program_).empty(); ++i) {
-            PressKey(VK_ESCAPE);
-            Sleep(200);
-        }
+        if (!program_) return;
+        CloseWithEsc();
         EXPECT_EQ(program_->CloseAndWait(), 0);
     }
     // The popup menu opened by a right click on the clock.
@@ -138,26 +166,44 @@ class PopupMenu : public testing::Test {
         if (!WaitFor([&] { return MenuWindows(*program_).size() == 1; })) return nullptr;
         return MenuWindows(*program_).front();
     }
-    // The pointer rests on the entry; an entry with a submenu rests until it is open.
+    // The pointer rests on the entry until the menu shows it highlighted, and
+    // an entry with a submenu until that is open. Under Wine a move now and
+    // then does not reach the menu (the pointer stays where it was): the
+    // pointer moves again, a pixel aside, as a resting hand would.
     bool RestOn(HWND menu, int entry) {
-        MouseAt(EntryCentre(menu, entry));
-        if (entry >= Planner && entry <= Different)
-            return WaitFor([&] { return MenuWindows(*program_).size() == 2; });
-        Sleep(600);
-        return true;
+        const bool submenu = entry >= Planner && entry <= Different;
+        const POINT at = EntryCentre(menu, entry);
+        int looks = 0;
+        return WaitFor([&] {
+            if (submenu ? MenuWindows(*program_).size() == 2 : Highlighted(menu, entry)) return true;
+            if (looks++ % 25 == 0) MouseAt(POINT{at.x + looks / 25 % 2, at.y});
+            return false;
+        });
     }
     bool CloseWithEsc() {
-        for (int i = 0; i < 3 && !MenuWindows(*program_).empty(); ++i) {
+        for (size_t open = MenuWindows(*program_).size(); open > 0; open = MenuWindows(*program_).size()) {
             PressKey(VK_ESCAPE);
-            WaitFor([&] { return MenuWindows(*program_).size() < 2; }, 1000);
+            if (!WaitFor([&] { return MenuWindows(*program_).size() < open; })) return false;
         }
-        return WaitFor([&] { return MenuWindows(*program_).empty(); }, 2000);
+        return true;
+    }
+    // The words the program said other than the clock's ticks.
+    size_t SaidBesidesTicks() const {
+        const std::vector<std::wstring> lines = SpokenLines(log_);
+        return lines.size() - CountOf(lines, TickWord());
+    }
+    // A left click on the clock, handled to its end: it speaks the time last.
+    bool ClickTheClock() {
+        const size_t said = SaidBesidesTicks();
+        LeftClickAt(clockCentre_);
+        return WaitFor([&] { return SaidBesidesTicks() > said; });
     }
     // A point of the desktop away from the clock and from the menu.
     static POINT Elsewhere() { return POINT{GetSystemMetrics(SM_CXSCREEN) - 60, 60}; }
     bool SettingsShown() const { return IsWindowVisible(options_) != FALSE; }
 
     ScratchDir dir_{L"menus-e2e"};
+    const std::filesystem::path log_ = dir_.Path() / L"voice.log";
     std::unique_ptr<RunningProgram> program_;
     HWND clock_ = nullptr, options_ = nullptr;
     POINT clockCentre_{};
@@ -173,9 +219,10 @@ TEST_F(PopupMenu, AClosedMenuLeavesNoEntryBehind) {
         ASSERT_NE(menu, nullptr);
         ASSERT_TRUE(RestOn(menu, entry));
         ASSERT_TRUE(CloseWithEsc());
-        LeftClickAt(clockCentre_);
-        Sleep(1500);
+        // The click is handled to its end (it speaks the time) and opens nothing.
+        const bool handled = ClickTheClock();
         EXPECT_FALSE(SettingsShown()) << "a click on the clock opened the settings window";
+        ASSERT_TRUE(handled) << "the click on the clock was not handled";
     }
     // Closed by a click elsewhere while the planner's submenu is open: that
     // click and the next one on the clock open nothing.
@@ -184,17 +231,16 @@ TEST_F(PopupMenu, AClosedMenuLeavesNoEntryBehind) {
     ASSERT_TRUE(RestOn(menu, Planner));
     LeftClickAt(Elsewhere());
     ASSERT_TRUE(WaitFor([&] { return MenuWindows(*program_).empty(); }));
-    Sleep(1000);
     EXPECT_FALSE(SettingsShown()) << "the click that closed the menu opened the settings window";
-    LeftClickAt(clockCentre_);
-    Sleep(1500);
-    EXPECT_FALSE(SettingsShown()) << "a click on the clock opened the settings window";
+    const bool handled = ClickTheClock();
+    EXPECT_FALSE(SettingsShown()) << "the click that closed the menu, or the next one on the clock, opened "
+                                     "the settings window";
+    ASSERT_TRUE(handled) << "the click on the clock was not handled";
 
     // The settings window opened by its hot key: its tabs change as clicked.
     PressCtrlAlt('K');
-    ASSERT_TRUE(WaitFor([&] { return SettingsShown(); }));
-    Sleep(1500);  // the show effect ends
-    Tabs tabs(*program_, options_);
+    ASSERT_TRUE(WaitFor([&] { return ShownWhole(options_); }));
+    Tabs tabs(*program_, options_, log_);
     EXPECT_EQ(tabs.Current(), 9);
     EXPECT_TRUE(tabs.Click(0));
     EXPECT_TRUE(tabs.Click(3));
@@ -209,8 +255,8 @@ TEST_F(PopupMenu, APressOnThePlannerEntryOpensThePlannerPage) {
     ASSERT_TRUE(WaitFor([&] { return SettingsShown(); }));
     // The press chose the entry: the menu goes by itself.
     EXPECT_TRUE(WaitFor([&] { return MenuWindows(*program_).empty(); }));
-    Sleep(1500);  // the show effect ends
-    Tabs tabs(*program_, options_);
+    ASSERT_TRUE(WaitFor([&] { return ShownWhole(options_); }));
+    Tabs tabs(*program_, options_, log_);
     EXPECT_EQ(tabs.Current(), 7);
     // Once the menu is closed the planner page no longer comes back by itself.
     EXPECT_TRUE(tabs.Click(0));

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -27,6 +29,7 @@
 #include "win/support/mouse.h"
 #include "win/support/other_windows.h"
 #include "win/support/program_runner.h"
+#include "win/support/voice_log.h"
 
 using namespace testing_support;
 using namespace planner;
@@ -67,14 +70,26 @@ std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* className) {
     return search.found;
 }
 
-// The time of day `seconds` from now as the time cell holds it.
-std::wstring TimeFromNow(int seconds) {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    const int t = (st.wHour * 3600 + st.wMinute * 60 + st.wSecond + seconds) % 86400;
-    wchar_t text[16];
-    swprintf(text, 16, L"%d:%02d:%02d", t / 3600, t / 60 % 60, t % 60);
+std::wstring WindowText(HWND hwnd) {
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
     return text;
+}
+
+// Whether a command script started by the process `pid` still runs (a child
+// that has no name yet may be one).
+bool ScriptRunning(DWORD pid) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    bool running = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !running;
+         more = Process32NextW(snapshot, &entry))
+        running = entry.th32ParentProcessID == pid &&
+                  (_wcsicmp(entry.szExeFile, L"cmd.exe") == 0 || entry.szExeFile[0] == L'\0');
+    CloseHandle(snapshot);
+    return running;
 }
 
 // A script that appends a line to run-<mark>.txt beside it each time it runs,
@@ -96,15 +111,16 @@ class RunCounter {
         return lines.Count();
     }
     // The scripts run on their own, after the program may have gone: waits
-    // for the marks that must show, then a little longer for any extra run.
-    void Settle(const std::vector<std::wstring>& expected) const {
-        for (int i = 0; i < 100; ++i) {
-            bool all = true;
-            for (const auto& mark : expected) all = all && Runs(mark) > 0;
-            if (all) break;
-            Sleep(100);
+    // for the marks that must show, then until every script the program
+    // `programPid` started has ended, so an extra run has counted too.
+    void Settle(const std::vector<std::wstring>& expected, DWORD programPid = 0) const {
+        EXPECT_TRUE(WaitFor([&] {
+            return std::all_of(expected.begin(), expected.end(),
+                               [&](const std::wstring& mark) { return Runs(mark) > 0; });
+        })) << "a task that had to run did not";
+        if (programPid) {
+            EXPECT_TRUE(WaitFor([&] { return !ScriptRunning(programPid); })) << "a script did not end";
         }
-        Sleep(1500);
     }
 
   private:
@@ -208,8 +224,8 @@ TEST(PlannerInTheProgram, TaskDueAfterStartShowsItsReminderAndIsMarkedDone) {
         HWND reminder = program.WaitForWindow(L"TfrmMessage", 20000);
         ASSERT_NE(reminder, nullptr) << "no reminder window appeared";
         // The window is made first and given the task's title after.
-        for (int i = 0; i < 100 && WindowText(reminder) != L"Напоминание"; ++i) Sleep(50);
-        EXPECT_EQ(WindowText(reminder), L"Напоминание");
+        EXPECT_TRUE(WaitFor([&] { return WindowText(reminder) == L"Напоминание"; }))
+            << testing::PrintToString(WindowText(reminder));
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
     const TaskTable saved = ReadTasks(dir.Path());
@@ -234,12 +250,14 @@ TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
     r = AddTaskRow(grid, L"*Ежедневно", L"23:59:59", std::wstring(1, L'\0') + L"Вечер");
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Спать");
     WriteTaskFile(dir.Path(), grid);
+    DWORD pid = 0;
     {
         RunningProgram program(dir.Path());
+        pid = program.ProcessId();
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
         EXPECT_EQ(program.CloseAndWait(), 0);
     }
-    counter.Settle({L"A", L"B"});
+    counter.Settle({L"A", L"B"}, pid);
     EXPECT_EQ(counter.Runs(L"A"), 1);
     EXPECT_EQ(counter.Runs(L"B"), 1);
     EXPECT_EQ(counter.Runs(L"C"), 0) << "not its month";
@@ -258,20 +276,43 @@ TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {
 }
 
 TEST(PlannerInTheProgram, PlannerSwitchedOffStaysOffFromTheStart) {
-    ScratchDir dir(L"planner-off");
-    base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Planner]\r\nPlannerOff=1\r\n");
-    const RunCounter counter(dir.Path());
-    TaskTable grid;
-    AddCountedRow(grid, counter, L"*Ежедневно", TimeFromNow(6), L'\0', L"Скоро", L"A");
-    AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"На выходе", L"B");
-    WriteTaskFile(dir.Path(), grid);
-    {
-        RunningProgram program(dir.Path());
+    // The same two tasks, a task due two seconds after the program has read
+    // them and a task at exit, in a program that runs until its clock has
+    // ticked eight times, each tick a second after the last, and then closes:
+    // with the planner on both run, with the planner off neither.
+    const auto run = [](const std::filesystem::path& dir, bool plannerOff, const RunCounter& counter) {
+        {
+            base::IniFile ini(dir / L"Horalto.ini");
+            WriteTickingClock(ini);
+            ini.WriteBool(L"Planner", L"PlannerOff", plannerOff);
+            ini.UpdateFile();
+        }
+        TaskTable grid;
+        AddCountedRow(grid, counter, L"*Ежедневно", L"1Через 0:00:02", L'\0', L"Скоро", L"A");
+        AddCountedRow(grid, counter, L"*Ежедневно", L"Выход", L'\0', L"На выходе", L"B");
+        WriteTaskFile(dir, grid);
+        const std::filesystem::path log = dir / L"voice.log";
+        RunningProgram program(dir, VoiceLogEnvironment(log));
         ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
-        Sleep(9000);  // the daily task's time goes by
+        // The clock says its ticks, a second apart at least, once the
+        // settings window is made; the task falls due two seconds after that
+        // window has read it. The eighth tick comes after the seventh, six
+        // seconds or more after the first, has been handled whole.
+        EXPECT_TRUE(WaitFor([&] { return TicksSaid(log) >= 8; }, 60000));
+        const DWORD pid = program.ProcessId();
         EXPECT_EQ(program.CloseAndWait(), 0);
-    }
-    counter.Settle({});
+        counter.Settle(plannerOff ? std::vector<std::wstring>{} : std::vector<std::wstring>{L"A", L"B"}, pid);
+    };
+
+    ScratchDir on(L"planner-on");
+    const RunCounter counted(on.Path());
+    run(on.Path(), false, counted);
+    EXPECT_EQ(counted.Runs(L"A"), 1) << "the task did not run while the planner was on";
+    EXPECT_EQ(counted.Runs(L"B"), 1) << "the exit task did not run while the planner was on";
+
+    ScratchDir dir(L"planner-off");
+    const RunCounter counter(dir.Path());
+    run(dir.Path(), true, counter);
     EXPECT_EQ(counter.Runs(L"A"), 0) << "a task ran while the planner was off";
     EXPECT_EQ(counter.Runs(L"B"), 0) << "an exit task ran while the planner was off";
     const TaskTable saved = ReadTasks(dir.Path());
@@ -295,11 +336,12 @@ TEST(PlannerInTheProgram, ExitTasksThatProcessMessagesStillRunOnce) {
     grid.SetCell(kColMessage, r, std::wstring(1, L'\x01') + L"Пока|\"До завтра\"");
     WriteTaskFile(dir.Path(), grid);
     int reminders = 0;
+    DWORD pid = 0;
     {
         RunningProgram program(dir.Path());
-        HWND main = program.WaitForWindow(L"TfrmHoralto");
+        pid = program.ProcessId();
+        HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
-        Sleep(1500);
         PostMessageW(main, WM_CLOSE, 0, 0);
         // Every reminder window seen while the program closes.
         std::vector<HWND> seen;
@@ -311,7 +353,7 @@ TEST(PlannerInTheProgram, ExitTasksThatProcessMessagesStillRunOnce) {
         reminders = static_cast<int>(seen.size());
         EXPECT_TRUE(program.WaitExit(0));
     }
-    counter.Settle({L"S", L"R"});
+    counter.Settle({L"S", L"R"}, pid);
     EXPECT_EQ(counter.Runs(L"S"), 1);
     EXPECT_EQ(counter.Runs(L"R"), 1);
     EXPECT_LE(reminders, 1) << "the reminder was shown more than once";
@@ -343,7 +385,7 @@ TEST(PlannerInTheProgram, OverLongProgramPathOrParametersFailThatStartOnly) {
     {
         RunningProgram program(dir.Path());
         ASSERT_NE(program.WaitShown(), nullptr);
-        counter.Settle({L"P1", L"P2", L"P3", L"P4", L"P5"});
+        counter.Settle({L"P1", L"P2", L"P3", L"P4", L"P5"}, program.ProcessId());
         EXPECT_FALSE(program.WaitExit(0)) << "the program ended";
         EXPECT_EQ(program.CloseAndWait(), 0);
     }

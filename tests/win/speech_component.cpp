@@ -23,10 +23,12 @@ std::wstring ReadUtf8Lines(const std::filesystem::path& path) {
     return ui::WideFromNarrow(s.str());
 }
 
-void Pump(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
+// Lets the messages flow until `done` holds, or for 15 s.
+template <class F>
+void PumpUntil(F done) {
+    const DWORD start = GetTickCount();
     MSG msg;
-    while (static_cast<int>(end - GetTickCount()) > 0) {
+    while (!done() && GetTickCount() - start < 15000) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -61,14 +63,14 @@ TEST_F(SpeechComponent, ListsSelectsAndSpeaksThroughTheVoiceObject) {
 
     speech.SetVolume(70);
     speech.Speak(L"двенадцать часов");
-    Pump(200);
+    PumpUntil([&] { return events.size() >= 2; });
     EXPECT_EQ(events, (std::vector<std::wstring>{L"start", L"stop"}));
     EXPECT_EQ(speech.EngineState(), esStop);
 
     // After a stop the next text still goes to the chosen voice.
     speech.Stop();
     speech.Speak(L"ещё раз");
-    Pump(100);
+    PumpUntil([&] { return events.size() >= 4; });
     EXPECT_TRUE(speech.Errors().empty());
     EXPECT_EQ(ReadUtf8Lines(log), L"двенадцать часов\nещё раз\n");
 }

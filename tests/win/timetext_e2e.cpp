@@ -34,7 +34,7 @@ BOOL CALLBACK FindText(HWND hwnd, LPARAM lp) {
     return !s.found;
 }
 
-bool WaitForChildText(HWND parent, const std::wstring& text, DWORD ms = 8000) {
+bool WaitForChildText(HWND parent, const std::wstring& text, DWORD ms = 15000) {
     const DWORD start = GetTickCount();
     Search s{text};
     while (GetTickCount() - start < ms) {

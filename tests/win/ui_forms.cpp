@@ -17,6 +17,7 @@
 #include "ui/panels.h"
 #include "ui/timer.h"
 #include "win/support/message_loop.h"
+#include "win/support/program_runner.h"
 
 namespace {
 
@@ -223,11 +224,13 @@ TEST(UiForms, TimerTicksThroughTheMessageLoopWhileEnabled) {
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
     tmr.SetEnabled(false);
     int stopped = ticks;
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < 100) {
-        ui::Application().ProcessMessages();
-        Sleep(5);
-    }
+    // A timer of the same interval started now ticks three times meanwhile.
+    ui::Timer witness(nullptr, L"tmrWitness");
+    int witnessed = 0;
+    witness.OnTimer = [&](ui::Component&) { ++witnessed; };
+    witness.SetInterval(15);
+    witness.SetEnabled(true);
+    EXPECT_TRUE(PumpUntil([&] { return witnessed >= 3; }));
     EXPECT_EQ(ticks, stopped);
 }
 
@@ -374,7 +377,8 @@ TEST(UiForms, ProcessMessagesPostsAQuitItMeetsAgain) {
     ui::Timer tmr(nullptr);
     tmr.SetInterval(1);
     tmr.OnTimer = [&](ui::Component&) { handled = true; };
-    Sleep(20);
+    // The timer's message waits in the queue.
+    ASSERT_TRUE(testing_support::WaitFor([] { return (HIWORD(GetQueueStatus(QS_TIMER)) & QS_TIMER) != 0; }));
     PostQuitMessage(7);
     EXPECT_FALSE(ui::Application().ProcessMessages());
     EXPECT_TRUE(ui::Application().Terminated());

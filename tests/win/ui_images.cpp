@@ -439,7 +439,7 @@ TEST(ProgramFile, RunsWithCommonControls6AndItsBalloonToolRegisters) {
 
     // The clock's balloon tooltip holds its tool (registered with the full TTTOOLINFOW).
     HWND tip = nullptr;
-    for (int tries = 0; tries < 100 && !tip; ++tries) {
+    testing_support::WaitFor([&] {
         struct Find {
             DWORD pid;
             HWND found = nullptr;
@@ -459,8 +459,8 @@ TEST(ProgramFile, RunsWithCommonControls6AndItsBalloonToolRegisters) {
             },
             reinterpret_cast<LPARAM>(&find));
         tip = find.found;
-        if (!tip) Sleep(50);
-    }
+        return tip != nullptr;
+    });
     EXPECT_NE(tip, nullptr) << "no balloon tool in the running program";
 
     HWND tabs = FindWindowExW(options, nullptr, WC_TABCONTROLW, nullptr);

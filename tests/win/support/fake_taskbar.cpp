@@ -28,7 +28,7 @@ FakeTaskbarProcess::FakeTaskbarProcess(const std::wstring& args) {
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
         return;
     WaitForInputIdle(pi_.hProcess, 5000);
-    for (int i = 0; i < 200 && !windows.Find(); ++i) Sleep(25);
+    WaitFor([&] { return windows.Find(); });
 }
 
 FakeTaskbarProcess::~FakeTaskbarProcess() {

@@ -27,6 +27,24 @@ inline UINT PressCtrlAlt(WORD key) {
     return SendInput(6, in, sizeof(INPUT));
 }
 
+// Ctrl+Alt+key pressed, and pressed again every two seconds, until `done`
+// holds; false when `ms` went by first. The program takes its hot keys while
+// it starts, after its windows show: a key pressed before that reaches
+// nobody. Only for keys whose action does nothing more when done twice.
+template <class F>
+bool PressCtrlAltUntil(WORD key, F done, DWORD ms = 30000) {
+    const DWORD start = GetTickCount();
+    for (DWORD pressed = start - 2000;; Sleep(20)) {
+        if (done()) return true;
+        const DWORD now = GetTickCount();
+        if (now - start > ms) return false;
+        if (now - pressed >= 2000) {
+            PressCtrlAlt(key);
+            pressed = now;
+        }
+    }
+}
+
 // A key without modifiers pressed and released; the number of input events taken (2 when both were).
 inline UINT PressKey(WORD key) {
     INPUT in[2] = {};

@@ -86,6 +86,21 @@ HWND ActiveOfThread(HWND anyWindow) {
     return ThreadInfo(anyWindow).hwndActive;
 }
 
+bool ShownWhole(HWND window) {
+    const auto whole = [window] {
+        const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+        const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        return IsWindowVisible(window) && IsWindowEnabled(window) && (style & WS_CAPTION) == WS_CAPTION &&
+               !(exStyle & WS_EX_LAYERED);
+    };
+    if (!whole()) return false;
+    // The frame comes back in steps that move the window: a message answered
+    // after them finds it in its place.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    return whole();
+}
+
 bool ClickUntil(HWND hwnd, const std::function<bool()>& done, DWORD ms) {
     DWORD clicked = 0;
     return WaitUntil(

@@ -9,8 +9,9 @@
 
 namespace testing_support {
 
-// Waits up to `ms` for `done`; whether it came.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms = 5000);
+// Waits up to `ms` for `done`; whether it came. The default bound leaves room
+// for a machine busy with other work.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = 15000);
 
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassOf(HWND hwnd);
@@ -32,6 +33,10 @@ bool WaitSettingsWindowShown(HWND options, DWORD ms = 15000);
 // (nullptr when none has), and that thread's active window.
 HWND FocusOfThread(HWND anyWindow);
 HWND ActiveOfThread(HWND anyWindow);
+
+// Whether a window that comes with the show effect (the settings window) is
+// there whole: on the screen, opaque, framed and taking input again.
+bool ShownWhole(HWND window);
 
 // Clicks the middle of the window, again every half second, until `done`
 // holds (a click may come while a window still moves into place); whether it

@@ -114,15 +114,19 @@ HWND RunningProgram::WindowOfClass(const wchar_t* className) const {
 
 HWND RunningProgram::WaitShown() const {
     HWND hwnd = WaitForWindow(L"TfrmHoralto");
-    for (int i = 0; i < 300 && hwnd && !IsWindowVisible(hwnd); ++i) Sleep(20);
-    // The clock is drawn before the settings window is made: a message sent to
-    // the clock is answered once the program's message loop runs.
-    if (hwnd && WaitForWindow(L"TfrmOptions")) {
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer);
-        WaitForInputIdle(pi_.hProcess, 30000);
-    }
+    if (hwnd) WaitFor([&] { return IsWindowVisible(hwnd) != FALSE || WaitExit(0); }, 30000);
+    if (hwnd) WaitStarted();
     return hwnd;
+}
+
+bool RunningProgram::WaitStarted() const {
+    HWND hwnd = WaitForWindow(L"TfrmHoralto");
+    // The clock is made before the settings window: a message sent to the
+    // clock is answered once the program's message loop runs.
+    if (!hwnd || !WaitForWindow(L"TfrmOptions")) return false;
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) return false;
+    return WaitForInputIdle(pi_.hProcess, 30000) != WAIT_TIMEOUT;
 }
 
 std::vector<std::wstring> RunningProgram::LoadedModules() const {
@@ -163,13 +167,13 @@ BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lp) {
 }  // namespace
 
 HWND RunningProgram::WaitForDialog(DWORD timeoutMs) const {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    // Looked for at least once, also with no time to wait.
+    for (const DWORD start = GetTickCount();;) {
         DialogData d{pi_.dwProcessId};
         EnumWindows(FindDialogProc, reinterpret_cast<LPARAM>(&d));
         if (d.found) return d.found;
-        if (WaitExit(50)) return nullptr;
+        if (GetTickCount() - start >= timeoutMs || WaitExit(50)) return nullptr;
     }
-    return nullptr;
 }
 
 bool RunningProgram::WaitExit(DWORD timeoutMs, DWORD* exitCode) const {

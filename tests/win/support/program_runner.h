@@ -30,8 +30,9 @@ class ScratchDir {
 };
 
 // Waits until done() holds, looking every 20 ms; false when `ms` went by first.
+// The default bound leaves room for a machine busy with other work.
 template <class F>
-bool WaitFor(F done, DWORD ms = 5000) {
+bool WaitFor(F done, DWORD ms = 15000) {
     for (const DWORD start = GetTickCount(); !done(); Sleep(20))
         if (GetTickCount() - start > ms) return false;
     return true;
@@ -52,10 +53,13 @@ class RunningProgram {
     // The main window once it is on the screen, the settings window made and
     // the message loop running.
     HWND WaitShown() const;
+    // Whether the program started: its settings window made and its message
+    // loop running, whether or not the clock is on the screen.
+    bool WaitStarted() const;
     // The file names (lower case, no folder) of the modules the process has loaded.
     std::vector<std::wstring> LoadedModules() const;
-    // A visible message box of the process, waiting up to `timeoutMs`; nullptr
-    // when none came or the process ended.
+    // A visible message box of the process, waiting up to `timeoutMs` (0: the
+    // one there now); nullptr when none came or the process ended.
     HWND WaitForDialog(DWORD timeoutMs) const;
     // Posts WM_CLOSE to the window and waits for the process to end; returns its exit code,
     // or -1 when it did not end in time.
