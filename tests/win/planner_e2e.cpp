@@ -70,12 +70,6 @@ std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* className) {
     return search.found;
 }
 
-std::wstring WindowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return text;
-}
-
 // Whether a command script started by the process `pid` still runs (a child
 // that has no name yet may be one).
 bool ScriptRunning(DWORD pid) {
