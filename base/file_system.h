@@ -18,7 +18,8 @@ struct Failure {
     std::wstring systemText;
 };
 
-// The system's own words for an error number of its own.
+// The system's own words for an error number of its own ("код ошибки N"
+// when it has none).
 std::wstring SystemText(unsigned long error);
 
 unsigned long CurrentProcessId();

@@ -17,7 +17,7 @@ std::wstring SystemText(unsigned long error) {
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
         text.pop_back();
-    if (text.empty()) text = L"(" + std::to_wstring(error) + L")";
+    if (text.empty()) text = L"код ошибки " + std::to_wstring(error);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/file_system.h"
 #include "ui/exception.h"
 
 namespace timetext {
@@ -25,16 +26,8 @@ ClockSetter ReplaceClockSetter(ClockSetter setter) {
 }
 
 std::wstring SystemErrorText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n && buffer ? std::wstring(buffer, n) : std::wstring();
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() &&
-           (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
-        text.pop_back();
-    if (text.empty()) text = L"код ошибки " + std::to_wstring(code);
+    std::wstring text = base::file_system::SystemText(code);
+    while (!text.empty() && text.back() == L'.') text.pop_back();
     return text;
 }
 

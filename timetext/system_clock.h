@@ -23,7 +23,7 @@ ClockSetter ReplaceClockSetter(ClockSetter setter);
 // The system's own setter (SetSystemTime).
 DWORD SystemClockSetter(const SYSTEMTIME& utc);
 
-// The system's text for an error code, without its line end.
+// The system's text for an error code, without its line end and its full stop.
 std::wstring SystemErrorText(DWORD code);
 
 }  // namespace timetext

@@ -82,6 +82,20 @@ std::wstring Description(const planner::TaskTable& grid, int row) {
     return planner::DescriptionText(grid.Cell(planner::kColDescription, row));
 }
 
+// Text below U+0800 (Latin and Cyrillic) as UTF-8.
+std::string Utf8(const std::wstring& text) {
+    std::string bytes;
+    for (wchar_t ch : text) {
+        if (ch < 0x80) {
+            bytes += static_cast<char>(ch);
+        } else {
+            bytes += static_cast<char>(0xC0 | (ch >> 6));
+            bytes += static_cast<char>(0x80 | (ch & 0x3F));
+        }
+    }
+    return bytes;
+}
+
 }  // namespace
 
 TEST(DataFiles, NulByteKeepsTheLinesAfterIt) {
@@ -125,17 +139,8 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     tasks.SetCell(planner::kColDay, 1, L"01.01.2030");
     tasks.SetCell(planner::kColTime, 1, L"12:00:00");
     tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача");
-    const std::wstring taskText = base::FromCp1251(planner::TaskFileBytes(tasks));
-    std::string taskUtf8;
-    for (wchar_t ch : taskText) {
-        if (ch < 0x80) {
-            taskUtf8 += static_cast<char>(ch);
-        } else {
-            taskUtf8 += static_cast<char>(0xC0 | (ch >> 6));
-            taskUtf8 += static_cast<char>(0x80 | (ch & 0x3F));
-        }
-    }
-    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", mark + taskUtf8);
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
+                         mark + Utf8(base::FromCp1251(planner::TaskFileBytes(tasks))));
     {
         RunningProgram program(dir.Path());
         HWND main = program.WaitShown();
@@ -217,37 +222,26 @@ TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
     // the end: the letters stay, the stray byte reads as its Windows-1251 letter.
     ScratchDir dir(L"data-mostly-utf8");
     const std::string mark = "\xEF\xBB\xBF";
-    const auto utf8 = [](const std::wstring& text) {
-        std::string bytes;
-        for (wchar_t ch : text) {
-            if (ch < 0x80) {
-                bytes += static_cast<char>(ch);
-            } else {
-                bytes += static_cast<char>(0xC0 | (ch >> 6));
-                bytes += static_cast<char>(0x80 | (ch & 0x3F));
-            }
-        }
-        return bytes;
-    };
     base::WriteFileBytes(
         dir.Path() / L"Круглая.qsk",
-        mark + utf8(L"; часы\r\n[Круглая]\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n") + "\xB9");
+        mark + Utf8(L"; часы\r\n[Круглая]\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n") + "\xB9");
     base::WriteFileBytes(
         dir.Path() / L"Horalto.ini",
         mark +
-            utf8(L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nКруглая=Круглая.qsk\r\n"
+            Utf8(L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nКруглая=Круглая.qsk\r\n"
                  L"[TimeFormats]\r\nМой=_<tt>,Привет") +
             "\xB9\r\n");
     base::WriteFileBytes(dir.Path() / L"FileLists.txt",
-                         mark + utf8(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото") + "\xB9.jpg\r\n");
-    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
-                         mark + utf8(L"\t\r\n01.12.2026 9:00:00\t1 ч. 30 мин.\r\n02.12.2026 9:00:00\t2 ") + "\xD1");
+                         mark + Utf8(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото") + "\xB9.jpg\r\n");
+    base::WriteFileBytes(
+        dir.Path() / L"WindowsWorkLog.txt",
+        mark + Utf8(L"\t\r\n01.12.2026 9:00:00\t1 ч. 30 мин.\r\n02.12.2026 9:00:00\t2 ") + "\xD1");
     planner::TaskTable tasks;
     tasks.SetRowCount(3);
     tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
     tasks.SetCell(planner::kColTime, 1, L"12:00:00");
     tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача ~1");
-    std::string taskBytes = mark + utf8(base::FromCp1251(planner::TaskFileBytes(tasks)));
+    std::string taskBytes = mark + Utf8(base::FromCp1251(planner::TaskFileBytes(tasks)));
     taskBytes.replace(taskBytes.find('~'), 1, "\xB9");
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk", taskBytes);
     {

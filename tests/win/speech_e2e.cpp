@@ -16,21 +16,11 @@
 #include "base/ini_file.h"
 #include "ui/exception.h"
 #include "win/support/program_runner.h"
+#include "win/support/voice_log.h"
 
 using namespace testing_support;
 
 namespace {
-
-std::vector<std::wstring> SpokenLines(const std::filesystem::path& log) {
-    std::ifstream in(log, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    std::vector<std::wstring> lines;
-    std::wstringstream all(ui::WideFromNarrow(s.str()));
-    for (std::wstring line; std::getline(all, line);)
-        if (!line.starts_with(L"<")) lines.push_back(line);  // rate and pitch tags
-    return lines;
-}
 
 // A POSIX time zone in which the local time is now 20:59 (UTC seconds kept).
 std::wstring ZoneShowing2059() {
@@ -112,10 +102,6 @@ std::string Joined(const std::vector<std::wstring>& lines) {
     std::string all;
     for (const auto& line : lines) all += "[" + ui::Utf8FromWide(line) + "]\n";
     return all;
-}
-
-size_t CountOf(const std::vector<std::wstring>& lines, const std::wstring& text) {
-    return static_cast<size_t>(std::count(lines.begin(), lines.end(), text));
 }
 
 TEST(SpeechEndToEnd, IntervalSpeechSpokenTimeAndTheHour) {

@@ -23,6 +23,7 @@
 #include "ui/exception.h"
 #include "win/support/program_runner.h"
 #include "win/support/program_windows.h"
+#include "win/support/voice_log.h"
 
 namespace {
 
@@ -57,16 +58,7 @@ class SpeechPages : public testing::Test {
     void Create() { testing_support::CreateProgramWindows(); }
     void Restart() { testing_support::RestartProgramWindows(); }
     // The texts the stand-in voice was asked to speak, rate and pitch tags left out.
-    std::vector<std::wstring> Spoken() const {
-        std::ifstream in(log_, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        std::vector<std::wstring> lines;
-        std::wstringstream all(ui::WideFromNarrow(s.str()));
-        for (std::wstring line; std::getline(all, line);)
-            if (!line.starts_with(L"<")) lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::wstring> Spoken() const { return testing_support::SpokenLines(log_); }
 
     testing_support::ScratchDir dir_{L"speech-pages"};
     std::filesystem::path log_ = dir_.Path() / L"voice.log";
