@@ -73,7 +73,8 @@ std::wstring ShownTemplate(std::wstring_view text, int maxLines, int maxLineChar
 // The longest text the clock speaks, in characters. A voice says some fifteen
 // characters a second, so this is nine minutes of speech: far more than a
 // spoken time or reminder ever holds, while the rewrite of a text into words,
-// whose cost grows with the square of its length, stays within milliseconds.
+// whose cost grows with the square of its length, takes a few hundredths of a
+// second at most.
 inline constexpr std::size_t kSpokenLength = 8192;
 
 // The part of a text that is spoken: its first kSpokenLength characters (a
