@@ -27,7 +27,14 @@ started=()
 cleanup() {
   # BENCH_KEEP=<folder> keeps the pictures of the first paints for looking at.
   [ -n "${BENCH_KEEP:-}" ] && mkdir -p "$BENCH_KEEP" && cp "$scratch"/*.png "$BENCH_KEEP"/ 2>/dev/null
-  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  # The programs end first, the last started first (the taskbar clock before
+  # the stand-in taskbar that holds its window), each waited for; only then is
+  # the prefix's server ended. Told to end while programs still run, the server
+  # tears down all their windows at once, and Wine's server sometimes crashes
+  # doing so ("wineserver crashed").
+  for ((i = ${#started[@]} - 1; i >= 0; --i)); do
+    kill "${started[$i]}" 2>/dev/null && wait "${started[$i]}" 2>/dev/null
+  done
   wineserver -k >/dev/null 2>&1
   stop_xvfb
   rm -rf "$scratch"
