@@ -128,9 +128,11 @@ class TfrmHoralto : public ui::Form {
     // The same for a text on the screen: only the lines a screen can hold
     // are built (each line is at least a pixel high).
     std::wstring BuildShownText(const std::wstring& formatText);
+    // The same for a spoken text: only the part of it that is spoken is built.
+    std::wstring BuildSpokenText(const std::wstring& formatText);
     // A span of days with "%y" and "%d" in agreeing Russian words.
     std::wstring FormatDuration(const std::wstring& format, double days);
-    // Turns a built text into Russian words and speaks it.
+    // Turns the spoken part of a built text into Russian words and speaks it.
     void SpeakText(const std::wstring& text);
     // One text's tags against one event time; month names after a day number
     // into the genitive (timetext/horalto_text.cpp).

@@ -27,7 +27,7 @@ void TfrmHoralto::FormMouseDown(ui::Component&, ui::MouseButton button, ui::Shif
             if (!ClickIsDouble) ShowTextForDelay(BuildShownText(mouse.FormatTextOnClick));
         }
         if (!aSoundOnOff.Checked() && mouse.SpeakOnClick)
-            SpeakText(BuildFormatText(mouse.FormatSpeakOnClick));
+            SpeakText(BuildSpokenText(mouse.FormatSpeakOnClick));
         if (mouse.MakeActionOnClick && frmOptions)
             frmOptions->DoKeyAction(mouse.ActionOnClick, mouse.ForseActionOnClick);
     }
@@ -41,7 +41,7 @@ void TfrmHoralto::FormDblClick(ui::Component&) {
     if (mouse.ActionsOnDblClick) {
         if (mouse.TextOnDblClick) ShowTextForDelay(BuildShownText(mouse.FormatTextOnDblClick));
         if (!aSoundOnOff.Checked() && mouse.SpeakOnDblClick)
-            SpeakText(BuildFormatText(mouse.FormatSpeakOnDblClick));
+            SpeakText(BuildSpokenText(mouse.FormatSpeakOnDblClick));
         if (mouse.MakeActionOnDblClick && frmOptions)
             frmOptions->DoKeyAction(mouse.ActionOnDblClick, mouse.ForseActionOnDblClick);
     }

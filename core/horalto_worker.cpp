@@ -42,12 +42,12 @@ class MainTickPorts final : public worker::TickPorts {
     bool IntervalSoundOn() override { return frmOptions->chbPlaySoundS.Checked(); }
     bool SpeakIntervalOn() override { return f_.Settings.Sound.SpeakInterval; }
     void PlayIntervalSound() override { frmOptions->spbPlaySoundS.Click(); }
-    void SpeakInterval() override { f_.SpeakText(f_.BuildFormatText(f_.Settings.Sound.FormatSpeakInterval)); }
+    void SpeakInterval() override { f_.SpeakText(f_.BuildSpokenText(f_.Settings.Sound.FormatSpeakInterval)); }
 
     bool HourSoundOn() override { return frmOptions && frmOptions->chbPlaySoundH.Checked(); }
     bool SpeakHourOn() override { return f_.Settings.Sound.SpeakHour; }
     void PlayHourSound() override { frmOptions->spbPlaySoundH.Click(); }
-    void SpeakHour() override { f_.SpeakText(f_.BuildFormatText(f_.Settings.Sound.FormatSpeakHour)); }
+    void SpeakHour() override { f_.SpeakText(f_.BuildSpokenText(f_.Settings.Sound.FormatSpeakHour)); }
 
     double EarliestTaskTime() override { return frmOptions ? ::EarliestTaskTime : 0; }
     void ClearEarliestTaskTime() override { ::EarliestTaskTime = 0; }

@@ -402,7 +402,7 @@ void TfrmHoralto::WMTrayUpdate(TMessage&) {
 void TfrmHoralto::TrayClockClick(ui::Component&) {
     const auto& mouse = Settings.Mouse;
     if (!mouse.ActionsOnClick) return;
-    if (!aSoundOnOff.Checked() && mouse.SpeakOnClick) SpeakText(BuildFormatText(mouse.FormatSpeakOnClick));
+    if (!aSoundOnOff.Checked() && mouse.SpeakOnClick) SpeakText(BuildSpokenText(mouse.FormatSpeakOnClick));
     if (mouse.MakeActionOnClick && frmOptions)
         frmOptions->DoKeyAction(mouse.ActionOnClick, mouse.ForseActionOnClick);
 }

@@ -224,12 +224,12 @@ void TPageSound::btnOpenSoundSClick(ui::Component&) {
 }
 
 void TPageSound::spbSpeakTimeHClick(ui::Component&) {
-    frmHoralto->SpeakText(frmHoralto->BuildFormatText(frmHoralto->Settings.Sound.FormatSpeakHour));
+    frmHoralto->SpeakText(frmHoralto->BuildSpokenText(frmHoralto->Settings.Sound.FormatSpeakHour));
 }
 
 void TPageSound::spbSpeakTimeSClick(ui::Component&) {
     if (frmHoralto->MultiSpeech) frmHoralto->MultiSpeech->Stop();
-    frmHoralto->SpeakText(frmHoralto->BuildFormatText(frmHoralto->Settings.Sound.FormatSpeakInterval));
+    frmHoralto->SpeakText(frmHoralto->BuildSpokenText(frmHoralto->Settings.Sound.FormatSpeakInterval));
 }
 
 void TPageSound::chbPlaySignalSClick(ui::Component&) {

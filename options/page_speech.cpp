@@ -202,5 +202,5 @@ void TPageSpeech::btnStopClick(ui::Component&) {
 }
 
 void TPageSpeech::spbSpeakTimeClick(ui::Component&) {
-    frmHoralto->SpeakText(frmHoralto->BuildFormatText(frmHoralto->Settings.Speech.FormatSpeakTime) + L". ");
+    frmHoralto->SpeakText(frmHoralto->BuildSpokenText(frmHoralto->Settings.Speech.FormatSpeakTime) + L". ");
 }

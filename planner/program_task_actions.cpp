@@ -42,6 +42,10 @@ std::wstring ProgramTaskActions::BuildFormatText(const std::wstring& format) {
     return frmHoralto ? frmHoralto->BuildFormatText(format) : format;
 }
 
+std::wstring ProgramTaskActions::BuildSpokenText(const std::wstring& format) {
+    return frmHoralto ? frmHoralto->BuildSpokenText(format) : format;
+}
+
 bool ProgramTaskActions::SoundsOff() {
     return frmHoralto && frmHoralto->aSoundOnOff.Checked();
 }

@@ -15,6 +15,7 @@ class ProgramTaskActions : public TaskActions {
     explicit ProgramTaskActions(TfrmOptions& options);
 
     std::wstring BuildFormatText(const std::wstring& format) override;
+    std::wstring BuildSpokenText(const std::wstring& format) override;
     bool SoundsOff() override;
     void SpeakText(const std::wstring& text) override;
     void ShowReminder(const std::wstring& title, const std::wstring& text) override;

@@ -31,10 +31,16 @@ void TaskRunner::ExecuteTask(int row) {
 void TaskRunner::ShowTaskMessage(int row) {
     const std::wstring cell = grid_.Cell(kColMessage, row);
     if (cell.empty()) return;
+    const int m = SplitMessageCell(cell).flags;
+    // The spoken message is built from its spoken part; the shown one whole.
+    if (m >= 4 && !actions_.SoundsOff()) {
+        actions_.SpeakText(PrepareTaskMessage(cell, [this](const std::wstring& text) {
+                               return actions_.BuildSpokenText(text);
+                           }).text);
+    }
+    if (!(m & (kMessageWindow | kMessageBalloon))) return;
     const TaskMessage message =
         PrepareTaskMessage(cell, [this](const std::wstring& text) { return actions_.BuildFormatText(text); });
-    const int m = message.flags;
-    if (m >= 4 && !actions_.SoundsOff()) actions_.SpeakText(message.text);
     if (m & kMessageWindow) actions_.ShowReminder(message.title, message.text);
     if (m & kMessageBalloon) actions_.ShowBalloon(message.title, message.text);
 }

@@ -30,6 +30,8 @@ class TaskActions {
     virtual ~TaskActions() = default;
     // The text-format builder (template tags).
     virtual std::wstring BuildFormatText(const std::wstring& format) = 0;
+    // The same for a text that is spoken: built from the part of it that is spoken.
+    virtual std::wstring BuildSpokenText(const std::wstring& format) = 0;
     // True while all sounds are off.
     virtual bool SoundsOff() = 0;
     virtual void SpeakText(const std::wstring& text) = 0;

@@ -96,6 +96,12 @@ std::wstring TfrmHoralto::BuildShownText(const std::wstring& formatText) {
     return timetext::BuildShownText(shown, timetext::CurrentTemplateContext(withEvents), lines);
 }
 
+std::wstring TfrmHoralto::BuildSpokenText(const std::wstring& formatText) {
+    const std::wstring_view spoken = timetext::SpokenPart(formatText);
+    const bool withEvents = base::LowerCase1251(spoken).find(L"<la>") != std::wstring::npos;
+    return timetext::BuildSpokenText(spoken, timetext::CurrentTemplateContext(withEvents));
+}
+
 std::wstring TfrmHoralto::ExpandTemplate(const std::wstring& text, double eventTime) {
     return timetext::ExpandTemplate(text, eventTime, timetext::CurrentTemplateContext(false));
 }
@@ -114,8 +120,8 @@ void TfrmHoralto::SpeakText(const std::wstring& text) {
         aSoundOnOff.Execute();
     }
     if (!frmOptions || !frmOptions->cmbEngines.Enabled()) return;
-    const std::wstring spoken =
-        timetext::RewriteForSpeech(text, timetext::CurrentSpeechCorrections(), base::DecodeDate(Now()).year);
+    const std::wstring spoken = timetext::RewriteForSpeech(
+        timetext::SpokenPart(text), timetext::CurrentSpeechCorrections(), base::DecodeDate(Now()).year);
     if (timetext::SpeakTextHook)
         timetext::SpeakTextHook(spoken);
     else if (MultiSpeech)

@@ -190,4 +190,18 @@ std::wstring ShownTemplate(std::wstring_view text, int maxLines, int maxLineChar
     return shown;
 }
 
+std::wstring_view SpokenPart(std::wstring_view text) {
+    if (text.size() <= kSpokenLength) return text;
+    std::size_t cut = kSpokenLength;
+    if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) --cut;
+    return text.substr(0, cut);
+}
+
+std::wstring BuildSpokenText(std::wstring_view text, const TemplateContext& ctx) {
+    // The first kSpokenLength characters of a text lie within its first
+    // kSpokenLength + 1 lines.
+    const int lines = static_cast<int>(kSpokenLength) + 1;
+    return std::wstring(SpokenPart(BuildShownText(SpokenPart(text), ctx, lines)));
+}
+
 }  // namespace timetext

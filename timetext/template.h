@@ -70,6 +70,23 @@ std::wstring BuildShownText(std::wstring_view text, const TemplateContext& ctx, 
 // line is expanded on each tick only as far as a screen can show it.
 std::wstring ShownTemplate(std::wstring_view text, int maxLines, int maxLineChars);
 
+// The longest text the clock speaks, in characters. A voice says some fifteen
+// characters a second, so this is nine minutes of speech: far more than a
+// spoken time or reminder ever holds, while the rewrite of a text into words,
+// whose cost grows with the square of its length, takes a few hundredths of a
+// second at most.
+inline constexpr std::size_t kSpokenLength = 8192;
+
+// The part of a text that is spoken: its first kSpokenLength characters (a
+// surrogate pair is not split).
+std::wstring_view SpokenPart(std::wstring_view text);
+
+// A spoken text: the spoken part of what the spoken part of its format builds
+// (the event list read only as far as that reaches). The format itself stays
+// whole; a format of megabytes costs a spoken text no more than one of
+// kSpokenLength characters.
+std::wstring BuildSpokenText(std::wstring_view text, const TemplateContext& ctx);
+
 // The event list alone (lines joined by line feeds), before the empty-list
 // text; with maxLines, the rows after its first maxLines lines are not read.
 std::wstring BuildEventList(const TemplateContext& ctx, int maxLines = std::numeric_limits<int>::max());

@@ -1,9 +1,9 @@
 // horalto_bench.exe: the clock's costs, read side by side with a bare window.
 //   horalto_bench ticks [N]              per-tick cost of every step, memory over an hour of drawings
 //   horalto_bench watch CLASS READY [PNG] the first paint of a window of CLASS (see paint_watch.h)
-//   horalto_bench startclose formats|oneline|tasks|plain EXE DIR SIZE [TIMEOUT_MS [ANSWER_SECONDS]]
+//   horalto_bench startclose formats|oneline|tasks|plain EXE DIR SIZE [TIMEOUT_MS [ANSWER_SECONDS [speak]]]
 //                                        start and close of EXE with large data files, and the clock's
-//                                        answers while it ticks between them (see start_close.h)
+//                                        answers while it ticks (and speaks) between them (see start_close.h)
 #include <windows.h>
 
 #include <cstdio>
@@ -23,11 +23,13 @@ int wmain(int argc, wchar_t** argv) {
         const int size = std::wcstol(argv[5], nullptr, 10);
         const unsigned timeoutMs = argc > 6 ? std::wcstoul(argv[6], nullptr, 10) : 120000;
         const int answerSeconds = argc > 7 ? std::wcstol(argv[7], nullptr, 10) : 0;
+        const bool speak = argc > 8 && std::wstring(argv[8]) == L"speak";
         if (!bench::PrepareLargeData(argv[2], argv[4], size)) return 2;
-        return bench::MeasureStartClose(argv[2], argv[3], argv[4], size, timeoutMs, answerSeconds);
+        return bench::MeasureStartClose(argv[2], argv[3], argv[4], size, timeoutMs, answerSeconds, speak);
     }
-    std::fprintf(stderr,
-                 "usage: horalto_bench ticks [N] | watch CLASS READYFILE [PNG] |"
-                 " startclose formats|oneline|tasks|plain EXE DIR SIZE [TIMEOUT_MS [ANSWER_SECONDS]]\n");
+    std::fprintf(
+        stderr,
+        "usage: horalto_bench ticks [N] | watch CLASS READYFILE [PNG] |"
+        " startclose formats|oneline|tasks|plain EXE DIR SIZE [TIMEOUT_MS [ANSWER_SECONDS [speak]]]\n");
     return 2;
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "base/codec.h"
@@ -105,35 +107,84 @@ bool PrepareLargeData(const std::wstring& kind, const fs::path& dir, int size) {
 
 namespace {
 
-// Sends the clock a message every 100 ms for `seconds` while it ticks, and
-// prints how long it took to answer them.
-void MeasureAnswers(HWND main, int seconds, unsigned timeoutMs) {
-    std::vector<double> answers;
+// Ctrl+Alt+T, the hot key that says the time.
+void PressSayTheTime() {
+    INPUT in[6] = {};
+    const WORD keys[3] = {VK_CONTROL, VK_MENU, 'T'};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = in[5 - i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = in[5 - i].ki.wVk = keys[i];
+        in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, in, sizeof(INPUT));
+}
+
+// The texts the stand-in voice was handed: one line each, rate and pitch tags aside.
+int SpokenTexts(const fs::path& log) {
+    std::ifstream in(log, std::ios::binary);
+    int count = 0;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '<') ++count;
+    return count;
+}
+
+struct Answers {
+    std::vector<double> ms;
     int lost = 0;
-    for (const double end = NowMs() + seconds * 1000.0; NowMs() < end;) {
+
+    void Print(const char* prefix) {
+        std::sort(ms.begin(), ms.end());
+        const double median = ms.empty() ? -1 : ms[ms.size() / 2];
+        const double most = ms.empty() ? -1 : ms.back();
+        const auto slow = std::count_if(ms.begin(), ms.end(), [](double v) { return v > 250; });
+        std::printf("%sanswers %d %smedian %.1f %smax %.1f %sover250 %d ", prefix,
+                    static_cast<int>(ms.size()), prefix, median, prefix, most, prefix,
+                    static_cast<int>(slow) + lost);
+    }
+};
+
+// Sends the clock a message every 100 ms for `seconds` while it ticks, and
+// prints how long it took to answer them. With a voice log, it also says the
+// time (Ctrl+Alt+T) every 2 s from the first second on: the answers to the
+// messages sent in the second after each press are counted apart ("s..."),
+// and "said <texts spoken>/<presses>" follows.
+void MeasureAnswers(HWND main, int seconds, unsigned timeoutMs, const fs::path& voiceLog) {
+    Answers ticking, speaking;
+    int presses = 0;
+    double lastPress = -1e9;
+    const double begin = NowMs();
+    const int spokenBefore = voiceLog.empty() ? 0 : SpokenTexts(voiceLog);
+    for (const double end = begin + seconds * 1000.0; NowMs() < end;) {
+        if (!voiceLog.empty() && NowMs() - begin >= 1000.0 + presses * 2000.0) {
+            PressSayTheTime();
+            lastPress = NowMs();
+            ++presses;
+        }
         const double sent = NowMs();
+        Answers& group = sent - lastPress < 1000.0 ? speaking : ticking;
         DWORD_PTR answer = 0;
         if (SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer))
-            answers.push_back(NowMs() - sent);
+            group.ms.push_back(NowMs() - sent);
         else
-            ++lost;
+            ++group.lost;
         const double wait = sent + 100 - NowMs();
         if (wait > 0) Sleep(static_cast<DWORD>(wait));
     }
-    std::sort(answers.begin(), answers.end());
-    const double median = answers.empty() ? -1 : answers[answers.size() / 2];
-    const double most = answers.empty() ? -1 : answers.back();
-    const auto slow = std::count_if(answers.begin(), answers.end(), [](double ms) { return ms > 250; });
-    std::printf("answers %d median %.1f max %.1f over250 %d ", static_cast<int>(answers.size()), median, most,
-                static_cast<int>(slow) + lost);
+    ticking.Print("");
+    if (voiceLog.empty()) return;
+    speaking.Print("s");
+    std::printf("said %d/%d ", SpokenTexts(voiceLog) - spokenBefore, presses);
 }
 
 }  // namespace
 
 int MeasureStartClose(const std::wstring& kind, const fs::path& exe, const fs::path& dir, int size,
-                      unsigned timeoutMs, int answerSeconds) {
+                      unsigned timeoutMs, int answerSeconds, bool speak) {
     const fs::path copy = dir / L"Horalto.exe";
     fs::copy_file(exe, copy, fs::copy_options::overwrite_existing);
+    // The stand-in voice, where the prefix has it, writes what it says here.
+    const fs::path voiceLog = speak ? dir / L"voice.log" : fs::path();
+    SetEnvironmentVariableW(L"HORALTO_TEST_VOICE_LOG", speak ? voiceLog.c_str() : nullptr);
     std::wstring cmd = L"\"" + copy.wstring() + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -163,7 +214,7 @@ int MeasureStartClose(const std::wstring& kind, const fs::path& exe, const fs::p
         if (WaitForSingleObject(pi.hProcess, 20) == WAIT_OBJECT_0) break;
     }
     std::printf("start %s ", Figure(start).c_str());
-    if (start >= 0 && answerSeconds > 0) MeasureAnswers(main, answerSeconds, timeoutMs);
+    if (start >= 0 && answerSeconds > 0) MeasureAnswers(main, answerSeconds, timeoutMs, voiceLog);
     if (start >= 0) {
         const double t1 = NowMs();
         PostMessageW(main, WM_CLOSE, 0, 0);

@@ -22,7 +22,13 @@ bool PrepareLargeData(const std::wstring& kind, const std::filesystem::path& dir
 // With answerSeconds, the clock is sent a message every 100 ms for that long
 // between the two steps (each waited for at most timeoutMs), and
 // "answers <count> median <ms> max <ms> over250 <count>" comes before "close".
+// With speak, the program's voice (the stand-in voice of the tests, where the
+// prefix has it) writes into <dir>/voice.log, the time is said by its hot key
+// every 2 s meanwhile, and the answers of the second after each press come
+// apart: "sanswers <count> smedian <ms> smax <ms> sover250 <count> said
+// <texts spoken>/<presses>".
 int MeasureStartClose(const std::wstring& kind, const std::filesystem::path& exe,
-                      const std::filesystem::path& dir, int size, unsigned timeoutMs, int answerSeconds = 0);
+                      const std::filesystem::path& dir, int size, unsigned timeoutMs, int answerSeconds = 0,
+                      bool speak = false);
 
 }  // namespace bench

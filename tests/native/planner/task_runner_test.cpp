@@ -50,6 +50,7 @@ class FakeActions : public TaskActions {
         if (at != std::wstring::npos) out.replace(at, 4, L"9:00 Обед, суп\r\n12:00 Встреча");
         return out;
     }
+    std::wstring BuildSpokenText(const std::wstring& format) override { return L"(сказано) " + format; }
     bool SoundsOff() override { return soundsOff; }
     void SpeakText(const std::wstring& text) override { log.push_back(L"speak " + text); }
     void ShowReminder(const std::wstring& title, const std::wstring& text) override {
@@ -124,7 +125,7 @@ TEST(ExecuteTask, ActionsRunInTheirOrder) {
 TEST(ShowTaskMessage, WindowBalloonAndSpeechByFlag) {
     TaskRun run;
     run.Cell(kColMessage, L"\x07<tt>|Обед");
-    EXPECT_EQ(run.Execute(), (Log{L"speak Обед", L"window <tt>/Обед", L"balloon <tt>/Обед"}));
+    EXPECT_EQ(run.Execute(), (Log{L"speak (сказано) Обед", L"window <tt>/Обед", L"balloon <tt>/Обед"}));
     run.actions.soundsOff = true;
     EXPECT_EQ(run.Execute(), (Log{L"window <tt>/Обед", L"balloon <tt>/Обед"}));
     run.Cell(kColMessage, L"\x06Обед");

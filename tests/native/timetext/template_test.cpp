@@ -292,3 +292,32 @@ TEST(TemplateShownText, TheEventListReadsOnlyTheRowsOfTheLinesThatCanBeSeen) {
         if (lines < 40) EXPECT_LT(read, rows.size() - 1);  // the list has about fifty lines
     }
 }
+
+TEST(TemplateSpokenText, AFormatIsSpokenFromItsFirstCharacters) {
+    auto ctx = Context();
+    // At the limit a text is spoken whole; past it, its first characters.
+    const std::wstring limit(kSpokenLength, L'а');
+    EXPECT_EQ(BuildSpokenText(limit, ctx), limit);
+    EXPECT_EQ(BuildSpokenText(limit + L"б", ctx), limit);
+    EXPECT_EQ(SpokenPart(limit.substr(1) + L"\xD83D\xDE00"), limit.substr(1))
+        << "a surrogate pair is never split";
+    EXPECT_EQ(BuildSpokenText(L"Сейчас <t>", ctx), L"Сейчас 21:33");
+
+    // One line of megabytes: the start of the expansion of its first characters.
+    std::wstring line;
+    while (line.size() < 8000000) line += L" говорю <t> и <d mmmm>,";
+    const std::wstring spoken = BuildSpokenText(line, ctx);
+    EXPECT_EQ(spoken.size(), kSpokenLength);
+    EXPECT_EQ(spoken, BuildFormatText(line.substr(0, kSpokenLength), ctx).substr(0, kSpokenLength));
+
+    // A list of a million coming events is read only as far as it is spoken.
+    ctx.eventCount = 1000000;
+    std::size_t read = 0;
+    ctx.eventAt = [&](std::size_t i) {
+        read = std::max(read, i + 1);
+        return TaskEvent{L"12:00", std::wstring(1, L'\0') + L"Задача", ctx.now + 1};
+    };
+    EXPECT_EQ(BuildSpokenText(L"<la>", ctx).substr(0, 14), L"Задача\nЗадача\n");
+    EXPECT_GT(read, 1000u);
+    EXPECT_LE(read, kSpokenLength + 1);
+}
