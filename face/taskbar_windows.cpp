@@ -64,11 +64,13 @@ void TfrmHoralto::SetTaskbarHook(bool on) {
     }
     if (on) {
         using StartHook = void(__stdcall*)(HWND);
-        if (auto start = reinterpret_cast<StartHook>(GetProcAddress(library.Get(), "_StartHook")))
+        if (auto start = reinterpret_cast<StartHook>(
+                reinterpret_cast<void*>(GetProcAddress(library.Get(), "_StartHook"))))
             start(Handle());
     } else {
         using RemoveHook = void(__stdcall*)();
-        if (auto remove = reinterpret_cast<RemoveHook>(GetProcAddress(library.Get(), "_RemoveHook")))
+        if (auto remove = reinterpret_cast<RemoveHook>(
+                reinterpret_cast<void*>(GetProcAddress(library.Get(), "_RemoveHook"))))
             remove();
         library.Reset();
     }

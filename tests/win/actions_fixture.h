@@ -33,7 +33,7 @@ void MouseAt(int x, int y, DWORD flags) {
     SendInput(1, &in, sizeof in);
 }
 // The cursor's place once the mouse has been still for a while.
-POINT StillCursor() {
+[[maybe_unused]] POINT StillCursor() {
     POINT last{-1, -1}, now{};
     for (int same = 0; same < 3;) {
         Pump(60);
@@ -43,7 +43,7 @@ POINT StillCursor() {
     }
     return now;
 }
-void ClickAt(int x, int y) {
+[[maybe_unused]] void ClickAt(int x, int y) {
     MouseAt(x, y, 0);
     MouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
     MouseAt(x, y, MOUSEEVENTF_LEFTUP);

@@ -73,9 +73,11 @@ TEST_F(Windows, EveryNamedHomeIsBound) {
     core::SettingHomes homes;
     frmHoralto->BindSettingHomes(homes);
     frmOptions->BindSettingHomes(homes);
-    for (const core::SettingKey& key : core::SettingKeys())
-        if (!key.IsField())
+    for (const core::SettingKey& key : core::SettingKeys()) {
+        if (!key.IsField()) {
             EXPECT_TRUE(homes.IsBound(key.home)) << testing::PrintToString(std::wstring(key.home));
+        }
+    }
 }
 
 TEST_F(Windows, PagesInOrderAndOpeningOnAPage) {

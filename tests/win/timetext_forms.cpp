@@ -238,7 +238,9 @@ TEST(SunriseWindowZones, BuiltInListIsSortedWithMoscowAtItsPlace) {
     for (size_t i = 0; i < zones.size(); ++i) {
         double h = 99;
         EXPECT_TRUE(timetext::ZoneOffsetFromDisplay(zones[i], h)) << i;
-        if (i < std::size(expected)) EXPECT_DOUBLE_EQ(h, expected[i]) << i;
+        if (i < std::size(expected)) {
+            EXPECT_DOUBLE_EQ(h, expected[i]) << i;
+        }
     }
 }
 

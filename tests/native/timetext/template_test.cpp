@@ -289,7 +289,9 @@ TEST(TemplateShownText, TheEventListReadsOnlyTheRowsOfTheLinesThatCanBeSeen) {
         SCOPED_TRACE(lines);
         read = 0;
         EXPECT_EQ(base::FirstLines(BuildShownText(text, lazy, lines), lines), base::FirstLines(whole, lines));
-        if (lines < 40) EXPECT_LT(read, rows.size() - 1);  // the list has about fifty lines
+        if (lines < 40) {
+            EXPECT_LT(read, rows.size() - 1);  // the list has about fifty lines
+        }
     }
 }
 
