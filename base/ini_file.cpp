@@ -1,6 +1,8 @@
 #include "base/ini_file.h"
 
+#include <chrono>
 #include <system_error>
+#include <thread>
 
 #include "base/codec.h"
 #include "base/conversions.h"
@@ -48,6 +50,20 @@ std::optional<std::wstring_view> IniHeaderName(std::wstring_view line) {
 IniFile::IniFile(std::filesystem::path path, FormatSettings fs) : path_(std::move(path)), fs_(std::move(fs)) {
     std::error_code ec;
     if (std::filesystem::exists(path_, ec)) Parse(ReadTextFile1251(path_));
+}
+
+IniFile IniFile::ToUpdate(const std::filesystem::path& path, FormatSettings fs) {
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        const bool late = std::chrono::steady_clock::now() - start >= std::chrono::seconds(1);
+        std::error_code ec;
+        try {
+            if (late || std::filesystem::is_regular_file(path, ec)) return IniFile(path, fs);
+        } catch (const FileError&) {
+            if (late) throw;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 IniFile IniFile::FromText(std::wstring_view text, FormatSettings fs) {

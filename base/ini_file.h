@@ -29,6 +29,10 @@ class IniFile {
     // Loads the file when it exists (a missing file is an empty INI); throws
     // FileError when it exists but cannot be read. Float and date-time values use fs.
     explicit IniFile(std::filesystem::path path, FormatSettings fs = {});
+    // Loads a file made sure of just before, to update it: another copy of the
+    // program may hold it or rename its own save over it for a moment, so a
+    // file that cannot be read, or is not there, is tried again for a second.
+    static IniFile ToUpdate(const std::filesystem::path& path, FormatSettings fs = {});
     // In memory: parsed from text, no file (UpdateFile then does nothing).
     static IniFile FromText(std::wstring_view text, FormatSettings fs = {});
 

@@ -50,7 +50,7 @@ void SaveSettingsFile(const std::filesystem::path& file, Write&& write) {
         file,
         [&] {
             CreateIfMissing(file);
-            base::IniFile ini(file, base::SystemFormatSettings());
+            base::IniFile ini = base::IniFile::ToUpdate(file, base::SystemFormatSettings());
             write(ini);
             ini.UpdateFile();
         },

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "base/codec.h"
 #include "base/date_format.h"
@@ -207,6 +209,20 @@ TEST(IniFileOnDisk, LoadsAndSavesWindows1251ByteExactly) {
     EXPECT_EQ(ReadFileBytes(file), expected);
     EXPECT_FALSE(fs::exists(TempFileFor(file)));
     EXPECT_EQ(IniFile(file).ReadInteger(L"Main", L"Top", 0), 2);
+}
+
+TEST(IniFileOnDisk, AFileToUpdateThatIsBackAMomentLaterIsRead) {
+    // Another copy's save held or renamed over the file just made sure of:
+    // it is read once it is back, and a file that stays away is empty.
+    const fs::path file = TempFile("update.ini");
+    std::thread saver([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        WriteFileBytes(file, "[Main]\r\nTop=7\r\n");
+    });
+    const IniFile ini = IniFile::ToUpdate(file);
+    saver.join();
+    EXPECT_EQ(ini.ReadInteger(L"Main", L"Top", 0), 7);
+    EXPECT_EQ(IniFile::ToUpdate(TempFile("away.ini")).ReadSections(), StringList{});
 }
 
 TEST(IniFileOnDisk, MissingFileIsEmptyAndCreatedOnSave) {
