@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native suite, then the Windows tests under Wine on a
-# private Xvfb. Ends with CTest's summary line, and then with the names of the
-# Windows tests that passed only on their second run.
+# Runs every test: the native suite, then the Windows tests under Wine on
+# private Xvfb displays. Ends with CTest's summary line, and then with the
+# names of the Windows tests that passed only on their second run.
 set -uo pipefail
 build=${1:-build}
 . "$(dirname "$0")/wine-env.sh" "$build"
@@ -11,11 +11,38 @@ ctest --test-dir "$HORALTO_BUILD/native" --output-on-failure -j"$(nproc)" || sta
 # Each fuzz target, briefly, over its seeds.
 ctest --test-dir "$HORALTO_BUILD/fuzz" --output-on-failure -j"$(nproc)" --timeout 300 || status=1
 
-start_xvfb
-trap 'wineserver -k >/dev/null 2>&1; stop_xvfb' EXIT
-ensure_prefix test
-wineserver -p
-wine cmd /c exit >/dev/null 2>&1 </dev/null
+# The Windows tests run on two desktops side by side (one on a machine of
+# fewer than four cores), each a Wine prefix on a private Xvfb of its own
+# (build/wineprefix and build/wineprefix-2), so tests that press keys, click
+# or take the foreground never meet each other.
+desktops=${HORALTO_DESKTOPS:-$(($(nproc) >= 4 ? 2 : 1))}
+xvfbs=()
+prefixes=()
+stop_desktops() {
+  for prefix in "${prefixes[@]}"; do WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1; done
+  for pid in "${xvfbs[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+}
+trap stop_desktops EXIT
+makers=()
+for ((i = 0; i < desktops; i++)); do
+  prefix=$WINEPREFIX
+  [ "$i" -gt 0 ] && prefix="$WINEPREFIX-$((i + 1))"
+  start_xvfb
+  xvfbs+=("$XVFB_PID")
+  prefixes+=("$prefix")
+  export "HORALTO_DESKTOP_${i}_PREFIX=$prefix" "HORALTO_DESKTOP_${i}_DISPLAY=$DISPLAY"
+  (
+    export WINEPREFIX=$prefix
+    ensure_prefix test
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+  ) &
+  makers+=($!)
+done
+for pid in "${makers[@]}"; do wait "$pid" || status=1; done
+spec="$HORALTO_BUILD/win/desktops.json"
+ids=$(for ((i = 0; i < desktops; i++)); do printf '{"id": "%d", "slots": 1}\n' "$i"; done | paste -sd, -)
+printf '{"version": {"major": 1, "minor": 0}, "local": [{"desktops": [%s]}]}\n' "$ids" >"$spec"
 # A window test that fails is run once more. A test that fails twice fails the
 # run; a test that passes only on its second run is named at the end: it has
 # met a timing it does not wait for, which is a fault of the test to mend.
@@ -23,7 +50,7 @@ win="$HORALTO_BUILD/win"
 failed_log="$win/Testing/Temporary/LastTestsFailed.log"
 rm -f "$failed_log"
 second_run_passes=()
-if ! ctest --test-dir "$win" --output-on-failure; then
+if ! ctest --test-dir "$win" --output-on-failure -j"$desktops" --resource-spec-file "$spec"; then
   mapfile -t first_failures < <(cut -d: -f2- "$failed_log" 2>/dev/null)
   if [ ${#first_failures[@]} -eq 0 ]; then
     status=1  # CTest failed without naming a test
@@ -31,7 +58,7 @@ if ! ctest --test-dir "$win" --output-on-failure; then
     pattern=$(printf '%s\n' "${first_failures[@]}" | sed 's/[][\.*^$+?(){}|/]/\\&/g' | paste -sd'|')
     rm -f "$failed_log"
     echo "Running the failed Windows tests once more: ${first_failures[*]}"
-    if ctest --test-dir "$win" --output-on-failure -R "^($pattern)\$"; then
+    if ctest --test-dir "$win" --output-on-failure --resource-spec-file "$spec" -R "^($pattern)\$"; then
       second_run_passes=("${first_failures[@]}")
     else
       status=1
