@@ -202,8 +202,9 @@ TEST_F(SkinPages, ClashInAFileThatCannotBeWrittenIsRefused) {
 }
 
 TEST_F(SkinPages, FileInTheProgramFolderIsCataloguedRelative) {
-    const fs::path folder = fs::path(ui::Application().ExeName()).parent_path() /
-                            (L"face2-skins-" + std::to_wstring(GetCurrentProcessId()));
+    const fs::path folder =
+        fs::path(ui::Application().ExeName()).parent_path() /
+        (L"face2-skins-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64()));
     fs::create_directories(folder);
     const fs::path file = folder / L"inside.qsk";
     base::WriteTextFile1251(file, std::wstring(L"[Внутри]\r\n") + kSkin);

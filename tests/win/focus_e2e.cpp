@@ -105,6 +105,10 @@ void ChooseWithTheMouse(HWND combo, int index) {
     const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     POINT at{4, height * index + height / 2};
     ClientToScreen(list, &at);
+    // The open list follows the pointer: the click comes once it has marked the item.
+    MouseAt(at);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; }))
+        << "the item is marked";
     LeftClickAt(at);
     ASSERT_TRUE(WaitUntil([&] { return DroppedList(combo) == nullptr; }));
     ASSERT_TRUE(WaitUntil([&] { return ChosenItem(combo) == index; })) << "the choice is handled";
