@@ -93,6 +93,13 @@ HWND DroppedList(HWND anyWindow) {
     return search.found;
 }
 
+// The program has started and its clock has been made active, as it is when
+// it starts: a window shown in the meantime would lose the activation to it.
+bool StartedActive(const RunningProgram& program) {
+    const HWND clock = program.WaitShown();
+    return clock && WaitUntil([&] { return GetForegroundWindow() == clock; });
+}
+
 int ChosenItem(HWND combo) {
     return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
@@ -151,7 +158,7 @@ TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
     ScratchDir dir(L"focus-planner");
     WriteOneTask(dir.Path());
     RunningProgram program(dir.Path());
-    ASSERT_NE(program.WaitShown(), nullptr);
+    ASSERT_TRUE(StartedActive(program));
     HWND options = program.WindowOfClass(L"TfrmOptions");
     // The planner page, its first task selected.
     ASSERT_TRUE(
@@ -248,7 +255,7 @@ TEST(FocusInTheProgram, EachDialogGivesTheSettingsWindowBackItsFocus) {
     ScratchDir dir(L"focus-dialogs");
     WriteOneTask(dir.Path());
     RunningProgram program(dir.Path());
-    ASSERT_NE(program.WaitShown(), nullptr);
+    ASSERT_TRUE(StartedActive(program));
     HWND options = program.WindowOfClass(L"TfrmOptions");
     ASSERT_TRUE(
         PressCtrlAltUntil('L', [&] { return FindVisibleChild(options, L"Edit", kMessage) != nullptr; }));
@@ -347,11 +354,11 @@ TEST(FocusInTheProgram, AClosedReminderGivesTheKeysBackToTheWindowActiveBeforeIt
     grid.SetCell(kColMessage, 1, BuildMessageCell(kMessageWindow, L"Напоминание", lines));
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk", TaskFileBytes(grid));
     RunningProgram program(dir.Path());
-    ASSERT_NE(program.WaitShown(), nullptr);
+    ASSERT_TRUE(StartedActive(program));
     HWND options = program.WindowOfClass(L"TfrmOptions");
-    PressCtrlAlt('O');
-    ASSERT_TRUE(WaitUntil(
-        [&] { return GetForegroundWindow() == options && IsWindowEnabled(options) != FALSE; }, 10000));
+    // Pressed again until the program, just started, has taken its hot keys.
+    ASSERT_TRUE(PressCtrlAltUntil(
+        'O', [&] { return GetForegroundWindow() == options && IsWindowEnabled(options) != FALSE; }));
     const HWND format = FindVisibleChild(options, L"Edit");
     ASSERT_NE(format, nullptr);
     ASSERT_TRUE(ClickUntil(format, [&] { return FocusOfThread(options) == format; }));
@@ -411,15 +418,16 @@ std::string ClassOfFocus(HWND options) {
 TEST(FocusInTheProgram, EveryOpeningOfTheSettingsWindowHasAFocusedControl) {
     ScratchDir dir(L"focus-openings");
     RunningProgram program(dir.Path());
-    ASSERT_NE(program.WaitShown(), nullptr);
+    ASSERT_TRUE(StartedActive(program));
     const HWND options = program.WindowOfClass(L"TfrmOptions");
     const HWND strip = PagesStrip(options);
     ASSERT_NE(strip, nullptr);
     auto closed = [&] { return WaitUntil([&] { return !IsWindowVisible(options); }, 10000); };
 
-    // The first opening; Tab moves the focus on to another control of the page.
-    PressCtrlAlt('O');
-    ASSERT_TRUE(WaitUntil([&] { return Opened(options) && FocusedControl(options); }, 10000))
+    // The first opening, pressed again until the program has taken its hot
+    // keys; Tab moves the focus on to another control of the page.
+    ASSERT_TRUE(PressCtrlAltUntil('O', [&] { return Opened(options); }));
+    ASSERT_TRUE(WaitUntil([&] { return FocusedControl(options) != nullptr; }, 10000))
         << "the focus is on a window of class " << ClassOfFocus(options);
     const HWND first = FocusedControl(options);
     PressKey(VK_TAB);
@@ -430,8 +438,8 @@ TEST(FocusInTheProgram, EveryOpeningOfTheSettingsWindowHasAFocusedControl) {
     ASSERT_TRUE(closed()) << "Esc closes the window";
 
     // The second opening: that control again, and Tab and Alt+F4 work at once.
-    PressCtrlAlt('O');
-    ASSERT_TRUE(WaitUntil([&] { return Opened(options); }, 10000));
+    // Pressed again until the program, just started, has taken its hot keys.
+    ASSERT_TRUE(PressCtrlAltUntil('O', [&] { return Opened(options); }));
     EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(options) == chosen; }, 10000))
         << "the focus is on a window of class " << ClassOfFocus(options);
     PressKey(VK_TAB);
@@ -521,12 +529,12 @@ bool TabInto(HWND options, HWND strip) {
 TEST(FocusInTheProgram, PagesChangeFromTheKeyboard) {
     ScratchDir dir(L"focus-pages");
     RunningProgram program(dir.Path());
-    ASSERT_NE(program.WaitShown(), nullptr);
+    ASSERT_TRUE(StartedActive(program));
     const HWND options = program.WindowOfClass(L"TfrmOptions");
     const HWND strip = PagesStrip(options);
     ASSERT_NE(strip, nullptr);
-    PressCtrlAlt('O');
-    ASSERT_TRUE(WaitUntil([&] { return Opened(options); }, 10000));
+    // Pressed again until the program, just started, has taken its hot keys.
+    ASSERT_TRUE(PressCtrlAltUntil('O', [&] { return Opened(options); }));
     const HWND edit = FormatTextOf(FindVisibleChild(options, L"Button", L"+"), options);
     ASSERT_NE(edit, nullptr);
     ClickWindow(edit);
@@ -587,10 +595,10 @@ TEST(FocusInTheProgram, PagesChangeFromTheKeyboard) {
 TEST(FocusInTheProgram, AddingAndDeletingAFormatLeaveTheFocusInTheWindow) {
     ScratchDir dir(L"focus-formats");
     RunningProgram program(dir.Path());
-    ASSERT_NE(program.WaitShown(), nullptr);
+    ASSERT_TRUE(StartedActive(program));
     const HWND options = program.WindowOfClass(L"TfrmOptions");
-    PressCtrlAlt('O');
-    ASSERT_TRUE(WaitUntil([&] { return Opened(options); }, 10000));
+    // Pressed again until the program, just started, has taken its hot keys.
+    ASSERT_TRUE(PressCtrlAltUntil('O', [&] { return Opened(options); }));
     // The buttons and the text of the main text's format.
     const HWND add = FindVisibleChild(options, L"Button", L"+");
     ASSERT_NE(add, nullptr);

@@ -398,8 +398,8 @@ namespace {
 // The planner page of the running program, opened by its hot key.
 HWND OpenPlannerPage(const RunningProgram& program) {
     HWND options = program.WindowOfClass(L"TfrmOptions");
-    PressCtrlAlt('L');
-    WaitUntil([&] { return FindVisibleChild(options, L"Button", L"X") != nullptr; }, 15000);
+    // Pressed again until the program, just started, has taken its hot keys.
+    PressCtrlAltUntil('L', [&] { return FindVisibleChild(options, L"Button", L"X") != nullptr; });
     WaitSettingsWindowShown(options);
     return options;
 }

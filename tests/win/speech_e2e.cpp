@@ -111,9 +111,9 @@ TEST(SpeechEndToEnd, IntervalSpeechSpokenTimeAndTheHour) {
         [] {
             SYSTEMTIME t;
             GetSystemTime(&t);
-            return t.wSecond < 45;
+            return t.wSecond < 35;
         },
-        25000);
+        35000);
 
     ScratchDir dir(L"speech-e2e");
     const std::filesystem::path log = dir.Path() / L"voice.log";
@@ -134,9 +134,11 @@ TEST(SpeechEndToEnd, IntervalSpeechSpokenTimeAndTheHour) {
     HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
 
-    // The interval speech comes every 3 seconds.
-    ASSERT_TRUE(WaitFor([&] { return CountOf(SpokenLines(log), L"интервал") >= 2; }, 10000))
-        << "interval speech missing (zone " << std::string(zone.begin(), zone.end()) << ")";
+    // The interval speech comes every 3 seconds once the program runs, which
+    // on a loaded machine may be many seconds after its window is made.
+    ASSERT_TRUE(WaitFor([&] { return CountOf(SpokenLines(log), L"интервал") >= 2; }, 20000))
+        << "interval speech missing (zone " << std::string(zone.begin(), zone.end()) << "), said:\n"
+        << Joined(SpokenLines(log));
 
     // "Сказать время" through the action's shortcut, while the clock shows 20:59.
     SetForegroundWindow(main);
