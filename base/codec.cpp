@@ -1,8 +1,6 @@
 #include "base/codec.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -23,12 +21,6 @@ constexpr std::array<wchar_t, 64> kHigh = {
 };
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-std::string PathText(const std::filesystem::path& path) {
-    // u8string keeps Cyrillic names readable in messages on both platforms.
-    auto u8 = path.u8string();
-    return std::string(u8.begin(), u8.end());
-}
 
 // Length of the well-formed UTF-8 sequence at the start of `bytes` (1 to 4),
 // or 0 when there is none: no lone continuation byte, no sequence cut short,
@@ -144,14 +136,6 @@ std::string ToCp1251(std::wstring_view text) {
         ToCp1251Char(ch, byte);
         bytes.push_back(static_cast<char>(byte));
     }
-    return bytes;
-}
-
-std::string ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("Cannot open file " + PathText(path));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError("Cannot read file " + PathText(path));
     return bytes;
 }
 

@@ -11,16 +11,20 @@
 
 namespace base {
 
-// Why a file could not be written.
+// Why a file could not be read or written.
 enum class FileFault {
     Other,     // see the system's own text
     ReadOnly,  // the user made the file read-only
     DiskFull,
-    Folder,  // a folder stands where the file should be
+    Folder,        // a folder stands where the file should be
+    Missing,       // there is no such file to read
+    Held,          // another program holds the file open and shares it with nobody
+    AccessDenied,  // the user may not read the file
+    Unreadable,    // reading failed otherwise: see the system's own text
 };
 
 // Raised when a file cannot be read or written; what() names the file. A
-// failed write tells its fault and the system's own words for it.
+// failed read or write tells its fault and the system's own words for it.
 class FileError : public std::runtime_error {
   public:
     explicit FileError(const std::string& what, FileFault fault = FileFault::Other,
@@ -52,8 +56,13 @@ std::string ToCp1251(std::wstring_view text);
 wchar_t FromCp1251Char(unsigned char byte);
 bool ToCp1251Char(wchar_t ch, unsigned char& byte);
 
-// The whole file as bytes. Throws FileError when it cannot be opened or read.
+// The whole file as bytes. Throws FileError when it cannot be opened or read,
+// with its fault: Missing, Folder, Held, AccessDenied or Unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The same for a file that another program may hold open for a moment: a file
+// that is there but cannot be read is tried again, a second at most. A missing
+// file or a folder in its place is not waited for.
+std::string ReadFileBytesPatiently(const std::filesystem::path& path);
 
 // Replaces the file with these bytes: written to a temporary file beside it
 // (TempFileFor), then renamed over it, so a crash never leaves a half-written
@@ -61,6 +70,13 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 // on failure (the old file is then untouched); a file another program holds
 // open for a moment is waited for a little.
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// Copies the file, as it is, to a new file beside it before it is replaced:
+// "<name>.bak", or "<name> (2).bak", "<name> (3).bak"... when that is taken, so
+// that no earlier copy is written over. Returns the copy's path; throws
+// FileError when the file cannot be copied (it is then left as it is). A file
+// another program holds open for a moment is waited for, a second at most.
+std::filesystem::path KeepCopyBeside(const std::filesystem::path& path);
 
 // The temporary file a save by this process (or by the process of that id)
 // writes first: "<name>.<process id>.tmp~" beside the file, so that copies of

@@ -1,8 +1,11 @@
-// Saving a file whole: a temporary file of this process beside it, then
-// renamed over it; and the leftovers of saves cut short.
+// Reading a file whole; saving a file whole: a temporary file of this process
+// beside it, then renamed over it; a copy kept beside a file before it is
+// replaced; and the leftovers of saves cut short.
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "base/codec.h"
 #include "base/file_system.h"
@@ -56,7 +59,51 @@ void RemoveQuietly(const std::filesystem::path& file) {
     std::filesystem::remove(file, ignored);
 }
 
+// Runs `attempt` until it succeeds (no failure) or fails for a reason that
+// waiting does not mend, trying again for a second at most; the last failure.
+template <class Attempt>
+std::optional<file_system::Failure> Patiently(Attempt&& attempt) {
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        std::optional<file_system::Failure> failure = attempt();
+        if (!failure || failure->fault == FileFault::Missing || failure->fault == FileFault::Folder ||
+            std::chrono::steady_clock::now() - start >= std::chrono::seconds(1))
+            return failure;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
 }  // namespace
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::string bytes;
+    if (const auto failure = file_system::ReadWholeFile(path, bytes))
+        throw FileError("Cannot read file " + PathText(path), failure->fault, failure->systemText);
+    return bytes;
+}
+
+std::string ReadFileBytesPatiently(const std::filesystem::path& path) {
+    std::string bytes;
+    if (const auto failure = Patiently([&] { return file_system::ReadWholeFile(path, bytes); }))
+        throw FileError("Cannot read file " + PathText(path), failure->fault, failure->systemText);
+    return bytes;
+}
+
+std::filesystem::path KeepCopyBeside(const std::filesystem::path& path) {
+    const std::filesystem::path stem = path.filename();
+    for (int n = 1; n <= 1000; ++n) {
+        std::filesystem::path copy = path;
+        copy.replace_filename(
+            n == 1 ? stem.native() + std::filesystem::path(".bak").native()
+                   : stem.native() + std::filesystem::path(" (" + std::to_string(n) + ").bak").native());
+        std::error_code ec;
+        if (std::filesystem::exists(copy, ec) || ec) continue;
+        if (const auto failure = Patiently([&] { return file_system::CopyToNewFile(path, copy); }))
+            throw FileError("Cannot copy file " + PathText(path), failure->fault, failure->systemText);
+        return copy;
+    }
+    throw FileError("No free name for a copy of file " + PathText(path));
+}
 
 std::filesystem::path TempFileFor(const std::filesystem::path& path, unsigned long processId) {
     std::filesystem::path temp = path;

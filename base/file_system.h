@@ -1,7 +1,7 @@
-// What a save asks of the system, in one file per platform: the process's own
-// id, whether a process runs, writing a new file and putting it in the place
-// of another in one step. Failures come back with their fault and the
-// system's own words.
+// What reading and saving a file ask of the system, in one file per platform:
+// the process's own id, whether a process runs, reading a whole file, writing
+// a new file, copying a file and putting one in the place of another in one
+// step. Failures come back with their fault and the system's own words.
 #pragma once
 
 #include <filesystem>
@@ -25,6 +25,15 @@ std::wstring SystemText(unsigned long error);
 unsigned long CurrentProcessId();
 // Whether a process of that id runs now.
 bool ProcessRunning(unsigned long processId);
+
+// Reads the whole file into `bytes`. Its fault: Missing, Folder, Held (another
+// program holds it open and shares it with nobody), AccessDenied, else
+// Unreadable.
+std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes);
+
+// Copies `from` to `to`, a name that must be free: a file of that name is
+// never written over.
+std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Creates the file (emptying one of that name), writes the bytes and closes it.
 // While it is open no other program can remove it.

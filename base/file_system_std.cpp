@@ -26,6 +26,18 @@ Failure FromError(int error) {
     return failure;
 }
 
+// A failure to read or copy a file, by what kept it from being read.
+Failure FromReadError(int error) {
+    Failure failure = FromError(error);
+    if (error == ENOENT || error == ENOTDIR)
+        failure.fault = FileFault::Missing;
+    else if (error == EACCES || error == EPERM)
+        failure.fault = FileFault::AccessDenied;
+    else if (failure.fault == FileFault::Other)
+        failure.fault = FileFault::Unreadable;
+    return failure;
+}
+
 }  // namespace
 
 unsigned long CurrentProcessId() {
@@ -35,6 +47,32 @@ unsigned long CurrentProcessId() {
 bool ProcessRunning(unsigned long processId) {
     if (processId == 0 || processId > static_cast<unsigned long>(INT_MAX)) return false;
     return kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+}
+
+std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
+    bytes.clear();
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) return FromReadError(EISDIR);
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in) return FromReadError(errno);
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
+    const bool failed = std::ferror(in) != 0;
+    const int error = errno;
+    std::fclose(in);
+    if (failed) {
+        bytes.clear();
+        return FromReadError(error ? error : EIO);
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(from, ec)) return FromReadError(EISDIR);
+    if (std::filesystem::copy_file(from, to, std::filesystem::copy_options::none, ec)) return std::nullopt;
+    return FromReadError(ec.value());
 }
 
 std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes) {

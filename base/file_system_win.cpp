@@ -30,6 +30,41 @@ Failure FromError(DWORD error) {
     return failure;
 }
 
+bool IsFolder(const std::filesystem::path& file) {
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A failure to read or copy the file, by what kept it from being read.
+Failure FromReadError(DWORD error, const std::filesystem::path& file) {
+    Failure failure = FromError(error);
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            failure.fault = FileFault::Missing;
+            break;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            failure.fault = FileFault::Held;
+            break;
+        case ERROR_ACCESS_DENIED:
+            failure.fault = IsFolder(file) ? FileFault::Folder : FileFault::AccessDenied;
+            break;
+        default:
+            if (failure.fault == FileFault::Other) failure.fault = FileFault::Unreadable;
+            break;
+    }
+    return failure;
+}
+
+// Closes a file handle when it goes.
+struct FileHandle {
+    HANDLE handle;
+    ~FileHandle() {
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    }
+};
+
 }  // namespace
 
 unsigned long CurrentProcessId() {
@@ -43,6 +78,34 @@ bool ProcessRunning(unsigned long processId) {
     const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
     CloseHandle(process);
     return running;
+}
+
+std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
+    bytes.clear();
+    if (IsFolder(file)) return FromReadError(ERROR_ACCESS_DENIED, file);
+    const FileHandle in{CreateFileW(file.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (in.handle == INVALID_HANDLE_VALUE) return FromReadError(GetLastError(), file);
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(in.handle, &size) && size.QuadPart > 0)
+        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(in.handle, buffer, sizeof buffer, &got, nullptr)) {
+            bytes.clear();
+            return FromReadError(GetLastError(), file);
+        }
+        if (got == 0) return std::nullopt;
+        bytes.append(buffer, got);
+    }
+}
+
+std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (IsFolder(from)) return FromReadError(ERROR_ACCESS_DENIED, from);
+    if (CopyFileW(from.c_str(), to.c_str(), TRUE)) return std::nullopt;
+    return FromReadError(GetLastError(), from);
 }
 
 std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes) {

@@ -175,7 +175,11 @@ void StringList::SetCommaText(std::wstring_view text) {
 }
 
 void StringList::LoadFromFile(const std::filesystem::path& path) {
-    SetLines(ReadTextFile1251(path));
+    LoadFromBytes(ReadFileBytes(path));
+}
+
+void StringList::LoadFromBytes(std::string_view bytes) {
+    SetLines(DecodeDataText(bytes));
 }
 
 void StringList::SaveToFile(const std::filesystem::path& path) const {

@@ -58,6 +58,8 @@ class StringList {
     // what is loaded and saved again keeps every line.
     void LoadFromFile(const std::filesystem::path& path);
     void SaveToFile(const std::filesystem::path& path) const;
+    // A file's bytes read elsewhere, taken as LoadFromFile takes them.
+    void LoadFromBytes(std::string_view bytes);
 
     const std::vector<std::wstring>& Items() const { return items_; }
     std::vector<std::wstring>::const_iterator begin() const { return items_.begin(); }

@@ -89,6 +89,13 @@ class TfrmHoralto : public ui::Form {
     // of Horalto.ini, FileLists.txt, TasksList.tsk (after the exit tasks when
     // `runExitTasks`) and the work log.
     void SaveProgramFiles(bool runExitTasks);
+    // Once the start is over: what stands for the data of each data file that
+    // the start could not read, for the saves that must leave such a file as
+    // it is while the user leaves its data alone.
+    void NoteDataFilesAtStart();
+    // What stands for the data of Horalto.ini: the text both its writers
+    // store, without what the program changes by itself.
+    std::string SettingsData();
 
     // ---- Timers (core/frm_horalto_timers.cpp)
     void tmrTimerTimer(ui::Component& sender);

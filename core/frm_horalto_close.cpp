@@ -1,5 +1,7 @@
 // The close query: everything the program keeps is written here, each file
 // on its own, and the close always goes on.
+#include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "core/file_lists.h"
 #include "core/frm_horalto.h"
@@ -26,20 +28,55 @@ void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
     if (frmOptions) Guarded([] { frmOptions->AbortSynchronization(); });
 }
 
+namespace {
+
+// What stands for the data of each data file the settings window keeps: what
+// its save writes, without what the program changes by itself.
+std::string FileListsData() {
+    return base::ToCp1251(core::BuildFileLists(frmOptions->FileListsOfControls()).Text());
+}
+std::string TasksData() {
+    return frmOptions->TaskFileData();
+}
+std::string WorkLogData() {
+    return frmOptions->WorkLogData();
+}
+
+}  // namespace
+
+std::string TfrmHoralto::SettingsData() {
+    core::SettingHomes homes;
+    BindSettingHomes(homes);
+    if (frmOptions) frmOptions->BindSettingHomes(homes);
+    return base::ToCp1251(core::UserSettingsText(SettingsBindingFor(homes), base::SystemFormatSettings()));
+}
+
+void TfrmHoralto::NoteDataFilesAtStart() {
+    core::NoteStartData(IniFileName, [this] { return SettingsData(); });
+    if (!frmOptions) return;
+    core::NoteStartData(FileListsFileName, FileListsData);
+    core::NoteStartData(TasksListFileName, TasksData);
+    core::NoteStartData(WorkLogFileName, WorkLogData);
+}
+
 void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     // Each file is saved on its own: whatever keeps one from being written,
     // the next is still saved, and the user is told of all that failed in
     // one message at the end. The order: the settings file, the lists, the
-    // tasks (after those set to run at exit), the work log.
-    core::SaveSettingsFile(IniFileName, [this](base::IniFile& ini) {
-        core::SettingHomes homes;
-        BindSettingHomes(homes);
-        if (frmOptions) frmOptions->BindSettingHomes(homes);
-        core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
-    });
+    // tasks (after those set to run at exit), the work log. A file the start
+    // could not read is left as it is while the user leaves its data alone.
+    core::SaveSettingsFile(
+        IniFileName, [this] { return SettingsData(); },
+        [this](base::IniFile& ini) {
+            core::SettingHomes homes;
+            BindSettingHomes(homes);
+            if (frmOptions) frmOptions->BindSettingHomes(homes);
+            core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
+        });
     if (frmOptions) {
         // The lists are written also when they are all empty.
         core::SaveDataFile(FileListsFileName, [] {
+            if (core::LeaveUnreadFile(FileListsFileName, FileListsData)) return;
             core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName);
         });
         // The tasks set to run at exit run first, then the task file is written.
@@ -48,11 +85,14 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
                 frmOptions->SetTag(10);
                 frmOptions->RunExitTasks();
             }
+            if (core::LeaveUnreadFile(TasksListFileName, TasksData)) return;
             frmOptions->SaveTaskFile(TasksListFileName);
         });
         // The work log, with the current run's work time.
         core::SaveDataFile(WorkLogFileName, [] {
-            if (frmOptions->chbWorkLog.Checked()) frmOptions->SaveWorkLog(WorkLogFileName);
+            if (!frmOptions->chbWorkLog.Checked() || core::LeaveUnreadFile(WorkLogFileName, WorkLogData))
+                return;
+            frmOptions->SaveWorkLog(WorkLogFileName);
         });
     }
     core::ShowSaveFailures();

@@ -24,6 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         app.CreateForm(frmOptions);
         frmOptions->SetImages(&frmHoralto->imlMain);
         frmHoralto->SettingsWindowCreated();
+        // The data files are read: the user hears of those that could not be.
+        frmHoralto->NoteDataFilesAtStart();
+        core::ShowReadFailures();
         app.Run();
     } catch (...) {
         app.HandleException();

@@ -8,7 +8,8 @@
 #include "base/codec.h"
 #include "base/file_system.h"
 #include "base/format_settings.h"
-#include "core/save_failures.h"
+#include "core/file_failures.h"
+#include "core/unread_files.h"
 #include "ui/dialogs.h"
 #include "ui/exception.h"
 
@@ -16,8 +17,9 @@ namespace core {
 
 namespace {
 
-SaveFailures saveFailures;
-bool readReported = false;
+FileFailures saveFailures(SaveFailureMessage);
+FileFailures readFailures(ReadFailureMessage);
+UnreadFiles unreadFiles;
 
 bool IsFolder(const std::filesystem::path& file) {
     std::error_code ec;
@@ -46,17 +48,43 @@ void CreateIfMissing(const std::filesystem::path& file) {
                           base::file_system::SystemText(error));
 }
 
-base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
+std::optional<std::string> ReadDataFileAtStart(const std::filesystem::path& file, bool settingsFile) {
+    if (unreadFiles.Contains(file)) return std::nullopt;
     try {
-        return base::IniFile(file, base::SystemFormatSettings());
-    } catch (const std::exception& e) {
-        if (!readReported) {
-            readReported = true;
-            ui::ShowError(L"Не удалось прочитать настройки из файла \"" + file.wstring() + L"\".\n" +
-                          (IsFolder(file) ? std::wstring(L"Вместо файла папка.") : ui::ExceptionText(e)));
-        }
-        return base::IniFile::FromText(L"", base::SystemFormatSettings());
+        return base::ReadFileBytesPatiently(file);
+    } catch (const base::FileError& e) {
+        if (e.Fault() == base::FileFault::Missing) return std::nullopt;
+        const bool folder = e.Fault() == base::FileFault::Folder;
+        if (folder && !settingsFile) return std::nullopt;
+        if (!folder) unreadFiles.Add(file);
+        readFailures.Add(
+            {file.wstring(), ReadFailureReason(e.Fault(), e.SystemText()), settingsFile, !folder});
+        return std::nullopt;
     }
+}
+
+void ShowReadFailures() {
+    const std::wstring text = readFailures.TakeMessage();
+    if (!text.empty()) ui::ShowError(text);
+}
+
+void NoteStartData(const std::filesystem::path& file, const std::function<std::string()>& data) {
+    if (unreadFiles.Contains(file)) unreadFiles.SetStartData(file, data());
+}
+
+bool LeaveUnreadFile(const std::filesystem::path& file, const std::function<std::string()>& data) {
+    if (!unreadFiles.Contains(file)) return false;
+    if (unreadFiles.LeaveAsItIs(file, data())) return true;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) base::KeepCopyBeside(file);
+    unreadFiles.Remove(file);
+    return false;
+}
+
+base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
+    const std::optional<std::string> bytes = ReadDataFileAtStart(file, true);
+    return base::IniFile::FromText(bytes ? base::DecodeDataText(*bytes) : std::wstring(),
+                                   base::SystemFormatSettings());
 }
 
 void NoteSaveFailure(const std::filesystem::path& file, const std::exception& error, bool settingsFile) {

@@ -333,4 +333,14 @@ void WriteOptionsSettings(base::IniFile& ini, const SettingsBinding& binding) {
     for (const SettingKey* key : OptionsWriterKeys()) WriteSetting(ini, *key, binding);
 }
 
+std::wstring UserSettingsText(const SettingsBinding& binding, const base::FormatSettings& fs) {
+    base::IniFile ini = base::IniFile::FromText(L"", fs);
+    WriteMainWindowSettings(ini, binding);
+    WriteOptionsSettings(ini, binding);
+    const std::wstring_view workTime = SectionName(Section::WindowsWorkTime);
+    for (const wchar_t* counter : {L"StartWork", L"TotalWindowsWorkTime", L"WinUpTime", L"CorrectWorkT"})
+        ini.DeleteKey(workTime, counter);
+    return ini.ToText();
+}
+
 }  // namespace core

@@ -102,6 +102,11 @@ void ReadOptionsSettings(const base::IniFile& ini, const SettingsBinding& bindin
 void WriteMainWindowSettings(base::IniFile& ini, const SettingsBinding& binding);       // W1
 void WriteOptionsSettings(base::IniFile& ini, const SettingsBinding& binding);          // W2
 
+// What the two writers store, as the text of a settings file, without the
+// work-time counters, which the program changes by itself as time goes by:
+// a text that changes only when the user changes a setting.
+std::wstring UserSettingsText(const SettingsBinding& binding, const base::FormatSettings& fs);
+
 // The sections that are lists rather than keys.
 void ReadSkins(const base::IniFile& ini, base::StringList& names, base::StringList& files);
 // Erases the section and writes the catalogue entries after the built-in ones;

@@ -2,6 +2,7 @@
 // list files it loads.
 #include <filesystem>
 
+#include "base/codec.h"
 #include "base/ini_file.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
@@ -56,7 +57,7 @@ void TfrmOptions::ReadSettings() {
 }
 
 void TfrmOptions::WriteSettings() {
-    core::SaveSettingsFile(IniFileName, [this](base::IniFile& ini) {
+    core::SaveSettingsFile(IniFileName, [] { return frmHoralto->SettingsData(); }, [this](base::IniFile& ini) {
         core::SettingHomes homes;
         frmHoralto->BindSettingHomes(homes);
         BindSettingHomes(homes);
@@ -94,14 +95,13 @@ void TfrmOptions::ApplyFileLists(const core::FileLists& lists) {
 }
 
 void TfrmOptions::LoadFileLists() {
-    try {
+    // A missing list file, or one that cannot be read, leaves the lists as they are.
+    if (const auto bytes = core::ReadDataFileAtStart(FileListsFileName)) {
         base::StringList lines;
-        lines.LoadFromFile(FileListsFileName);
+        lines.LoadFromBytes(*bytes);
         core::FileLists lists = FileListsOfControls();
         core::ApplyFileLists(lines, lists, static_cast<std::size_t>(stgHotKeysList.ColCount()));
         ApplyFileLists(lists);
-    } catch (...) {
-        // A missing or unreadable list file leaves the lists as they are.
     }
     StartHotKeys();
     LoadTaskFile(TasksListFileName);

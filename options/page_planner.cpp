@@ -1,8 +1,10 @@
 #include "options/page_planner.h"
 
 #include "base/format_settings.h"
+#include "base/codec.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "core/settings_files.h"
 #include "options/control_homes.h"
 #include "options/dialog_font.h"
 #include "options/frm_options.h"
@@ -408,15 +410,16 @@ void TPagePlanner::Guarded(const std::function<void()>& action) {
 }
 
 void TPagePlanner::LoadTaskFile(const std::filesystem::path& file) {
-    try {
-        planner::LoadTaskFile(file, TaskCells);
-    } catch (...) {
-        // A missing or unreadable task file leaves the grid as it is.
-    }
+    if (const auto bytes = core::ReadDataFileAtStart(file))
+        planner::LoadTaskFileBytes(base::DataBytes1251(*bytes), TaskCells);
 }
 
 void TPagePlanner::SaveTaskFile(const std::filesystem::path& file) {
     planner::SaveTaskFile(file, TaskCells);
+}
+
+std::string TPagePlanner::TaskFileData() const {
+    return planner::TaskFileBytes(TaskCells);
 }
 
 void TPagePlanner::RefreshTaskList() {

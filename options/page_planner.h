@@ -122,10 +122,13 @@ class TPagePlanner {
     // Loading: the day picker window.
     void CreateDayPicker();
 
-    // TasksList.tsk; reading errors are swallowed (the grid keeps its rows).
+    // TasksList.tsk as the start reads it (a file that cannot be read leaves
+    // the grid as it is).
     void LoadTaskFile(const std::filesystem::path& file);
     // Throws what keeps the file from being written (base::FileError...).
     void SaveTaskFile(const std::filesystem::path& file);
+    // The bytes SaveTaskFile writes.
+    std::string TaskFileData() const;
 
     // Recomputes, re-sorts and marks the task list (the settings window's Tag
     // is the phase: 1 plans the start tasks, 10 the exit tasks).

@@ -4,8 +4,10 @@
 #include "base/date_format.h"
 #include "base/format_settings.h"
 #include "base/string_list.h"
+#include "base/codec.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "core/settings_files.h"
 #include "options/control_homes.h"
 #include "options/frm_options.h"
 #include "timetext/horalto_text.h"
@@ -129,13 +131,12 @@ void TPageWorkTime::SetUpWorkTime() {
 
 void TPageWorkTime::LoadWorkLog(const std::filesystem::path& file) {
     timetext::WorkLogRows rows = timetext::NewWorkLog();
-    try {
+    // A missing log, or one that cannot be read, loads no rows.
+    if (const auto bytes = core::ReadDataFileAtStart(file)) {
         base::StringList lines;
-        lines.LoadFromFile(file);
+        lines.LoadFromBytes(*bytes);
         if (chbLimitedLog.Checked()) timetext::LimitWorkLogLines(lines, speLogLimit.Value());
         timetext::LoadWorkLogLines(rows, lines, ContinuedPeriod > 0);
-    } catch (...) {
-        // A missing or unreadable log loads no rows.
     }
     timetext::SetCurrentRunStart(rows, CurrentPeriodStart());
     SetWorkLogRows(rows);
@@ -148,6 +149,12 @@ void TPageWorkTime::SaveWorkLog(const std::filesystem::path& file) {
                                                                  WorkTime.W(timetext::UptimeNow())));
     SetWorkLogRows(rows);
     timetext::WorkLogLines(rows).SaveToFile(file);
+}
+
+std::string TPageWorkTime::WorkLogData() const {
+    timetext::WorkLogRows rows = WorkLogRows();
+    timetext::SetCurrentRunWork(rows, L"");
+    return base::ToCp1251(timetext::WorkLogLines(rows).Text());
 }
 
 void TPageWorkTime::WMPowerBroadcast(TMessage& msg) {

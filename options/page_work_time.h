@@ -51,6 +51,9 @@ class TPageWorkTime {
     // Exit: the current run's work time into its row, then the whole log
     // (throws what keeps the file from being written).
     void SaveWorkLog(const std::filesystem::path& file);
+    // The lines of the log as SaveWorkLog writes them, without the current
+    // run's work time, which the program keeps up to date by itself.
+    std::string WorkLogData() const;
     // Suspend closes the current period (its row and its share of the total);
     // resume starts the next one.
     void WMPowerBroadcast(TMessage& msg);

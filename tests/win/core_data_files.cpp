@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/mouse.h"
 #include "win/support/program_runner.h"
 
 using namespace testing_support;
@@ -551,4 +553,153 @@ TEST(DataFiles, LargeFilesKeepTheirOrderAndNewestLogRecords) {
     for (std::size_t i = 0; i < order.size(); ++i)
         ASSERT_EQ(Description(read, static_cast<int>(i) + 1), std::to_wstring(order[i].second))
             << "row " << i + 1;
+}
+
+namespace {
+
+// A data file opened the way a program that shares it with nobody holds it.
+class HeldFile {
+  public:
+    explicit HeldFile(const fs::path& file)
+        : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+// The names of the files in the folder whose names end in ".bak".
+std::vector<std::wstring> KeptCopies(const fs::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == L".bak") names.push_back(entry.path().filename().wstring());
+    return names;
+}
+
+}  // namespace
+
+namespace {
+
+// A program started while another program held some of its data files, and
+// the text of the message it told the user of them with.
+struct StartedHolding {
+    std::unique_ptr<RunningProgram> program;
+    std::wstring text;
+};
+
+// Starts the program while another program holds these data files, and lets
+// them go once the program has told the user of them.
+StartedHolding StartHolding(const fs::path& dir, std::vector<const wchar_t*> names) {
+    std::vector<std::unique_ptr<HeldFile>> held;
+    for (const wchar_t* name : names) {
+        held.push_back(std::make_unique<HeldFile>(dir / name));
+        if (!held.back()->Held()) return {nullptr, L"(not held)"};
+    }
+    StartedHolding started{std::make_unique<RunningProgram>(dir), L"(not told)"};
+    if (const HWND box = started.program->WaitForDialog(30000)) {
+        started.text = BoxText(box);
+        held.clear();
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    return started;
+}
+
+}  // namespace
+
+TEST(DataFiles, FilesHeldAtStartAreToldOfAndNotWrittenOverUntilTheUserChangesTheirData) {
+    // Another program holds the data files while the clock starts: the user
+    // is told once which files could not be read and why, and a file whose
+    // data the user leaves alone is left as it is at the close, though that
+    // program has let it go by then. Once the user has changed its data (the
+    // clock moved, a setting of Horalto.ini), the old file is kept beside,
+    // then written.
+    ScratchDir dir(L"data-held");
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini",
+                         Bytes1251(L"[Window]\r\nLeft=200\r\nTop=150\r\n[Main]\r\nHintFormatId=Мой\r\n"));
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt", "[Servers]\r\nmy.server\r\n");
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt", "\t\r\n01.12.2026 9:00:00\t1:00:00\r\n");
+    planner::TaskTable grid;
+    grid.SetRowCount(3);
+    grid.SetCell(planner::kColDay, 1, L"01.01.2030");
+    grid.SetCell(planner::kColTime, 1, L"12:00:00");
+    grid.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Моя задача");
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(grid));
+    std::vector<std::string> before;
+    for (const wchar_t* name : kDataFiles) before.push_back(base::ReadFileBytes(dir.Path() / name));
+    {
+        const auto [program, text] = StartHolding(dir.Path(), {std::begin(kDataFiles), std::end(kDataFiles)});
+        EXPECT_EQ(text.find(L"Не удалось прочитать данные из файлов:\n"), 0u) << testing::PrintToString(text);
+        for (const wchar_t* name : kDataFiles)
+            EXPECT_NE(text.find(std::wstring(name) + L"\" — Файл занят другой программой."),
+                      std::wstring::npos)
+                << testing::PrintToString(text);
+        EXPECT_NE(text.find(L"\nФайлы останутся как есть."), std::wstring::npos)
+            << testing::PrintToString(text);
+        ASSERT_NE(program, nullptr);
+        const HWND main = program->WaitShown();
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(CloseAnsweringBoxes(*program, main), std::vector<std::wstring>{});
+    }
+    for (std::size_t i = 0; i < std::size(kDataFiles); ++i)
+        EXPECT_EQ(base::ReadFileBytes(dir.Path() / kDataFiles[i]), before[i])
+            << testing::PrintToString(kDataFiles[i]);
+    EXPECT_EQ(KeptCopies(dir.Path()), std::vector<std::wstring>{});
+
+    RECT rc{};  // the clock before the user moves it
+    {
+        const auto [program, text] = StartHolding(dir.Path(), {L"Horalto.ini"});
+        EXPECT_EQ(text.find(L"Не удалось прочитать настройки из файла \""), 0u)
+            << testing::PrintToString(text);
+        EXPECT_NE(text.find(L"Horalto.ini\".\nФайл занят другой программой.\nФайл останется как есть."),
+                  std::wstring::npos)
+            << testing::PrintToString(text);
+        ASSERT_NE(program, nullptr);
+        const HWND main = program->WaitShown();
+        ASSERT_NE(main, nullptr);
+        // The user drags the clock 40 pixels to the right and down.
+        GetWindowRect(main, &rc);
+        const POINT from{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+        MouseAt(from, {MOUSEEVENTF_LEFTDOWN});
+        for (int step = 1; step <= 4; ++step) MouseAt(POINT{from.x + 10 * step, from.y + 10 * step});
+        MouseAt(POINT{from.x + 40, from.y + 40}, {MOUSEEVENTF_LEFTUP});
+        ASSERT_TRUE(WaitFor([&] {
+            RECT now{};
+            GetWindowRect(main, &now);
+            return now.left == rc.left + 40 && now.top == rc.top + 40;
+        })) << "the clock did not move";
+        EXPECT_EQ(CloseAnsweringBoxes(*program, main), std::vector<std::wstring>{});
+    }
+    EXPECT_EQ(KeptCopies(dir.Path()), std::vector<std::wstring>{L"Horalto.ini.bak"});
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"Horalto.ini.bak"), before[0]);
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + 40));
+    EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + 40));
+}
+
+TEST(DataFiles, SettingsFileHeldAtTheCloseIsReportedWithItsReason) {
+    // Read for its update at the close, the settings file is held by another
+    // program: the message says so in Russian, and the file is left as it is.
+    ScratchDir dir(L"data-heldatclose");
+    const std::string ini = "[Window]\r\nLeft=200\r\nTop=150\r\n";
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini", ini);
+    RunningProgram program(dir.Path());
+    const HWND main = program.WaitShown();
+    ASSERT_NE(main, nullptr);
+    HeldFile held(dir.Path() / L"Horalto.ini");
+    ASSERT_TRUE(held.Held());
+    const std::vector<std::wstring> boxes = CloseAnsweringBoxes(program, main);
+    held.Release();
+    ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(boxes);
+    EXPECT_EQ(boxes[0].find(L"Не удалось сохранить настройки в файл \""), 0u)
+        << testing::PrintToString(boxes[0]);
+    EXPECT_NE(boxes[0].find(L"Horalto.ini\".\nФайл занят другой программой."), std::wstring::npos)
+        << testing::PrintToString(boxes[0]);
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"Horalto.ini"), ini);
 }

@@ -42,11 +42,13 @@ TEST(SettingsFile, FreshStartWritesEveryKeyWithItsDefault) {
     }
     ASSERT_TRUE(fs::exists(dir.Path() / L"Horalto.ini"));
     const base::IniFile ini(dir.Path() / L"Horalto.ini");
-    for (const core::SettingKey& key : core::SettingKeys())
+    for (const core::SettingKey& key : core::SettingKeys()) {
         // The voice keys are written only while a voice exists.
-        if (key.writer != core::Writer::None && key.section != core::Section::Speech)
+        if (key.writer != core::Writer::None && key.section != core::Section::Speech) {
             EXPECT_TRUE(ini.ValueExists(core::SectionName(key.section), key.name))
                 << testing::PrintToString(std::wstring(key.name));
+        }
+    }
     EXPECT_FALSE(ini.ValueExists(L"Speech", L"TextToSpeech"));
     EXPECT_EQ(Read(ini, L"Window", L"WindowState"), L"1");
     EXPECT_EQ(Read(ini, L"Window", L"Top"), L"106");

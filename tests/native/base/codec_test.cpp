@@ -90,6 +90,39 @@ TEST(CodecFiles, FailuresThrowAndKeepTheOldFile) {
     EXPECT_FALSE(fs::exists(TempFileFor(target)));
 }
 
+TEST(CodecFiles, AFailedReadTellsWhy) {
+    TempDir dir;
+    const auto faultOf = [](const fs::path& file) {
+        try {
+            ReadFileBytesPatiently(file);
+        } catch (const FileError& e) {
+            return e.Fault();
+        }
+        return FileFault::Other;
+    };
+    EXPECT_EQ(faultOf(dir.path() / "missing.txt"), FileFault::Missing);
+    fs::create_directories(dir.path() / "folder");
+    EXPECT_EQ(faultOf(dir.path() / "folder"), FileFault::Folder);
+}
+
+TEST(CodecFiles, ACopyKeptBesideNeverWritesOverAnother) {
+    TempDir dir;
+    const fs::path file = dir.path() / "TasksList.tsk";
+    WriteFileBytes(file, "first");
+    EXPECT_EQ(KeepCopyBeside(file), dir.path() / "TasksList.tsk.bak");
+    WriteFileBytes(file, "second");
+    EXPECT_EQ(KeepCopyBeside(file), dir.path() / "TasksList.tsk (2).bak");
+    EXPECT_EQ(ReadFileBytes(dir.path() / "TasksList.tsk.bak"), "first");
+    EXPECT_EQ(ReadFileBytes(dir.path() / "TasksList.tsk (2).bak"), "second");
+    EXPECT_EQ(ReadFileBytes(file), "second");
+    try {
+        KeepCopyBeside(dir.path() / "missing.txt");
+        ADD_FAILURE() << "a missing file was copied";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Fault(), FileFault::Missing);
+    }
+}
+
 TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
     // A file size limit stops the write part way, as a full disk does.
     TempDir dir;

@@ -76,10 +76,12 @@ TEST(SettingsWrite, EveryKeyOnceAndNothingElse) {
     for (const auto& section : ini.ReadSections()) keys += ini.ReadSection(section).Count();
     // All keys but TextToSpeech (never written).
     EXPECT_EQ(keys, 154);
-    for (const SettingKey& key : SettingKeys())
-        if (key.writer != Writer::None)
+    for (const SettingKey& key : SettingKeys()) {
+        if (key.writer != Writer::None) {
             EXPECT_TRUE(ini.ValueExists(SectionName(key.section), key.name))
                 << testing::PrintToString(key.name);
+        }
+    }
 }
 
 TEST(SettingsRoundTrip, EveryTypeSurvives) {
@@ -448,9 +450,11 @@ TEST(SettingsRead, DateTimesOutOfTheirRangeReadAsTheDefault) {
     ReadOptionsSettings(base::IniFile::FromText(fine), edge.Binding());
     EXPECT_EQ(edge.fake.values.at(L"NextSynchronization"), SettingValue(2958465.5));
     EXPECT_EQ(edge.fake.values.at(L"dtpSyncTime"), SettingValue(-693593.5));
-    for (const SettingKey& key : SettingKeys())
-        if (key.encoding == Encoding::DateTime || key.encoding == Encoding::Duration)
+    for (const SettingKey& key : SettingKeys()) {
+        if (key.encoding == Encoding::DateTime || key.encoding == Encoding::Duration) {
             EXPECT_FALSE(key.InRange(3e9)) << testing::PrintToString(std::wstring(key.name));
+        }
+    }
 }
 
 TEST(SettingsDecode, FloatsThatAreNotFiniteDoNotConvert) {
