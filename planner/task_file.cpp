@@ -138,7 +138,7 @@ bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid) {
     }
     if (rows.empty()) return false;
     // A last row that holds no task is the spare row, unless a blank one follows
-    // it; a single such row below the header leaves the grid as it is.
+    // it; a file of the header and its spare row leaves the grid as it is.
     if (!spareAtEnd && !HasActions(rows.back())) {
         if (rows.size() == 1) return false;
         rows.pop_back();

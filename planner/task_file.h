@@ -26,8 +26,8 @@ std::string TaskFileBytes(const TaskGrid& grid);
 // or LF inside a field reads as a blank. Rows of blanks only (empty lines,
 // lines of blanks, spare rows) are no rows. The last row is the spare row when
 // it holds no task and no blank row follows it; else an empty spare row is
-// added below. A file with no row below its header, or with a single one that
-// holds no task, leaves the grid as it is and returns false.
+// added below. A file with no row below its header but its spare row leaves
+// the grid as it is and returns false.
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid);
 
 // The same on a file; reading throws base::FileError when the file cannot be read.
