@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "base/codec.h"
 #include "base/text_lines.h"
@@ -28,51 +29,85 @@ namespace {
 
 using Fields = std::array<std::string_view, kTaskColCount>;
 
-// The rows of a task file's bytes. The header line ends at its first line
-// break (it is never read back). Every other row is ten fields, columns 1 to
-// 10, each ended by a TAB: a line break ends a row only once its tenth field
-// is complete (what follows that TAB up to the break is dropped); a line break
-// before that lies inside a cell. Line breaks where a row would begin are
-// empty lines, no rows. A row cut short by the end of the file keeps the
-// fields it completed; the text after its last TAB is no field.
+// The rows of a task file's bytes. The header line is never read back, but its
+// line end (CR LF, LF or CR) is the file's own kind. A row is ten fields,
+// columns 1 to 10, each ended by a TAB; it ends at a line end of the file's
+// kind, or at any line end once its tenth field is complete (what follows that
+// TAB up to the line end is dropped). A line break of another kind before the
+// tenth TAB lies inside a cell. A row that ends early keeps the fields it
+// completed; the text after its last TAB is no field. Line breaks where a row
+// would begin are empty lines, no rows.
 class TaskFileRows {
   public:
-    explicit TaskFileRows(std::string_view bytes)
-        : bytes_(bytes), pos_(bytes.empty() ? 0 : base::FindLineEnd(bytes, 0).next) {}
+    explicit TaskFileRows(std::string_view bytes) : bytes_(bytes) {
+        if (bytes.empty()) return;
+        const base::LineEnd header = base::FindLineEnd(bytes, 0);
+        pos_ = header.next;
+        if (header.next - header.end == 2) {
+            kind_ = Kind::CrLf;
+        } else if (header.next > header.end && bytes[header.end] == '\n') {
+            kind_ = Kind::Lf;
+        } else {
+            kind_ = Kind::Cr;
+        }
+    }
 
     // The fields of the next row below the header (empty views for the
-    // fields a row cut short lacks); false after the last row.
+    // fields a row that ends early lacks); false after the last row.
     bool Next(Fields& fields) {
         pos_ = std::min(bytes_.find_first_not_of("\r\n", pos_), bytes_.size());
         if (pos_ == bytes_.size()) return false;
         fields = Fields{};
-        for (int c = 1; c < kTaskColCount; ++c) {
-            const std::size_t tab = bytes_.find('\t', pos_);
-            if (tab == std::string_view::npos) {
-                pos_ = bytes_.size();
-                return true;
+        std::size_t start = pos_;
+        int c = 1;
+        for (std::size_t i = pos_; i < bytes_.size(); ++i) {
+            const char ch = bytes_[i];
+            if (ch == '\t') {
+                fields[static_cast<std::size_t>(c)] = bytes_.substr(start, i - start);
+                start = i + 1;
+                if (++c == kTaskColCount) {
+                    pos_ = base::FindLineEnd(bytes_, start).next;
+                    return true;
+                }
+            } else if (ch == '\r' || ch == '\n') {
+                const std::size_t next = AfterOwnLineEnd(i);
+                if (next != std::string_view::npos) {
+                    pos_ = next;
+                    return true;
+                }
             }
-            fields[static_cast<std::size_t>(c)] = bytes_.substr(pos_, tab - pos_);
-            pos_ = tab + 1;
         }
-        pos_ = base::FindLineEnd(bytes_, pos_).next;
+        pos_ = bytes_.size();
         return true;
     }
 
-    // Header included; an empty file has no rows.
-    static int Count(std::string_view bytes) {
-        if (bytes.empty()) return 0;
-        TaskFileRows rows(bytes);
-        Fields fields;
-        int count = 1;
-        while (rows.Next(fields)) ++count;
-        return count;
+  private:
+    enum class Kind { CrLf, Lf, Cr };
+
+    // Where the next line begins when the break at `at` is a line end of the
+    // file's kind; npos when it lies inside a cell. A CR LF counts as the line
+    // end of a file whose lines end in LF or in CR alone too: only a file of
+    // CR LF lines keeps a lone CR or LF inside its cells.
+    std::size_t AfterOwnLineEnd(std::size_t at) const {
+        const bool crLf = bytes_[at] == '\r' && at + 1 < bytes_.size() && bytes_[at + 1] == '\n';
+        if (crLf) return at + 2;
+        if (kind_ == Kind::Lf && bytes_[at] == '\n') return at + 1;
+        if (kind_ == Kind::Cr && bytes_[at] == '\r') return at + 1;
+        return std::string_view::npos;
     }
 
-  private:
     std::string_view bytes_;
-    std::size_t pos_;
+    std::size_t pos_ = 0;
+    Kind kind_ = Kind::CrLf;
 };
+
+// A row that holds nothing but blanks: an empty line, a line of blanks, a
+// spare row. A line break inside a cell counts as the blank it reads as.
+bool IsBlank(const Fields& fields) {
+    return std::all_of(fields.begin(), fields.end(), [](std::string_view field) {
+        return field.find_first_not_of(" \r\n") == std::string_view::npos;
+    });
+}
 
 // A field's text; a line break inside it reads as the blank the writer makes of it.
 std::wstring CellText(std::string_view field) {
@@ -82,26 +117,36 @@ std::wstring CellText(std::string_view field) {
     return cell;
 }
 
+TaskCells RowCells(const Fields& fields) {
+    TaskCells cells;
+    for (int c = 1; c < kTaskColCount; ++c)
+        cells[static_cast<std::size_t>(c)] = CellText(fields[static_cast<std::size_t>(c)]);
+    return cells;
+}
+
 }  // namespace
 
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid) {
-    const int count = TaskFileRows::Count(bytes);
-    if (count <= 2) return false;
-    grid.SetRowCount(count);
-    TaskFileRows rows(bytes);
+    // Rows of blanks are no rows; one that ends the file is its spare row.
+    std::vector<TaskCells> rows;
+    bool spareAtEnd = false;
+    TaskFileRows reader(bytes);
     Fields fields;
-    for (int r = 1; r < count && rows.Next(fields); ++r) {
-        TaskCells cells;
-        for (int c = 1; c < kTaskColCount; ++c)
-            cells[static_cast<std::size_t>(c)] = CellText(fields[static_cast<std::size_t>(c)]);
-        SetRowCells(grid, r, cells);
+    while (reader.Next(fields)) {
+        spareAtEnd = IsBlank(fields);
+        if (!spareAtEnd) rows.push_back(RowCells(fields));
     }
-    if (HasActions(GetRowCells(grid, count - 1))) {
-        grid.SetRowCount(count + 1);
-        ClearRowCells(grid, count);
-    } else {
-        ClearRowCells(grid, count - 1);  // the spare row holds no task
+    if (rows.empty()) return false;
+    // A last row that holds no task is the spare row, unless a blank one follows
+    // it; a file of the header and its spare row leaves the grid as it is.
+    if (!spareAtEnd && !HasActions(rows.back())) {
+        if (rows.size() == 1) return false;
+        rows.pop_back();
     }
+    const int count = static_cast<int>(rows.size()) + 2;  // the header and the spare row
+    grid.SetRowCount(count);
+    for (int r = 1; r < count - 1; ++r) SetRowCells(grid, r, rows[static_cast<std::size_t>(r - 1)]);
+    ClearRowCells(grid, count - 1);
     return true;
 }
 

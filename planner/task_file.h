@@ -1,8 +1,13 @@
 // TasksList.tsk: one line per grid row (header and spare row included), the
 // cells of columns 1 to 10 each followed by a TAB, lines ended by CR LF,
 // Windows-1251. The flag characters (codes 0 to 7) are kept as raw bytes. A
-// file read may end its lines with CR LF, LF or CR; a row ends only once its
-// ten fields are complete, so a lone line break inside a cell splits nothing.
+// file read may end its lines with CR LF, LF or CR; the header line's line end
+// is the file's own kind. A row ends at a line end of that kind, or at any line
+// end once its ten fields are complete; a line break of another kind before
+// that lies inside a cell, so a lone CR or LF in a file of CR LF lines splits
+// nothing. A row of fewer fields (a tool that leaves out the last TAB, an
+// editor that trims trailing blanks, a row typed by hand) has its missing
+// fields empty.
 #pragma once
 
 #include <filesystem>
@@ -17,10 +22,12 @@ namespace planner {
 std::string TaskFileBytes(const TaskGrid& grid);
 
 // Loads rows 1 on from the file's bytes (the header line is not read back).
-// A file of two rows or fewer leaves the grid as it is and returns false.
-// Fields after column 10 are ignored; a CR or LF inside a field reads as a
-// blank; empty lines between rows are no rows. When the last row holds a
-// task, an empty spare row is added below it.
+// Fields after column 10 and the text after a row's last TAB are ignored; a CR
+// or LF inside a field reads as a blank. Rows of blanks only (empty lines,
+// lines of blanks, spare rows) are no rows. The last row is the spare row when
+// it holds no task and no blank row follows it; else an empty spare row is
+// added below. A file with no row below its header but its spare row leaves
+// the grid as it is and returns false.
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid);
 
 // The same on a file; reading throws base::FileError when the file cannot be read.

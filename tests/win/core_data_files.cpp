@@ -172,8 +172,8 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
 
 TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
     // Any line ending ends a row once its ten fields are complete; a lone CR
-    // or LF before that lies inside a cell (a description, a message) and
-    // splits nothing: it is kept as a blank.
+    // or LF of another kind than the header line's lies inside a cell (a
+    // description, a message) and splits nothing: it is kept as a blank.
     planner::TaskTable grid;
     grid.SetRowCount(4);
     for (int r = 1; r <= 2; ++r) {
@@ -195,8 +195,9 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
             bytes.replace(at, 2, end);
             ++row;
         }
-        std::replace(bytes.begin(), bytes.end(), '~', '\n');
-        std::replace(bytes.begin(), bytes.end(), '^', '\r');
+        const std::string kind = eol == std::string("mixed") ? "\r" : eol;  // the header line's
+        std::replace(bytes.begin(), bytes.end(), '~', kind == "\n" ? '\r' : '\n');
+        std::replace(bytes.begin(), bytes.end(), '^', kind == "\r" ? '\n' : '\r');
         const fs::path tasks = dir.Path() / L"TasksList.tsk";
         base::WriteFileBytes(tasks, bytes);
         {
@@ -216,6 +217,54 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
         EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4);
         EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), 4);
         EXPECT_NE(written.find("\t\r\n"), std::string::npos);
+    }
+}
+
+TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
+    // Rows of nine TABs or trimmed after their last field end at the line end,
+    // a line of blanks holds no task, and a file of the header and one task
+    // without the spare row is read: every task comes back with its cells.
+    planner::TaskTable grid;
+    grid.SetRowCount(7);
+    for (int r = 1; r <= 5; ++r) {
+        grid.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
+        grid.SetCell(planner::kColTime, r, L"12:00:00");
+        grid.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+        grid.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст " + std::to_wstring(r));
+        grid.SetCell(planner::kColNextRun, r, L"0" + std::to_wstring(r) + L"/01/30 12:00:00");
+    }
+    const std::string crLf = planner::TaskFileBytes(grid);
+    const std::string header = crLf.substr(0, crLf.find("\r\n") + 2);
+    std::string nineTabs, trimmed;
+    for (std::size_t at = 0, row = 0; at < crLf.size(); ++row) {
+        const std::size_t end = crLf.find("\r\n", at);
+        const std::string line = crLf.substr(at, end - at);
+        nineTabs += line.substr(0, line.size() - 1) + "\r\n" + (row == 2 ? "    \r\n" : "");
+        trimmed += line.substr(0, line.find_last_not_of('\t') + 1) + "\r\n";
+        at = end + 2;
+    }
+    const std::string oneTask = crLf.substr(0, crLf.find("\r\n", header.size()) + 2);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int tasks;
+    } files[] = {{"nine TABs", nineTabs, 5}, {"trimmed", trimmed, 5}, {"one task", oneTask, 1}};
+    for (const auto& [name, bytes, tasks] : files) {
+        ScratchDir dir(L"data-short-rows");
+        base::WriteFileBytes(dir.Path() / L"TasksList.tsk", bytes);
+        {
+            RunningProgram program(dir.Path());
+            ASSERT_NE(program.WaitShown(), nullptr);
+            EXPECT_EQ(program.CloseAndWait(), 0);
+        }
+        planner::TaskTable read;
+        ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read)) << name;
+        EXPECT_EQ(read.RowCount(), tasks + 2) << name;
+        for (int r = 1; r <= tasks && r < read.RowCount(); ++r) {
+            for (int c = planner::kColDay; c <= planner::kColDone; ++c)
+                EXPECT_EQ(read.Cell(c, r), grid.Cell(c, r)) << name << ", row " << r << ", column " << c;
+            EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+        }
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "base/codec.h"
 #include "planner/task_cells.h"
@@ -23,6 +25,19 @@ const std::string kHeaderLine =
     "\xc2\xfb\xef\xee\xeb\xed\xe5\xed\xee\t\xd1\xeb\xe5\xe4\xf3\xfe\xf9\xe5\xe5 "
     "\xe2\xfb\xef\xee\xeb\xed\xe5\xed\xe8\xe5\t\r\n";
 const std::string kSpareLine = "\t\t\t\t\t\t\t\t\t\t\r\n";
+
+TaskCells Cells(std::initializer_list<std::wstring> texts) {
+    TaskCells cells;
+    std::copy(texts.begin(), texts.end(), cells.begin() + 1);
+    return cells;
+}
+
+// A row as the program writes it: the ten cells, each followed by a TAB.
+std::string FullRow(const TaskCells& cells) {
+    std::string row;
+    for (int c = 1; c < kTaskColCount; ++c) row += base::ToCp1251(cells[static_cast<std::size_t>(c)]) + '\t';
+    return row;
+}
 
 }  // namespace
 
@@ -61,15 +76,17 @@ TEST(TaskFile, EveryFlagByteSurvives) {
 
 TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
     // Saved by an editor of another system: every line ending reads the same.
-    // A row is ten fields, each ended by a TAB: a lone line break before the
+    // A line break of another kind than the header line's before a row's
     // tenth TAB lies inside a cell and reads as the blank the writer makes of it.
-    const std::string task1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0\nb\t\t\t\t\t\t\t\t";
-    const std::string task2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x\ry\t\t\t\t\t\t\t";
+    const std::string task1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0~b\t\t\t\t\t\t\t\t";
+    const std::string task2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x^y\t\t\t\t\t\t\t";
     const std::string written1 = "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x01\xc0 b\t\t\t\t\t\t\t\t";
     const std::string written2 = "01.01.2030\t10:00:00\t\x03\xc1\t\x05|x y\t\t\t\t\t\t\t";
     const std::string spare = "\t\t\t\t\t\t\t\t\t\t";
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
-        const std::string bytes = "header" + eol + task1 + eol + task2 + eol + spare + eol;
+        std::string bytes = "header" + eol + task1 + eol + task2 + eol + spare + eol;
+        std::replace(bytes.begin(), bytes.end(), '~', eol == "\n" ? '\r' : '\n');
+        std::replace(bytes.begin(), bytes.end(), '^', eol == "\r" ? '\n' : '\r');
         TaskTable grid;
         ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
         ASSERT_EQ(grid.RowCount(), 4) << testing::PrintToString(eol);
@@ -82,22 +99,28 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
         EXPECT_EQ(TaskFileBytes(grid).substr(kHeaderLine.size()),
                   written1 + "\r\n" + written2 + "\r\n" + kSpareLine);
     }
-    // A CR LF inside a cell is two blanks; empty lines between rows are no rows.
+    // A line break of the file's own kind ends a row wherever it stands: the
+    // text after the row's last TAB is dropped. Empty lines between rows are
+    // no rows.
+    std::string lf = task1;
+    std::replace(lf.begin(), lf.end(), '~', '\n');
     TaskTable cells;
     ASSERT_TRUE(LoadTaskFileBytes(
-        "header\r\n\r\n" + task1 + "\r\n\r\n" + "x\ty\t\x02z\r\nw\t\t\t\t\t\t\t\t\r\n" + spare + "\r\n\r\n",
+        "header\r\n\r\n" + lf + "\r\n\r\n" + "x\ty\t\x02z\r\n" + written2 + "\r\n" + spare + "\r\n\r\n",
         cells));
-    ASSERT_EQ(cells.RowCount(), 4);
+    ASSERT_EQ(cells.RowCount(), 5);
     EXPECT_EQ(cells.Cell(kColDescription, 1), L"\x01А b");
-    EXPECT_EQ(cells.Cell(kColDescription, 2), L"\x02z  w");
-    EXPECT_EQ(GetRowCells(cells, 3), TaskCells{});
+    EXPECT_EQ(cells.Cell(kColTime, 2), L"y");
+    EXPECT_EQ(cells.Cell(kColDescription, 2), L"");
+    EXPECT_EQ(cells.Cell(kColMessage, 3), L"\x05|x y");
+    EXPECT_EQ(GetRowCells(cells, 4), TaskCells{});
     // Mixed endings, and a file without a final line ending.
     TaskTable grid;
-    ASSERT_TRUE(LoadTaskFileBytes("header\r" + task1 + "\n" + task2 + "\r\n" + spare, grid));
+    ASSERT_TRUE(LoadTaskFileBytes("header\r" + written1 + "\n" + written2 + "\r\n" + spare, grid));
     EXPECT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.Cell(kColTime, 2), L"10:00:00");
     // A CR LF is one line ending, never an empty line between two.
-    ASSERT_TRUE(LoadTaskFileBytes("header\r\n" + task1 + "\r\n" + spare + "\r\n", grid));
+    ASSERT_TRUE(LoadTaskFileBytes("header\r\n" + written1 + "\r\n" + spare + "\r\n", grid));
     EXPECT_EQ(grid.RowCount(), 3);
 }
 
@@ -130,9 +153,9 @@ TEST(TaskFile, ExtraFieldsAndTextAfterTheLastTabAreIgnored) {
         kSpareLine + "*y\t8:00:00\t\x02last\tcut short";
     TaskTable grid;
     ASSERT_TRUE(LoadTaskFileBytes(bytes, grid));
-    EXPECT_EQ(grid.RowCount(), 6);
-    EXPECT_EQ(grid.Cell(kColDescription, 4), L"\x02last");
-    EXPECT_EQ(grid.Cell(kColMessage, 4), L"");
+    EXPECT_EQ(grid.RowCount(), 5) << "the spare row between the rows is no row";
+    EXPECT_EQ(grid.Cell(kColDescription, 3), L"\x02last");
+    EXPECT_EQ(grid.Cell(kColMessage, 3), L"");
     EXPECT_EQ(grid.Cell(0, 0), L"") << "the header row keeps the form's texts";
     EXPECT_EQ(grid.Cell(kColDay, 0), L"День");
     EXPECT_EQ(grid.Cell(kColDay, 1), L"*a");
@@ -165,4 +188,105 @@ TEST(TaskFile, SavedAndLoadedThroughAFile) {
     EXPECT_EQ(base::ReadFileBytes(path), TaskFileBytes(grid));
     std::filesystem::remove(path);
     EXPECT_THROW(LoadTaskFile(path, back), base::FileError);
+}
+
+TEST(TaskFile, RowsOfFewerFieldsEndAtTheFilesOwnLineEnd) {
+    // Rows of nine TABs (a tool that leaves out the last field's TAB), rows an
+    // editor trimmed after their last non-empty field, rows typed by hand: a
+    // line end of the file's own kind (that of its header line) ends each, and
+    // its missing fields are empty. A break of another kind before the tenth
+    // TAB lies inside a cell and reads as a blank ('~' and '^' below).
+    const std::vector<TaskCells> tasks = {
+        Cells({L"*Ежедневно", L"09:00:00", L"\x02Зарядка", L"", L"", L"", L"", L"", L"", L"14.03.24 9:00"}),
+        Cells({L"01.01.2030", L"10:00:00", L"\x01А~b", L"\x05|x^y", L"", L"", L"", L"", L"",
+               L"01.01.30 10:00"}),
+        Cells({L"*Месяцы:Янв,Июл; Числа:1", L"12:00:00", L"", L"\x03Т|z", L"*a.wav", L"", L"", L"", L"",
+               L"01.07.24 12:00"}),
+        Cells({L"*Ежемесячно; Дни:Пн", L"Через 01:00:00", L"\x02", L"", L"", L">C:\\a.exe", L"", L"",
+               L"13.03.2024 8:00:00", L"18.03.24 8:00"}),
+        Cells({L"02.01.2030", L"Выход", L"\x02~", L"", L"", L"", L"C:\\b.bmp", L"Выключить", L"Удаление",
+               L"02.01.30 0:00"}),
+    };
+    const std::string byHand = base::ToCp1251(L"03.01.2030\t11:00:00\t\x02Вручную\t");
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        for (const bool trimmed : {false, true}) {
+            const std::string name = testing::PrintToString(eol) + (trimmed ? " trimmed" : " nine TABs");
+            const char lf = eol == "\r" ? '\n' : eol == "\n" ? '\r' : '\n';
+            const char cr = eol == "\n" ? '\r' : eol == "\r" ? '\n' : '\r';
+            std::string bytes = "header" + eol;
+            for (std::size_t t = 0; t < tasks.size(); ++t) {
+                std::string row = FullRow(tasks[t]);
+                if (trimmed) {
+                    row.erase(row.find_last_not_of("\t ") + 1);
+                } else {
+                    row.erase(row.size() - 1);  // nine TABs: the next run follows the last one
+                }
+                std::replace(row.begin(), row.end(), '~', lf);
+                std::replace(row.begin(), row.end(), '^', cr);
+                bytes += row + eol;
+                if (t == 1) bytes += byHand + eol;
+            }
+            bytes += (trimmed ? "" : "\t\t\t\t\t\t\t\t\t") + eol;  // the spare row
+            TaskTable grid;
+            ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << name;
+            ASSERT_EQ(grid.RowCount(), 8) << name;
+            for (int r = 1, t = 0; r <= 6; ++r) {
+                if (r == 3) {
+                    EXPECT_EQ(grid.Cell(kColDay, r), L"03.01.2030") << name;
+                    EXPECT_EQ(grid.Cell(kColDescription, r), L"\x02Вручную") << name;
+                    EXPECT_EQ(grid.Cell(kColMessage, r), L"") << name;
+                    continue;
+                }
+                TaskCells expected = tasks[static_cast<std::size_t>(t++)];
+                for (std::wstring& cell : expected)
+                    std::replace_if(
+                        cell.begin(), cell.end(), [](wchar_t ch) { return ch == L'~' || ch == L'^'; }, L' ');
+                expected[kColNextRun].clear();  // the text after a row's last TAB is dropped
+                EXPECT_EQ(GetRowCells(grid, r), expected) << name << " row " << r;
+            }
+            EXPECT_EQ(GetRowCells(grid, 7), TaskCells{}) << name;
+        }
+    }
+}
+
+TEST(TaskFile, LineOfBlanksHoldsNoTask) {
+    // Blank lines, spare rows and lines of blanks between the rows are no
+    // rows: they neither become tasks nor run on into the row below.
+    const std::string task1 = FullRow(Cells({L"*Ежедневно", L"09:00:00", L"\x02один"}));
+    const std::string task2 = FullRow(Cells({L"*Месяцы:Янв,Июл; Числа:1", L"12:00:00", L"\x02два"}));
+    const std::string task3 = FullRow(Cells({L"01.01.2030", L"10:00:00", L"\x02три"}));
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        const std::string bytes = "header" + eol + task1 + eol + "    " + eol + task2 + eol +
+                                  "\t\t\t\t\t\t\t\t\t\t" + eol + " \t \t" + eol + eol + task3 + eol +
+                                  "\t\t\t\t\t\t\t\t\t\t" + eol;
+        TaskTable grid;
+        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
+        ASSERT_EQ(grid.RowCount(), 5) << testing::PrintToString(eol);
+        EXPECT_EQ(GetRowCells(grid, 1), Cells({L"*Ежедневно", L"09:00:00", L"\x02один"}));
+        EXPECT_EQ(GetRowCells(grid, 2), Cells({L"*Месяцы:Янв,Июл; Числа:1", L"12:00:00", L"\x02два"}));
+        EXPECT_EQ(GetRowCells(grid, 3), Cells({L"01.01.2030", L"10:00:00", L"\x02три"}));
+        EXPECT_EQ(GetRowCells(grid, 4), TaskCells{});
+    }
+    // A file of nothing but blank rows below its header leaves the grid as it is.
+    TaskTable grid;
+    AddTask(grid, L"*Ежедневно", L"9:00:00", L"keep");
+    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine + "    \r\n" + kSpareLine, grid));
+    EXPECT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(grid.Cell(kColDescription, 1), L"keep");
+}
+
+TEST(TaskFile, HeaderAndOneTaskWithoutSpareRowIsLoaded) {
+    const TaskCells task = Cells({L"01.01.2030", L"10:00:00", L"\x02одна", L"\x05|x"});
+    std::string nineTabs = FullRow(task);
+    nineTabs.pop_back();
+    for (const std::string& bytes : {kHeaderLine + FullRow(task) + "\r\n", kHeaderLine + FullRow(task),
+                                     kHeaderLine + nineTabs + "\r\n", kHeaderLine + nineTabs}) {
+        TaskTable grid;
+        AddTask(grid, L"*Ежедневно", L"9:00:00", L"form");
+        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(bytes);
+        ASSERT_EQ(grid.RowCount(), 3);
+        EXPECT_EQ(GetRowCells(grid, 1), task);
+        EXPECT_EQ(GetRowCells(grid, 2), TaskCells{}) << "a spare row is added below the task";
+        EXPECT_EQ(TaskFileBytes(grid), kHeaderLine + FullRow(task) + "\r\n" + kSpareLine);
+    }
 }
