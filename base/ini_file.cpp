@@ -1,5 +1,6 @@
 #include "base/ini_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 #include <thread>
@@ -129,7 +130,12 @@ std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view ke
 
 void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
     const std::wstring name(TrimIni(key));
-    std::wstring_view v = value;
+    // A line break would end the value's line in the file: each CR and LF is
+    // written as the blank it then reads back as.
+    std::wstring oneLine(value);
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](wchar_t ch) { return ch == L'\r' || ch == L'\n'; }, L' ');
+    std::wstring_view v = oneLine;
     while (!v.empty() && IsIniSpace(v.front())) v.remove_prefix(1);  // leading blanks are not kept
     Section* s = FindSection(section);
     if (!s) {

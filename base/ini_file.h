@@ -40,6 +40,8 @@ class IniFile {
     const FormatSettings& Settings() const { return fs_; }
 
     std::wstring ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view def) const;
+    // The value is one line of the file: a CR or LF inside it is written, and
+    // reads back, as a blank. The typed writers below write through it.
     void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
     // Decimal or "0x"/"$" hexadecimal; anything else gives def.
     int ReadInteger(std::wstring_view section, std::wstring_view key, int def) const;

@@ -247,7 +247,7 @@ bool PictureBytesUsable(std::string_view bytes) {
     const Bytes b(bytes);
     if (b.StartsWith("GIF")) {
         const std::optional<GifCost> gif = GifScan(b);
-        return gif->framePixels <= kMaxPicturePixels && gif->blocks <= kMaxGifBlocks;
+        return gif->framePixels <= kMaxGifFramePixels && gif->blocks <= kMaxGifBlocks;
     }
     return true;
 }

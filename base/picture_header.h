@@ -33,6 +33,12 @@ constexpr std::uint64_t kMaxPicturePixels = std::uint64_t(16) << 20;
 // The largest picture file that is read: 100 MB (a 4096 x 4096 bitmap
 // uncompressed in 32-bit colour takes 64 MB).
 constexpr std::uint64_t kMaxPictureFileBytes = std::uint64_t(100) << 20;
+// The most pixels all frames of a GIF may have together: 64 Mi. Its decoder
+// keeps every frame at a byte a pixel, so they take 64 MB at most, what one
+// picture at the limit takes in 32-bit colour (an animation of 120 frames of
+// 480 x 360 has 20.7 M); its screen and each frame stay within the limit of
+// one picture.
+constexpr std::uint64_t kMaxGifFramePixels = std::uint64_t(64) << 20;
 // The most frames and extension blocks a GIF may have: its decoder keeps each
 // of them, however small.
 constexpr std::uint64_t kMaxGifBlocks = 65536;
@@ -43,8 +49,9 @@ bool PictureSizeUsable(PictureSize size);
 bool PictureFileSizeUsable(std::uint64_t bytes);
 
 // True only for bytes the decoder may be given: a file of a size that is
-// read, whose header tells a size the program takes (for a GIF, all its
-// frames together too, and not too many blocks).
+// read, whose header tells a size the program takes (for a GIF, the extent of
+// its screen and frames; and all its frames together within their own budget,
+// in not too many blocks).
 bool PictureBytesUsable(std::string_view bytes);
 
 }  // namespace base

@@ -1,5 +1,8 @@
 // The INI file: any text parses; saved and read again it holds the same
-// sections and values; a value written reads back the same, also after a save.
+// sections and values; a value written reads back the same, also after a save
+// (a line break inside it as a blank).
+#include <algorithm>
+
 #include "base/conversions.h"
 #include "base/ini_file.h"
 #include "fuzz_support.h"
@@ -44,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::wstring key = Trimmed(OneLine(in.Text()));
     std::erase(key, L'=');
     key = Trimmed(key);
-    const std::wstring value = OneLine(in.Text());
+    const std::wstring value = in.Text();
     const int number = in.Int();
     const double real = in.Double();
     base::IniFile ini = base::IniFile::FromText(in.RestText());
@@ -54,7 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A key that begins with ";" is a comment line, one with "[" could read as a header.
     if (section.empty() || key.empty() || key.front() == L'[' || key.front() == L';') return 0;
     ini.WriteString(section, key, value);
-    const std::wstring expected = Unquoted(Trimmed(value));
+    // A line break inside the value is written as a blank.
+    std::wstring blanked = value;
+    std::replace_if(
+        blanked.begin(), blanked.end(), [](wchar_t ch) { return ch == L'\r' || ch == L'\n'; }, L' ');
+    const std::wstring expected = Unquoted(Trimmed(blanked));
     FUZZ_CHECK(ini.ReadString(section, key, L"?") == expected);
     FUZZ_CHECK(ini.ValueExists(section, key));
     base::IniFile saved = base::IniFile::FromText(ini.ToText());

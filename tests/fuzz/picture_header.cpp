@@ -1,7 +1,8 @@
 // Picture headers: any bytes are read without reading past them; only bytes
 // whose size was read at a size the program takes may be decoded; a size once
 // found does not change with what follows it (a GIF's only grows with more
-// frames); headers made for a size give that size back.
+// frames); headers made for a size give that size back, and a GIF's frames
+// are taken up to their budget.
 #include <algorithm>
 
 #include "base/picture_header.h"
@@ -65,5 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // An icon of one bitmap.
     FUZZ_CHECK(base::PictureHeaderSize(std::string("\0\0\1\0\1\0", 6) + std::string(8, '\0') + Le32(40) +
                                        Le32(22) + Le32(40) + Le32(bmp.width) + Le32(bmp.height)) == bmp);
+    // A GIF of frames of one size at the top left of its screen is taken when
+    // its screen and frames fit one picture and all its frames the GIF budget.
+    const unsigned frames = in.Byte(), frameWidth = in.Int() & 0xFFFF, frameHeight = in.Int() & 0xFFFF;
+    std::string animation = "GIF89a" + Le16(w & 0xFFFF) + Le16(h & 0xFFFF) + std::string(3, '\0');
+    for (unsigned i = 0; i < frames; ++i)
+        animation += "," + Le32(0) + Le16(frameWidth) + Le16(frameHeight) + std::string("\0\2\2\x4C\1\0", 6);
+    const base::PictureSize extent{std::max(w & 0xFFFF, frames ? frameWidth : 0),
+                                   std::max(h & 0xFFFF, frames ? frameHeight : 0)};
+    FUZZ_CHECK(base::PictureBytesUsable(animation + ";") ==
+               (base::PictureSizeUsable(extent) &&
+                std::uint64_t(frames) * frameWidth * frameHeight <= base::kMaxGifFramePixels));
     return 0;
 }

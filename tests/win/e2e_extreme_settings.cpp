@@ -148,25 +148,61 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
 }
 
 TEST(ExtremeSettings, PictureAtTheSizeLimitIsShownWithinTheMemoryBound) {
-    // The largest picture the program takes, in its costliest form (an
-    // uncompressed 32-bit BMP of 4096 x 4096): the clock takes the picture's
-    // shape, and the program stays under 600 MB.
-    ScratchDir dir(L"extreme-limit");
-    base::WriteFileBytes(dir.Path() / L"limit.bmp", BmpOfSize(4096, 4096));
-    base::WriteTextFile1251(dir.Path() / L"limit.qsk",
-                            L"[Предел]\r\nImgBackGr=limit.bmp\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n");
-    base::WriteTextFile1251(dir.Path() / L"Horalto.ini",
-                            L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nПредел=limit.qsk\r\n");
-    RunningProgram program(dir.Path());
-    MemoryWatch watch(program, 600u << 20);
-    HWND main = program.WaitShown();
-    ASSERT_NE(main, nullptr) << "peak " << (watch.Peak() >> 20) << " MB";
-    RECT r{};
-    GetWindowRect(main, &r);
-    EXPECT_GT(r.bottom - r.top, 300);  // the picture, fitted to the screen
-    EXPECT_NEAR(r.right - r.left, r.bottom - r.top, 2);
-    EXPECT_EQ(program.CloseAndWait(), 0);
-    EXPECT_FALSE(watch.Exceeded());
-    EXPECT_LT(watch.Peak(), 600u << 20) << (watch.Peak() >> 20) << " MB";
-    std::printf("peak memory: %zu MB\n", watch.Peak() >> 20);
+    // The largest pictures the program takes, in their costliest forms: an
+    // uncompressed 32-bit BMP of 4096 x 4096, and a GIF of that screen whose
+    // four frames of that size take the whole budget of a GIF's frames, its
+    // pixels never repeating, so that its file is about 90 MB. The clock takes
+    // the picture's shape, and the program stays under 600 MB.
+    for (const bool gif : {false, true}) {
+        SCOPED_TRACE(gif ? "GIF" : "BMP");
+        ScratchDir dir(gif ? L"extreme-limit-gif" : L"extreme-limit");
+        const std::wstring picture = gif ? L"limit.gif" : L"limit.bmp";
+        base::WriteFileBytes(dir.Path() / picture,
+                             gif ? AnimatedGif(4096, 4096, 4096, 4096, 4, true) : BmpOfSize(4096, 4096));
+        base::WriteTextFile1251(
+            dir.Path() / L"limit.qsk",
+            L"[Предел]\r\nImgBackGr=" + picture + L"\r\nCenterX=50\r\nCenterY=40\r\nScale=1\r\n");
+        base::WriteTextFile1251(
+            dir.Path() / L"Horalto.ini",
+            L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nПредел=limit.qsk\r\n");
+        RunningProgram program(dir.Path());
+        MemoryWatch watch(program, 600u << 20);
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr) << "peak " << (watch.Peak() >> 20) << " MB";
+        RECT r{};
+        GetWindowRect(main, &r);
+        EXPECT_GT(r.bottom - r.top, 300);  // the picture, fitted to the screen
+        EXPECT_NEAR(r.right - r.left, r.bottom - r.top, 2);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+        EXPECT_FALSE(watch.Exceeded());
+        EXPECT_LT(watch.Peak(), 600u << 20) << (watch.Peak() >> 20) << " MB";
+        std::printf("peak memory with the %s: %zu MB\n", gif ? "GIF" : "BMP", watch.Peak() >> 20);
+    }
+}
+
+TEST(ExtremeSettings, AnimatedGifIsShownAsTheSkinPictureAndTheSkinStaysChosen) {
+    // An ordinary animation of 120 frames of 480 x 360 as the picture of a
+    // skin that takes its size from it: the clock takes that size, and the
+    // close keeps the skin as the user's choice.
+    ScratchDir dir(L"extreme-animation");
+    base::WriteFileBytes(dir.Path() / L"animation.gif", AnimatedGif(480, 360, 480, 360, 120));
+    base::WriteTextFile1251(dir.Path() / L"animation.qsk",
+                            L"[Анимация]\r\nImgBackGr=animation.gif\r\nScale=1\r\n");
+    base::WriteTextFile1251(
+        dir.Path() / L"Horalto.ini",
+        L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nАнимация=animation.qsk\r\n");
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        RECT r{};
+        GetWindowRect(main, &r);
+        EXPECT_EQ(r.right - r.left, 481);
+        EXPECT_EQ(r.bottom - r.top, 360);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    const base::IniFile ini(dir.Path() / L"Horalto.ini");
+    EXPECT_TRUE(ini.ValueExists(L"Window", L"DrawOnForm")) << "the close wrote the settings";
+    EXPECT_EQ(ini.ReadInteger(L"Window", L"MainSkinIndex", -1), 4);
+    EXPECT_EQ(ini.ReadString(L"Skins", L"Анимация", L""), L"animation.qsk");
 }

@@ -149,6 +149,21 @@ TEST(IniWrite, QuotesAndBlanksBehaveAsTheProfileFunctions) {
     EXPECT_EQ(ini.ToText().find(L"[S]\r\nQuoted=\"quoted\"\r\nComma=_\"a b\",c\r\nLead=x  \r\n"), 0u);
 }
 
+TEST(IniWrite, LineBreaksInsideAValueAreWrittenAsBlanks) {
+    // The file's lines end at CR LF, LF or CR: a value reads back the same
+    // right after it is written and from the saved text.
+    IniFile ini = IniFile::FromText(L"[Main]\r\nText=old\r\nNext=1\r\n");
+    ini.WriteString(L"Main", L"Text", L"one\rtwo");
+    ini.WriteString(L"Main", L"Lines", L"a\nb\r\nc\r");
+    ini.WriteString(L"Main", L"Quoted", L"\"x\ny\"");
+    for (const IniFile& read : {ini, IniFile::FromText(ini.ToText())}) {
+        EXPECT_EQ(read.ReadString(L"Main", L"Text", L""), L"one two");
+        EXPECT_EQ(read.ReadString(L"Main", L"Lines", L""), L"a b  c");
+        EXPECT_EQ(read.ReadString(L"Main", L"Quoted", L""), L"x y");
+        EXPECT_EQ(read.ReadSection(L"Main"), (StringList{L"Text", L"Next", L"Lines", L"Quoted"}));
+    }
+}
+
 TEST(IniWrite, EraseDeleteAndEmptySections) {
     IniFile ini = IniFile::FromText(kSample);
     ini.EraseSection(L"MAIN");  // both sections of that name go, with their lines

@@ -230,11 +230,24 @@ TEST(PictureHeader, PicturesBeyondTheLimitAreNotUsable) {
 }
 
 TEST(PictureHeader, GifFramesCountTogether) {
-    // The decoder keeps every frame: each may fit, but not all of them.
+    // The decoder keeps every frame at a byte a pixel: all of them together
+    // may take what one picture at the limit takes in 32-bit colour.
+    std::string animation;  // an ordinary animation: 120 frames of 480 x 360
+    for (int i = 0; i < 120; ++i) animation += GifImage(0, 0, 480, 360);
+    EXPECT_TRUE(PictureBytesUsable(Gif(480, 360, animation)));
     std::string frames;
-    for (int i = 0; i < 4; ++i) frames += GifImage(0, 0, 2048, 2048);
+    for (int i = 0; i < 16; ++i) frames += GifImage(0, 0, 2048, 2048);
     EXPECT_TRUE(PictureBytesUsable(Gif(2048, 2048, frames)));
     EXPECT_FALSE(PictureBytesUsable(Gif(2048, 2048, frames + GifImage(0, 0, 1, 1))));
+    const std::string largest = GifImage(0, 0, 4096, 4096);
+    EXPECT_TRUE(PictureBytesUsable(Gif(4096, 4096, largest + largest + largest + largest)));
+    EXPECT_FALSE(
+        PictureBytesUsable(Gif(4096, 4096, largest + largest + largest + largest + GifImage(0, 0, 1, 1))));
+    // The screen and each frame stay within the size of one picture.
+    EXPECT_FALSE(PictureBytesUsable(Gif(4096, 4097, GifImage(0, 0, 1, 1))));
+    EXPECT_TRUE(PictureBytesUsable(Gif(10, 10, largest)));
+    EXPECT_FALSE(PictureBytesUsable(Gif(10, 10, GifImage(0, 0, 4097, 4096))));
+    EXPECT_FALSE(PictureBytesUsable(Gif(4096, 4096, GifImage(0, 1, 4096, 4096))));
     // Nor does it take tens of thousands of tiny blocks.
     const std::string comment = std::string("!\xFE", 2);
     std::string blocks;

@@ -1,6 +1,9 @@
 #include "win/support/picture_claims.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
+#include <vector>
 
 #include "win/support/jpeg_maker.h"
 
@@ -72,6 +75,77 @@ std::string ZlibZeros(std::uint64_t count) {
     w.Code(0, 7);  // end of block
     const std::uint32_t adler = std::uint32_t(count % 65521) << 16 | 1u;
     return std::string("\x78\x01", 2) + w.Take() + Be32(adler);
+}
+
+// GIF's LZW of 8-bit pixels, code for code as the common encoders write it:
+// a clear code first and whenever the table is full, the code width growing
+// once the next free code passes it.
+class GifLzw {
+  public:
+    std::string Encode(const std::string& pixels) {
+        out_.clear();
+        out_.reserve(pixels.size() / 2);
+        Reset();
+        Output(kClear);
+        std::uint32_t current = static_cast<unsigned char>(pixels[0]);
+        for (std::size_t i = 1; i < pixels.size(); ++i) {
+            const std::uint32_t pixel = static_cast<unsigned char>(pixels[i]);
+            const std::uint16_t known = next_[current * 256 + pixel];
+            if (known) {
+                current = known;
+                continue;
+            }
+            Output(current);
+            if (free_ >= 4095) {
+                Output(kClear);
+                Reset();
+            } else {
+                next_[current * 256 + pixel] = std::uint16_t(free_++);
+                filled_.push_back(current * 256 + pixel);
+            }
+            current = pixel;
+        }
+        Output(current);
+        Output(kEnd);
+        if (used_ > 0) out_ += char(bits_ & 0xFF);
+        bits_ = 0;
+        used_ = 0;
+        return std::move(out_);
+    }
+
+  private:
+    static constexpr std::uint32_t kClear = 256, kEnd = 257;
+    void Reset() {
+        next_.resize(4096 * 256);
+        for (std::uint32_t at : filled_) next_[at] = 0;
+        filled_.clear();
+        free_ = kEnd + 1;
+        width_ = 9;
+    }
+    // From the lowest bit of each byte on, as deflate packs them too.
+    void Output(std::uint32_t code) {
+        bits_ |= std::uint64_t(code) << used_;
+        for (used_ += width_; used_ >= 8; used_ -= 8, bits_ >>= 8) out_ += char(bits_ & 0xFF);
+        if (free_ >= (1u << width_) && width_ < 12) ++width_;
+    }
+    std::vector<std::uint16_t> next_;  // the code of a known code and one more pixel; 0: none yet
+    std::vector<std::uint32_t> filled_;
+    std::uint32_t free_ = 0;
+    int width_ = 9;
+    std::string out_;
+    std::uint64_t bits_ = 0;
+    int used_ = 0;
+};
+
+// Data cut into sub-blocks of at most 255 bytes, then the empty one.
+std::string SubBlocks(const std::string& data) {
+    std::string blocks;
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        const std::size_t size = std::min<std::size_t>(255, data.size() - at);
+        blocks += char(size);
+        blocks.append(data, at, size);
+    }
+    return blocks + std::string(1, '\0');
 }
 
 }  // namespace
@@ -159,6 +233,38 @@ std::string BmpOfSize(int width, int height) {
                       Le32(2835) + Le32(0) + Le32(0);
     bmp.append(size, '\x80');
     return bmp;
+}
+
+std::string AnimatedGif(unsigned screenWidth, unsigned screenHeight, unsigned frameWidth,
+                        unsigned frameHeight, unsigned frames, bool noisy) {
+    std::string palette;
+    for (unsigned i = 0; i < 256; ++i) palette += {char(i), char(255 - i), char((i * 7) & 0xFF)};
+    std::string gif = "GIF89a" + Le16(screenWidth) + Le16(screenHeight) + std::string("\xF7\x00\x00", 3) +
+                      palette + std::string("!\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    const std::size_t pixels = std::size_t(frameWidth) * frameHeight;
+    GifLzw lzw;
+    std::map<unsigned, std::string> plain;  // the data of a one-colour frame, by its colour
+    std::uint32_t noise = 2463534242u;
+    for (unsigned frame = 0; frame < frames; ++frame) {
+        std::string data;
+        if (noisy) {
+            std::string framePixels(pixels, '\0');
+            for (char& p : framePixels) {
+                noise ^= noise << 13;
+                noise ^= noise >> 17;
+                noise ^= noise << 5;
+                p = char(noise >> 24);
+            }
+            data = SubBlocks(lzw.Encode(framePixels));
+        } else {
+            std::string& one = plain[frame % 8];
+            if (one.empty()) one = SubBlocks(lzw.Encode(std::string(pixels, char(32 * (frame % 8)))));
+            data = one;
+        }
+        gif += std::string("!\xF9\x04\x04\x0A\x00\x00\x00", 8) + "," + Le16(0) + Le16(0) + Le16(frameWidth) +
+               Le16(frameHeight) + std::string("\x00\x08", 2) + data;
+    }
+    return gif + ";";
 }
 
 }  // namespace testing_support

@@ -23,4 +23,12 @@ std::string TiffClaiming(unsigned width, unsigned height);
 std::string PngOfSize(unsigned width, unsigned height);
 std::string BmpOfSize(int width, int height);
 
+// An animated GIF of a screen of screenWidth x screenHeight, looping, whose
+// `frames` frames of frameWidth x frameHeight stand at its top left, a tenth
+// of a second each, in a 256-colour table. Each frame is one colour (its LZW
+// data a few hundred bytes), or with `noisy` of pixels that do not repeat, so
+// that its LZW data is about as large as its pixels.
+std::string AnimatedGif(unsigned screenWidth, unsigned screenHeight, unsigned frameWidth,
+                        unsigned frameHeight, unsigned frames, bool noisy = false);
+
 }  // namespace testing_support
