@@ -40,7 +40,9 @@ TEST(SettingKeys, EveryKeyIsUniqueTypedAndHomed) {
     for (const SettingKey& key : SettingKeys()) {
         EXPECT_TRUE(ids.insert(Id(key)).second) << "twice: " << testing::PrintToString(Id(key));
         EXPECT_TRUE(ValueFitsEncoding(key)) << testing::PrintToString(Id(key));
-        if (key.IsField()) EXPECT_NE(key.field.get, nullptr) << testing::PrintToString(Id(key));
+        if (key.IsField()) {
+            EXPECT_NE(key.field.get, nullptr) << testing::PrintToString(Id(key));
+        }
         EXPECT_TRUE(key.reader != Reader::None || key.writer != Writer::None);
     }
     // Every key of the file but the Skins and TimeFormats entries.
