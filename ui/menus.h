@@ -181,6 +181,8 @@ class PopupMenu : public Menu {
   public:
     PopupMenu(Form* owner, std::wstring name);
     // Shows the menu at a screen point and runs the chosen item's Click after it closed.
+    // A WM_QUIT met while it is open closes it; the quit is posted again, with
+    // its exit code, once it has closed, and no choice runs.
     void Popup(int x, int y);
     // The control whose context menu this was.
     Control* PopupComponent() const { return popupComponent_; }

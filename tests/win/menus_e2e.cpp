@@ -1,7 +1,9 @@
 // The clock's popup menu on the running program, driven by the real pointer: a
 // press on its "Планировщик" entry opens the planner page, and nothing of the
 // menu outlives it (the next clicks on the clock and on the settings window's
-// tabs do what they do without a menu). The clock speaks the time on a click
+// tabs do what they do without a menu), and the program told to end while
+// its menu is open ends (by its close hot key, or by a WM_QUIT posted to its
+// thread from outside). The clock speaks the time on a click
 // and says a tick every second: a test knows from them that a click was
 // handled and that what it might have set off has had its turn.
 #include <gtest/gtest.h>
@@ -263,6 +265,24 @@ TEST_F(PopupMenu, APressOnThePlannerEntryOpensThePlannerPage) {
     EXPECT_TRUE(tabs.Click(6));
 }
 
+namespace {
+
+// The clock's popup menu opened by a right click. The clock takes its clicks
+// once it is drawn: until then it is clicked again.
+bool OpenTheMenu(const RunningProgram& program, HWND clock) {
+    RECT r{};
+    GetWindowRect(clock, &r);
+    return WaitFor(
+        [&] {
+            if (!MenuWindows(program).empty()) return true;
+            RightClickAt(Centre(r));
+            return WaitFor([&] { return !MenuWindows(program).empty(); }, 2000);
+        },
+        30000);
+}
+
+}  // namespace
+
 TEST(PopupMenuOpen, TheProgramToldToCloseWhileItsMenuIsOpenEnds) {
     // The close hot key while the clock's menu is open: the program saves and
     // ends, its menu with it.
@@ -270,19 +290,24 @@ TEST(PopupMenuOpen, TheProgramToldToCloseWhileItsMenuIsOpenEnds) {
     RunningProgram program(dir.Path());
     HWND clock = program.WaitShown();
     ASSERT_NE(clock, nullptr);
-    RECT r{};
-    GetWindowRect(clock, &r);
-    // The clock takes its clicks once it is drawn: until then it is clicked again.
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            if (!MenuWindows(program).empty()) return true;
-            RightClickAt(Centre(r));
-            return WaitFor([&] { return !MenuWindows(program).empty(); }, 2000);
-        },
-        30000));
+    ASSERT_TRUE(OpenTheMenu(program, clock));
     PressCtrlAlt('Q');
     DWORD code = 1;
     EXPECT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
     EXPECT_EQ(code, 0u);
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / L"Horalto.ini"));
+}
+
+TEST(PopupMenuOpen, AQuitPostedToTheProgramWhileItsMenuIsOpenEndsIt) {
+    // A WM_QUIT posted to the clock's thread, as another program may post it:
+    // the menu closes and the program ends as it does with nothing open.
+    ScratchDir dir(L"menus-e2e-quit");
+    RunningProgram program(dir.Path());
+    HWND clock = program.WaitShown();
+    ASSERT_NE(clock, nullptr);
+    ASSERT_TRUE(OpenTheMenu(program, clock));
+    ASSERT_TRUE(PostThreadMessageW(GetWindowThreadProcessId(clock, nullptr), WM_QUIT, 0, 0));
+    DWORD code = 1;
+    EXPECT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
+    EXPECT_EQ(code, 0u);
 }

@@ -1,5 +1,6 @@
 // The whole program under Wine: the clock's text comes from the format text of
-// a prepared Horalto.ini, the work log goes on across restarts, a format text
+// a prepared Horalto.ini (of one long line, from what a screen shows of it),
+// the work log goes on across restarts, a format text
 // typed and pasted in the settings window is saved whole at any length, and
 // the clock is synchronised with a Daytime server that answers in NIST's layout.
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "base/ini_file.h"
 #include "base/string_list.h"
@@ -46,6 +48,42 @@ bool WaitForChildText(HWND parent, const std::wstring& text, DWORD ms = 15000) {
 }
 
 }  // namespace
+
+TEST(TimeTextsOfTheProgram, AFormatOfOneLongLineIsBuiltFromWhatAScreenShowsOfIt) {
+    // One line of "x<>" over and over, each empty tag standing for nothing:
+    // the clock builds its text from as many characters of the line as the
+    // screen has pixels across, a third of them x's. The whole line built and
+    // then cut to the screen would show x's from edge to edge.
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    std::wstring line;
+    for (int i = 0; i < 100000; ++i) line += L"x<>";
+    ScratchDir dir(L"timetext-long-line");
+    {
+        base::IniFile ini(dir.Path() / L"Horalto.ini");
+        ini.WriteString(L"Main", L"FormatTextMain", base::StoredTextValue(line));
+        ini.UpdateFile();
+    }
+    RunningProgram program(dir.Path());
+    HWND main = program.WaitForWindow(L"TfrmHoralto");
+    ASSERT_NE(main, nullptr);
+    // The clock's text, once a tick has built it.
+    std::wstring shown;
+    EXPECT_TRUE(WaitFor([&] {
+        EnumChildWindows(
+            main,
+            [](HWND hwnd, LPARAM lp) -> BOOL {
+                std::wstring text = WindowText(hwnd);
+                if (!text.starts_with(L"x")) return TRUE;
+                *reinterpret_cast<std::wstring*>(lp) = std::move(text);
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&shown));
+        return !shown.empty();
+    })) << "the clock shows no text of the format";
+    EXPECT_EQ(shown.size(), static_cast<size_t>((width + 2) / 3));
+    EXPECT_EQ(shown.find_first_not_of(L'x'), std::wstring::npos);
+    EXPECT_EQ(program.CloseAndWait(), 0);
+}
 
 TEST(TimeTextsOfTheProgram, SynchronisesWithAServerAnsweringInNistLayout) {
     DaytimeServer server({DaytimeServer::kNistNow, DaytimeServer::kNistNow}, 13);

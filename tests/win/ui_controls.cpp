@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 #include <functional>
 #include <set>
 #include <string>
@@ -594,6 +595,72 @@ TEST(UiMenus, AnEntryOfAnOpenMenuReachesTheItemItShowedOrNothing) {
     pmn.Popup(150, 150);
     EXPECT_EQ(clicked, std::vector<std::wstring>{L"Другая"});
     pmn.OnPopup = nullptr;
+}
+
+namespace {
+
+// Whether a popup menu of this thread is on the screen.
+bool MenuShown() {
+    bool shown = false;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            wchar_t cls[8] = {};
+            if (IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 8) && wcscmp(cls, L"#32768") == 0)
+                *reinterpret_cast<bool*>(lp) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
+// A timer whose ticks run inside the loop of the popup menu opened next: once
+// the menu is on the screen it runs `inside` (once); a menu still open 15 s
+// after the start it ends, and says so.
+struct InsideTheMenu {
+    static inline void (*inside)() = nullptr;
+    static inline bool ran = false, endedByTimer = false;
+    static inline DWORD startedAt = 0;
+    static inline UINT_PTR timer = 0;
+    static void Start(void (*what)()) {
+        inside = what;
+        ran = endedByTimer = false;
+        startedAt = GetTickCount();
+        timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (!ran && MenuShown()) {
+                ran = true;
+                inside();
+            } else if (!endedByTimer && GetTickCount() - startedAt > 15000) {
+                endedByTimer = true;
+                EndMenu();
+            }
+        });
+    }
+    static void Stop() { KillTimer(nullptr, timer); }
+};
+
+// The exit code of the WM_QUIT waiting in the queue (taken off it), or -1.
+long long PendingQuit() {
+    MSG msg;
+    return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? static_cast<long long>(msg.wParam) : -1;
+}
+
+}  // namespace
+
+TEST(UiMenus, AQuitWhileAPopupMenuIsOpenClosesItAndIsPostedAgainOnceItHasClosed) {
+    // Posted by a handler that runs while the menu is open (a timer, a hot
+    // key): the menu's own loop takes the WM_QUIT off the queue. The menu
+    // closes, and the quit with its exit code waits again for the outer loop.
+    auto form = ui::NewForm<ControlsForm>();
+    form->Show();
+    ui::PopupMenu pmn(form.get(), L"pmnMenu");
+    ui::MenuItem pmiFirst(pmn, L"pmiFirst", L"Первая");
+    InsideTheMenu::Start([] { PostQuitMessage(3); });
+    pmn.Popup(150, 150);
+    InsideTheMenu::Stop();
+    ASSERT_TRUE(InsideTheMenu::ran) << "the menu was not shown";
+    EXPECT_FALSE(InsideTheMenu::endedByTimer) << "the quit left the menu open";
+    EXPECT_EQ(PendingQuit(), 3) << "the quit was not posted again";
 }
 
 TEST_F(UiControls, ActionsAutoCheckBeforeExecuteAndMenuItemsShowTheirAction) {

@@ -1,6 +1,6 @@
 // Forms and the application object: window classes, the close path, tab
-// sheets coming on and off screen, the double-click order, timers and the
-// message loop.
+// sheets coming on and off screen, the double-click order, timers, the focus
+// of a form opened again and the message loop.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -11,6 +11,7 @@
 #include "ui/actions.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
+#include "ui/edits.h"
 #include "ui/menus.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
@@ -370,6 +371,65 @@ TEST(UiForms, EndOfTheSessionRunsTheCloseQueryAndFreesTheForms) {
     EXPECT_EQ(log, (Log{L"create, pointer set", L"query", L"destroy second", L"destroy main"}));
     EXPECT_FALSE(IsWindow(h));
     EXPECT_EQ(ui::Application().MainForm(), nullptr);
+}
+
+class FocusForm : public ui::Form {
+  public:
+    FocusForm() : ui::Form(L"TfrmUiFocus") {
+        SetBounds(100, 100, 400, 300);
+        pgcPages.SetBounds(8, 8, 360, 240);
+        edtFirst.SetBounds(10, 10, 100, 21);
+        edtSecond.SetBounds(10, 40, 100, 21);
+        edtThird.SetBounds(10, 10, 100, 21);
+        edtFourth.SetBounds(10, 40, 100, 21);
+    }
+    ui::PageControl pgcPages{this, L"pgcPages"};
+    ui::TabSheet tbsOne{pgcPages, L"tbsOne", L"Первая"};
+    ui::TabSheet tbsTwo{pgcPages, L"tbsTwo", L"Вторая"};
+    ui::Edit edtFirst{&tbsOne, L"edtFirst"};
+    ui::Edit edtSecond{&tbsOne, L"edtSecond"};
+    ui::Edit edtThird{&tbsTwo, L"edtThird"};
+    ui::Edit edtFourth{&tbsTwo, L"edtFourth"};
+};
+
+TEST(UiForms, AShownFormOpenedAgainGivesTheFocusToTheControlOfItsShownPage) {
+    // A shown form that another window has come over is opened again by its
+    // SetFocus (as the program's windows are): the keys go to the control of
+    // the shown page that had them last, or to the page's first control.
+    auto form = ui::NewForm<FocusForm>();
+    auto other = ui::NewForm<FocusForm>();
+    auto comesOver = [&] {
+        other->SetFocus();
+        return PumpUntil([&] { return GetActiveWindow() == other->Handle(); }, 10000);
+    };
+    auto openedAgainWith = [&](ui::Control& control) {
+        form->SetFocus();
+        return PumpUntil(
+            [&] { return GetActiveWindow() == form->Handle() && GetFocus() == control.Handle(); }, 10000);
+    };
+    // Shown disabled, as during a show effect: no control takes the focus.
+    form->SetEnabled(false);
+    form->Show();
+    other->Show();
+    form->SetEnabled(true);
+    ASSERT_TRUE(comesOver());
+    EXPECT_TRUE(openedAgainWith(form->edtFirst)) << "the focus is not on the page's first control";
+
+    form->edtSecond.SetFocus();
+    ASSERT_TRUE(comesOver());
+    EXPECT_TRUE(openedAgainWith(form->edtSecond));
+
+    // Another page chosen while the form was covered: its first control, then the one it had.
+    ASSERT_TRUE(comesOver());
+    form->pgcPages.SetActivePage(&form->tbsTwo);
+    EXPECT_TRUE(openedAgainWith(form->edtThird));
+    form->edtFourth.SetFocus();
+    ASSERT_TRUE(comesOver());
+    form->pgcPages.SetActivePage(&form->tbsOne);
+    EXPECT_TRUE(openedAgainWith(form->edtSecond));
+    ASSERT_TRUE(comesOver());
+    form->pgcPages.SetActivePage(&form->tbsTwo);
+    EXPECT_TRUE(openedAgainWith(form->edtFourth));
 }
 
 TEST(UiForms, ProcessMessagesPostsAQuitItMeetsAgain) {
