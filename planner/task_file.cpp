@@ -34,9 +34,10 @@ using Fields = std::array<std::string_view, kTaskColCount>;
 // columns 1 to 10, each ended by a TAB; it ends at a line end of the file's
 // kind, or at any line end once its tenth field is complete (what follows that
 // TAB up to the line end is dropped). A line break of another kind before the
-// tenth TAB lies inside a cell. A row that ends early keeps the fields it
-// completed; the text after its last TAB is no field. Line breaks where a row
-// would begin are empty lines, no rows.
+// tenth TAB lies inside a cell. A row that ends early (an editor trimmed its
+// empty last fields, a tool left out their TABs, it was typed by hand, the file
+// ends in it) keeps the fields it has, the text after its last TAB being the
+// next field. Line breaks where a row would begin are empty lines, no rows.
 class TaskFileRows {
   public:
     explicit TaskFileRows(std::string_view bytes) : bytes_(bytes) {
@@ -72,11 +73,13 @@ class TaskFileRows {
             } else if (ch == '\r' || ch == '\n') {
                 const std::size_t next = AfterOwnLineEnd(i);
                 if (next != std::string_view::npos) {
+                    fields[static_cast<std::size_t>(c)] = bytes_.substr(start, i - start);
                     pos_ = next;
                     return true;
                 }
             }
         }
+        fields[static_cast<std::size_t>(c)] = bytes_.substr(start);
         pos_ = bytes_.size();
         return true;
     }

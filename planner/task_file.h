@@ -7,7 +7,7 @@
 // that lies inside a cell, so a lone CR or LF in a file of CR LF lines splits
 // nothing. A row of fewer fields (a tool that leaves out the last TAB, an
 // editor that trims trailing blanks, a row typed by hand) has its missing
-// fields empty.
+// fields empty, the text after its last TAB being its last field.
 #pragma once
 
 #include <filesystem>
@@ -22,8 +22,9 @@ namespace planner {
 std::string TaskFileBytes(const TaskGrid& grid);
 
 // Loads rows 1 on from the file's bytes (the header line is not read back).
-// Fields after column 10 and the text after a row's last TAB are ignored; a CR
-// or LF inside a field reads as a blank. Rows of blanks only (empty lines,
+// Fields after column 10 and the text after a row's tenth TAB are ignored; in a
+// row that ends before its tenth TAB the text after its last TAB is the next
+// field. A CR or LF inside a field reads as a blank. Rows of blanks only (empty lines,
 // lines of blanks, spare rows) are no rows. The last row is the spare row when
 // it holds no task and no blank row follows it; else an empty spare row is
 // added below. A file with no row below its header but its spare row leaves

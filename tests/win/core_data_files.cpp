@@ -221,9 +221,10 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
 }
 
 TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
-    // Rows of nine TABs or trimmed after their last field end at the line end,
-    // a line of blanks holds no task, and a file of the header and one task
-    // without the spare row is read: every task comes back with its cells.
+    // Rows of nine TABs, or ending after their message (the later cells empty,
+    // their TABs trimmed or left out by hand), end at the line end; a line of
+    // blanks holds no task, and a file of the header and one task without the
+    // spare row is read: every task comes back with its cells.
     planner::TaskTable grid;
     grid.SetRowCount(7);
     for (int r = 1; r <= 5; ++r) {
@@ -240,7 +241,9 @@ TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
         const std::size_t end = crLf.find("\r\n", at);
         const std::string line = crLf.substr(at, end - at);
         nineTabs += line.substr(0, line.size() - 1) + "\r\n" + (row == 2 ? "    \r\n" : "");
-        trimmed += line.substr(0, line.find_last_not_of('\t') + 1) + "\r\n";
+        std::size_t cut = 0;  // just past the TAB that ends the message cell
+        for (int tab = 0; tab < 4; ++tab) cut = line.find('\t', cut) + 1;
+        trimmed += line.substr(0, cut - 1) + "\r\n";
         at = end + 2;
     }
     const std::string oneTask = crLf.substr(0, crLf.find("\r\n", header.size()) + 2);

@@ -100,8 +100,8 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
                   written1 + "\r\n" + written2 + "\r\n" + kSpareLine);
     }
     // A line break of the file's own kind ends a row wherever it stands: the
-    // text after the row's last TAB is dropped. Empty lines between rows are
-    // no rows.
+    // text after the row's last TAB is its next field. Empty lines between
+    // rows are no rows.
     std::string lf = task1;
     std::replace(lf.begin(), lf.end(), '~', '\n');
     TaskTable cells;
@@ -111,7 +111,7 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
     ASSERT_EQ(cells.RowCount(), 5);
     EXPECT_EQ(cells.Cell(kColDescription, 1), L"\x01А b");
     EXPECT_EQ(cells.Cell(kColTime, 2), L"y");
-    EXPECT_EQ(cells.Cell(kColDescription, 2), L"");
+    EXPECT_EQ(cells.Cell(kColDescription, 2), L"\x02z");
     EXPECT_EQ(cells.Cell(kColMessage, 3), L"\x05|x y");
     EXPECT_EQ(GetRowCells(cells, 4), TaskCells{});
     // Mixed endings, and a file without a final line ending.
@@ -145,7 +145,9 @@ TEST(TaskFile, TwoLinesOrFewerLeaveTheGridAlone) {
     EXPECT_EQ(grid.Cell(kColDescription, 1), L"keep");
 }
 
-TEST(TaskFile, ExtraFieldsAndTextAfterTheLastTabAreIgnored) {
+TEST(TaskFile, ExtraFieldsAndTextAfterTheTenthTabAreIgnored) {
+    // A row cut short by the end of the file keeps what it holds: the text
+    // after its last TAB is its next field.
     const std::string bytes =
         "ignored header\r\n"
         "*a\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl\tm\r\n"
@@ -155,7 +157,7 @@ TEST(TaskFile, ExtraFieldsAndTextAfterTheLastTabAreIgnored) {
     ASSERT_TRUE(LoadTaskFileBytes(bytes, grid));
     EXPECT_EQ(grid.RowCount(), 5) << "the spare row between the rows is no row";
     EXPECT_EQ(grid.Cell(kColDescription, 3), L"\x02last");
-    EXPECT_EQ(grid.Cell(kColMessage, 3), L"");
+    EXPECT_EQ(grid.Cell(kColMessage, 3), L"cut short");
     EXPECT_EQ(grid.Cell(0, 0), L"") << "the header row keeps the form's texts";
     EXPECT_EQ(grid.Cell(kColDay, 0), L"День");
     EXPECT_EQ(grid.Cell(kColDay, 1), L"*a");
@@ -193,8 +195,9 @@ TEST(TaskFile, SavedAndLoadedThroughAFile) {
 TEST(TaskFile, RowsOfFewerFieldsEndAtTheFilesOwnLineEnd) {
     // Rows of nine TABs (a tool that leaves out the last field's TAB), rows an
     // editor trimmed after their last non-empty field, rows typed by hand: a
-    // line end of the file's own kind (that of its header line) ends each, and
-    // its missing fields are empty. A break of another kind before the tenth
+    // line end of the file's own kind (that of its header line) ends each, the
+    // text after its last TAB is its next field, and its missing fields are
+    // empty. A break of another kind before the tenth
     // TAB lies inside a cell and reads as a blank ('~' and '^' below).
     const std::vector<TaskCells> tasks = {
         Cells({L"*Ежедневно", L"09:00:00", L"\x02Зарядка", L"", L"", L"", L"", L"", L"", L"14.03.24 9:00"}),
@@ -207,7 +210,7 @@ TEST(TaskFile, RowsOfFewerFieldsEndAtTheFilesOwnLineEnd) {
         Cells({L"02.01.2030", L"Выход", L"\x02~", L"", L"", L"", L"C:\\b.bmp", L"Выключить", L"Удаление",
                L"02.01.30 0:00"}),
     };
-    const std::string byHand = base::ToCp1251(L"03.01.2030\t11:00:00\t\x02Вручную\t");
+    const std::string byHand = base::ToCp1251(L"03.01.2030\t11:00:00\t\x02Вручную");
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
         for (const bool trimmed : {false, true}) {
             const std::string name = testing::PrintToString(eol) + (trimmed ? " trimmed" : " nine TABs");
@@ -241,7 +244,6 @@ TEST(TaskFile, RowsOfFewerFieldsEndAtTheFilesOwnLineEnd) {
                 for (std::wstring& cell : expected)
                     std::replace_if(
                         cell.begin(), cell.end(), [](wchar_t ch) { return ch == L'~' || ch == L'^'; }, L' ');
-                expected[kColNextRun].clear();  // the text after a row's last TAB is dropped
                 EXPECT_EQ(GetRowCells(grid, r), expected) << name << " row " << r;
             }
             EXPECT_EQ(GetRowCells(grid, 7), TaskCells{}) << name;
