@@ -60,9 +60,10 @@ bool ToCp1251Char(wchar_t ch, unsigned char& byte);
 // with its fault: Missing, Folder, Held, AccessDenied or Unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path);
 // The same for a file that another program may hold open for a moment: a file
-// that is there but cannot be read is tried again, a second at most. A missing
-// file or a folder in its place is not waited for.
-std::string ReadFileBytesPatiently(const std::filesystem::path& path);
+// that is there but cannot be read is tried again, a second at most. A folder
+// in its place is not waited for, nor a missing file unless `missingToo` (a
+// file another program may be renaming its own save over).
+std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo = false);
 
 // Replaces the file with these bytes: written to a temporary file beside it
 // (TempFileFor), then renamed over it, so a crash never leaves a half-written

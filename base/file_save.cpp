@@ -60,13 +60,15 @@ void RemoveQuietly(const std::filesystem::path& file) {
 }
 
 // Runs `attempt` until it succeeds (no failure) or fails for a reason that
-// waiting does not mend, trying again for a second at most; the last failure.
+// waiting does not mend (a folder; a missing file unless `missingToo`), trying
+// again for a second at most; the last failure.
 template <class Attempt>
-std::optional<file_system::Failure> Patiently(Attempt&& attempt) {
+std::optional<file_system::Failure> Patiently(Attempt&& attempt, bool missingToo = false) {
     const auto start = std::chrono::steady_clock::now();
     for (;;) {
         std::optional<file_system::Failure> failure = attempt();
-        if (!failure || failure->fault == FileFault::Missing || failure->fault == FileFault::Folder ||
+        if (!failure || (failure->fault == FileFault::Missing && !missingToo) ||
+            failure->fault == FileFault::Folder ||
             std::chrono::steady_clock::now() - start >= std::chrono::seconds(1))
             return failure;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -82,9 +84,9 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-std::string ReadFileBytesPatiently(const std::filesystem::path& path) {
+std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo) {
     std::string bytes;
-    if (const auto failure = Patiently([&] { return file_system::ReadWholeFile(path, bytes); }))
+    if (const auto failure = Patiently([&] { return file_system::ReadWholeFile(path, bytes); }, missingToo))
         throw FileError("Cannot read file " + PathText(path), failure->fault, failure->systemText);
     return bytes;
 }

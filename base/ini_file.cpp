@@ -1,9 +1,7 @@
 #include "base/ini_file.h"
 
 #include <algorithm>
-#include <chrono>
 #include <system_error>
-#include <thread>
 
 #include "base/codec.h"
 #include "base/conversions.h"
@@ -54,17 +52,14 @@ IniFile::IniFile(std::filesystem::path path, FormatSettings fs) : path_(std::mov
 }
 
 IniFile IniFile::ToUpdate(const std::filesystem::path& path, FormatSettings fs) {
-    const auto start = std::chrono::steady_clock::now();
-    for (;;) {
-        const bool late = std::chrono::steady_clock::now() - start >= std::chrono::seconds(1);
-        std::error_code ec;
-        try {
-            if (late || std::filesystem::is_regular_file(path, ec)) return IniFile(path, fs);
-        } catch (const FileError&) {
-            if (late) throw;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    IniFile ini(InMemory{}, std::move(fs));
+    ini.path_ = path;
+    try {
+        ini.Parse(DecodeDataText(ReadFileBytesPatiently(path, true)));
+    } catch (const FileError& e) {
+        if (e.Fault() != FileFault::Missing) throw;  // still missing: an empty file
     }
+    return ini;
 }
 
 IniFile IniFile::FromText(std::wstring_view text, FormatSettings fs) {

@@ -3,6 +3,7 @@
 // their parts of this class in files of their own (see the groups below).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -111,6 +112,9 @@ class TfrmHoralto : public ui::Form {
     // What the readers and writers work on (this window's fields and catalogue,
     // the homes of both windows).
     core::SettingsBinding SettingsBindingFor(const core::SettingHomes& homes);
+    // Runs `use` with the binding of the keys of both windows (of the settings
+    // window only once it exists): what the writers of the file work on.
+    void UseAllSettings(const std::function<void(const core::SettingsBinding&)>& use);
     // Reader R1, applying each value on the way.
     void ReadSettings();
     void ApplyReadSetting(const core::SettingKey& key);

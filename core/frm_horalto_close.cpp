@@ -45,10 +45,11 @@ std::string WorkLogData() {
 }  // namespace
 
 std::string TfrmHoralto::SettingsData() {
-    core::SettingHomes homes;
-    BindSettingHomes(homes);
-    if (frmOptions) frmOptions->BindSettingHomes(homes);
-    return base::ToCp1251(core::UserSettingsText(SettingsBindingFor(homes), base::SystemFormatSettings()));
+    std::wstring text;
+    UseAllSettings([&](const core::SettingsBinding& binding) {
+        text = core::UserSettingsText(binding, base::SystemFormatSettings());
+    });
+    return base::ToCp1251(text);
 }
 
 void TfrmHoralto::NoteDataFilesAtStart() {
@@ -68,10 +69,8 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     core::SaveSettingsFile(
         IniFileName, [this] { return SettingsData(); },
         [this](base::IniFile& ini) {
-            core::SettingHomes homes;
-            BindSettingHomes(homes);
-            if (frmOptions) frmOptions->BindSettingHomes(homes);
-            core::WriteMainWindowSettings(ini, SettingsBindingFor(homes));
+            UseAllSettings(
+                [&](const core::SettingsBinding& binding) { core::WriteMainWindowSettings(ini, binding); });
         });
     if (frmOptions) {
         // The lists are written also when they are all empty.

@@ -76,6 +76,13 @@ void TfrmHoralto::BindSettingHomes(core::SettingHomes& homes) {
         [](double v) { NextSynchronization = v; });
 }
 
+void TfrmHoralto::UseAllSettings(const std::function<void(const core::SettingsBinding&)>& use) {
+    core::SettingHomes homes;
+    BindSettingHomes(homes);
+    if (frmOptions) frmOptions->BindSettingHomes(homes);
+    use(SettingsBindingFor(homes));
+}
+
 core::SettingsBinding TfrmHoralto::SettingsBindingFor(const core::SettingHomes& homes) {
     core::SettingsBinding b;
     b.settings = &Settings;

@@ -57,12 +57,12 @@ void TfrmOptions::ReadSettings() {
 }
 
 void TfrmOptions::WriteSettings() {
-    core::SaveSettingsFile(IniFileName, [] { return frmHoralto->SettingsData(); }, [this](base::IniFile& ini) {
-        core::SettingHomes homes;
-        frmHoralto->BindSettingHomes(homes);
-        BindSettingHomes(homes);
-        core::WriteOptionsSettings(ini, frmHoralto->SettingsBindingFor(homes));
-    });
+    core::SaveSettingsFile(
+        IniFileName, [] { return frmHoralto->SettingsData(); },
+        [](base::IniFile& ini) {
+            frmHoralto->UseAllSettings(
+                [&](const core::SettingsBinding& binding) { core::WriteOptionsSettings(ini, binding); });
+        });
     core::ShowSaveFailures();
 }
 
