@@ -3,6 +3,7 @@
 // program is always std::wstring.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -59,11 +60,36 @@ bool ToCp1251Char(wchar_t ch, unsigned char& byte);
 // The whole file as bytes. Throws FileError when it cannot be opened or read,
 // with its fault: Missing, Folder, Held, AccessDenied or Unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path);
+
+// The time that reads may spend waiting for files another program holds open
+// for a moment, shared by every read it is given: what one read waits, the
+// next has no more. Once it is spent, a read tries once and waits no longer.
+class Patience {
+  public:
+    using Duration = std::chrono::steady_clock::duration;
+    explicit Patience(Duration budget) : left_(budget) {}
+    virtual ~Patience() = default;
+    // Waits a little before the next try and counts what that took; false,
+    // waiting nothing, once the time is spent.
+    bool WaitAgain();
+    Duration Left() const { return left_; }
+
+  protected:
+    // Waits about `time` and returns the time that went by.
+    virtual Duration Pause(Duration time);
+
+  private:
+    Duration left_;
+};
+
 // The same for a file that another program may hold open for a moment: a file
-// that is there but cannot be read is tried again, a second at most. A folder
-// in its place is not waited for, nor a missing file unless `missingToo` (a
-// file another program may be renaming its own save over).
+// that is there but cannot be read is tried again while the patience lasts (a
+// second of its own without one). A folder in its place is not waited for, nor
+// a missing file unless `missingToo` (a file another program may be renaming
+// its own save over).
 std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo = false);
+std::string ReadFileBytesPatiently(const std::filesystem::path& path, Patience& patience,
+                                   bool missingToo = false);
 
 // Replaces the file with these bytes: written to a temporary file beside it
 // (TempFileFor), then renamed over it, so a crash never leaves a half-written
@@ -74,7 +100,10 @@ void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // Copies the file, as it is, to a new file beside it before it is replaced:
 // "<name>.bak", or "<name> (2).bak", "<name> (3).bak"... when that is taken, so
-// that no earlier copy is written over. Returns the copy's path; throws
+// that no earlier copy is written over (a name another program takes while the
+// copy is made counts as taken). The copy is written under the temporary name
+// of this process's saves (TempFileFor) and only then given its name, so a copy
+// cut short never stands under a ".bak" name. Returns the copy's path; throws
 // FileError when the file cannot be copied (it is then left as it is). A file
 // another program holds open for a moment is waited for, a second at most.
 std::filesystem::path KeepCopyBeside(const std::filesystem::path& path);

@@ -1,6 +1,7 @@
 // Reading a file whole; saving a file whole: a temporary file of this process
 // beside it, then renamed over it; a copy kept beside a file before it is
 // replaced; and the leftovers of saves cut short.
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -61,18 +62,32 @@ void RemoveQuietly(const std::filesystem::path& file) {
 
 // Runs `attempt` until it succeeds (no failure) or fails for a reason that
 // waiting does not mend (a folder; a missing file unless `missingToo`), trying
-// again for a second at most; the last failure.
+// again while the patience lasts; the last failure.
 template <class Attempt>
-std::optional<file_system::Failure> Patiently(Attempt&& attempt, bool missingToo = false) {
-    const auto start = std::chrono::steady_clock::now();
+std::optional<file_system::Failure> Patiently(Attempt&& attempt, Patience& patience,
+                                              bool missingToo = false) {
     for (;;) {
         std::optional<file_system::Failure> failure = attempt();
         if (!failure || (failure->fault == FileFault::Missing && !missingToo) ||
-            failure->fault == FileFault::Folder ||
-            std::chrono::steady_clock::now() - start >= std::chrono::seconds(1))
+            failure->fault == FileFault::Folder || !patience.WaitAgain())
             return failure;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+// The same with a second of its own.
+template <class Attempt>
+std::optional<file_system::Failure> Patiently(Attempt&& attempt, bool missingToo = false) {
+    Patience patience(std::chrono::seconds(1));
+    return Patiently(std::forward<Attempt>(attempt), patience, missingToo);
+}
+
+// "<name>.bak" for n 1, else "<name> (n).bak".
+std::filesystem::path CopyName(const std::filesystem::path& path, int n) {
+    const Name suffix =
+        std::filesystem::path(n == 1 ? std::string(".bak") : " (" + std::to_string(n) + ").bak").native();
+    std::filesystem::path copy = path;
+    copy.replace_filename(path.filename().native() + suffix);
+    return copy;
 }
 
 }  // namespace
@@ -84,26 +99,50 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo) {
+std::string ReadFileBytesPatiently(const std::filesystem::path& path, Patience& patience, bool missingToo) {
     std::string bytes;
-    if (const auto failure = Patiently([&] { return file_system::ReadWholeFile(path, bytes); }, missingToo))
+    if (const auto failure =
+            Patiently([&] { return file_system::ReadWholeFile(path, bytes); }, patience, missingToo))
         throw FileError("Cannot read file " + PathText(path), failure->fault, failure->systemText);
     return bytes;
 }
 
+std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo) {
+    Patience patience(std::chrono::seconds(1));
+    return ReadFileBytesPatiently(path, patience, missingToo);
+}
+
+bool Patience::WaitAgain() {
+    if (left_ <= Duration::zero()) return false;
+    left_ -= Pause(std::min<Duration>(std::chrono::milliseconds(20), left_));
+    return true;
+}
+
+Patience::Duration Patience::Pause(Duration time) {
+    const auto start = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(time);
+    return std::chrono::steady_clock::now() - start;
+}
+
 std::filesystem::path KeepCopyBeside(const std::filesystem::path& path) {
-    const std::filesystem::path stem = path.filename();
-    for (int n = 1; n <= 1000; ++n) {
-        std::filesystem::path copy = path;
-        copy.replace_filename(
-            n == 1 ? stem.native() + std::filesystem::path(".bak").native()
-                   : stem.native() + std::filesystem::path(" (" + std::to_string(n) + ").bak").native());
-        std::error_code ec;
-        if (std::filesystem::exists(copy, ec) || ec) continue;
-        if (const auto failure = Patiently([&] { return file_system::CopyToNewFile(path, copy); }))
-            throw FileError("Cannot copy file " + PathText(path), failure->fault, failure->systemText);
-        return copy;
+    const std::filesystem::path temp = TempFileFor(path);
+    if (const auto failure = Patiently([&] {
+            RemoveQuietly(temp);
+            return file_system::CopyToNewFile(path, temp);
+        })) {
+        RemoveQuietly(temp);
+        throw FileError("Cannot copy file " + PathText(path), failure->fault, failure->systemText);
     }
+    for (int n = 1; n <= 1000; ++n) {
+        const std::filesystem::path copy = CopyName(path, n);
+        bool nameTaken = false;
+        const auto failure = file_system::RenameToNewName(temp, copy, nameTaken);
+        if (nameTaken) continue;
+        if (!failure) return copy;
+        RemoveQuietly(temp);
+        throw FileError("Cannot copy file " + PathText(path), failure->fault, failure->systemText);
+    }
+    RemoveQuietly(temp);
     throw FileError("No free name for a copy of file " + PathText(path));
 }
 

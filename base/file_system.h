@@ -35,6 +35,11 @@ std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::str
 // never written over.
 std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Gives `from` the name `to` when no file or folder has that name; when one
+// has, sets `nameTaken` and leaves both as they are. Never writes over a file.
+std::optional<Failure> RenameToNewName(const std::filesystem::path& from, const std::filesystem::path& to,
+                                       bool& nameTaken);
+
 // Creates the file (emptying one of that name), writes the bytes and closes it.
 // While it is open no other program can remove it.
 std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes);

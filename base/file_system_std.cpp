@@ -75,6 +75,21 @@ std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const st
     return FromReadError(ec.value());
 }
 
+std::optional<Failure> RenameToNewName(const std::filesystem::path& from, const std::filesystem::path& to,
+                                       bool& nameTaken) {
+    // A link fails on a name that is taken, whatever stands there.
+    nameTaken = false;
+    if (link(from.c_str(), to.c_str()) != 0) {
+        if (errno == EEXIST) {
+            nameTaken = true;
+            return std::nullopt;
+        }
+        return FromError(errno);
+    }
+    unlink(from.c_str());
+    return std::nullopt;
+}
+
 std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes) {
     std::FILE* out = std::fopen(file.c_str(), "wb");
     if (!out) return FromError(errno);

@@ -108,6 +108,19 @@ std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const st
     return FromReadError(GetLastError(), from);
 }
 
+std::optional<Failure> RenameToNewName(const std::filesystem::path& from, const std::filesystem::path& to,
+                                       bool& nameTaken) {
+    nameTaken = false;
+    if (MoveFileExW(from.c_str(), to.c_str(), 0)) return std::nullopt;
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ||
+        GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        nameTaken = true;
+        return std::nullopt;
+    }
+    return FromError(error);
+}
+
 std::optional<Failure> WriteNewFile(const std::filesystem::path& file, std::string_view bytes) {
     HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -115,12 +115,43 @@ TEST(CodecFiles, ACopyKeptBesideNeverWritesOverAnother) {
     EXPECT_EQ(ReadFileBytes(dir.path() / "TasksList.tsk.bak"), "first");
     EXPECT_EQ(ReadFileBytes(dir.path() / "TasksList.tsk (2).bak"), "second");
     EXPECT_EQ(ReadFileBytes(file), "second");
+    // A name that another program takes after the look for a free one (a
+    // link to nothing passes for a free name there) is passed over too.
+    fs::create_symlink(dir.path() / "nowhere", dir.path() / "TasksList.tsk (3).bak");
+    EXPECT_EQ(KeepCopyBeside(file), dir.path() / "TasksList.tsk (4).bak");
+    EXPECT_EQ(ReadFileBytes(dir.path() / "TasksList.tsk (4).bak"), "second");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "TasksList.tsk (3).bak"));
+    EXPECT_FALSE(fs::exists(TempFileFor(file)));
     try {
         KeepCopyBeside(dir.path() / "missing.txt");
         ADD_FAILURE() << "a missing file was copied";
     } catch (const FileError& e) {
         EXPECT_EQ(e.Fault(), FileFault::Missing);
     }
+}
+
+TEST(CodecFiles, ReadsShareOnePatience) {
+    // A patience that counts the time it would wait instead of waiting it.
+    struct CountedPatience : Patience {
+        using Patience::Patience;
+        int pauses = 0;
+        Duration Pause(Duration time) override {
+            ++pauses;
+            return time;
+        }
+    };
+    TempDir dir;
+    const fs::path there = dir.path() / "FileLists.txt";
+    WriteFileBytes(there, "[Servers]\r\n");
+    CountedPatience patience(std::chrono::seconds(1));
+    // A file that stays away (one being renamed over) is waited for the whole second...
+    EXPECT_THROW(ReadFileBytesPatiently(dir.path() / "TasksList.tsk", patience, true), FileError);
+    EXPECT_EQ(patience.pauses, 50);
+    EXPECT_EQ(patience.Left(), Patience::Duration::zero());
+    // ...and the next read has none left: it tries once, and a file that is there is read.
+    EXPECT_THROW(ReadFileBytesPatiently(dir.path() / "WindowsWorkLog.txt", patience, true), FileError);
+    EXPECT_EQ(ReadFileBytesPatiently(there, patience), "[Servers]\r\n");
+    EXPECT_EQ(patience.pauses, 50);
 }
 
 TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
@@ -145,6 +176,30 @@ TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
     EXPECT_TRUE(threw);
     EXPECT_EQ(ReadFileBytes(file), "old");
     EXPECT_FALSE(fs::exists(TempFileFor(file)));
+}
+
+TEST(CodecFiles, ACopyCutShortNeverStandsUnderACopysName) {
+    // A file size limit stops the copy part way, as a crash or a full disk does.
+    TempDir dir;
+    const fs::path file = dir.path() / "TasksList.tsk";
+    WriteFileBytes(file, std::string(100000, 'x'));
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool threw = false;
+    try {
+        KeepCopyBeside(file);
+    } catch (const FileError&) {
+        threw = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(threw);
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path(), file) << "left beside the file: " << entry.path();
 }
 
 TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
