@@ -5,6 +5,7 @@
 
 #include "core/action_numbers.h"
 #include "core/horalto_globals.h"
+#include "core/settings_files.h"
 #include "core/window_placement.h"
 #include "options/frm_options.h"
 #include "timetext/speech/multi_speech.h"
@@ -237,8 +238,10 @@ void TfrmHoralto::FormCreate(ui::Component&) {
     SetTag(1);
     Settings.Window.Transparency = AlphaBlend();
     Settings.Window.LevelTransparency = AlphaBlendValue();
-    if (std::filesystem::exists(IniFileName)) {
-        ReadSettings();
+    // A settings file that is missing, or could not be read, leaves every
+    // setting as a first start has it.
+    if (const auto ini = core::LoadSettingsFile(IniFileName)) {
+        ReadSettings(*ini);
         if (aShowInTray.Checked()) {
             if (Settings.Main.InSystemClock)
                 BuildTaskbarClock(false);

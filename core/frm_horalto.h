@@ -90,6 +90,10 @@ class TfrmHoralto : public ui::Form {
     // of Horalto.ini, FileLists.txt, TasksList.tsk (after the exit tasks when
     // `runExitTasks`) and the work log.
     void SaveProgramFiles(bool runExitTasks);
+    // The program ends without its close having run (a quit posted to it from
+    // outside): what a forced end of the session keeps is saved, without the
+    // exit tasks. Nothing once the close has saved.
+    void SaveUnlessClosed();
     // Once the start is over: what stands for the data of each data file that
     // the start could not read, for the saves that must leave such a file as
     // it is while the user leaves its data alone.
@@ -116,7 +120,7 @@ class TfrmHoralto : public ui::Form {
     // window only once it exists): what the writers of the file work on.
     void UseAllSettings(const std::function<void(const core::SettingsBinding&)>& use);
     // Reader R1, applying each value on the way.
-    void ReadSettings();
+    void ReadSettings(const base::IniFile& ini);
     void ApplyReadSetting(const core::SettingKey& key);
     // The registry's autorun value checks aAutorun (errors are dropped).
     void CheckAutorun();
@@ -264,4 +268,5 @@ class TfrmHoralto : public ui::Form {
     void CreateMenu();
     void CreateActions();
     std::unique_ptr<ui::GdiplusSession> gdiplus_;
+    bool closeSaved_ = false;  // the close query has saved everything
 };

@@ -3,6 +3,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "options/frm_options.h"
+#include "ui/application.h"
 
 void TfrmHoralto::FormMouseDown(ui::Component&, ui::MouseButton button, ui::ShiftState, int, int) {
     if (button != ui::mbLeft) return;
@@ -18,6 +19,13 @@ void TfrmHoralto::FormMouseDown(ui::Component&, ui::MouseButton button, ui::Shif
     Dragging = true;
     ReleaseCapture();
     SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    // A close met while the window was dragged (its hot key) ended the move
+    // loop with the program's quit, which that loop drops: the quit is posted
+    // again, and the click does nothing more.
+    if (ui::Application().Terminated()) {
+        ui::Application().RepostDroppedQuit();
+        return;
+    }
     ClickIsDouble = false;
     const core::MouseSettings& mouse = Settings.Mouse;
     if (mouse.ActionsOnClick) {

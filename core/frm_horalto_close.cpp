@@ -24,6 +24,7 @@ void Guarded(F&& step) {
 
 void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
     SaveProgramFiles(true);
+    closeSaved_ = true;
     // A synchronisation under way stops once everything is saved.
     if (frmOptions) Guarded([] { frmOptions->AbortSynchronization(); });
 }
@@ -53,19 +54,24 @@ std::string TfrmHoralto::SettingsData() {
 }
 
 void TfrmHoralto::NoteDataFilesAtStart() {
-    core::NoteStartData(IniFileName, [this] { return SettingsData(); });
+    core::NoteStartData({IniFileName, [this] { return SettingsData(); }});
     if (!frmOptions) return;
-    core::NoteStartData(FileListsFileName, FileListsData);
-    core::NoteStartData(TasksListFileName, TasksData);
-    core::NoteStartData(WorkLogFileName, WorkLogData);
+    core::NoteStartData({FileListsFileName, FileListsData});
+    core::NoteStartData({TasksListFileName, TasksData});
+    core::NoteStartData({WorkLogFileName, WorkLogData});
+}
+
+void TfrmHoralto::SaveUnlessClosed() {
+    // The settings window writes its own part of the settings file when it
+    // is freed, as after a close.
+    if (!closeSaved_) SaveProgramFiles(false);
 }
 
 void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     // Each file is saved on its own: whatever keeps one from being written,
     // the next is still saved, and the user is told of all that failed in
     // one message at the end. The order: the settings file, the lists, the
-    // tasks (after those set to run at exit), the work log. A file the start
-    // could not read is left as it is while the user leaves its data alone.
+    // tasks (after those set to run at exit), the work log.
     core::SaveSettingsFile(
         IniFileName, [this] { return SettingsData(); },
         [this](base::IniFile& ini) {
@@ -74,25 +80,21 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
         });
     if (frmOptions) {
         // The lists are written also when they are all empty.
-        core::SaveDataFile(FileListsFileName, [] {
-            if (core::LeaveUnreadFile(FileListsFileName, FileListsData)) return;
+        core::SaveDataFile({FileListsFileName, FileListsData}, [] {
             core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName);
         });
-        // The tasks set to run at exit run first, then the task file is written.
-        core::SaveDataFile(TasksListFileName, [runExitTasks] {
-            if (runExitTasks) {
-                frmOptions->SetTag(10);
-                frmOptions->RunExitTasks();
-            }
-            if (core::LeaveUnreadFile(TasksListFileName, TasksData)) return;
-            frmOptions->SaveTaskFile(TasksListFileName);
-        });
+        // The tasks set to run at exit run first (whatever they do, the task
+        // file is written afterwards), then the task file is written.
+        if (runExitTasks) {
+            frmOptions->SetTag(10);
+            frmOptions->RunExitTasks();
+        }
+        core::SaveDataFile({TasksListFileName, TasksData},
+                           [] { frmOptions->SaveTaskFile(TasksListFileName); });
         // The work log, with the current run's work time.
-        core::SaveDataFile(WorkLogFileName, [] {
-            if (!frmOptions->chbWorkLog.Checked() || core::LeaveUnreadFile(WorkLogFileName, WorkLogData))
-                return;
-            frmOptions->SaveWorkLog(WorkLogFileName);
-        });
+        if (frmOptions->chbWorkLog.Checked())
+            core::SaveDataFile({WorkLogFileName, WorkLogData},
+                               [] { frmOptions->SaveWorkLog(WorkLogFileName); });
     }
     core::ShowSaveFailures();
 }

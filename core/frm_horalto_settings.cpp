@@ -98,7 +98,7 @@ core::SettingsBinding TfrmHoralto::SettingsBindingFor(const core::SettingHomes& 
     return b;
 }
 
-void TfrmHoralto::ReadSettings() {
+void TfrmHoralto::ReadSettings(const base::IniFile& ini) {
     core::SettingHomes homes;
     BindSettingHomes(homes);
     core::SettingsBinding binding = SettingsBindingFor(homes);
@@ -109,7 +109,6 @@ void TfrmHoralto::ReadSettings() {
         return !file.empty() && std::filesystem::exists(file, ec);
     };
     binding.drawWallpaper = [this] { DrawWallpaper(true); };
-    const base::IniFile ini = core::LoadSettingsFile(IniFileName);
     core::ReadMainWindowSettings(ini, binding);
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <new>
 #include <system_error>
 
@@ -20,6 +21,8 @@ namespace {
 FileFailures saveFailures(SaveFailureMessage);
 FileFailures readFailures(ReadFailureMessage);
 UnreadFiles unreadFiles;
+// The data files the start reads share one second of patience in all.
+base::Patience startPatience(std::chrono::seconds(1));
 
 bool IsFolder(const std::filesystem::path& file) {
     std::error_code ec;
@@ -51,7 +54,7 @@ void CreateIfMissing(const std::filesystem::path& file) {
 std::optional<std::string> ReadDataFileAtStart(const std::filesystem::path& file, bool settingsFile) {
     if (unreadFiles.Contains(file)) return std::nullopt;
     try {
-        return base::ReadFileBytesPatiently(file);
+        return base::ReadFileBytesPatiently(file, startPatience);
     } catch (const base::FileError& e) {
         if (e.Fault() == base::FileFault::Missing) return std::nullopt;
         const bool folder = e.Fault() == base::FileFault::Folder;
@@ -68,23 +71,31 @@ void ShowReadFailures() {
     if (!text.empty()) ui::ShowError(text);
 }
 
-void NoteStartData(const std::filesystem::path& file, const std::function<std::string()>& data) {
-    if (unreadFiles.Contains(file)) unreadFiles.SetStartData(file, data());
+void NoteStartData(const DataFile& file) {
+    if (unreadFiles.Contains(file.path)) unreadFiles.SetStartData(file.path, file.data());
 }
 
-bool LeaveUnreadFile(const std::filesystem::path& file, const std::function<std::string()>& data) {
-    if (!unreadFiles.Contains(file)) return false;
-    if (unreadFiles.LeaveAsItIs(file, data())) return true;
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) base::KeepCopyBeside(file);
-    unreadFiles.Remove(file);
-    return false;
+void SaveDataFile(const DataFile& file, const std::function<void()>& write) {
+    try {
+        if (unreadFiles.Contains(file.path)) {
+            if (unreadFiles.LeaveAsItIs(file.path, file.data())) return;
+            // The user changed what the start could not read: the old file stays beside.
+            std::error_code ec;
+            if (std::filesystem::exists(file.path, ec)) base::KeepCopyBeside(file.path);
+            unreadFiles.Remove(file.path);
+        }
+        write();
+    } catch (const std::exception& e) {
+        NoteSaveFailure(file.path, e, file.settingsFile);
+    } catch (...) {
+        NoteSaveFailure(file.path, file.settingsFile);
+    }
 }
 
-base::IniFile LoadSettingsFile(const std::filesystem::path& file) {
+std::optional<base::IniFile> LoadSettingsFile(const std::filesystem::path& file) {
     const std::optional<std::string> bytes = ReadDataFileAtStart(file, true);
-    return base::IniFile::FromText(bytes ? base::DecodeDataText(*bytes) : std::wstring(),
-                                   base::SystemFormatSettings());
+    if (!bytes) return std::nullopt;
+    return base::IniFile::FromText(base::DecodeDataText(*bytes), base::SystemFormatSettings());
 }
 
 void NoteSaveFailure(const std::filesystem::path& file, const std::exception& error, bool settingsFile) {

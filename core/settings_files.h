@@ -20,28 +20,32 @@ namespace core {
 void CreateIfMissing(const std::filesystem::path& file);
 
 // The bytes of a data file read at start, nothing when it is missing. A file
-// that is there but cannot be read, even after a second's patience, gives
-// nothing too: it is remembered as unread (see LeaveUnreadFile) and noted,
-// with its reason, for ShowReadFailures; it is not tried again this run. A
-// folder in place of the settings file is noted the same way (there is no
-// file to keep); one in place of another data file is a missing file.
+// that is there but cannot be read, even once the start's patience is spent
+// (a second in all for the data files the start reads), gives nothing too: it
+// is remembered as unread (see SaveDataFile) and noted, with its reason, for
+// ShowReadFailures; it is not tried again this run. A folder in place of the
+// settings file is noted the same way (there is no file to keep); one in place
+// of another data file is a missing file.
 std::optional<std::string> ReadDataFileAtStart(const std::filesystem::path& file, bool settingsFile = false);
 // Tells the user, in one message, of the data files noted as not read.
 void ShowReadFailures();
 
-// Notes what stands for the data of each unread file once the start is over.
-void NoteStartData(const std::filesystem::path& file, const std::function<std::string()>& data);
-// Asked before a save writes a data file: true when the save must leave the
-// file as it is, which the start could not read and whose data (`data`: what
-// the save would write, without what the program changes by itself) are
-// still what they were when the start was over. When they have changed, the
-// old file is first kept beside (base::KeepCopyBeside; FileError when it
-// cannot be) and false is returned, as for any file that was read.
-bool LeaveUnreadFile(const std::filesystem::path& file, const std::function<std::string()>& data);
+// A data file as its save sees it.
+struct DataFile {
+    std::filesystem::path path;
+    // What stands for its data: what its save would write, without what the
+    // program changes by itself. Asked only of a file the start could not read.
+    std::function<std::string()> data;
+    bool settingsFile = false;  // Horalto.ini: a failure is one of the settings
+};
 
-// The settings file with the user's regional settings, read as at start; a
-// file that could not be read reads as empty, so every default stands.
-base::IniFile LoadSettingsFile(const std::filesystem::path& file);
+// Notes what stands for the data of each unread file once the start is over.
+void NoteStartData(const DataFile& file);
+
+// The settings file with the user's regional settings, read as at start;
+// nothing when it is missing or could not be read (as ReadDataFileAtStart
+// says), so that every setting keeps the value of a start without the file.
+std::optional<base::IniFile> LoadSettingsFile(const std::filesystem::path& file);
 
 // Notes that a file could not be saved, with its reason: a file error's own
 // (read-only, a full disk, a folder in its place), else the general failure
@@ -52,36 +56,27 @@ void NoteSaveFailure(const std::filesystem::path& file, const std::exception& er
 void NoteSaveFailure(const std::filesystem::path& file, bool settingsFile = false);
 void ShowSaveFailures();
 
-// Runs a save of a file: whatever keeps it from being written is noted as
-// above and goes no further, so the next file is still saved.
-template <class Save>
-void SaveDataFile(const std::filesystem::path& file, Save&& save, bool settingsFile = false) {
-    try {
-        save();
-    } catch (const std::exception& e) {
-        NoteSaveFailure(file, e, settingsFile);
-    } catch (...) {
-        NoteSaveFailure(file, settingsFile);
-    }
-}
+// The one save every data file goes through; `write` writes it. A file the
+// start could not read is left as it is while its data are still what they
+// were when the start was over; once they have changed, the old file is first
+// kept beside (base::KeepCopyBeside), then written, and from then on it is
+// saved as any other. Whatever keeps the file from being kept or written is
+// noted as above and goes no further, so the next file is still saved.
+void SaveDataFile(const DataFile& file, const std::function<void()>& write);
 
 // Writes keys of the settings file (created when missing) through
-// write(ini) with the user's regional settings, then updates the file; a
-// failure is noted as above, as one of the settings. A settings file the
-// start could not read is left as LeaveUnreadFile says, by `data`.
+// write(ini) with the user's regional settings, then updates the file; saved
+// as above, a failure being one of the settings. `data` is what stands for
+// the settings' data.
 template <class Write>
 void SaveSettingsFile(const std::filesystem::path& file, const std::function<std::string()>& data,
                       Write&& write) {
-    SaveDataFile(
-        file,
-        [&] {
-            if (LeaveUnreadFile(file, data)) return;
-            CreateIfMissing(file);
-            base::IniFile ini = base::IniFile::ToUpdate(file, base::SystemFormatSettings());
-            write(ini);
-            ini.UpdateFile();
-        },
-        true);
+    SaveDataFile({file, data, true}, [&] {
+        CreateIfMissing(file);
+        base::IniFile ini = base::IniFile::ToUpdate(file, base::SystemFormatSettings());
+        write(ini);
+        ini.UpdateFile();
+    });
 }
 
 // Removes the temporary files that saves of these files left when cut short.

@@ -10,6 +10,7 @@
 #include "core/action_numbers.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
+#include "core/settings_files.h"
 #include "options/color_items.h"
 #include "options/dialog_font.h"
 #include "options/window_effects.h"
@@ -104,8 +105,10 @@ void TfrmOptions::FormCreate(ui::Component&) {
     CopyFormatFrameSettings();
     SeedColorItems();
     SetUpGrids();
-    if (std::filesystem::exists(IniFileName))
-        ReadSettings();
+    // A settings file that is missing, or could not be read, leaves every
+    // setting as a first start has it.
+    if (const auto ini = core::LoadSettingsFile(IniFileName))
+        ReadSettings(*ini);
     else
         UpdateFormatCombos();
     SetUpWorkTime();

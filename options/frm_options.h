@@ -102,7 +102,7 @@ class TfrmOptions : public TfrmOptionsBase,
     // The homes of every key this window keeps (its pages, format names, colour items).
     void BindSettingHomes(core::SettingHomes& homes);
     // Reader R2 and writer W2.
-    void ReadSettings();
+    void ReadSettings(const base::IniFile& ini);
     void WriteSettings();
     // FileLists.txt and TasksList.tsk into the controls.
     void LoadFileLists();

@@ -46,13 +46,12 @@ void TfrmOptions::BindSettingHomes(core::SettingHomes& homes) {
             home, [field] { return *field; }, [field](int v) { *field = v; });
 }
 
-void TfrmOptions::ReadSettings() {
+void TfrmOptions::ReadSettings(const base::IniFile& ini) {
     core::SettingHomes homes;
     frmHoralto->BindSettingHomes(homes);
     BindSettingHomes(homes);
     core::SettingsBinding binding = frmHoralto->SettingsBindingFor(homes);
     binding.updateFormatCombos = [this] { UpdateFormatCombos(); };
-    const base::IniFile ini = core::LoadSettingsFile(IniFileName);
     core::ReadOptionsSettings(ini, binding);
 }
 

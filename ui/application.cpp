@@ -199,6 +199,13 @@ void TApplication::Run() {
         Dispatch(msg);
     }
     terminated_ = true;
+    if (OnQuit) {
+        try {
+            OnQuit();
+        } catch (...) {
+            HandleException();
+        }
+    }
     DestroyForms();
     mainFormShown_ = false;
 }
@@ -208,6 +215,11 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
     // An open menu closes: the program ends once its loop has returned.
     EndMenu();
+}
+
+void TApplication::RepostDroppedQuit() {
+    MSG msg;
+    if (terminated_ && !PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) PostQuitMessage(0);
 }
 
 void TApplication::EndSession() {

@@ -39,6 +39,9 @@ class TApplication {
     // Shows the main form (unless ShowMainForm was turned off) and runs the
     // message loop until WM_QUIT; then frees the forms, the last created first.
     void Run();
+    // Called once the message loop has met its WM_QUIT, before the forms are
+    // freed: a quit posted from outside ends the program without a close.
+    std::function<void()> OnQuit;
     // Shows the main form and paints it at once, before the message loop runs
     // (unless ShowMainForm was turned off); Run does not show it again.
     void ShowMainFormNow();
@@ -57,6 +60,10 @@ class TApplication {
     // Handles one message, waiting for it when none is pending.
     void HandleMessage();
     void Terminate();
+    // After a loop of the system's own that ends at the program's quit and
+    // drops it (a window's move loop): the quit is posted again when the
+    // program was told to end and none is waiting.
+    void RepostDroppedQuit();
     bool Terminated() const { return terminated_; }
     // Windows ends the session: the forms are freed now (their OnDestroy runs).
     void EndSession();

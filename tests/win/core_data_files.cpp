@@ -3,6 +3,10 @@
 // files (their content, not their speed).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -14,6 +18,7 @@
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/keyboard.h"
 #include "win/support/mouse.h"
 #include "win/support/program_runner.h"
 
@@ -639,6 +644,43 @@ std::vector<std::wstring> KeptCopies(const fs::path& folder) {
 
 namespace {
 
+// The user drags the clock 40 pixels to the right and down; true once it
+// stands there and its move loop is over (a close handled inside that loop
+// would come before the button's release).
+bool DragTheClock(HWND main) {
+    RECT rc{};
+    GetWindowRect(main, &rc);
+    const POINT from{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    MouseAt(from, {MOUSEEVENTF_LEFTDOWN});
+    for (int step = 1; step <= 4; ++step) MouseAt(POINT{from.x + 10 * step, from.y + 10 * step});
+    MouseAt(POINT{from.x + 40, from.y + 40}, {MOUSEEVENTF_LEFTUP});
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    return WaitFor([&] {
+        RECT now{};
+        GetWindowRect(main, &now);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return now.left == rc.left + 40 && now.top == rc.top + 40 && GetGUIThreadInfo(thread, &info) &&
+               !(info.flags & GUI_INMOVESIZE);
+    });
+}
+
+// The settings window opened by its hot key and turned to the work-time page
+// (the sixth) by Ctrl+PgDn, the page's own showing done.
+bool ShowTheWorkTimePage(const RunningProgram& program) {
+    const HWND options = program.WindowOfClass(L"TfrmOptions");
+    const HWND strip = options ? FindWindowExW(options, nullptr, L"SysTabControl32", nullptr) : nullptr;
+    if (!strip) return false;
+    const auto shown = [&] { return static_cast<int>(SendMessageW(strip, TCM_GETCURSEL, 0, 0)); };
+    if (!PressCtrlAltUntil('O', [&] { return IsWindowVisible(options) && shown() == 0; })) return false;
+    for (int page = 1; page <= 5; ++page) {
+        PressCtrl(VK_NEXT);
+        if (!WaitFor([&] { return shown() == page; })) return false;
+    }
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(options, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &answer) != 0;
+}
+
 // A program started while another program held some of its data files, and
 // the text of the message it told the user of them with.
 struct StartedHolding {
@@ -697,6 +739,9 @@ TEST(DataFiles, FilesHeldAtStartAreToldOfAndNotWrittenOverUntilTheUserChangesThe
         ASSERT_NE(program, nullptr);
         const HWND main = program->WaitShown();
         ASSERT_NE(main, nullptr);
+        // The work-time page shows this run's work time in the log's last row:
+        // the program's own count, no change of the user's.
+        ASSERT_TRUE(ShowTheWorkTimePage(*program)) << "the work-time page was not shown";
         EXPECT_EQ(CloseAnsweringBoxes(*program, main), std::vector<std::wstring>{});
     }
     for (std::size_t i = 0; i < std::size(kDataFiles); ++i)
@@ -715,17 +760,8 @@ TEST(DataFiles, FilesHeldAtStartAreToldOfAndNotWrittenOverUntilTheUserChangesThe
         ASSERT_NE(program, nullptr);
         const HWND main = program->WaitShown();
         ASSERT_NE(main, nullptr);
-        // The user drags the clock 40 pixels to the right and down.
         GetWindowRect(main, &rc);
-        const POINT from{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-        MouseAt(from, {MOUSEEVENTF_LEFTDOWN});
-        for (int step = 1; step <= 4; ++step) MouseAt(POINT{from.x + 10 * step, from.y + 10 * step});
-        MouseAt(POINT{from.x + 40, from.y + 40}, {MOUSEEVENTF_LEFTUP});
-        ASSERT_TRUE(WaitFor([&] {
-            RECT now{};
-            GetWindowRect(main, &now);
-            return now.left == rc.left + 40 && now.top == rc.top + 40;
-        })) << "the clock did not move";
+        ASSERT_TRUE(DragTheClock(main)) << "the clock did not move";
         EXPECT_EQ(CloseAnsweringBoxes(*program, main), std::vector<std::wstring>{});
     }
     EXPECT_EQ(KeptCopies(dir.Path()), std::vector<std::wstring>{L"Horalto.ini.bak"});
@@ -733,6 +769,28 @@ TEST(DataFiles, FilesHeldAtStartAreToldOfAndNotWrittenOverUntilTheUserChangesThe
     const base::IniFile settings(dir.Path() / L"Horalto.ini");
     EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + 40));
     EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + 40));
+}
+
+TEST(DataFiles, AFileHeldForAMomentAtStartIsReadWithNoMessage) {
+    // Another program holds Horalto.ini for half a second from the moment the
+    // clock's window is made, while the clock reads its settings: the start
+    // waits for the file and reads it, and the user hears nothing of it.
+    ScratchDir dir(L"data-heldmoment");
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Window]\r\nLeft=222\r\nTop=333\r\n");
+    HeldFile held(dir.Path() / L"Horalto.ini");
+    ASSERT_TRUE(held.Held());
+    RunningProgram program(dir.Path());
+    ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
+    Sleep(500);  // how long the other program holds the file, not a wait for the clock
+    held.Release();
+    const HWND main = program.WaitShown();
+    ASSERT_NE(main, nullptr);
+    RECT rc{};
+    GetWindowRect(main, &rc);
+    EXPECT_EQ(rc.left, 222);
+    EXPECT_EQ(rc.top, 333);
+    // A message of the start would still be open, holding the close.
+    EXPECT_EQ(CloseAnsweringBoxes(program, main), std::vector<std::wstring>{});
 }
 
 TEST(DataFiles, SettingsFileHeldAtTheCloseIsReportedWithItsReason) {
@@ -754,4 +812,87 @@ TEST(DataFiles, SettingsFileHeldAtTheCloseIsReportedWithItsReason) {
     EXPECT_NE(boxes[0].find(L"Horalto.ini\".\nФайл занят другой программой."), std::wstring::npos)
         << testing::PrintToString(boxes[0]);
     EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"Horalto.ini"), ini);
+}
+
+namespace {
+
+// Every key of a settings file as "[section] key=value", without those that
+// hold the time of a run (the work-time counters, and the next
+// synchronisation, which a start without a plan sets to its own time).
+std::vector<std::wstring> SettingsKeys(const fs::path& file) {
+    const base::IniFile ini(file);
+    std::vector<std::wstring> keys;
+    const base::StringList sections = ini.ReadSections();
+    for (int s = 0; s < sections.Count(); ++s) {
+        const base::StringList values = ini.ReadSectionValues(sections[s]);
+        for (int v = 0; v < values.Count(); ++v) {
+            const std::wstring name = values[v].substr(0, values[v].find(L'='));
+            if (name == L"StartWork" || name == L"TotalWindowsWorkTime" || name == L"WinUpTime" ||
+                name == L"CorrectWorkT" || name == L"NextSynchronization")
+                continue;
+            keys.push_back(L"[" + sections[s] + L"] " + values[v]);
+        }
+    }
+    return keys;
+}
+
+}  // namespace
+
+TEST(DataFiles, SettingsFileHeldAtStartGivesTheSettingsOfAFirstStart) {
+    // A start without Horalto.ini and a start with it held by another program
+    // (let go once the user was told) run on the same settings: after the
+    // same change of the user's (the clock moved), both write the same value
+    // of every key.
+    ScratchDir first(L"data-firststart");
+    {
+        RunningProgram program(first.Path());
+        const HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(DragTheClock(main)) << "the clock did not move";
+        EXPECT_EQ(CloseAnsweringBoxes(program, main), std::vector<std::wstring>{});
+    }
+    ScratchDir held(L"data-heldsettings");
+    base::WriteFileBytes(held.Path() / L"Horalto.ini", "");
+    {
+        const auto [program, text] = StartHolding(held.Path(), {L"Horalto.ini"});
+        EXPECT_EQ(text.find(L"Не удалось прочитать настройки из файла \""), 0u)
+            << testing::PrintToString(text);
+        ASSERT_NE(program, nullptr);
+        const HWND main = program->WaitShown();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(DragTheClock(main)) << "the clock did not move";
+        EXPECT_EQ(CloseAnsweringBoxes(*program, main), std::vector<std::wstring>{});
+    }
+    const std::vector<std::wstring> keys = SettingsKeys(first.Path() / L"Horalto.ini");
+    EXPECT_GT(keys.size(), 100u);
+    const std::vector<std::wstring> heldKeys = SettingsKeys(held.Path() / L"Horalto.ini");
+    std::vector<std::wstring> onlyFirst, onlyHeld;
+    for (const std::wstring& key : keys)
+        if (std::find(heldKeys.begin(), heldKeys.end(), key) == heldKeys.end()) onlyFirst.push_back(key);
+    for (const std::wstring& key : heldKeys)
+        if (std::find(keys.begin(), keys.end(), key) == keys.end()) onlyHeld.push_back(key);
+    EXPECT_EQ(onlyHeld, onlyFirst) << "keys whose values differ (or that only one start wrote)";
+}
+
+TEST(DataFiles, AQuitFromOutsideSavesWhatACloseSaves) {
+    // Another program posts WM_QUIT to the clock's thread: the program ends
+    // after saving what a close saves (the clock's new place, this run's
+    // work-log row), though its close never ran.
+    ScratchDir dir(L"data-quit");
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt", "\t\r\n01.12.2026 9:00:00\t1:00:00\r\n");
+    RunningProgram program(dir.Path());
+    const HWND main = program.WaitShown();
+    ASSERT_NE(main, nullptr);
+    RECT rc{};
+    GetWindowRect(main, &rc);
+    ASSERT_TRUE(DragTheClock(main)) << "the clock did not move";
+    ASSERT_TRUE(PostThreadMessageW(GetWindowThreadProcessId(main, nullptr), WM_QUIT, 0, 0));
+    DWORD code = 1;
+    ASSERT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
+    EXPECT_EQ(code, 0u);
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + 40));
+    EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + 40));
+    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+    EXPECT_EQ(log.Count(), 3);  // header, the old record, this run
 }

@@ -3,9 +3,9 @@
 // menu outlives it (the next clicks on the clock and on the settings window's
 // tabs do what they do without a menu), and the program told to end while
 // its menu is open ends (by its close hot key, or by a WM_QUIT posted to its
-// thread from outside). The clock speaks the time on a click
-// and says a tick every second: a test knows from them that a click was
-// handled and that what it might have set off has had its turn.
+// thread from outside), as it does when told to close while the clock is dragged. The clock speaks the time
+// on a click and says a tick every second: a test knows from them that a click was handled and that what it
+// might have set off has had its turn.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -310,4 +310,33 @@ TEST(PopupMenuOpen, AQuitPostedToTheProgramWhileItsMenuIsOpenEndsIt) {
     DWORD code = 1;
     EXPECT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
     EXPECT_EQ(code, 0u);
+}
+
+TEST(ClockDragged, TheCloseHotKeyEndsTheProgram) {
+    // The close hot key while the user drags the clock: the close runs inside
+    // the window's move loop, which ends at the program's quit; the program
+    // ends, as it does with nothing open.
+    ScratchDir dir(L"menus-e2e-drag");
+    RunningProgram program(dir.Path());
+    HWND clock = program.WaitShown();
+    ASSERT_NE(clock, nullptr);
+    RECT r{};
+    GetWindowRect(clock, &r);
+    const POINT from = Centre(r);
+    const DWORD thread = GetWindowThreadProcessId(clock, nullptr);
+    const auto dragged = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+    };
+    MouseAt(from, {MOUSEEVENTF_LEFTDOWN});
+    MouseAt(POINT{from.x + 10, from.y + 10});
+    ASSERT_TRUE(WaitFor(dragged)) << "the drag did not start";
+    // Pressed again until the program, just started, has taken its hot keys.
+    EXPECT_TRUE(PressCtrlAltUntil('Q', [&] { return !dragged(); })) << "the close did not come";
+    MouseAt(POINT{from.x + 10, from.y + 10}, {MOUSEEVENTF_LEFTUP});
+    DWORD code = 1;
+    EXPECT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / L"Horalto.ini"));
 }

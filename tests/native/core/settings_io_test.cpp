@@ -84,6 +84,22 @@ TEST(SettingsWrite, EveryKeyOnceAndNothingElse) {
     }
 }
 
+TEST(SettingsWrite, TheUsersSettingsLeaveOutWhatTheProgramCountsByItself) {
+    // What stands for the settings' data changes with a setting of the
+    // user's, never with the work-time counters the program moves on itself.
+    Store store;
+    const std::wstring before = UserSettingsText(store.Binding(), base::FormatSettings{});
+    const auto ini = base::IniFile::FromText(before);
+    EXPECT_TRUE(ini.ValueExists(L"WindowsWorkTime", L"LogLimit"));
+    for (const wchar_t* counter : {L"StartWork", L"TotalWindowsWorkTime", L"WinUpTime", L"CorrectWorkT"}) {
+        EXPECT_FALSE(ini.ValueExists(L"WindowsWorkTime", counter)) << testing::PrintToString(counter);
+        store.Home(counter) = 1.25;
+    }
+    EXPECT_EQ(UserSettingsText(store.Binding(), base::FormatSettings{}), before);
+    store.Home(L"speLogLimit") = 12;
+    EXPECT_NE(UserSettingsText(store.Binding(), base::FormatSettings{}), before);
+}
+
 TEST(SettingsRoundTrip, EveryTypeSurvives) {
     Store out;
     auto& s = out.settings;

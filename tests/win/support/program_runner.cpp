@@ -63,7 +63,8 @@ RunningProgram::RunningProgram(const fs::path& dir, const std::wstring& extraEnv
     si.cb = sizeof(si);
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                         env.empty() ? nullptr : env.data(), dir.c_str(), &si, &pi_))
-        throw std::runtime_error("CreateProcess failed");
+        throw std::runtime_error("CreateProcess failed, error " + std::to_string(GetLastError()) + ", " +
+                                 exe.string());
 }
 
 RunningProgram::~RunningProgram() {
