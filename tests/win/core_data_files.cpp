@@ -772,16 +772,17 @@ TEST(DataFiles, FilesHeldAtStartAreToldOfAndNotWrittenOverUntilTheUserChangesThe
 }
 
 TEST(DataFiles, AFileHeldForAMomentAtStartIsReadWithNoMessage) {
-    // Another program holds Horalto.ini for half a second from the moment the
-    // clock's window is made, while the clock reads its settings: the start
-    // waits for the file and reads it, and the user hears nothing of it.
+    // Another program holds Horalto.ini for a moment (a third of a second
+    // from the moment the clock's window is made) while the clock reads its
+    // settings: the start waits for the file and reads it, and the user hears
+    // nothing of it.
     ScratchDir dir(L"data-heldmoment");
     base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Window]\r\nLeft=222\r\nTop=333\r\n");
     HeldFile held(dir.Path() / L"Horalto.ini");
     ASSERT_TRUE(held.Held());
     RunningProgram program(dir.Path());
     ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
-    Sleep(500);  // how long the other program holds the file, not a wait for the clock
+    Sleep(300);  // how long the other program holds the file, not a wait for the clock
     held.Release();
     const HWND main = program.WaitShown();
     ASSERT_NE(main, nullptr);
