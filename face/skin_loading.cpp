@@ -69,8 +69,9 @@ void TfrmHoralto::LoadSkin(const std::wstring& path, const std::wstring& section
     request.timerInterval = int(tray ? tmrTrayTimer.Interval() : tmrTimer.Interval());
 
     SkinLoadResult result = LoadSkinSet(set, request);
-    if (result.fellBack) {
-        // The catalogue choice follows the skin actually shown.
+    if (result.fellBack && !result.choiceKept) {
+        // A skin whose file or section is gone: the catalogue choice follows
+        // the skin actually shown. One that only cannot be shown now stays chosen.
         if (tray)
             clock.TraySkinIndex = result.fallbackIndex;
         else

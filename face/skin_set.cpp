@@ -13,6 +13,7 @@ void SkinSet::SetTextLook(const TextLook& look) {
 
 void SkinSet::Clear() {
     DropImages();
+    standIn = false;
     clock.reset();
     textFont.reset();
     numFont.reset();
@@ -51,6 +52,19 @@ SkinLoadResult LoadSkinSet(SkinSet& set, const SkinLoadRequest& request) {
         skin = FallbackSkin(request.tray, result);
         builtIn = true;
     }
+    // The scale of the skin asked for, also when the built-in one stands in for it.
+    const double chosenScale = skin.Scale;
+    const auto standIn = [&](std::wstring_view section) {
+        result.fellBack = true;
+        result.choiceKept = true;
+        result.path = kBuiltInSkinPath;
+        result.section = section;
+        skin = BuiltInSkin(section);
+        builtIn = true;
+    };
+    // Pictures shared with a set that shows the built-in skin in place of
+    // this one: this set shows that skin too, not its own geometry over them.
+    if (!builtIn && request.shareFrom && request.shareFrom->standIn) standIn(L"");
 
     SkinSet fresh;
     std::optional<SkinBaseSize> size;
@@ -63,9 +77,9 @@ SkinLoadResult LoadSkinSet(SkinSet& set, const SkinLoadRequest& request) {
         }
         size = ComputeSkinBaseSize(skin, SizeOf(fresh.Image(kImgBackGr)), SizeOf(fresh.Image(kImgBack)));
         if (size || builtIn) break;
-        // A skin without a usable size is as good as missing.
-        skin = FallbackSkin(request.tray, result);
-        builtIn = true;
+        // A skin whose pictures give it no size cannot be shown now: the
+        // built-in one takes its place.
+        standIn(request.tray ? kSkinTray : L"");
     }
     if (!size) {
         // Even the built-in pictures are missing: a bare face of 100 pixels.
@@ -73,8 +87,9 @@ SkinLoadResult LoadSkinSet(SkinSet& set, const SkinLoadRequest& request) {
     }
     if (size->dropBackGr) fresh.images[kImgBackGr].reset();
 
-    result.scale =
-        FitSkinScale(ChooseSkinScale(request.scale, skin.Scale, size->height), *size, request.scale);
+    result.scale = FitSkinScale(
+        ChooseSkinScale(request.scale, result.choiceKept ? chosenScale : skin.Scale, size->height), *size,
+        request.scale);
     fresh.geometry = ScaleSkin(skin, *size, result.scale, SizeOf(fresh.Image(kImgSec)),
                                SizeOf(fresh.Image(kImgMin)), SizeOf(fresh.Image(kImgHour)));
     fresh.clock = NewArgbBitmap(fresh.geometry.bitmapWidth, fresh.geometry.bitmapHeight);
@@ -92,6 +107,7 @@ SkinLoadResult LoadSkinSet(SkinSet& set, const SkinLoadRequest& request) {
     fresh.hours = std::move(skin.NumHours);
     fresh.wholeSeconds = WholeSecondsFor(request.timerInterval);
     fresh.secondHand = SecondHandFor(request.timerInterval);
+    fresh.standIn = result.choiceKept;
     set = std::move(fresh);
     return result;
 }

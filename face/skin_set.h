@@ -40,6 +40,9 @@ struct SkinSet {
     TextLook skinText;
     // The face's parts that stay put between ticks (clock_face.h).
     FaceCache cache;
+    // The built-in skin shown in place of a chosen skin whose pictures gave
+    // it no size; the choice itself stays.
+    bool standIn = false;
 
     bool Loaded() const { return clock != nullptr; }
     Gdiplus::Bitmap* Image(SkinImage which) const { return images[which].get(); }
@@ -67,7 +70,12 @@ struct SkinLoadRequest {
 
 struct SkinLoadResult {
     bool fellBack = false;  // the file, section or size was unusable: the built-in skin was loaded
-    int fallbackIndex = 0;  // catalogue index to store when fellBack
+    // Only the size was: the skin's file and section are there, but none of
+    // its pictures could be loaded (past the limits, on a drive not there
+    // yet). The built-in skin stands in for this load and the skin stays the
+    // user's choice, to be shown once its pictures can be.
+    bool choiceKept = false;
+    int fallbackIndex = 0;  // catalogue index to store when fellBack without choiceKept
     std::wstring path;      // what was loaded
     std::wstring section;
     double scale = 1;  // the factor in use

@@ -267,5 +267,8 @@ class TPagePlanner {
     std::unique_ptr<planner::ProgramTaskActions> taskActions_;
     std::unique_ptr<planner::TaskRunner> runner_;
     bool showingFileParameters_ = false;
+    // The time kind the editor shows (cmbEventTime's item): the combo box may
+    // report a choice of the same item again, which changes nothing.
+    int shownTimeKind_ = 0;
     std::wstring lastFilesFolder_;
 };

@@ -67,6 +67,7 @@ void TPagePlanner::LoadTaskToEditor() {
 
     // Time.
     cmbEventTime.SetItemIndex(TimeKindIndex(s.timeKind));
+    shownTimeKind_ = cmbEventTime.ItemIndex();
     dtpTime.SetDateTime(s.time);
     dtpTime.SetVisible(s.timeKind == TimeKind::AtTime || s.timeKind == TimeKind::Interval);
     chbExecOneTime.SetVisible(s.timeKind == TimeKind::Interval);
@@ -333,6 +334,10 @@ void TPagePlanner::DaysApply() {
 
 void TPagePlanner::cmbEventTimeChange(ui::Component&) {
     if (Loading()) return;
+    // Only a change of kind proposes a time: the kind already shown chosen
+    // again (Home, a click on the chosen item) keeps the task as it is.
+    if (cmbEventTime.ItemIndex() == shownTimeKind_) return;
+    shownTimeKind_ = cmbEventTime.ItemIndex();
     dtpTime.Hide();
     chbExecOneTime.Hide();
     switch (cmbEventTime.ItemIndex()) {

@@ -12,6 +12,8 @@
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
+#include "win/support/fake_taskbar.h"
+#include "win/support/jpeg_maker.h"
 #include "win/support/picture_claims.h"
 #include "win/support/program_runner.h"
 #include "win/support/voice_log.h"
@@ -183,26 +185,58 @@ TEST(ExtremeSettings, PictureAtTheSizeLimitIsShownWithinTheMemoryBound) {
 TEST(ExtremeSettings, AnimatedGifIsShownAsTheSkinPictureAndTheSkinStaysChosen) {
     // An ordinary animation of 120 frames of 480 x 360 as the picture of a
     // skin that takes its size from it: the clock takes that size, and the
-    // close keeps the skin as the user's choice.
-    ScratchDir dir(L"extreme-animation");
-    base::WriteFileBytes(dir.Path() / L"animation.gif", AnimatedGif(480, 360, 480, 360, 120));
-    base::WriteTextFile1251(dir.Path() / L"animation.qsk",
-                            L"[Анимация]\r\nImgBackGr=animation.gif\r\nScale=1\r\n");
-    base::WriteTextFile1251(
-        dir.Path() / L"Horalto.ini",
-        L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n[Skins]\r\nАнимация=animation.qsk\r\n");
-    {
-        RunningProgram program(dir.Path());
-        HWND main = program.WaitShown();
-        ASSERT_NE(main, nullptr);
-        RECT r{};
-        GetWindowRect(main, &r);
-        EXPECT_EQ(r.right - r.left, 481);
-        EXPECT_EQ(r.bottom - r.top, 360);
-        EXPECT_EQ(program.CloseAndWait(), 0);
+    // close keeps the skin as the user's choice. Before it, the same skin
+    // whose picture cannot be loaded (an animation past the frames' budget, a
+    // JPEG whose header claims 65500 x 65500, a file not there yet) has no
+    // size: the main window and the taskbar clock show the built-in skins for
+    // that run, and the close keeps the skin chosen in both, so that the
+    // start with the good picture in its place shows it.
+    struct Case {
+        const char* what;
+        const wchar_t* file;
+        std::string refused, good;
+    };
+    const Case cases[] = {
+        {"animation of 400 frames", L"animation.gif", AnimatedGif(480, 360, 480, 360, 400),
+         AnimatedGif(480, 360, 480, 360, 120)},
+        {"JPEG claiming 65500 x 65500", L"photo.jpg", JpegClaiming(65500, 65500), MakeJpeg(480, 360)},
+        {"missing picture", L"animation.gif", "", AnimatedGif(480, 360, 480, 360, 120)},
+    };
+    FakeTaskbarProcess taskbar;
+    ASSERT_TRUE(taskbar.windows.clock) << "the stand-in taskbar did not start";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir(L"extreme-animation");
+        const std::filesystem::path picture = dir.Path() / c.file;
+        if (!c.refused.empty()) base::WriteFileBytes(picture, c.refused);
+        base::WriteTextFile1251(dir.Path() / L"animation.qsk",
+                                std::wstring(L"[Анимация]\r\nImgBackGr=") + c.file + L"\r\nScale=1\r\n");
+        base::WriteTextFile1251(dir.Path() / L"Horalto.ini",
+                                L"[Main]\r\nShowInTray=1\r\nInSystemClock=1\r\n"
+                                L"[Window]\r\nMainSkinIndex=4\r\nMainScale=1\r\n"
+                                L"[SystemClock]\r\nUseTraySkis=1\r\nNewTraySkin=1\r\nTraySkinIndex=4\r\n"
+                                L"[Skins]\r\nАнимация=animation.qsk\r\n");
+        for (const bool good : {false, true}) {
+            SCOPED_TRACE(good ? "the good picture" : "the picture that cannot be loaded");
+            if (good) base::WriteFileBytes(picture, c.good);
+            {
+                RunningProgram program(dir.Path());
+                HWND main = program.WaitShown();
+                ASSERT_NE(main, nullptr);
+                // The taskbar clock is built, from its own skin.
+                EXPECT_TRUE(WaitFor([&] { return GetWindow(taskbar.windows.clock, GW_CHILD) != nullptr; }));
+                RECT r{};
+                GetWindowRect(main, &r);
+                // The skin's own size, or the built-in skin's at the skin's scale.
+                EXPECT_EQ(r.right - r.left, good ? 481 : 106);
+                EXPECT_EQ(r.bottom - r.top, good ? 360 : 105);
+                EXPECT_EQ(program.CloseAndWait(), 0);
+            }
+            const base::IniFile ini(dir.Path() / L"Horalto.ini");
+            EXPECT_TRUE(ini.ValueExists(L"Window", L"DrawOnForm")) << "the close wrote the settings";
+            EXPECT_EQ(ini.ReadInteger(L"Window", L"MainSkinIndex", -1), 4);
+            EXPECT_EQ(ini.ReadInteger(L"SystemClock", L"TraySkinIndex", -1), 4);
+            EXPECT_EQ(ini.ReadString(L"Skins", L"Анимация", L""), L"animation.qsk");
+        }
     }
-    const base::IniFile ini(dir.Path() / L"Horalto.ini");
-    EXPECT_TRUE(ini.ValueExists(L"Window", L"DrawOnForm")) << "the close wrote the settings";
-    EXPECT_EQ(ini.ReadInteger(L"Window", L"MainSkinIndex", -1), 4);
-    EXPECT_EQ(ini.ReadString(L"Skins", L"Анимация", L""), L"animation.qsk");
 }

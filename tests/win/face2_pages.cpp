@@ -584,5 +584,24 @@ TEST_F(SkinPages, DeletedSkinFileShowsTheSameFallbackInTheClockAndTheCatalogue) 
     EXPECT_EQ(c.TraySkinIndex, 3);
     EXPECT_EQ(O().cmbTraySkins.ItemIndex(), 3);
     EXPECT_FALSE(O().spbDeleteTraySkin.Enabled());
+
+    // A skin whose file and section are there, but whose picture is not (yet):
+    // the built-in skins stand in for it, and it stays chosen in the clock's
+    // settings, the catalogue and the skin menu, its file still to be edited.
+    Add(Write(L"bare.qsk", L"[Без картинки]\r\nImgBackGr=нет.png\r\n"), O().spbAddMainSkin);
+    EXPECT_EQ(S().Window.MainSkinIndex, 5);
+    EXPECT_EQ(O().cmbMainSkins.ItemIndex(), 5);
+    EXPECT_TRUE(O().spbEditMainSkin.Enabled());
+    EXPECT_TRUE(frmHoralto->Face().MainSkin.standIn);
+    EXPECT_TRUE(frmHoralto->Face().MainSkin.Image(face::kImgBackGr));
+    frmHoralto->pmnMenuPopup(frmHoralto->pmnMenu);
+    EXPECT_TRUE(frmHoralto->pmiSkins[2 + 5].Default());
+    // The taskbar clock sharing its pictures shows the built-in skin too.
+    O().cmbTraySkins.SetItemIndex(5);
+    O().cmbTraySkinsChange(O().cmbTraySkins);
+    EXPECT_EQ(c.TraySkinIndex, 5);
+    EXPECT_FALSE(c.NewTraySkin);
+    EXPECT_EQ(O().cmbTraySkins.ItemIndex(), 5);
+    EXPECT_TRUE(frmHoralto->Face().TraySkin.standIn);
     frmHoralto->RemoveTaskbarClock();
 }

@@ -219,10 +219,11 @@ TEST(FaceDrawing, SecondHandOnlyForShortTimerIntervals) {
 
 TEST(FaceLoading, MissingFileSectionOrSizeFallsBackToTheBuiltInSkins) {
     TestSkinDir dir;
-    dir.WriteSkin(kBarSkin + std::string("[NoSize]\r\nRLabels=3\r\n"));
+    dir.WriteSkin(kBarSkin + std::string("[NoSize]\r\nRLabels=3\r\nScale=2\r\n"));
     SkinSet set;
     SkinLoadResult main = LoadSkinSet(set, Request(dir.Folder() + L"missing.qsk", L"Bars"));
     EXPECT_TRUE(main.fellBack);
+    EXPECT_FALSE(main.choiceKept);
     EXPECT_EQ(main.fallbackIndex, 1);
     EXPECT_EQ(main.section, L"");
     EXPECT_TRUE(set.images[kImgBackGr]);  // "Стандартная" from the resources
@@ -231,14 +232,21 @@ TEST(FaceLoading, MissingFileSectionOrSizeFallsBackToTheBuiltInSkins) {
     SkinSet tray;
     SkinLoadResult t = LoadSkinSet(tray, Request(dir.SkinFile(), L"Nothing", true));
     EXPECT_TRUE(t.fellBack);
+    EXPECT_FALSE(t.choiceKept);
     EXPECT_EQ(t.fallbackIndex, 3);
     EXPECT_EQ(t.section, L"Трей");
     EXPECT_FALSE(tray.images[kImgBackGr]);
     EXPECT_TRUE(tray.images[kImgBack]);
 
+    // A section there without a size stands the built-in skin in for itself,
+    // at its own scale, and stays the choice.
     SkinLoadResult noSize = LoadSkinSet(set, Request(dir.SkinFile(), L"NoSize"));
     EXPECT_TRUE(noSize.fellBack);
-    EXPECT_EQ(noSize.fallbackIndex, 1);
+    EXPECT_TRUE(noSize.choiceKept);
+    EXPECT_TRUE(set.standIn);
+    EXPECT_TRUE(set.images[kImgBackGr]);
+    EXPECT_DOUBLE_EQ(set.geometry.Scale, 2);
+    EXPECT_FALSE(tray.standIn);
 }
 
 TEST(FaceLoading, RelativePathsAndSharedPictures) {

@@ -260,11 +260,29 @@ TEST_F(PlannerPage, ScheduleEdits) {
             base::DateTimeToStr(Now() - 1, fs));
     Create(&tasks);
     TfrmOptions& o = O();
+    o.pgcOptions.SetActivePageIndex(7);
+    o.Show();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return IsWindowVisible(o.Handle()) != FALSE; }, 3000, 10));
     SelectTask(L"Задание");
+    const std::wstring time = Cell(kColTime), done = Cell(kColDone);
+    const auto press = [&](WORD key) {
+        o.cmbEventTime.SetFocus();
+        PostMessageW(o.cmbEventTime.Handle(), WM_KEYDOWN, key, 1);
+        PostMessageW(o.cmbEventTime.Handle(), WM_KEYUP, key, 0xC0000001);
+        ui::Application().ProcessMessages();
+    };
+
+    // Home on the kind already chosen changes nothing (the combo box may
+    // still send its change notice).
+    press(VK_HOME);
+    EXPECT_EQ(o.cmbEventTime.ItemIndex(), 0);
+    EXPECT_EQ(Cell(kColTime), time);
+    EXPECT_EQ(Cell(kColDone), done);
+    EXPECT_EQ(base::FormatDateTime(L"hh:nn:ss", o.dtpTime.DateTime(), Fs()), L"23:00:00");
 
     // "Через заданное время" proposes one minute.
-    o.cmbEventTime.SetItemIndex(1);
-    o.cmbEventTimeChange(o.cmbEventTime);
+    press(VK_DOWN);
+    ASSERT_EQ(o.cmbEventTime.ItemIndex(), 1);
     EXPECT_TRUE(o.chbExecOneTime.Visible() && o.dtpTime.Visible());
     EXPECT_EQ(Cell(kColTime), L"Через " + base::TimeToStr(base::EncodeTime(0, 1, 0, 0), Fs()));
     EXPECT_TRUE(Cell(kColDone).empty()) << "editing the schedule clears the last run";
