@@ -1,5 +1,5 @@
 // The data files as the whole program reads and writes them: NUL bytes, files
-// saved as UTF-8, read-only files, leftovers of a save cut short, and large
+// saved as UTF-8 or UTF-16, read-only files, leftovers of a save cut short, and large
 // files (their content, not their speed).
 #include <gtest/gtest.h>
 
@@ -98,6 +98,16 @@ std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
+// Text as Notepad's "Unicode" writes it: the mark FF FE, then UTF-16 LE.
+std::string Utf16Le(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t ch : text) {
+        bytes += static_cast<char>(ch & 0xFF);
+        bytes += static_cast<char>(ch >> 8);
+    }
+    return bytes;
+}
+
 }  // namespace
 
 TEST(DataFiles, NulByteKeepsTheLinesAfterIt) {
@@ -168,6 +178,64 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk").substr(0, 4),
               Bytes1251(L"День").substr(0, 4));
     EXPECT_EQ(Description(read, 1), L"Задача");
+}
+
+TEST(DataFiles, Utf16FilesKeepEverythingAndAreWrittenIn1251) {
+    ScratchDir dir(L"data-utf16");
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini",
+                         Utf16Le(L"[Window]\r\nLeft=222\r\nTop=333\r\n[Main]\r\nHintFormatId=Мой\r\n"
+                                 L"[TimeFormats]\r\nМой=_<tt>,Привет\r\n"));
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt",
+                         Utf16Le(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n"));
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
+                         Utf16Le(L"\t\r\n01.12.2026 9:00:00\t1 ч.\r\n02.12.2026 9:00:00\t2 ч. 30 мин.\r\n"));
+    planner::TaskTable tasks;
+    tasks.SetRowCount(4);
+    for (int r = 1; r <= 2; ++r) {
+        tasks.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
+        tasks.SetCell(planner::kColTime, r, L"12:00:00");
+        tasks.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+        tasks.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст " + std::to_wstring(r));
+    }
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
+                         Utf16Le(base::FromCp1251(planner::TaskFileBytes(tasks))));
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        RECT rc;
+        GetWindowRect(main, &rc);
+        EXPECT_EQ(rc.left, 222);
+        EXPECT_EQ(rc.top, 333);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    // Each file is written in Windows-1251: no NUL byte of UTF-16 is left.
+    const std::string ini = base::ReadFileBytes(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(ini.substr(0, 8), "[Window]");
+    EXPECT_EQ(ini.find('\0'), std::string::npos);
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), L"222");
+    EXPECT_EQ(settings.ReadString(L"Main", L"HintFormatId", L""), L"Мой");
+    EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет");
+    const std::string lists =
+        Bytes1251(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n[HotKeys]");
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"FileLists.txt").substr(0, lists.size()), lists);
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"WindowsWorkLog.txt").find('\0'), std::string::npos);
+    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(log.Count(), 4);  // header, both records, this run
+    EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
+    EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 ч. 30 мин.");
+    const std::string taskBytes = base::ReadFileBytes(dir.Path() / L"TasksList.tsk");
+    EXPECT_EQ(taskBytes.substr(0, 4), Bytes1251(L"День"));
+    EXPECT_EQ(taskBytes.find('\0'), std::string::npos);
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_EQ(read.RowCount(), 4);
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = planner::kColDay; c <= planner::kColDone; ++c)
+            EXPECT_EQ(read.Cell(c, r), tasks.Cell(c, r)) << "row " << r << ", column " << c;
+        EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+    }
 }
 
 TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
