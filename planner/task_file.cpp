@@ -104,11 +104,12 @@ class TaskFileRows {
     Kind kind_ = Kind::CrLf;
 };
 
-// A row that holds nothing but blanks: an empty line, a line of blanks, a
-// spare row. A line break inside a cell counts as the blank it reads as.
+// A row that holds nothing but blanks (spaces, no-break spaces, the TABs
+// between its cells): an empty line, a line of blanks, a spare row. A line
+// break inside a cell counts as the blank it reads as.
 bool IsBlank(const Fields& fields) {
     return std::all_of(fields.begin(), fields.end(), [](std::string_view field) {
-        return field.find_first_not_of(" \r\n") == std::string_view::npos;
+        return field.find_first_not_of(" \xA0\r\n") == std::string_view::npos;
     });
 }
 
@@ -130,22 +131,15 @@ TaskCells RowCells(const Fields& fields) {
 }  // namespace
 
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid) {
-    // Rows of blanks are no rows; one that ends the file is its spare row.
+    // Rows of blanks (the spare row among them) are no rows; every other row
+    // is kept, wherever it stands. A file of the header and blank rows leaves
+    // the grid as it is.
     std::vector<TaskCells> rows;
-    bool spareAtEnd = false;
     TaskFileRows reader(bytes);
     Fields fields;
-    while (reader.Next(fields)) {
-        spareAtEnd = IsBlank(fields);
-        if (!spareAtEnd) rows.push_back(RowCells(fields));
-    }
+    while (reader.Next(fields))
+        if (!IsBlank(fields)) rows.push_back(RowCells(fields));
     if (rows.empty()) return false;
-    // A last row that holds no task is the spare row, unless a blank one follows
-    // it; a file of the header and its spare row leaves the grid as it is.
-    if (!spareAtEnd && !HasActions(rows.back())) {
-        if (rows.size() == 1) return false;
-        rows.pop_back();
-    }
     const int count = static_cast<int>(rows.size()) + 2;  // the header and the spare row
     grid.SetRowCount(count);
     for (int r = 1; r < count - 1; ++r) SetRowCells(grid, r, rows[static_cast<std::size_t>(r - 1)]);

@@ -24,11 +24,12 @@ std::string TaskFileBytes(const TaskGrid& grid);
 // Loads rows 1 on from the file's bytes (the header line is not read back).
 // Fields after column 10 and the text after a row's tenth TAB are ignored; in a
 // row that ends before its tenth TAB the text after its last TAB is the next
-// field. A CR or LF inside a field reads as a blank. Rows of blanks only (empty lines,
-// lines of blanks, spare rows) are no rows. The last row is the spare row when
-// it holds no task and no blank row follows it; else an empty spare row is
-// added below. A file with no row below its header but its spare row leaves
-// the grid as it is and returns false.
+// field. A CR or LF inside a field reads as a blank. Rows of blanks only
+// (spaces, no-break spaces, TABs, line breaks: empty lines, lines of blanks,
+// spare rows) are no rows; every other row is kept wherever it stands, the
+// last one too, whether or not it has anything to do, and an empty spare row
+// is added below the last. A file with no row below its header but blank ones
+// leaves the grid as it is and returns false.
 bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid);
 
 // The same on a file; reading throws base::FileError when the file cannot be read.

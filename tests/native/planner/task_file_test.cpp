@@ -140,7 +140,7 @@ TEST(TaskFile, TwoLinesOrFewerLeaveTheGridAlone) {
     AddTask(grid, L"*Ежедневно", L"9:00:00", L"keep");
     EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine, grid));
     EXPECT_FALSE(LoadTaskFileBytes("", grid));
-    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + "a\tb\t\r\n", grid));
+    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + "\xA0\t \xA0\t\r\n", grid));
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.Cell(kColDescription, 1), L"keep");
 }
@@ -257,10 +257,13 @@ TEST(TaskFile, LineOfBlanksHoldsNoTask) {
     const std::string task1 = FullRow(Cells({L"*Ежедневно", L"09:00:00", L"\x02один"}));
     const std::string task2 = FullRow(Cells({L"*Месяцы:Янв,Июл; Числа:1", L"12:00:00", L"\x02два"}));
     const std::string task3 = FullRow(Cells({L"01.01.2030", L"10:00:00", L"\x02три"}));
+    // No-break spaces (byte A0) are blanks too, in a line of their own or
+    // mixed with spaces in the cells of a row.
+    const std::string noBreak = "\xA0\xA0\xA0";
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
-        const std::string bytes = "header" + eol + task1 + eol + "    " + eol + task2 + eol +
+        const std::string bytes = "header" + eol + task1 + eol + "    " + eol + noBreak + eol + task2 + eol +
                                   "\t\t\t\t\t\t\t\t\t\t" + eol + " \t \t" + eol + eol + task3 + eol +
-                                  "\t\t\t\t\t\t\t\t\t\t" + eol;
+                                  "\xA0 \t\t \xA0\t" + eol + "\t\t\t\t\t\t\t\t\t\t" + eol;
         TaskTable grid;
         ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
         ASSERT_EQ(grid.RowCount(), 5) << testing::PrintToString(eol);
@@ -272,23 +275,47 @@ TEST(TaskFile, LineOfBlanksHoldsNoTask) {
     // A file of nothing but blank rows below its header leaves the grid as it is.
     TaskTable grid;
     AddTask(grid, L"*Ежедневно", L"9:00:00", L"keep");
-    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine + "    \r\n" + kSpareLine, grid));
+    EXPECT_FALSE(
+        LoadTaskFileBytes(kHeaderLine + kSpareLine + "    \r\n" + noBreak + "\r\n" + kSpareLine, grid));
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.Cell(kColDescription, 1), L"keep");
 }
 
 TEST(TaskFile, HeaderAndOneTaskWithoutSpareRowIsLoaded) {
+    // Any row that is not blank is kept, the last one too, whether or not it
+    // has anything to do: a row of a date and a time alone, a row of one cell.
     const TaskCells task = Cells({L"01.01.2030", L"10:00:00", L"\x02одна", L"\x05|x"});
+    const TaskCells dateAndTime = Cells({L"01.01.2030", L"10:00:00"});
+    const TaskCells oneCell = Cells({L"a", L"b"});
     std::string nineTabs = FullRow(task);
     nineTabs.pop_back();
-    for (const std::string& bytes : {kHeaderLine + FullRow(task) + "\r\n", kHeaderLine + FullRow(task),
-                                     kHeaderLine + nineTabs + "\r\n", kHeaderLine + nineTabs}) {
+    const struct {
+        std::string bytes;
+        TaskCells row;
+    } files[] = {{kHeaderLine + FullRow(task) + "\r\n", task},
+                 {kHeaderLine + FullRow(task), task},
+                 {kHeaderLine + nineTabs + "\r\n", task},
+                 {kHeaderLine + nineTabs, task},
+                 {kHeaderLine + FullRow(dateAndTime) + "\r\n", dateAndTime},
+                 {kHeaderLine + "01.01.2030\t10:00:00", dateAndTime},
+                 {kHeaderLine + "a\tb\t\r\n", oneCell}};
+    for (const auto& [bytes, row] : files) {
         TaskTable grid;
         AddTask(grid, L"*Ежедневно", L"9:00:00", L"form");
         ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(bytes);
         ASSERT_EQ(grid.RowCount(), 3);
-        EXPECT_EQ(GetRowCells(grid, 1), task);
+        EXPECT_EQ(GetRowCells(grid, 1), row);
         EXPECT_EQ(GetRowCells(grid, 2), TaskCells{}) << "a spare row is added below the task";
-        EXPECT_EQ(TaskFileBytes(grid), kHeaderLine + FullRow(task) + "\r\n" + kSpareLine);
+        EXPECT_EQ(TaskFileBytes(grid), kHeaderLine + FullRow(row) + "\r\n" + kSpareLine);
+    }
+    // The same last row below other tasks, with or without the spare row after it.
+    for (const std::string& spare : {std::string(), kSpareLine}) {
+        TaskTable grid;
+        ASSERT_TRUE(LoadTaskFileBytes(
+            kHeaderLine + FullRow(task) + "\r\n" + FullRow(dateAndTime) + "\r\n" + spare, grid));
+        ASSERT_EQ(grid.RowCount(), 4) << testing::PrintToString(spare);
+        EXPECT_EQ(GetRowCells(grid, 1), task);
+        EXPECT_EQ(GetRowCells(grid, 2), dateAndTime);
+        EXPECT_EQ(GetRowCells(grid, 3), TaskCells{});
     }
 }
