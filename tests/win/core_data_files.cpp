@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -78,6 +81,11 @@ std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
     for (const auto& entry : fs::directory_iterator(folder))
         if (entry.path().extension() == L".tmp~") names.push_back(entry.path().filename().wstring());
     return names;
+}
+
+// The system's reading of a task's day cell, as the program reads its task file.
+planner::ReadsAsDate SystemDates() {
+    return planner::DayDateReader(base::SystemFormatSettings(), Now());
 }
 
 std::wstring Description(const planner::TaskTable& grid, int row) {
@@ -174,7 +182,7 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     ASSERT_EQ(log.Count(), 3);
     EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk").substr(0, 4),
               Bytes1251(L"День").substr(0, 4));
     EXPECT_EQ(Description(read, 1), L"Задача");
@@ -229,7 +237,7 @@ TEST(DataFiles, Utf16FilesKeepEverythingAndAreWrittenIn1251) {
     EXPECT_EQ(taskBytes.substr(0, 4), Bytes1251(L"День"));
     EXPECT_EQ(taskBytes.find('\0'), std::string::npos);
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     ASSERT_EQ(read.RowCount(), 4);
     for (int r = 1; r <= 2; ++r) {
         for (int c = planner::kColDay; c <= planner::kColDone; ++c)
@@ -274,7 +282,7 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
             EXPECT_EQ(program.CloseAndWait(), 0);
         }
         planner::TaskTable read;
-        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << name;
+        ASSERT_TRUE(planner::LoadTaskFile(tasks, read, SystemDates())) << name;
         ASSERT_EQ(read.RowCount(), 4) << name;
         for (int r = 1; r <= 2; ++r) {
             EXPECT_EQ(Description(read, r), L"Задача " + std::to_wstring(r) + L" часть") << name;
@@ -290,9 +298,11 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
 
 TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
     // Rows of nine TABs, or ending after their message (the later cells empty,
-    // their TABs trimmed or left out by hand), end at the line end; a line of
-    // blanks holds no task, and a file of the header and one task without the
-    // spare row is read: every task comes back with its cells.
+    // their TABs trimmed or left out by hand), end at the line end, be it CR
+    // LF, LF or CR; a line of blanks holds no task, a file of the header and
+    // one task without the spare row is read, and so is a file without its
+    // header line (its first day cell a date in the system's short date
+    // format): every task comes back with its cells.
     planner::TaskTable grid;
     grid.SetRowCount(7);
     for (int r = 1; r <= 5; ++r) {
@@ -315,28 +325,39 @@ TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
         at = end + 2;
     }
     const std::string oneTask = crLf.substr(0, crLf.find("\r\n", header.size()) + 2);
+    const std::string noHeader = crLf.substr(header.size());
     const struct {
-        const char* name;
+        const char* kind;
         std::string bytes;
         int tasks;
-    } files[] = {{"nine TABs", nineTabs, 5}, {"trimmed", trimmed, 5}, {"one task", oneTask, 1}};
-    for (const auto& [name, bytes, tasks] : files) {
-        ScratchDir dir(L"data-short-rows");
-        base::WriteFileBytes(dir.Path() / L"TasksList.tsk", bytes);
-        {
-            RunningProgram program(dir.Path());
-            ASSERT_NE(program.WaitShown(), nullptr);
-            EXPECT_EQ(program.CloseAndWait(), 0);
+    } files[] = {{"nine TABs", nineTabs, 5},
+                 {"trimmed", trimmed, 5},
+                 {"one task", oneTask, 1},
+                 {"no header", noHeader, 5}};
+    for (const auto& [kind, crLfBytes, tasks] : files)
+        for (const std::string eol : {"\r\n", "\n", "\r"}) {
+            const std::string name = kind + (" " + testing::PrintToString(eol));
+            std::string bytes;
+            for (std::size_t at = 0, end = 0; at < crLfBytes.size(); at = end + 2) {
+                end = crLfBytes.find("\r\n", at);
+                bytes += crLfBytes.substr(at, end - at) + eol;
+            }
+            ScratchDir dir(L"data-short-rows");
+            base::WriteFileBytes(dir.Path() / L"TasksList.tsk", bytes);
+            {
+                RunningProgram program(dir.Path());
+                ASSERT_NE(program.WaitShown(), nullptr);
+                EXPECT_EQ(program.CloseAndWait(), 0);
+            }
+            planner::TaskTable read;
+            ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates())) << name;
+            EXPECT_EQ(read.RowCount(), tasks + 2) << name;
+            for (int r = 1; r <= tasks && r < read.RowCount(); ++r) {
+                for (int c = planner::kColDay; c <= planner::kColDone; ++c)
+                    EXPECT_EQ(read.Cell(c, r), grid.Cell(c, r)) << name << ", row " << r << ", column " << c;
+                EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+            }
         }
-        planner::TaskTable read;
-        ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read)) << name;
-        EXPECT_EQ(read.RowCount(), tasks + 2) << name;
-        for (int r = 1; r <= tasks && r < read.RowCount(); ++r) {
-            for (int c = planner::kColDay; c <= planner::kColDone; ++c)
-                EXPECT_EQ(read.Cell(c, r), grid.Cell(c, r)) << name << ", row " << r << ", column " << c;
-            EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
-        }
-    }
 }
 
 TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
@@ -389,7 +410,7 @@ TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
     EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч. 30 мин.");
     EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 С");
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     ASSERT_EQ(read.RowCount(), 3);
     EXPECT_EQ(read.Cell(planner::kColDay, 1), L"*Ежедневно");
     EXPECT_EQ(Description(read, 1), L"Задача №1");
@@ -435,7 +456,7 @@ TEST(DataFiles, MarkBeforeWindows1251TextKeepsItsLetters) {
     ASSERT_EQ(log.Count(), 3);
     EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     EXPECT_EQ(Description(read, 1), L"Задача");
     EXPECT_EQ(read.Cell(planner::kColMessage, 1), L"\x01Заголовок|Текст");
     EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk").substr(0, 4), Bytes1251(L"День"));
@@ -617,7 +638,7 @@ TEST(DataFiles, TwoCopiesClosedTogetherBothSaveEverything) {
         for (HANDLE h : held) CloseHandle(h);
     }
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     EXPECT_EQ(read.RowCount(), count + 2);
     EXPECT_NE(base::IniFile(dir.Path() / L"Horalto.ini").ReadString(L"Window", L"Left", L""), L"");
     for (const std::wstring& name : TemporaryFiles(dir.Path()))
@@ -668,7 +689,7 @@ TEST(DataFiles, LargeFilesKeepTheirOrderAndNewestLogRecords) {
     EXPECT_EQ(lines[999], L"01.12.2026 9:00:00\t3000");
 
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     ASSERT_EQ(read.RowCount(), count + 1);  // header, the kept tasks, the spare row
     for (std::size_t i = 0; i < order.size(); ++i)
         ASSERT_EQ(Description(read, static_cast<int>(i) + 1), std::to_wstring(order[i].second))
