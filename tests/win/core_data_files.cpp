@@ -299,10 +299,10 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
 TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
     // Rows of nine TABs, or ending after their message (the later cells empty,
     // their TABs trimmed or left out by hand), end at the line end, be it CR
-    // LF, LF or CR; a line of blanks holds no task, a file of the header and
-    // one task without the spare row is read, and so is a file without its
-    // header line (its first day cell a date in the system's short date
-    // format): every task comes back with its cells.
+    // LF, LF or CR; a line of blanks (spaces, no-break spaces) holds no task,
+    // a file of the header and one task without the spare row is read, and so
+    // is a file without its header line (its first day cell a date in the
+    // system's short date format): every task comes back with its cells.
     planner::TaskTable grid;
     grid.SetRowCount(7);
     for (int r = 1; r <= 5; ++r) {
@@ -318,7 +318,7 @@ TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
     for (std::size_t at = 0, row = 0; at < crLf.size(); ++row) {
         const std::size_t end = crLf.find("\r\n", at);
         const std::string line = crLf.substr(at, end - at);
-        nineTabs += line.substr(0, line.size() - 1) + "\r\n" + (row == 2 ? "    \r\n" : "");
+        nineTabs += line.substr(0, line.size() - 1) + "\r\n" + (row == 2 ? " \xA0 \xA0\r\n" : "");
         std::size_t cut = 0;  // just past the TAB that ends the message cell
         for (int tab = 0; tab < 4; ++tab) cut = line.find('\t', cut) + 1;
         trimmed += line.substr(0, cut - 1) + "\r\n";
