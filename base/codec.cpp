@@ -21,6 +21,8 @@ constexpr std::array<wchar_t, 64> kHigh = {
 };
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 // Length of the well-formed UTF-8 sequence at the start of `bytes` (1 to 4),
 // or 0 when there is none: no lone continuation byte, no sequence cut short,
@@ -88,6 +90,44 @@ std::optional<std::wstring> Utf8Text(std::string_view bytes) {
     return text;
 }
 
+// The text after a UTF-16 mark: FF FE for little-endian units (Notepad's
+// "Unicode"), FE FF for big-endian ones. A pair of surrogates (a character
+// past U+FFFF, which Windows-1251 cannot write) reads as one '?', a surrogate
+// without its partner as '?' too, and an odd last byte as its Windows-1251
+// character.
+std::optional<std::wstring> Utf16Text(std::string_view bytes) {
+    const bool little = bytes.substr(0, kUtf16LeMark.size()) == kUtf16LeMark;
+    if (!little && bytes.substr(0, kUtf16BeMark.size()) != kUtf16BeMark) return std::nullopt;
+    bytes.remove_prefix(kUtf16LeMark.size());
+    const auto unitAt = [&](std::size_t at) -> unsigned {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return little ? first | (second << 8) : (first << 8) | second;
+    };
+    const auto isHigh = [](unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    std::wstring text;
+    text.reserve(bytes.size() / 2 + 1);
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size(); at += 2) {
+        const unsigned unit = unitAt(at);
+        if (isHigh(unit) || isLow(unit)) {
+            if (isHigh(unit) && at + 3 < bytes.size() && isLow(unitAt(at + 2))) at += 2;
+            text.push_back(L'?');
+        } else {
+            text.push_back(static_cast<wchar_t>(unit));
+        }
+    }
+    if (at < bytes.size()) text.push_back(FromCp1251Char(static_cast<unsigned char>(bytes[at])));
+    return text;
+}
+
+// The text of a data file that carries a mark of Unicode: UTF-16, or mostly UTF-8.
+std::optional<std::wstring> UnicodeText(std::string_view bytes) {
+    if (auto utf16 = Utf16Text(bytes)) return utf16;
+    return Utf8Text(bytes);
+}
+
 // The bytes without a leading UTF-8 mark.
 std::string_view WithoutMark(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
@@ -140,12 +180,12 @@ std::string ToCp1251(std::wstring_view text) {
 }
 
 std::wstring DecodeDataText(std::string_view bytes) {
-    if (auto utf8 = Utf8Text(bytes)) return std::move(*utf8);
+    if (auto unicode = UnicodeText(bytes)) return std::move(*unicode);
     return FromCp1251(WithoutMark(bytes));
 }
 
 std::string DataBytes1251(std::string_view bytes) {
-    if (const auto utf8 = Utf8Text(bytes)) return ToCp1251(*utf8);
+    if (const auto unicode = UnicodeText(bytes)) return ToCp1251(*unicode);
     return std::string(WithoutMark(bytes));
 }
 

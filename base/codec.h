@@ -118,17 +118,22 @@ std::filesystem::path TempFileFor(const std::filesystem::path& path, unsigned lo
 // "<name>.tmp~" of older versions. The save under way of a running copy stays.
 void RemoveLeftoverTemp(const std::filesystem::path& path);
 
-// The text of a data file: Windows-1251, or UTF-8 when the bytes begin with the
-// UTF-8 byte-order mark and what follows is mostly UTF-8: its well-formed
-// multi-byte sequences outnumber the bytes that begin no well-formed sequence,
-// and each of those bytes reads as its Windows-1251 character (a character
-// beyond U+FFFF reads as '?'). After a mark that is followed by anything else
-// (no well-formed multi-byte sequence, or as many bad bytes) the text is
-// Windows-1251. The mark itself is dropped.
+// The text of a data file: Windows-1251, UTF-16 or UTF-8 as its first bytes
+// tell. Bytes that begin with a UTF-16 byte-order mark (FF FE, Notepad's
+// "Unicode", little-endian; FE FF, "UTF-16 BE") are UTF-16 text: a pair of
+// surrogates (a character beyond U+FFFF) reads as one '?', a surrogate without
+// its partner as '?' too, and an odd last byte as its Windows-1251 character.
+// Bytes that begin with the UTF-8 byte-order mark are UTF-8 when what follows
+// is mostly UTF-8: its well-formed multi-byte sequences outnumber the bytes
+// that begin no well-formed sequence, and each of those bytes reads as its
+// Windows-1251 character (a character beyond U+FFFF reads as '?'). After a
+// UTF-8 mark that is followed by anything else (no well-formed multi-byte
+// sequence, or as many bad bytes) the text is Windows-1251. The mark itself is
+// dropped; all other bytes are Windows-1251.
 std::wstring DecodeDataText(std::string_view bytes);
-// The bytes of a data file in Windows-1251, the mark dropped: UTF-8 text (as
-// DecodeDataText tells it) recoded, unmappable characters becoming '?';
-// anything else as it is.
+// The bytes of a data file in Windows-1251, the mark dropped: UTF-16 and UTF-8
+// text (as DecodeDataText tells it) recoded, unmappable characters becoming
+// '?'; anything else as it is.
 std::string DataBytes1251(std::string_view bytes);
 
 // Reads a data file (DecodeDataText) / writes text as Windows-1251 (WriteFileBytes).

@@ -10,6 +10,7 @@
 #include "options/frm_options.h"
 #include "planner/coming_task_menu.h"
 #include "planner/frm_days.h"
+#include "planner/next_run.h"
 #include "planner/program_task_actions.h"
 #include "planner/task_actions.h"
 #include "planner/task_cells.h"
@@ -411,7 +412,8 @@ void TPagePlanner::Guarded(const std::function<void()>& action) {
 
 void TPagePlanner::LoadTaskFile(const std::filesystem::path& file) {
     if (const auto bytes = core::ReadDataFileAtStart(file))
-        planner::LoadTaskFileBytes(base::DataBytes1251(*bytes), TaskCells);
+        planner::LoadTaskFileBytes(base::DataBytes1251(*bytes), TaskCells,
+                                   planner::DayDateReader(Tasks.Settings(), Now()));
 }
 
 void TPagePlanner::SaveTaskFile(const std::filesystem::path& file) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "base/conversions.h"
 #include "base/date_format.h"
@@ -200,8 +201,7 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
 
     std::wstring day = grid.Cell(kColDay, row);
     if (day.empty() || day[0] != L'*') {
-        if (!day.empty() && base::TryStrToDate(day, value, fs, base::DecodeDate(now).year))
-            return result + value;
+        if (ReadDayDate(day, now, fs, value)) return result + value;
         day = std::wstring(kDefaultSchedule);
         grid.SetCell(kColDay, row, day);
     }
@@ -210,6 +210,18 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
     } catch (const base::ConvertError&) {
         return 0;  // past the last representable date
     }
+}
+
+bool ReadDayDate(std::wstring_view day, base::TDateTime now, const base::FormatSettings& fs,
+                 base::TDateTime& date) {
+    return !day.empty() && base::TryStrToDate(day, date, fs, base::DecodeDate(now).year);
+}
+
+std::function<bool(std::wstring_view)> DayDateReader(base::FormatSettings fs, base::TDateTime now) {
+    return [fs = std::move(fs), now](std::wstring_view day) {
+        base::TDateTime date = 0;
+        return ReadDayDate(day, now, fs, date);
+    };
 }
 
 }  // namespace planner

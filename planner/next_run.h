@@ -1,6 +1,9 @@
 // The next run of one task row, from its day and time cells.
 #pragma once
 
+#include <functional>
+#include <string_view>
+
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "planner/task_grid.h"
@@ -21,5 +24,14 @@ constexpr double kStartExitDelay = 2.0 / base::kSecsPerDay;
 // "*Ежедневно" (both are written back into the grid).
 base::TDateTime CalcNextRun(TaskGrid& grid, int row, base::TDateTime now, int phase,
                             const base::FormatSettings& fs);
+
+// The date in a day cell that does not begin with "*", as CalcNextRun at `now`
+// reads it: the short date of `fs`, a year of two digits or none taken near
+// `now`'s year. False when the cell holds no date.
+bool ReadDayDate(std::wstring_view day, base::TDateTime now, const base::FormatSettings& fs,
+                 base::TDateTime& date);
+// ReadDayDate as a test of a text alone: what tells a task file's first row
+// from its header (LoadTaskFileBytes).
+std::function<bool(std::wstring_view)> DayDateReader(base::FormatSettings fs, base::TDateTime now);
 
 }  // namespace planner

@@ -29,32 +29,35 @@ namespace {
 
 using Fields = std::array<std::string_view, kTaskColCount>;
 
-// The rows of a task file's bytes. The header line is never read back, but its
-// line end (CR LF, LF or CR) is the file's own kind. A row is ten fields,
-// columns 1 to 10, each ended by a TAB; it ends at a line end of the file's
-// kind, or at any line end once its tenth field is complete (what follows that
-// TAB up to the line end is dropped). A line break of another kind before the
-// tenth TAB lies inside a cell. A row that ends early (an editor trimmed its
-// empty last fields, a tool left out their TABs, it was typed by hand, the file
-// ends in it) keeps the fields it has, the text after its last TAB being the
-// next field. Line breaks where a row would begin are empty lines, no rows.
+// The rows of a task file's bytes. The first line is the header, never read
+// back, unless it is plainly a task (FirstLineIsATask): a file made without
+// its header begins with its first row. The first line's end (CR LF, LF or
+// CR) is the file's own kind, whether it ends the header or a row. A row is
+// ten fields, columns 1 to 10, each ended by a TAB; it ends at a line end of
+// the file's kind, or at any line end once its tenth field is complete (what
+// follows that TAB up to the line end is dropped). A line break of another
+// kind before the tenth TAB lies inside a cell. A row that ends early (an
+// editor trimmed its empty last fields, a tool left out their TABs, it was
+// typed by hand, the file ends in it) keeps the fields it has, the text after
+// its last TAB being the next field. Line breaks where a row would begin are
+// empty lines, no rows.
 class TaskFileRows {
   public:
-    explicit TaskFileRows(std::string_view bytes) : bytes_(bytes) {
+    TaskFileRows(std::string_view bytes, const ReadsAsDate& readsAsDate) : bytes_(bytes) {
         if (bytes.empty()) return;
-        const base::LineEnd header = base::FindLineEnd(bytes, 0);
-        pos_ = header.next;
-        if (header.next - header.end == 2) {
+        const base::LineEnd first = base::FindLineEnd(bytes, 0);
+        if (!FirstLineIsATask(bytes, readsAsDate)) pos_ = first.next;
+        if (first.next - first.end == 2) {
             kind_ = Kind::CrLf;
-        } else if (header.next > header.end && bytes[header.end] == '\n') {
+        } else if (first.next > first.end && bytes[first.end] == '\n') {
             kind_ = Kind::Lf;
         } else {
             kind_ = Kind::Cr;
         }
     }
 
-    // The fields of the next row below the header (empty views for the
-    // fields a row that ends early lacks); false after the last row.
+    // The fields of the next row (empty views for the fields a row that ends
+    // early lacks); false after the last row.
     bool Next(Fields& fields) {
         pos_ = std::min(bytes_.find_first_not_of("\r\n", pos_), bytes_.size());
         if (pos_ == bytes_.size()) return false;
@@ -87,6 +90,14 @@ class TaskFileRows {
   private:
     enum class Kind { CrLf, Lf, Cr };
 
+    // Whether the file begins with a task rather than its header: its first
+    // cell, the day, begins with "*" (a schedule) or reads as a date. The
+    // header's "День" never does, nor an edited or foreign header's first cell.
+    static bool FirstLineIsATask(std::string_view bytes, const ReadsAsDate& readsAsDate) {
+        const std::wstring day = base::FromCp1251(bytes.substr(0, bytes.find_first_of("\t\r\n")));
+        return !day.empty() && (day[0] == L'*' || (readsAsDate && readsAsDate(day)));
+    }
+
     // Where the next line begins when the break at `at` is a line end of the
     // file's kind; npos when it lies inside a cell. A CR LF counts as the line
     // end of a file whose lines end in LF or in CR alone too: only a file of
@@ -104,11 +115,12 @@ class TaskFileRows {
     Kind kind_ = Kind::CrLf;
 };
 
-// A row that holds nothing but blanks: an empty line, a line of blanks, a
-// spare row. A line break inside a cell counts as the blank it reads as.
+// A row that holds nothing but blanks (spaces, no-break spaces, the TABs
+// between its cells): an empty line, a line of blanks, a spare row. A line
+// break inside a cell counts as the blank it reads as.
 bool IsBlank(const Fields& fields) {
     return std::all_of(fields.begin(), fields.end(), [](std::string_view field) {
-        return field.find_first_not_of(" \r\n") == std::string_view::npos;
+        return field.find_first_not_of(" \xA0\r\n") == std::string_view::npos;
     });
 }
 
@@ -129,23 +141,16 @@ TaskCells RowCells(const Fields& fields) {
 
 }  // namespace
 
-bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid) {
-    // Rows of blanks are no rows; one that ends the file is its spare row.
+bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid, const ReadsAsDate& readsAsDate) {
+    // Rows of blanks (the spare row among them) are no rows; every other row
+    // is kept, wherever it stands. A file of the header and blank rows leaves
+    // the grid as it is.
     std::vector<TaskCells> rows;
-    bool spareAtEnd = false;
-    TaskFileRows reader(bytes);
+    TaskFileRows reader(bytes, readsAsDate);
     Fields fields;
-    while (reader.Next(fields)) {
-        spareAtEnd = IsBlank(fields);
-        if (!spareAtEnd) rows.push_back(RowCells(fields));
-    }
+    while (reader.Next(fields))
+        if (!IsBlank(fields)) rows.push_back(RowCells(fields));
     if (rows.empty()) return false;
-    // A last row that holds no task is the spare row, unless a blank one follows
-    // it; a file of the header and its spare row leaves the grid as it is.
-    if (!spareAtEnd && !HasActions(rows.back())) {
-        if (rows.size() == 1) return false;
-        rows.pop_back();
-    }
     const int count = static_cast<int>(rows.size()) + 2;  // the header and the spare row
     grid.SetRowCount(count);
     for (int r = 1; r < count - 1; ++r) SetRowCells(grid, r, rows[static_cast<std::size_t>(r - 1)]);
@@ -157,8 +162,8 @@ void SaveTaskFile(const std::filesystem::path& path, const TaskGrid& grid) {
     base::WriteFileBytes(path, TaskFileBytes(grid));
 }
 
-bool LoadTaskFile(const std::filesystem::path& path, TaskGrid& grid) {
-    return LoadTaskFileBytes(base::DataBytes1251(base::ReadFileBytes(path)), grid);
+bool LoadTaskFile(const std::filesystem::path& path, TaskGrid& grid, const ReadsAsDate& readsAsDate) {
+    return LoadTaskFileBytes(base::DataBytes1251(base::ReadFileBytes(path)), grid, readsAsDate);
 }
 
 }  // namespace planner

@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
 #include "bench/stopwatch.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -63,7 +66,8 @@ void PrintCheck(const std::wstring& kind, const fs::path& dir, int size) {
     }
     if (kind == L"tasks") {
         planner::TaskTable saved;
-        planner::LoadTaskFile(dir / L"TasksList.tsk", saved);
+        planner::LoadTaskFile(dir / L"TasksList.tsk", saved,
+                              planner::DayDateReader(base::SystemFormatSettings(), Now()));
         std::printf("%s\n", SortedDescriptions(DailyTasks(size)) == SortedDescriptions(saved)
                                 ? "kept"
                                 : "tasks differ");

@@ -2,7 +2,11 @@
 // text, and wide text keeps every character the code page has ('?' for the rest).
 // A data file after the UTF-8 mark is read as UTF-8 when its well-formed
 // multi-byte sequences outnumber its bad bytes, each bad byte as its
-// Windows-1251 character; else it is Windows-1251 that loses no byte.
+// Windows-1251 character; else it is Windows-1251 that loses no byte. A data
+// file after a UTF-16 mark (FF FE little-endian, FE FF big-endian) is read as
+// UTF-16: a character past U+FFFF and a lone surrogate read as '?', an odd last
+// byte as its Windows-1251 character; UTF-16 text without surrogates reads
+// back as written.
 #include "fuzz_support.h"
 
 namespace {
@@ -79,10 +83,51 @@ void CheckDataText(std::string_view bytes) {
     // as '?' and are left out of this rule).
     const bool fourByte = bytes.find_first_of("\xF0\xF1\xF2\xF3\xF4") != std::string_view::npos;
     if (utf8 && badBytes == 0 && !fourByte) FUZZ_CHECK(ToUtf8(text) == bytes);
-    if (bytes.substr(0, mark.size()) != mark) {
+    const bool unicodeMark = bytes.substr(0, mark.size()) == mark || bytes.substr(0, 2) == "\xFF\xFE" ||
+                             bytes.substr(0, 2) == "\xFE\xFF";
+    if (!unicodeMark) {
         FUZZ_CHECK(base::DecodeDataText(bytes) == base::FromCp1251(bytes));
         FUZZ_CHECK(base::DataBytes1251(bytes) == bytes);
     }
+}
+
+// The bytes after each UTF-16 mark: read unit by unit, a surrogate pair as one
+// '?', any other surrogate as '?', an odd last byte as its Windows-1251 letter.
+void CheckUtf16Text(std::string_view bytes) {
+    for (const bool little : {true, false}) {
+        const std::string marked = (little ? "\xFF\xFE" : "\xFE\xFF") + std::string(bytes);
+        std::vector<unsigned> units;
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+            const unsigned a = static_cast<unsigned char>(bytes[i]);
+            const unsigned b = static_cast<unsigned char>(bytes[i + 1]);
+            units.push_back(little ? a + 256 * b : 256 * a + b);
+        }
+        std::wstring expected;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const bool high = units[i] >= 0xD800 && units[i] < 0xDC00;
+            if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) ++i;
+            expected += (units[i] >= 0xD800 && units[i] < 0xE000) ? L'?' : static_cast<wchar_t>(units[i]);
+        }
+        if (bytes.size() % 2 != 0) expected += base::FromCp1251Char(static_cast<unsigned char>(bytes.back()));
+        const std::wstring text = base::DecodeDataText(marked);
+        FUZZ_CHECK(text == expected);
+        FUZZ_CHECK(base::DataBytes1251(marked) == base::ToCp1251(text));
+    }
+}
+
+// Wide text (no surrogates) as UTF-16 after its mark, both byte orders.
+void CheckUtf16RoundTrip(const std::wstring& text) {
+    std::string little = "\xFF\xFE";
+    std::string big = "\xFE\xFF";
+    for (wchar_t ch : text) {
+        little += static_cast<char>(ch & 0xFF);
+        little += static_cast<char>((ch >> 8) & 0xFF);
+        big += static_cast<char>((ch >> 8) & 0xFF);
+        big += static_cast<char>(ch & 0xFF);
+    }
+    FUZZ_CHECK(base::DecodeDataText(little) == text);
+    FUZZ_CHECK(base::DecodeDataText(big) == text);
+    FUZZ_CHECK(base::DataBytes1251(little) == base::ToCp1251(text));
 }
 
 }  // namespace
@@ -93,6 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(text.size() == bytes.size());
     FUZZ_CHECK(base::ToCp1251(text) == bytes);
     CheckDataText(bytes);
+    CheckUtf16Text(bytes);
 
     // The input read as UTF-16 units: any wide text.
     std::wstring wide;
@@ -106,5 +152,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(back[i] == (mapped ? wide[i] : L'?'));
         if (mapped) FUZZ_CHECK(base::FromCp1251Char(b) == wide[i]);
     }
+    std::wstring plain = wide;
+    for (wchar_t& ch : plain)
+        if (ch >= 0xD800 && ch < 0xE000) ch = L'?';
+    CheckUtf16RoundTrip(plain);
     return 0;
 }

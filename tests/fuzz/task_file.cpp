@@ -1,7 +1,15 @@
 // TasksList.tsk and the cells of a task row: any file loads; the grid saved and
 // loaded again is the same grid; each cell's parts written again read the same.
+// The first line is the header unless its day cell begins with "*" or reads as
+// a date: a file that begins with a task loads as the same file with the
+// program's header line before it would, and a file that begins with anything
+// else as the same file with its first line replaced by the program's header.
 #include <algorithm>
 
+#include "base/codec.h"
+#include "base/date_time.h"
+#include "base/format_settings.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -46,19 +54,58 @@ void CheckCells(const planner::TaskCells& cells) {
     (void)IntervalPart(cells[kColTime]);
 }
 
+const planner::ReadsAsDate& Dates() {
+    static const planner::ReadsAsDate dates =
+        planner::DayDateReader(base::RussianWindowsProfile(), base::EncodeDateTime(2026, 3, 14, 12, 0, 0, 0));
+    return dates;
+}
+
+bool SameGrid(const planner::TaskTable& a, const planner::TaskTable& b) {
+    if (a.RowCount() != b.RowCount()) return false;
+    for (int r = 1; r < a.RowCount(); ++r)
+        for (int c = 1; c < planner::kTaskColCount; ++c)
+            if (a.Cell(c, r) != b.Cell(c, r)) return false;
+    return true;
+}
+
+// The file read with the program's header line in place of, or before, its
+// first line loads the same grid.
+void CheckFirstLine(std::string_view bytes, bool loaded, const planner::TaskTable& grid) {
+    planner::TaskTable empty;
+    std::string header = planner::TaskFileBytes(empty);
+    header.erase(header.find("\r\n"));
+    const std::size_t cut = bytes.find_first_of("\t\r\n");
+    const std::wstring day = base::FromCp1251(bytes.substr(0, cut));
+    const bool task = !day.empty() && (day[0] == L'*' || Dates()(day));
+    std::string other = header;
+    if (task) {
+        const std::size_t end = bytes.find_first_of("\r\n");
+        const bool crLf = end != std::string_view::npos && bytes.substr(end, 2) == "\r\n";
+        other += end == std::string_view::npos ? "\r\n" : crLf ? "\r\n" : std::string(1, bytes[end]);
+        other += bytes;
+    } else {
+        other += bytes.substr(std::min(bytes.find_first_of("\r\n"), bytes.size()));
+    }
+    planner::TaskTable again;
+    FUZZ_CHECK(planner::LoadTaskFileBytes(other, again, Dates()) == loaded);
+    if (loaded) FUZZ_CHECK(SameGrid(again, grid));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     planner::TaskTable grid;
-    if (!planner::LoadTaskFileBytes(bytes, grid)) return 0;
+    const bool loaded = planner::LoadTaskFileBytes(bytes, grid, Dates());
+    CheckFirstLine(bytes, loaded, grid);
+    if (!loaded) return 0;
     FUZZ_CHECK(grid.RowCount() >= 2);
     for (int c = 0; c < planner::kTaskColCount; ++c) FUZZ_CHECK(grid.Cell(c, grid.RowCount() - 1).empty());
     for (int r = 1; r < grid.RowCount(); ++r) CheckCells(planner::GetRowCells(grid, r));
 
     const std::string saved = planner::TaskFileBytes(grid);
     planner::TaskTable again;
-    FUZZ_CHECK(planner::LoadTaskFileBytes(saved, again));
+    FUZZ_CHECK(planner::LoadTaskFileBytes(saved, again, Dates()));
     FUZZ_CHECK(again.RowCount() == grid.RowCount());
     for (int r = 1; r < grid.RowCount(); ++r)
         for (int c = 1; c < planner::kTaskColCount; ++c) {

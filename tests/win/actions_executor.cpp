@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
 #include "core/action_numbers.h"
@@ -16,6 +17,7 @@
 #include "core/hot_key_text.h"
 #include "core/power_control.h"
 #include "options/frm_options.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -255,7 +257,8 @@ struct FilesAtTheSeam : PowerRecorder {
         }
         if (std::filesystem::exists(TasksListFileName)) {
             planner::TaskTable tasks;
-            planner::LoadTaskFile(TasksListFileName, tasks);
+            planner::LoadTaskFile(TasksListFileName, tasks,
+                                  planner::DayDateReader(base::SystemFormatSettings(), Now()));
             now.exitTaskDone = tasks.RowCount() == 3 ? tasks.Cell(planner::kColDone, 1) : L"no task";
         }
         now.workLog = std::filesystem::exists(WorkLogFileName);

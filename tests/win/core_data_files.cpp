@@ -1,5 +1,5 @@
 // The data files as the whole program reads and writes them: NUL bytes, files
-// saved as UTF-8, read-only files, leftovers of a save cut short, and large
+// saved as UTF-8 or UTF-16, read-only files, leftovers of a save cut short, and large
 // files (their content, not their speed).
 #include <gtest/gtest.h>
 
@@ -13,8 +13,11 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -85,6 +88,11 @@ std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
     return names;
 }
 
+// The system's reading of a task's day cell, as the program reads its task file.
+planner::ReadsAsDate SystemDates() {
+    return planner::DayDateReader(base::SystemFormatSettings(), Now());
+}
+
 std::wstring Description(const planner::TaskTable& grid, int row) {
     return planner::DescriptionText(grid.Cell(planner::kColDescription, row));
 }
@@ -99,6 +107,16 @@ std::string Utf8(const std::wstring& text) {
             bytes += static_cast<char>(0xC0 | (ch >> 6));
             bytes += static_cast<char>(0x80 | (ch & 0x3F));
         }
+    }
+    return bytes;
+}
+
+// Text as Notepad's "Unicode" writes it: the mark FF FE, then UTF-16 LE.
+std::string Utf16Le(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t ch : text) {
+        bytes += static_cast<char>(ch & 0xFF);
+        bytes += static_cast<char>(ch >> 8);
     }
     return bytes;
 }
@@ -169,10 +187,68 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     ASSERT_EQ(log.Count(), 3);
     EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk").substr(0, 4),
               Bytes1251(L"День").substr(0, 4));
     EXPECT_EQ(Description(read, 1), L"Задача");
+}
+
+TEST(DataFiles, Utf16FilesKeepEverythingAndAreWrittenIn1251) {
+    ScratchDir dir(L"data-utf16");
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini",
+                         Utf16Le(L"[Window]\r\nLeft=222\r\nTop=333\r\n[Main]\r\nHintFormatId=Мой\r\n"
+                                 L"[TimeFormats]\r\nМой=_<tt>,Привет\r\n"));
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt",
+                         Utf16Le(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n"));
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
+                         Utf16Le(L"\t\r\n01.12.2026 9:00:00\t1 ч.\r\n02.12.2026 9:00:00\t2 ч. 30 мин.\r\n"));
+    planner::TaskTable tasks;
+    tasks.SetRowCount(4);
+    for (int r = 1; r <= 2; ++r) {
+        tasks.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
+        tasks.SetCell(planner::kColTime, r, L"12:00:00");
+        tasks.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+        tasks.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст " + std::to_wstring(r));
+    }
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
+                         Utf16Le(base::FromCp1251(planner::TaskFileBytes(tasks))));
+    {
+        RunningProgram program(dir.Path());
+        HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        RECT rc;
+        GetWindowRect(main, &rc);
+        EXPECT_EQ(rc.left, 222);
+        EXPECT_EQ(rc.top, 333);
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    // Each file is written in Windows-1251: no NUL byte of UTF-16 is left.
+    const std::string ini = base::ReadFileBytes(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(ini.substr(0, 8), "[Window]");
+    EXPECT_EQ(ini.find('\0'), std::string::npos);
+    const base::IniFile settings(dir.Path() / L"Horalto.ini");
+    EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), L"222");
+    EXPECT_EQ(settings.ReadString(L"Main", L"HintFormatId", L""), L"Мой");
+    EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет");
+    const std::string lists =
+        Bytes1251(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n[HotKeys]");
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"FileLists.txt").substr(0, lists.size()), lists);
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"WindowsWorkLog.txt").find('\0'), std::string::npos);
+    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+    ASSERT_EQ(log.Count(), 4);  // header, both records, this run
+    EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
+    EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 ч. 30 мин.");
+    const std::string taskBytes = base::ReadFileBytes(dir.Path() / L"TasksList.tsk");
+    EXPECT_EQ(taskBytes.substr(0, 4), Bytes1251(L"День"));
+    EXPECT_EQ(taskBytes.find('\0'), std::string::npos);
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
+    ASSERT_EQ(read.RowCount(), 4);
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = planner::kColDay; c <= planner::kColDone; ++c)
+            EXPECT_EQ(read.Cell(c, r), tasks.Cell(c, r)) << "row " << r << ", column " << c;
+        EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+    }
 }
 
 TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
@@ -211,7 +287,7 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
             EXPECT_EQ(program.CloseAndWait(), 0);
         }
         planner::TaskTable read;
-        ASSERT_TRUE(planner::LoadTaskFile(tasks, read)) << name;
+        ASSERT_TRUE(planner::LoadTaskFile(tasks, read, SystemDates())) << name;
         ASSERT_EQ(read.RowCount(), 4) << name;
         for (int r = 1; r <= 2; ++r) {
             EXPECT_EQ(Description(read, r), L"Задача " + std::to_wstring(r) + L" часть") << name;
@@ -227,9 +303,11 @@ TEST(DataFiles, TaskFileWithLfOrCrLineEndsKeepsItsTasks) {
 
 TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
     // Rows of nine TABs, or ending after their message (the later cells empty,
-    // their TABs trimmed or left out by hand), end at the line end; a line of
-    // blanks holds no task, and a file of the header and one task without the
-    // spare row is read: every task comes back with its cells.
+    // their TABs trimmed or left out by hand), end at the line end, be it CR
+    // LF, LF or CR; a line of blanks (spaces, no-break spaces) holds no task,
+    // a file of the header and one task without the spare row is read, and so
+    // is a file without its header line (its first day cell a date in the
+    // system's short date format): every task comes back with its cells.
     planner::TaskTable grid;
     grid.SetRowCount(7);
     for (int r = 1; r <= 5; ++r) {
@@ -245,35 +323,46 @@ TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
     for (std::size_t at = 0, row = 0; at < crLf.size(); ++row) {
         const std::size_t end = crLf.find("\r\n", at);
         const std::string line = crLf.substr(at, end - at);
-        nineTabs += line.substr(0, line.size() - 1) + "\r\n" + (row == 2 ? "    \r\n" : "");
+        nineTabs += line.substr(0, line.size() - 1) + "\r\n" + (row == 2 ? " \xA0 \xA0\r\n" : "");
         std::size_t cut = 0;  // just past the TAB that ends the message cell
         for (int tab = 0; tab < 4; ++tab) cut = line.find('\t', cut) + 1;
         trimmed += line.substr(0, cut - 1) + "\r\n";
         at = end + 2;
     }
     const std::string oneTask = crLf.substr(0, crLf.find("\r\n", header.size()) + 2);
+    const std::string noHeader = crLf.substr(header.size());
     const struct {
-        const char* name;
+        const char* kind;
         std::string bytes;
         int tasks;
-    } files[] = {{"nine TABs", nineTabs, 5}, {"trimmed", trimmed, 5}, {"one task", oneTask, 1}};
-    for (const auto& [name, bytes, tasks] : files) {
-        ScratchDir dir(L"data-short-rows");
-        base::WriteFileBytes(dir.Path() / L"TasksList.tsk", bytes);
-        {
-            RunningProgram program(dir.Path());
-            ASSERT_NE(program.WaitShown(), nullptr);
-            EXPECT_EQ(program.CloseAndWait(), 0);
+    } files[] = {{"nine TABs", nineTabs, 5},
+                 {"trimmed", trimmed, 5},
+                 {"one task", oneTask, 1},
+                 {"no header", noHeader, 5}};
+    for (const auto& [kind, crLfBytes, tasks] : files)
+        for (const std::string eol : {"\r\n", "\n", "\r"}) {
+            const std::string name = kind + (" " + testing::PrintToString(eol));
+            std::string bytes;
+            for (std::size_t at = 0, end = 0; at < crLfBytes.size(); at = end + 2) {
+                end = crLfBytes.find("\r\n", at);
+                bytes += crLfBytes.substr(at, end - at) + eol;
+            }
+            ScratchDir dir(L"data-short-rows");
+            base::WriteFileBytes(dir.Path() / L"TasksList.tsk", bytes);
+            {
+                RunningProgram program(dir.Path());
+                ASSERT_NE(program.WaitShown(), nullptr);
+                EXPECT_EQ(program.CloseAndWait(), 0);
+            }
+            planner::TaskTable read;
+            ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates())) << name;
+            EXPECT_EQ(read.RowCount(), tasks + 2) << name;
+            for (int r = 1; r <= tasks && r < read.RowCount(); ++r) {
+                for (int c = planner::kColDay; c <= planner::kColDone; ++c)
+                    EXPECT_EQ(read.Cell(c, r), grid.Cell(c, r)) << name << ", row " << r << ", column " << c;
+                EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+            }
         }
-        planner::TaskTable read;
-        ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read)) << name;
-        EXPECT_EQ(read.RowCount(), tasks + 2) << name;
-        for (int r = 1; r <= tasks && r < read.RowCount(); ++r) {
-            for (int c = planner::kColDay; c <= planner::kColDone; ++c)
-                EXPECT_EQ(read.Cell(c, r), grid.Cell(c, r)) << name << ", row " << r << ", column " << c;
-            EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
-        }
-    }
 }
 
 TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
@@ -326,7 +415,7 @@ TEST(DataFiles, MostlyUtf8FilesKeepTheirLetters) {
     EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч. 30 мин.");
     EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 С");
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     ASSERT_EQ(read.RowCount(), 3);
     EXPECT_EQ(read.Cell(planner::kColDay, 1), L"*Ежедневно");
     EXPECT_EQ(Description(read, 1), L"Задача №1");
@@ -372,7 +461,7 @@ TEST(DataFiles, MarkBeforeWindows1251TextKeepsItsLetters) {
     ASSERT_EQ(log.Count(), 3);
     EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     EXPECT_EQ(Description(read, 1), L"Задача");
     EXPECT_EQ(read.Cell(planner::kColMessage, 1), L"\x01Заголовок|Текст");
     EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk").substr(0, 4), Bytes1251(L"День"));
@@ -554,7 +643,7 @@ TEST(DataFiles, TwoCopiesClosedTogetherBothSaveEverything) {
         for (HANDLE h : held) CloseHandle(h);
     }
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     EXPECT_EQ(read.RowCount(), count + 2);
     EXPECT_NE(base::IniFile(dir.Path() / L"Horalto.ini").ReadString(L"Window", L"Left", L""), L"");
     for (const std::wstring& name : TemporaryFiles(dir.Path()))
@@ -605,7 +694,7 @@ TEST(DataFiles, LargeFilesKeepTheirOrderAndNewestLogRecords) {
     EXPECT_EQ(lines[999], L"01.12.2026 9:00:00\t3000");
 
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
     ASSERT_EQ(read.RowCount(), count + 1);  // header, the kept tasks, the spare row
     for (std::size_t i = 0; i < order.size(); ++i)
         ASSERT_EQ(Description(read, static_cast<int>(i) + 1), std::to_wstring(order[i].second))

@@ -7,8 +7,11 @@
 #include <string>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -143,7 +146,8 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
         std::printf("peak memory: %zu MB\n", watch.Peak() >> 20);
     }
     planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read,
+                                      planner::DayDateReader(base::SystemFormatSettings(), Now())));
     EXPECT_NE(read.Cell(planner::kColDone, 1), L"") << "the task ran";
     EXPECT_EQ(read.Cell(planner::kColPicture, 1), L"huge.jpg");
     EXPECT_EQ(std::filesystem::last_write_time(wallpaper, ec), wallpaperBefore);

@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -129,7 +132,8 @@ TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
         EXPECT_EQ(program.CloseAndWait(L"TfrmHoralto", kHang), 0);
     }
     planner::TaskTable saved;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", saved));
+    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", saved,
+                                      planner::DayDateReader(base::SystemFormatSettings(), Now())));
     EXPECT_EQ(saved.RowCount(), kTasks + 2);
     EXPECT_TRUE(SortedDescriptions(saved) == SortedDescriptions(given));
 }

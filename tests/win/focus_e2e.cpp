@@ -22,6 +22,8 @@
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "base/string_list.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -206,7 +208,7 @@ TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
 
     EXPECT_EQ(program.CloseAndWait(), 0);
     TaskTable saved;
-    LoadTaskFile(dir.Path() / L"TasksList.tsk", saved);
+    LoadTaskFile(dir.Path() / L"TasksList.tsk", saved, DayDateReader(base::SystemFormatSettings(), Now()));
     ASSERT_EQ(saved.RowCount(), 3);
     EXPECT_EQ(saved.Cell(kColDay, 1),
               base::DateToStr(base::EncodeDate(2031, 6, 20), base::SystemFormatSettings()));

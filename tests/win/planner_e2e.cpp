@@ -21,6 +21,8 @@
 #include "base/format_settings.h"
 #include "base/ini_file.h"
 #include "base/string_list.h"
+#include "core/horalto_globals.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner/task_file.h"
 #include "planner/task_grid.h"
@@ -38,7 +40,7 @@ namespace {
 
 TaskTable ReadTasks(const std::filesystem::path& dir) {
     TaskTable grid;
-    LoadTaskFile(dir / L"TasksList.tsk", grid);
+    LoadTaskFile(dir / L"TasksList.tsk", grid, DayDateReader(base::SystemFormatSettings(), Now()));
     return grid;
 }
 

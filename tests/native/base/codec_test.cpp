@@ -261,6 +261,37 @@ TEST(CodecFiles, MostlyUtf8ReadsAsUtf8AndEachBadByteAsWindows1251) {
     EXPECT_EQ(DataBytes1251(mark + "\xD0\xAF\xFF"), "\xD0\xAF\xFF");
 }
 
+TEST(CodecFiles, Utf16MarkReadsAsUtf16) {
+    // Notepad's "Unicode" (little-endian, mark FF FE) and "UTF-16 BE" (FE FF).
+    const std::string le =
+        std::string("\xFF\xFE[\0M\0]\0\r\0\n\0\x1A\x04=\0\xAC\x20\1\0", 20);  // [M]\r\nК=€\1
+    const std::string be = std::string("\xFE\xFF\0[\0M\0]\0\r\0\n\x04\x1A\0=\x20\xAC\0\1", 20);
+    for (const std::string& bytes : {le, be}) {
+        EXPECT_EQ(DecodeDataText(bytes), L"[M]\r\nК=€\1") << testing::PrintToString(bytes);
+        EXPECT_EQ(DataBytes1251(bytes), std::string("[M]\r\n\xCA=\x88\1", 9))
+            << testing::PrintToString(bytes);
+    }
+    EXPECT_EQ(DecodeDataText("\xFF\xFE"), L"");
+    EXPECT_EQ(DataBytes1251("\xFE\xFF"), "");
+    // A character the code page lacks is written as '?', a pair of surrogates
+    // (a character past U+FFFF) as one.
+    EXPECT_EQ(DataBytes1251(std::string("\xFF\xFEN\x4E\x3D\xD8\x00\xDE!\0", 10)), std::string(2, '?') + "!");
+    EXPECT_EQ(DecodeDataText(std::string("\xFE\xFF\xD8\x3D\xDE\x00\0!", 8)), L"?!");
+    // A broken pair and an odd last byte are read as far as they can be: each
+    // lone surrogate as '?', the odd byte as its Windows-1251 letter.
+    EXPECT_EQ(DecodeDataText(std::string("\xFF\xFE\x3D\xD8!\0\x00\xDE\x3D\xD8", 10)), L"?!??");
+    EXPECT_EQ(DecodeDataText(std::string("\xFF\xFE\x2F\x04\xDF", 5)), L"ЯЯ");
+    EXPECT_EQ(DataBytes1251(std::string("\xFE\xFF\x04\x2F\n", 5)), "\xDF\n");
+    EXPECT_EQ(DecodeDataText("\xFF\xFE\xDF"), L"Я");
+    // The mark elsewhere than at the start is Windows-1251 text.
+    EXPECT_EQ(DecodeDataText("a\xFF\xFE"), L"aяю");
+
+    TempDir dir;
+    const fs::path file = dir.path() / "Horalto.ini";
+    WriteFileBytes(file, le);
+    EXPECT_EQ(ReadTextFile1251(file), L"[M]\r\nК=€\1");
+}
+
 TEST(CodecFiles, ReadOnlyFileIsNotReplaced) {
     TempDir dir;
     const fs::path file = dir.path() / "TasksList.tsk";

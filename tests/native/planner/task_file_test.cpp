@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/codec.h"
+#include "planner/next_run.h"
 #include "planner/task_cells.h"
 #include "planner_test_support.h"
 
@@ -25,6 +26,11 @@ const std::string kHeaderLine =
     "\xc2\xfb\xef\xee\xeb\xed\xe5\xed\xee\t\xd1\xeb\xe5\xe4\xf3\xfe\xf9\xe5\xe5 "
     "\xe2\xfb\xef\xee\xeb\xed\xe5\xed\xe8\xe5\t\r\n";
 const std::string kSpareLine = "\t\t\t\t\t\t\t\t\t\t\r\n";
+
+// Day cells read as on 14 March 2024 with the Russian short date.
+ReadsAsDate Dates() {
+    return DayDateReader(Fs(), At(2024, 3, 14));
+}
 
 TaskCells Cells(std::initializer_list<std::wstring> texts) {
     TaskCells cells;
@@ -53,7 +59,7 @@ TEST(TaskFile, HeaderTaskAndSpareRowByteForByte) {
     EXPECT_EQ(TaskFileBytes(grid), expected);
 
     TaskTable back;
-    ASSERT_TRUE(LoadTaskFileBytes(expected, back));
+    ASSERT_TRUE(LoadTaskFileBytes(expected, back, Dates()));
     EXPECT_EQ(back.RowCount(), 3);
     for (int c = 1; c < kTaskColCount; ++c) EXPECT_EQ(back.Cell(c, 1), grid.Cell(c, 1)) << c;
     EXPECT_EQ(back.Cell(kColDue, 1), L"") << "the due mark is not stored";
@@ -68,7 +74,7 @@ TEST(TaskFile, EveryFlagByteSurvives) {
         grid.SetCell(kColMessage, r, std::wstring(1, static_cast<wchar_t>(flag)) + L"a,b");
     }
     TaskTable back;
-    ASSERT_TRUE(LoadTaskFileBytes(TaskFileBytes(grid), back));
+    ASSERT_TRUE(LoadTaskFileBytes(TaskFileBytes(grid), back, Dates()));
     ASSERT_EQ(back.RowCount(), grid.RowCount());
     for (int r = 1; r < grid.RowCount(); ++r)
         for (int c = 1; c < kTaskColCount; ++c) EXPECT_EQ(back.Cell(c, r), grid.Cell(c, r)) << r << "," << c;
@@ -88,7 +94,7 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
         std::replace(bytes.begin(), bytes.end(), '~', eol == "\n" ? '\r' : '\n');
         std::replace(bytes.begin(), bytes.end(), '^', eol == "\r" ? '\n' : '\r');
         TaskTable grid;
-        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
+        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates())) << testing::PrintToString(eol);
         ASSERT_EQ(grid.RowCount(), 4) << testing::PrintToString(eol);
         EXPECT_EQ(grid.Cell(kColDay, 1), L"*Ежедневно");
         EXPECT_EQ(grid.Cell(kColDescription, 1), L"\x01А b");
@@ -107,7 +113,7 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
     TaskTable cells;
     ASSERT_TRUE(LoadTaskFileBytes(
         "header\r\n\r\n" + lf + "\r\n\r\n" + "x\ty\t\x02z\r\n" + written2 + "\r\n" + spare + "\r\n\r\n",
-        cells));
+        cells, Dates()));
     ASSERT_EQ(cells.RowCount(), 5);
     EXPECT_EQ(cells.Cell(kColDescription, 1), L"\x01А b");
     EXPECT_EQ(cells.Cell(kColTime, 2), L"y");
@@ -116,11 +122,11 @@ TEST(TaskFile, LinesEndAtCrLfLfOrCr) {
     EXPECT_EQ(GetRowCells(cells, 4), TaskCells{});
     // Mixed endings, and a file without a final line ending.
     TaskTable grid;
-    ASSERT_TRUE(LoadTaskFileBytes("header\r" + written1 + "\n" + written2 + "\r\n" + spare, grid));
+    ASSERT_TRUE(LoadTaskFileBytes("header\r" + written1 + "\n" + written2 + "\r\n" + spare, grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.Cell(kColTime, 2), L"10:00:00");
     // A CR LF is one line ending, never an empty line between two.
-    ASSERT_TRUE(LoadTaskFileBytes("header\r\n" + written1 + "\r\n" + spare + "\r\n", grid));
+    ASSERT_TRUE(LoadTaskFileBytes("header\r\n" + written1 + "\r\n" + spare + "\r\n", grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 3);
 }
 
@@ -129,7 +135,7 @@ TEST(TaskFile, LineBreakInACellIsWrittenAsABlank) {
     AddTask(grid, L"*Ежедневно", L"9:00:00", L"\x02one\rtwo\nthree\r\nfour");
     const std::string bytes = TaskFileBytes(grid);
     TaskTable back;
-    ASSERT_TRUE(LoadTaskFileBytes(bytes, back));
+    ASSERT_TRUE(LoadTaskFileBytes(bytes, back, Dates()));
     ASSERT_EQ(back.RowCount(), 3);
     EXPECT_EQ(back.Cell(kColDescription, 1), L"\x02one two three  four");
     EXPECT_EQ(TaskFileBytes(back), bytes);
@@ -138,9 +144,9 @@ TEST(TaskFile, LineBreakInACellIsWrittenAsABlank) {
 TEST(TaskFile, TwoLinesOrFewerLeaveTheGridAlone) {
     TaskTable grid;
     AddTask(grid, L"*Ежедневно", L"9:00:00", L"keep");
-    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine, grid));
-    EXPECT_FALSE(LoadTaskFileBytes("", grid));
-    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + "a\tb\t\r\n", grid));
+    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine, grid, Dates()));
+    EXPECT_FALSE(LoadTaskFileBytes("", grid, Dates()));
+    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + "\xA0\t \xA0\t\r\n", grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.Cell(kColDescription, 1), L"keep");
 }
@@ -154,7 +160,7 @@ TEST(TaskFile, ExtraFieldsAndTextAfterTheTenthTabAreIgnored) {
         "*x\t9:00:00\tdesc\t\t\t\t\t\t\t\tno tab at the end\r\n" +
         kSpareLine + "*y\t8:00:00\t\x02last\tcut short";
     TaskTable grid;
-    ASSERT_TRUE(LoadTaskFileBytes(bytes, grid));
+    ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 5) << "the spare row between the rows is no row";
     EXPECT_EQ(grid.Cell(kColDescription, 3), L"\x02last");
     EXPECT_EQ(grid.Cell(kColMessage, 3), L"cut short");
@@ -171,7 +177,7 @@ TEST(TaskFile, LastLineHoldingATaskGetsASpareRowBelow) {
                               "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t9:00:00\t\x02\x61\t\t\t\t\t\t\t\t\r\n" +
                               "*\xc5\xe6\xe5\xe4\xed\xe5\xe2\xed\xee\t10:00:00\t\x02\x62\t\t\t\t\t\t\t\t";
     TaskTable grid;
-    ASSERT_TRUE(LoadTaskFileBytes(bytes, grid));
+    ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.Cell(kColDescription, 2),
               L"\x02"
@@ -185,11 +191,11 @@ TEST(TaskFile, SavedAndLoadedThroughAFile) {
     AddTask(grid, L"20.03.2024", L"Выход", L"\x01Уход");
     SaveTaskFile(path, grid);
     TaskTable back;
-    EXPECT_TRUE(LoadTaskFile(path, back));
+    EXPECT_TRUE(LoadTaskFile(path, back, Dates()));
     EXPECT_EQ(back.Cell(kColDescription, 1), L"\x01Уход");
     EXPECT_EQ(base::ReadFileBytes(path), TaskFileBytes(grid));
     std::filesystem::remove(path);
-    EXPECT_THROW(LoadTaskFile(path, back), base::FileError);
+    EXPECT_THROW(LoadTaskFile(path, back, Dates()), base::FileError);
 }
 
 TEST(TaskFile, RowsOfFewerFieldsEndAtTheFilesOwnLineEnd) {
@@ -231,7 +237,7 @@ TEST(TaskFile, RowsOfFewerFieldsEndAtTheFilesOwnLineEnd) {
             }
             bytes += (trimmed ? "" : "\t\t\t\t\t\t\t\t\t") + eol;  // the spare row
             TaskTable grid;
-            ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << name;
+            ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates())) << name;
             ASSERT_EQ(grid.RowCount(), 8) << name;
             for (int r = 1, t = 0; r <= 6; ++r) {
                 if (r == 3) {
@@ -257,12 +263,15 @@ TEST(TaskFile, LineOfBlanksHoldsNoTask) {
     const std::string task1 = FullRow(Cells({L"*Ежедневно", L"09:00:00", L"\x02один"}));
     const std::string task2 = FullRow(Cells({L"*Месяцы:Янв,Июл; Числа:1", L"12:00:00", L"\x02два"}));
     const std::string task3 = FullRow(Cells({L"01.01.2030", L"10:00:00", L"\x02три"}));
+    // No-break spaces (byte A0) are blanks too, in a line of their own or
+    // mixed with spaces in the cells of a row.
+    const std::string noBreak = "\xA0\xA0\xA0";
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
-        const std::string bytes = "header" + eol + task1 + eol + "    " + eol + task2 + eol +
+        const std::string bytes = "header" + eol + task1 + eol + "    " + eol + noBreak + eol + task2 + eol +
                                   "\t\t\t\t\t\t\t\t\t\t" + eol + " \t \t" + eol + eol + task3 + eol +
-                                  "\t\t\t\t\t\t\t\t\t\t" + eol;
+                                  "\xA0 \t\t \xA0\t" + eol + "\t\t\t\t\t\t\t\t\t\t" + eol;
         TaskTable grid;
-        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(eol);
+        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates())) << testing::PrintToString(eol);
         ASSERT_EQ(grid.RowCount(), 5) << testing::PrintToString(eol);
         EXPECT_EQ(GetRowCells(grid, 1), Cells({L"*Ежедневно", L"09:00:00", L"\x02один"}));
         EXPECT_EQ(GetRowCells(grid, 2), Cells({L"*Месяцы:Янв,Июл; Числа:1", L"12:00:00", L"\x02два"}));
@@ -272,23 +281,108 @@ TEST(TaskFile, LineOfBlanksHoldsNoTask) {
     // A file of nothing but blank rows below its header leaves the grid as it is.
     TaskTable grid;
     AddTask(grid, L"*Ежедневно", L"9:00:00", L"keep");
-    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine + "    \r\n" + kSpareLine, grid));
+    EXPECT_FALSE(LoadTaskFileBytes(kHeaderLine + kSpareLine + "    \r\n" + noBreak + "\r\n" + kSpareLine,
+                                   grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.Cell(kColDescription, 1), L"keep");
 }
 
 TEST(TaskFile, HeaderAndOneTaskWithoutSpareRowIsLoaded) {
+    // Any row that is not blank is kept, the last one too, whether or not it
+    // has anything to do: a row of a date and a time alone, a row of one cell.
     const TaskCells task = Cells({L"01.01.2030", L"10:00:00", L"\x02одна", L"\x05|x"});
+    const TaskCells dateAndTime = Cells({L"01.01.2030", L"10:00:00"});
+    const TaskCells oneCell = Cells({L"a", L"b"});
     std::string nineTabs = FullRow(task);
     nineTabs.pop_back();
-    for (const std::string& bytes : {kHeaderLine + FullRow(task) + "\r\n", kHeaderLine + FullRow(task),
-                                     kHeaderLine + nineTabs + "\r\n", kHeaderLine + nineTabs}) {
+    const struct {
+        std::string bytes;
+        TaskCells row;
+    } files[] = {{kHeaderLine + FullRow(task) + "\r\n", task},
+                 {kHeaderLine + FullRow(task), task},
+                 {kHeaderLine + nineTabs + "\r\n", task},
+                 {kHeaderLine + nineTabs, task},
+                 {kHeaderLine + FullRow(dateAndTime) + "\r\n", dateAndTime},
+                 {kHeaderLine + "01.01.2030\t10:00:00", dateAndTime},
+                 {kHeaderLine + "a\tb\t\r\n", oneCell}};
+    for (const auto& [bytes, row] : files) {
         TaskTable grid;
         AddTask(grid, L"*Ежедневно", L"9:00:00", L"form");
-        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid)) << testing::PrintToString(bytes);
+        ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates())) << testing::PrintToString(bytes);
         ASSERT_EQ(grid.RowCount(), 3);
-        EXPECT_EQ(GetRowCells(grid, 1), task);
+        EXPECT_EQ(GetRowCells(grid, 1), row);
         EXPECT_EQ(GetRowCells(grid, 2), TaskCells{}) << "a spare row is added below the task";
-        EXPECT_EQ(TaskFileBytes(grid), kHeaderLine + FullRow(task) + "\r\n" + kSpareLine);
+        EXPECT_EQ(TaskFileBytes(grid), kHeaderLine + FullRow(row) + "\r\n" + kSpareLine);
     }
+    // The same last row below other tasks, with or without the spare row after it.
+    for (const std::string& spare : {std::string(), kSpareLine}) {
+        TaskTable grid;
+        ASSERT_TRUE(LoadTaskFileBytes(
+            kHeaderLine + FullRow(task) + "\r\n" + FullRow(dateAndTime) + "\r\n" + spare, grid, Dates()));
+        ASSERT_EQ(grid.RowCount(), 4) << testing::PrintToString(spare);
+        EXPECT_EQ(GetRowCells(grid, 1), task);
+        EXPECT_EQ(GetRowCells(grid, 2), dateAndTime);
+        EXPECT_EQ(GetRowCells(grid, 3), TaskCells{});
+    }
+}
+
+TEST(TaskFile, FirstLineIsTheHeaderUnlessPlainlyATask) {
+    // A file made without its header line (by hand, by another tool) keeps
+    // its first task: a first line whose day cell begins with "*" or reads as
+    // a date is a task. Any other first line is the header, not read back,
+    // the program's own, an edited or a foreign one alike.
+    const TaskCells daily = Cells({L"*Ежедневно", L"09:00:00", L"\x02один"});
+    const TaskCells onDate = Cells({L"01.01.2030", L"10:00:00", L"\x02два"});
+    const TaskCells noYear = Cells({L"15.03", L"11:00:00", L"\x02три"});
+    const TaskCells second = Cells({L"*Ежемесячно; Дни:Пн", L"12:00:00", L"\x02четыре"});
+    const std::string header = kHeaderLine.substr(0, kHeaderLine.size() - 2);
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        for (const TaskCells& first : {daily, onDate, noYear}) {
+            std::string nineTabs = FullRow(first);
+            nineTabs.pop_back();
+            for (const std::string& row : {FullRow(first), nineTabs}) {
+                const std::string name = testing::PrintToString(eol + row);
+                TaskTable grid;
+                ASSERT_TRUE(LoadTaskFileBytes(row + eol + FullRow(second) + eol + kSpareLine, grid, Dates()))
+                    << name;
+                ASSERT_EQ(grid.RowCount(), 4) << name;
+                EXPECT_EQ(GetRowCells(grid, 1), first) << name;
+                EXPECT_EQ(GetRowCells(grid, 2), second) << name;
+                EXPECT_EQ(TaskFileBytes(grid),
+                          kHeaderLine + FullRow(first) + "\r\n" + FullRow(second) + "\r\n" + kSpareLine)
+                    << "written back below the header";
+                // A file of that one row.
+                ASSERT_TRUE(LoadTaskFileBytes(row, grid, Dates())) << name;
+                ASSERT_EQ(grid.RowCount(), 3) << name;
+                EXPECT_EQ(GetRowCells(grid, 1), first) << name;
+            }
+        }
+        // Headers: the program's, edited, foreign, empty; first cells that
+        // are no date nor schedule (a blank before the "*", no such month).
+        for (const std::string& line :
+             {header, base::ToCp1251(L"День недели\tВремя\t"), std::string("Day\tTime\tDescription\t"),
+              std::string("header"), std::string(), std::string("\t\t\t\t\t\t\t\t\t\t"),
+              std::string(" *Ежедневно\t9:00:00\t\x02x\t"), std::string("01.13.2030\t9:00:00\t\x02x\t"),
+              std::string("2030\t9:00:00\t\x02x\t")}) {
+            const std::string name = testing::PrintToString(line + eol);
+            TaskTable grid;
+            ASSERT_TRUE(LoadTaskFileBytes(line + eol + FullRow(second) + eol + kSpareLine, grid, Dates()))
+                << name;
+            ASSERT_EQ(grid.RowCount(), 3) << name;
+            EXPECT_EQ(GetRowCells(grid, 1), second) << name;
+        }
+    }
+    // A date in the short date format of the system only.
+    TaskTable grid;
+    base::FormatSettings us = Fs();
+    us.ShortDateFormat = L"M/d/yyyy";
+    us.DateSeparator = L'/';
+    ASSERT_TRUE(LoadTaskFileBytes("1/31/2030\tx\t\x02y\t\r\n" + FullRow(second) + "\r\n", grid,
+                                  DayDateReader(us, At(2024, 3, 14))));
+    ASSERT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.Cell(kColDay, 1), L"1/31/2030");
+    ASSERT_TRUE(LoadTaskFileBytes("01.01.2030\tx\t\x02y\t\r\n" + FullRow(second) + "\r\n", grid,
+                                  DayDateReader(us, At(2024, 3, 14))));
+    ASSERT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(GetRowCells(grid, 1), second);
 }
