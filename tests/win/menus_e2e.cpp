@@ -300,7 +300,8 @@ TEST(PopupMenuOpen, TheProgramToldToCloseWhileItsMenuIsOpenEnds) {
 
 TEST(PopupMenuOpen, AQuitPostedToTheProgramWhileItsMenuIsOpenEndsIt) {
     // A WM_QUIT posted to the clock's thread, as another program may post it:
-    // the menu closes and the program ends as it does with nothing open.
+    // the menu closes and the program ends as it does with nothing open,
+    // after the saves a close makes.
     ScratchDir dir(L"menus-e2e-quit");
     RunningProgram program(dir.Path());
     HWND clock = program.WaitShown();
@@ -310,6 +311,8 @@ TEST(PopupMenuOpen, AQuitPostedToTheProgramWhileItsMenuIsOpenEndsIt) {
     DWORD code = 1;
     EXPECT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
     EXPECT_EQ(code, 0u);
+    // Ended without its close, it saved what a close saves: its place among the settings.
+    EXPECT_TRUE(base::IniFile(dir.Path() / L"Horalto.ini").ValueExists(L"Window", L"Left"));
 }
 
 TEST(ClockDragged, TheCloseHotKeyEndsTheProgram) {
