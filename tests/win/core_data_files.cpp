@@ -121,6 +121,18 @@ std::string Utf16Le(const std::wstring& text) {
     return bytes;
 }
 
+// Where the clock stands once the program started in `dir` is on the screen;
+// the program is closed then.
+POINT PlaceOfTheClockAtStart(const fs::path& dir) {
+    RunningProgram program(dir);
+    const HWND main = program.WaitShown();
+    EXPECT_NE(main, nullptr);
+    RECT rc{-1, -1, -1, -1};
+    if (main) GetWindowRect(main, &rc);
+    EXPECT_EQ(program.CloseAndWait(), 0);
+    return POINT{rc.left, rc.top};
+}
+
 }  // namespace
 
 TEST(DataFiles, NulByteKeepsTheLinesAfterIt) {
@@ -166,16 +178,9 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача");
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
                          mark + Utf8(base::FromCp1251(planner::TaskFileBytes(tasks))));
-    {
-        RunningProgram program(dir.Path());
-        HWND main = program.WaitShown();
-        ASSERT_NE(main, nullptr);
-        RECT rc;
-        GetWindowRect(main, &rc);
-        EXPECT_EQ(rc.left, 222);
-        EXPECT_EQ(rc.top, 333);
-        EXPECT_EQ(program.CloseAndWait(), 0);
-    }
+    const POINT at = PlaceOfTheClockAtStart(dir.Path());
+    EXPECT_EQ(at.x, 222);
+    EXPECT_EQ(at.y, 333);
     const std::string ini = base::ReadFileBytes(dir.Path() / L"Horalto.ini");
     EXPECT_EQ(ini.substr(0, 8), "[Window]");
     const base::IniFile settings(dir.Path() / L"Horalto.ini");
@@ -212,16 +217,9 @@ TEST(DataFiles, Utf16FilesKeepEverythingAndAreWrittenIn1251) {
     }
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
                          Utf16Le(base::FromCp1251(planner::TaskFileBytes(tasks))));
-    {
-        RunningProgram program(dir.Path());
-        HWND main = program.WaitShown();
-        ASSERT_NE(main, nullptr);
-        RECT rc;
-        GetWindowRect(main, &rc);
-        EXPECT_EQ(rc.left, 222);
-        EXPECT_EQ(rc.top, 333);
-        EXPECT_EQ(program.CloseAndWait(), 0);
-    }
+    const POINT at = PlaceOfTheClockAtStart(dir.Path());
+    EXPECT_EQ(at.x, 222);
+    EXPECT_EQ(at.y, 333);
     // Each file is written in Windows-1251: no NUL byte of UTF-16 is left.
     const std::string ini = base::ReadFileBytes(dir.Path() / L"Horalto.ini");
     EXPECT_EQ(ini.substr(0, 8), "[Window]");
@@ -440,15 +438,7 @@ TEST(DataFiles, MarkBeforeWindows1251TextKeepsItsLetters) {
     tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"Задача");
     tasks.SetCell(planner::kColMessage, 1, L"\x01Заголовок|Текст");
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk", mark + planner::TaskFileBytes(tasks));
-    {
-        RunningProgram program(dir.Path());
-        HWND main = program.WaitShown();
-        ASSERT_NE(main, nullptr);
-        RECT rc;
-        GetWindowRect(main, &rc);
-        EXPECT_EQ(rc.left, 222);
-        EXPECT_EQ(program.CloseAndWait(), 0);
-    }
+    EXPECT_EQ(PlaceOfTheClockAtStart(dir.Path()).x, 222);
     const base::IniFile settings(dir.Path() / L"Horalto.ini");
     EXPECT_EQ(settings.ReadString(L"Main", L"HintFormatId", L""), L"Мой");
     EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет");

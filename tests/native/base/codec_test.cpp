@@ -35,6 +35,28 @@ class TempDir {
     fs::path path_;
 };
 
+// Whether `write` throws FileError once a file size limit of 1000 bytes stops
+// its writing part way, as a full disk or a crash does.
+template <class Write>
+bool FailsPastAFileSizeLimit(Write&& write) {
+    rlimit saved{};
+    if (getrlimit(RLIMIT_FSIZE, &saved) != 0) return false;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    bool threw = false;
+    if (setrlimit(RLIMIT_FSIZE, &small) == 0) {
+        try {
+            write();
+        } catch (const FileError&) {
+            threw = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    return threw;
+}
+
 }  // namespace
 
 TEST(Codec, AllBytesRoundTrip) {
@@ -159,45 +181,16 @@ TEST(CodecFiles, ShortWriteFailsAndKeepsTheOldFile) {
     TempDir dir;
     const fs::path file = dir.path() / "TasksList.tsk";
     WriteFileBytes(file, "old");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool threw = false;
-    try {
-        WriteFileBytes(file, std::string(100000, 'x'));
-    } catch (const FileError&) {
-        threw = true;
-    }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(threw);
+    EXPECT_TRUE(FailsPastAFileSizeLimit([&] { WriteFileBytes(file, std::string(100000, 'x')); }));
     EXPECT_EQ(ReadFileBytes(file), "old");
     EXPECT_FALSE(fs::exists(TempFileFor(file)));
 }
 
 TEST(CodecFiles, ACopyCutShortNeverStandsUnderACopysName) {
-    // A file size limit stops the copy part way, as a crash or a full disk does.
     TempDir dir;
     const fs::path file = dir.path() / "TasksList.tsk";
     WriteFileBytes(file, std::string(100000, 'x'));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool threw = false;
-    try {
-        KeepCopyBeside(file);
-    } catch (const FileError&) {
-        threw = true;
-    }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(threw);
+    EXPECT_TRUE(FailsPastAFileSizeLimit([&] { KeepCopyBeside(file); }));
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path(), file) << "left beside the file: " << entry.path();
 }
