@@ -80,12 +80,17 @@ base::StringList Lines(const fs::path& file) {
     return lines;
 }
 
-// The names of the temporary files of saves in the folder.
-std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
+// The names of the files in the folder whose names end in `extension`.
+std::vector<std::wstring> FilesEndingIn(const fs::path& folder, const wchar_t* extension) {
     std::vector<std::wstring> names;
     for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == L".tmp~") names.push_back(entry.path().filename().wstring());
+        if (entry.path().extension() == extension) names.push_back(entry.path().filename().wstring());
     return names;
+}
+
+// The names of the temporary files of saves in the folder.
+std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
+    return FilesEndingIn(folder, L".tmp~");
 }
 
 // The system's reading of a task's day cell, as the program reads its task file.
@@ -713,10 +718,7 @@ class HeldFile {
 
 // The names of the files in the folder whose names end in ".bak".
 std::vector<std::wstring> KeptCopies(const fs::path& folder) {
-    std::vector<std::wstring> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == L".bak") names.push_back(entry.path().filename().wstring());
-    return names;
+    return FilesEndingIn(folder, L".bak");
 }
 
 }  // namespace
