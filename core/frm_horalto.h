@@ -91,8 +91,8 @@ class TfrmHoralto : public ui::Form {
     // `runExitTasks`) and the work log.
     void SaveProgramFiles(bool runExitTasks);
     // The program ends without its close having run (a quit posted to it from
-    // outside): what a forced end of the session keeps is saved, without the
-    // exit tasks. Nothing once the close has saved.
+    // outside, a session ended by force): what a forced end of the session
+    // keeps is saved, without the exit tasks. Nothing once the close has saved.
     void SaveUnlessClosed();
     // Once the start is over: what stands for the data of each data file that
     // the start could not read, for the saves that must leave such a file as

@@ -199,13 +199,7 @@ void TApplication::Run() {
         Dispatch(msg);
     }
     terminated_ = true;
-    if (OnQuit) {
-        try {
-            OnQuit();
-        } catch (...) {
-            HandleException();
-        }
-    }
+    RunOnEnd();
     DestroyForms();
     mainFormShown_ = false;
 }
@@ -217,6 +211,16 @@ void TApplication::Terminate() {
     EndMenu();
 }
 
+void TApplication::RunOnEnd() {
+    if (ended_ || !OnEnd) return;
+    ended_ = true;
+    try {
+        OnEnd();
+    } catch (...) {
+        HandleException();
+    }
+}
+
 void TApplication::RepostDroppedQuit() {
     MSG msg;
     if (terminated_ && !PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) PostQuitMessage(0);
@@ -226,6 +230,7 @@ void TApplication::EndSession() {
     if (endingSession_) return;
     endingSession_ = true;
     terminated_ = true;
+    RunOnEnd();
     DestroyForms();
 }
 

@@ -39,9 +39,11 @@ class TApplication {
     // Shows the main form (unless ShowMainForm was turned off) and runs the
     // message loop until WM_QUIT; then frees the forms, the last created first.
     void Run();
-    // Called once the message loop has met its WM_QUIT, before the forms are
-    // freed: a quit posted from outside ends the program without a close.
-    std::function<void()> OnQuit;
+    // Called once as the program ends, before its forms are freed: when the
+    // message loop has met its WM_QUIT, or when the Windows session ends. A
+    // quit posted from outside, or a session ended by force, ends the program
+    // without its close.
+    std::function<void()> OnEnd;
     // Shows the main form and paints it at once, before the message loop runs
     // (unless ShowMainForm was turned off); Run does not show it again.
     void ShowMainFormNow();
@@ -100,6 +102,7 @@ class TApplication {
 
   private:
     bool Dispatch(MSG& msg);
+    void RunOnEnd();
     static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND handle_ = nullptr;
@@ -111,6 +114,7 @@ class TApplication {
     bool showMainForm_ = true;
     bool mainFormShown_ = false;
     bool endingSession_ = false;
+    bool ended_ = false;  // OnEnd has run
     bool keyboardInput_ = false;
 };
 

@@ -229,6 +229,17 @@ TEST(SettingsFile, EndOfSessionSavesEverything) {
     EXPECT_TRUE(fs::exists(dir.Path() / L"FileLists.txt"));
     EXPECT_TRUE(fs::exists(dir.Path() / L"TasksList.tsk"));
     EXPECT_EQ(program.CloseAndWait(), 0);
+
+    // A session ended by force asks no program first: the end alone saves too.
+    ScratchDir forced(L"core-session-forced");
+    RunningProgram ended(forced.Path());
+    main = ended.WaitShown();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(
+        SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &result));
+    EXPECT_TRUE(base::IniFile(forced.Path() / L"Horalto.ini").ValueExists(L"Window", L"Left"));
+    EXPECT_TRUE(fs::exists(forced.Path() / L"FileLists.txt"));
+    EXPECT_TRUE(fs::exists(forced.Path() / L"TasksList.tsk"));
 }
 
 TEST(SettingsFile, MinimisedAtCloseStartsMinimised) {
