@@ -62,9 +62,11 @@ RunningProgram::RunningProgram(const fs::path& dir, const std::wstring& extraEnv
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        env.empty() ? nullptr : env.data(), dir.c_str(), &si, &pi_))
-        throw std::runtime_error("CreateProcess failed, error " + std::to_string(GetLastError()) + ", " +
+                        env.empty() ? nullptr : env.data(), dir.c_str(), &si, &pi_)) {
+        const DWORD error = GetLastError();
+        throw std::runtime_error("CreateProcess failed, error " + std::to_string(error) + ", " +
                                  exe.string());
+    }
 }
 
 RunningProgram::~RunningProgram() {
