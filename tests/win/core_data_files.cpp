@@ -126,6 +126,21 @@ std::string Utf16Le(const std::wstring& text) {
     return bytes;
 }
 
+// `count` tasks (at most nine) on the first days of January 2030 at noon, task
+// n described "Задача n" with the message "Текст n" under the title
+// "Заголовок", and the empty row for a new task below them.
+planner::TaskTable TasksOnDates(int count) {
+    planner::TaskTable tasks;
+    tasks.SetRowCount(count + 2);
+    for (int r = 1; r <= count; ++r) {
+        tasks.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
+        tasks.SetCell(planner::kColTime, r, L"12:00:00");
+        tasks.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
+        tasks.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст " + std::to_wstring(r));
+    }
+    return tasks;
+}
+
 // Where the clock stands once the program started in `dir` is on the screen;
 // the program is closed then.
 POINT PlaceOfTheClockAtStart(const fs::path& dir) {
@@ -212,14 +227,7 @@ TEST(DataFiles, Utf16FilesKeepEverythingAndAreWrittenIn1251) {
                          Utf16Le(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n"));
     base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
                          Utf16Le(L"\t\r\n01.12.2026 9:00:00\t1 ч.\r\n02.12.2026 9:00:00\t2 ч. 30 мин.\r\n"));
-    planner::TaskTable tasks;
-    tasks.SetRowCount(4);
-    for (int r = 1; r <= 2; ++r) {
-        tasks.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
-        tasks.SetCell(planner::kColTime, r, L"12:00:00");
-        tasks.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
-        tasks.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст " + std::to_wstring(r));
-    }
+    const planner::TaskTable tasks = TasksOnDates(2);
     base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
                          Utf16Le(base::FromCp1251(planner::TaskFileBytes(tasks))));
     const POINT at = PlaceOfTheClockAtStart(dir.Path());
@@ -311,15 +319,9 @@ TEST(DataFiles, TaskFileOfShortRowsKeepsEachTask) {
     // a file of the header and one task without the spare row is read, and so
     // is a file without its header line (its first day cell a date in the
     // system's short date format): every task comes back with its cells.
-    planner::TaskTable grid;
-    grid.SetRowCount(7);
-    for (int r = 1; r <= 5; ++r) {
-        grid.SetCell(planner::kColDay, r, L"0" + std::to_wstring(r) + L".01.2030");
-        grid.SetCell(planner::kColTime, r, L"12:00:00");
-        grid.SetCell(planner::kColDescription, r, std::wstring(1, L'\1') + L"Задача " + std::to_wstring(r));
-        grid.SetCell(planner::kColMessage, r, L"\x01Заголовок|Текст " + std::to_wstring(r));
+    planner::TaskTable grid = TasksOnDates(5);
+    for (int r = 1; r <= 5; ++r)
         grid.SetCell(planner::kColNextRun, r, L"0" + std::to_wstring(r) + L"/01/30 12:00:00");
-    }
     const std::string crLf = planner::TaskFileBytes(grid);
     const std::string header = crLf.substr(0, crLf.find("\r\n") + 2);
     std::string nineTabs, trimmed;
