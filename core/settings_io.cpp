@@ -338,7 +338,8 @@ std::wstring UserSettingsText(const SettingsBinding& binding, const base::Format
     WriteMainWindowSettings(ini, binding);
     WriteOptionsSettings(ini, binding);
     const std::wstring_view workTime = SectionName(Section::WindowsWorkTime);
-    for (const wchar_t* counter : {L"StartWork", L"TotalWindowsWorkTime", L"WinUpTime", L"CorrectWorkT"})
+    for (const wchar_t* counter :
+         {L"StartWork", L"TotalWindowsWorkTime", L"WinUpTime", L"CorrectWorkT", L"StartWorkUTC"})
         ini.DeleteKey(workTime, counter);
     return ini.ToText();
 }

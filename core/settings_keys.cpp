@@ -250,6 +250,9 @@ std::vector<SettingKey> BuildTable() {
     t.push_back(DateTimeKey(Home(WindowsWorkTime, L"WinUpTime", Duration, 0.0, L"WinUpTime", R2, Constant)));
     t.push_back(Ranged(Home(WindowsWorkTime, L"CorrectWorkT", Float, 0.0, L"CorrectWorkT", R2, Constant),
                        -kMaxDays, kMaxDays));
+    // The Windows start in UTC at the last exit; 0 (settings of older versions) when missing.
+    t.push_back(
+        DateTimeKey(Home(WindowsWorkTime, L"StartWorkUTC", DateTime, 0.0, L"StartWorkUTC", R2, Constant)));
     t.push_back(Home(WindowsWorkTime, L"ShowWorkLog", Bool, true, L"chbWorkLog", R2, Constant));
     t.push_back(Home(WindowsWorkTime, L"LimitedLog", Bool, true, L"chbLimitedLog", R2, Constant));
     t.push_back(Home(WindowsWorkTime, L"LogLimit", Int, 1000, L"speLogLimit", R2, Constant));
@@ -413,7 +416,7 @@ std::vector<ReadStep> BuildR2() {
     addSection(Planner);
     AddKeys(r, WindowsWorkTime,
             {L"ShowWorkLog", L"LimitedLog", L"LogLimit", L"TotalWindowsWorkTime", L"CorrectWorkT",
-             L"WinUpTime", L"StartWork"});
+             L"WinUpTime", L"StartWork", L"StartWorkUTC"});
     addSection(TimeSynchronization);
     addSection(HotKeys);
     return r;

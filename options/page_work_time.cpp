@@ -107,17 +107,21 @@ void TPageWorkTime::BindWorkTimePageSettings(core::SettingHomes& homes) {
     using namespace options;
     // Read into StoredWorkTime; written from the counters of this run.
     homes.BindFloat(
-        L"StartWork", [] { return WorkTime.AtExit(timetext::UptimeNow()).startWork; },
+        L"StartWork", [] { return WorkTime.AtExit(timetext::UptimeNow(), UtcNow()).startWork; },
         [this](double v) { StoredWorkTime.startWork = v; });
     homes.BindFloat(
-        L"TotalWindowsWorkTime", [] { return WorkTime.AtExit(timetext::UptimeNow()).totalWindowsWorkTime; },
+        L"TotalWindowsWorkTime",
+        [] { return WorkTime.AtExit(timetext::UptimeNow(), UtcNow()).totalWindowsWorkTime; },
         [this](double v) { StoredWorkTime.totalWindowsWorkTime = v; });
     homes.BindFloat(
-        L"WinUpTime", [] { return WorkTime.AtExit(timetext::UptimeNow()).winUpTime; },
+        L"WinUpTime", [] { return WorkTime.AtExit(timetext::UptimeNow(), UtcNow()).winUpTime; },
         [this](double v) { StoredWorkTime.winUpTime = v; });
     homes.BindFloat(
-        L"CorrectWorkT", [] { return WorkTime.AtExit(timetext::UptimeNow()).correctWorkT; },
+        L"CorrectWorkT", [] { return WorkTime.AtExit(timetext::UptimeNow(), UtcNow()).correctWorkT; },
         [this](double v) { StoredWorkTime.correctWorkT = v; });
+    homes.BindFloat(
+        L"StartWorkUTC", [] { return WorkTime.AtExit(timetext::UptimeNow(), UtcNow()).startWorkUtc; },
+        [this](double v) { StoredWorkTime.startWorkUtc = v; });
     BindChecked(homes, L"chbWorkLog", chbWorkLog);
     BindChecked(homes, L"chbLimitedLog", chbLimitedLog);
     BindValue(homes, L"speLogLimit", speLogLimit);
@@ -126,19 +130,20 @@ void TPageWorkTime::BindWorkTimePageSettings(core::SettingHomes& homes) {
 void TPageWorkTime::CopyWorkTimePageSettings() {}
 
 void TPageWorkTime::SetUpWorkTime() {
-    ContinuedPeriod = WorkTime.Start(StoredWorkTime, Now(), timetext::UptimeNow());
+    ContinuedPeriod = WorkTime.Start(StoredWorkTime, Now(), UtcNow(), timetext::UptimeNow());
 }
 
 void TPageWorkTime::LoadWorkLog(const std::filesystem::path& file) {
     timetext::WorkLogRows rows = timetext::NewWorkLog();
+    bool continued = false;
     // A missing log, or one that cannot be read, loads no rows.
     if (const auto bytes = core::ReadDataFileAtStart(file)) {
         base::StringList lines;
         lines.LoadFromBytes(*bytes);
         if (chbLimitedLog.Checked()) timetext::LimitWorkLogLines(lines, speLogLimit.Value());
-        timetext::LoadWorkLogLines(rows, lines, ContinuedPeriod > 0);
+        continued = timetext::LoadWorkLogLines(rows, lines, ContinuedPeriod > 0);
     }
-    timetext::SetCurrentRunStart(rows, CurrentPeriodStart());
+    timetext::OpenCurrentRun(rows, continued, CurrentPeriodStart());
     SetWorkLogRows(rows);
     stgWorkLog.SetEnabled(true);
 }

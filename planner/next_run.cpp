@@ -54,6 +54,24 @@ int WeekdayIndex(TDateTime value) {
     return (base::DayOfWeek(value) + 5) % 7;
 }
 
+// True when some chosen month holds some chosen day number in some year
+// (February counted with its 29th).
+bool AnyChosenDayExists(const ScheduleRules& rules) {
+    constexpr int kLeapYear = 2000;
+    for (int m = 1; m <= 12; ++m) {
+        if (!rules.months[m - 1]) continue;
+        for (int n = 1; n <= base::DaysInMonth(kLeapYear, m); ++n)
+            if (rules.numbers[n - 1]) return true;
+    }
+    return false;
+}
+
+// The year, month and day of a date; false past the last day of the calendar.
+bool DecodeInCalendar(TDateTime value, int& year, int& month, int& day) {
+    base::DecodeDate(value, year, month, day);
+    return year != 0;
+}
+
 // The first allowed month after `month` in the same year, else the first allowed
 // month of the next year. The rules must allow at least one month.
 void NextAllowedMonth(const ScheduleRules& rules, int& year, int& month) {
@@ -79,6 +97,8 @@ TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTi
         if (reset) result = base::Trunc(result);
     }
     const std::wstring s = day.substr(1);
+    int y, m, d;
+    if (!DecodeInCalendar(result, y, m, d)) return 0;  // past the last day the calendar holds
     if (SameKeyword(s, kDaily)) return result;
 
     ScheduleRules rules = ReadSchedule(s);
@@ -87,14 +107,13 @@ TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTi
     if (rules.kind == DayKind::Weekdays &&
         std::none_of(rules.weekdays.begin(), rules.weekdays.end(), [](bool b) { return b; }))
         return 0;
+    if (rules.kind == DayKind::Numbers && !AnyChosenDayExists(rules)) return 0;
 
     // A start task keeps its time today (it runs a moment after the start);
     // only a later day starts at midnight. An exit task is planned for the
     // start of its day: the exit walk runs what falls on today's date.
     if (reset && !startTask) result = base::Trunc(result);
 
-    int y, m, d;
-    base::DecodeDate(result, y, m, d);
     int wd = WeekdayIndex(result);
     auto setDate = [&](int year, int month, int dayNo) {
         y = year;
@@ -132,26 +151,27 @@ TDateTime ScheduledRun(TaskGrid& grid, int row, const std::wstring& day, TDateTi
             int add = 1;
             while (!rules.weekdays[(wd + add) % 7]) ++add;
             result += add;
-            base::DecodeDate(result, y, m, d);
+            if (!DecodeInCalendar(result, y, m, d)) return 0;
             wd = WeekdayIndex(result);
         } else if (rules.kind == DayKind::Numbers && !rules.numbers[d - 1]) {
             reset = true;
             int found = 0, fy = y, fm = m;
             for (int k = d + 1; k <= base::DaysInMonth(y, m) && !found; ++k)
                 if (rules.numbers[k - 1]) found = k;
-            for (int step = 0; step < 12 && !found; ++step) {
+            // The chosen months of the coming year, then of the years after it:
+            // a 29 February waits for the next leap year. Some chosen month
+            // holds a chosen day, so the search ends within nine years, or at
+            // the end of the calendar.
+            while (!found) {
                 if (++fm > 12) {
                     fm = 1;
-                    ++fy;
+                    if (++fy > 9999) return 0;
                 }
                 if (!rules.months[fm - 1]) continue;
                 for (int k = 1; k <= base::DaysInMonth(fy, fm) && !found; ++k)
                     if (rules.numbers[k - 1]) found = k;
             }
-            if (found)
-                setDate(fy, fm, found);
-            else
-                rules.numbers[d - 1] = true;  // no such day within a year: keep the date found so far
+            setDate(fy, fm, found);
         }
         if (rules.months[m - 1]) break;
     }
@@ -201,7 +221,10 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
 
     std::wstring day = grid.Cell(kColDay, row);
     if (day.empty() || day[0] != L'*') {
-        if (ReadDayDate(day, now, fs, value)) return result + value;
+        if (ReadDayDate(day, now, fs, value)) {
+            int y, m, d;
+            return DecodeInCalendar(result + value, y, m, d) ? result + value : 0;
+        }
         day = std::wstring(kDefaultSchedule);
         grid.SetCell(kColDay, row, day);
     }

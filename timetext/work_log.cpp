@@ -20,7 +20,7 @@ void LimitWorkLogLines(base::StringList& lines, int limit) {
     lines = base::StringList(std::move(kept));
 }
 
-void LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool continues) {
+bool LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool continues) {
     if (rows.size() < 2) rows = NewWorkLog();
     for (int i = 1; i < lines.Count(); ++i) {
         const std::wstring& line = lines[i];
@@ -34,8 +34,21 @@ void LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool con
         }
         rows.insert(rows.end() - 1, row);
     }
-    if (continues && rows.size() > 2) rows.pop_back();
+    const bool continued = continues && rows.size() > 2;
+    if (continued) rows.pop_back();
     for (size_t r = 1; r < rows.size(); ++r) rows[r][0] = std::to_wstring(r);
+    return continued;
+}
+
+void OpenCurrentRun(WorkLogRows& rows, bool continued, const std::wstring& start) {
+    // A period that goes on keeps the start its row was given, a suspend's
+    // mark with it; the start of the period now is another moment after a
+    // resume, and another text after a change of the time zone.
+    if (continued && rows.size() >= 2 && !rows.back()[1].empty()) {
+        rows.back()[0] = std::to_wstring(rows.size() - 1);
+        return;
+    }
+    SetCurrentRunStart(rows, start);
 }
 
 base::StringList WorkLogLines(const WorkLogRows& rows) {

@@ -29,8 +29,13 @@ void LimitWorkLogLines(base::StringList& lines, int limit);
 // current-run row: start before the first TAB, work time after it (a line
 // without TAB is all work time). When the stored period continues
 // (continues = true) and there are records, the last of them becomes the
-// current-run row again.
-void LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool continues);
+// current-run row again; true when it did.
+bool LoadWorkLogLines(WorkLogRows& rows, const base::StringList& lines, bool continues);
+
+// The current-run row once the log is loaded (`continued`: its last record
+// became the current-run row again): its number, and `start` as its start
+// unless it continues a row that has one.
+void OpenCurrentRun(WorkLogRows& rows, bool continued, const std::wstring& start);
 
 // The lines of the file: start, TAB, work time; header first.
 base::StringList WorkLogLines(const WorkLogRows& rows);

@@ -22,6 +22,7 @@ struct StoredWorkTime {
     base::TDateTime totalWindowsWorkTime = 0;  // TW at the last exit
     base::TDateTime winUpTime = 0;             // uptime at the last exit
     double correctWorkT = 0;                   // WorkPeriodStart at the last exit
+    base::TDateTime startWorkUtc = 0;          // Windows start time in UTC at the last exit; 0 = not kept
 };
 
 struct WorkTime {
@@ -36,10 +37,15 @@ struct WorkTime {
     // last exit the stored period continues: the total loses what the last exit
     // added for it, and the result (the period's length at that exit) is > 0.
     // Otherwise a new period starts at Windows start and the result is 0.
-    double Start(const StoredWorkTime& stored, base::TDateTime now, double uptime);
+    // The same Windows run is told by its start in UTC (UTC now minus uptime,
+    // taken at the exit), which a change of the time zone or of daylight
+    // saving time does not move, nor a clock correction made while the
+    // program ran; settings without it compare the local start.
+    double Start(const StoredWorkTime& stored, base::TDateTime now, base::TDateTime utcNow, double uptime);
 
-    // The values to store at exit.
-    StoredWorkTime AtExit(double uptime) const;
+    // The values to store at exit: the UTC start is taken now, so that a
+    // correction of the clock made while the program ran is in it.
+    StoredWorkTime AtExit(double uptime, base::TDateTime utcNow) const;
 
     // Suspend closes the current period into the total; resume opens a new one.
     void Suspend(double uptime);

@@ -912,7 +912,7 @@ std::vector<std::wstring> SettingsKeys(const fs::path& file) {
         for (int v = 0; v < values.Count(); ++v) {
             const std::wstring name = values[v].substr(0, values[v].find(L'='));
             if (name == L"StartWork" || name == L"TotalWindowsWorkTime" || name == L"WinUpTime" ||
-                name == L"CorrectWorkT" || name == L"NextSynchronization")
+                name == L"CorrectWorkT" || name == L"StartWorkUTC" || name == L"NextSynchronization")
                 continue;
             keys.push_back(L"[" + sections[s] + L"] " + values[v]);
         }

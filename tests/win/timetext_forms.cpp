@@ -295,6 +295,19 @@ TEST_F(TimeTexts, WorkLogContinuesAcrossARestartOfTheProgram) {
     EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 1), L"01.01.2020 10:00:00");
     EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 2), start);
     EXPECT_NEAR(WorkTime.TW(timetext::UptimeNow()), total, 5.0 / 86400);  // not counted twice
+
+    // After a suspend and a resume the row begun at the suspend goes on with
+    // its start and its mark.
+    SendMessageW(frmOptions->Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    SendMessageW(frmOptions->Handle(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    WorkTime.WorkPeriodStart -= 1.0 / 1440;  // resumed a minute ago
+    ASSERT_EQ(frmOptions->stgWorkLog.RowCount(), 4);
+    const std::wstring suspended = frmOptions->stgWorkLog.Cell(1, 3);
+    ASSERT_EQ(suspended.front(), L'*');
+    Restart();
+    ASSERT_EQ(frmOptions->stgWorkLog.RowCount(), 4);
+    EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 2), start + L"*");
+    EXPECT_EQ(frmOptions->stgWorkLog.Cell(1, 3), suspended);
 }
 
 TEST_F(TimeTexts, SwitchingTheLogOffAsksAndNoKeepsIt) {

@@ -75,7 +75,7 @@ TEST(SettingsWrite, EveryKeyOnceAndNothingElse) {
     int keys = 0;
     for (const auto& section : ini.ReadSections()) keys += ini.ReadSection(section).Count();
     // All keys but TextToSpeech (never written).
-    EXPECT_EQ(keys, 154);
+    EXPECT_EQ(keys, 155);
     for (const SettingKey& key : SettingKeys()) {
         if (key.writer != Writer::None) {
             EXPECT_TRUE(ini.ValueExists(SectionName(key.section), key.name))
@@ -91,7 +91,8 @@ TEST(SettingsWrite, TheUsersSettingsLeaveOutWhatTheProgramCountsByItself) {
     const std::wstring before = UserSettingsText(store.Binding(), base::FormatSettings{});
     const auto ini = base::IniFile::FromText(before);
     EXPECT_TRUE(ini.ValueExists(L"WindowsWorkTime", L"LogLimit"));
-    for (const wchar_t* counter : {L"StartWork", L"TotalWindowsWorkTime", L"WinUpTime", L"CorrectWorkT"}) {
+    for (const wchar_t* counter :
+         {L"StartWork", L"TotalWindowsWorkTime", L"WinUpTime", L"CorrectWorkT", L"StartWorkUTC"}) {
         EXPECT_FALSE(ini.ValueExists(L"WindowsWorkTime", counter)) << testing::PrintToString(counter);
         store.Home(counter) = 1.25;
     }

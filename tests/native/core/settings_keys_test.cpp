@@ -46,7 +46,7 @@ TEST(SettingKeys, EveryKeyIsUniqueTypedAndHomed) {
         EXPECT_TRUE(key.reader != Reader::None || key.writer != Writer::None);
     }
     // Every key of the file but the Skins and TimeFormats entries.
-    EXPECT_EQ(ids.size(), 155u);
+    EXPECT_EQ(ids.size(), 156u);
 }
 
 TEST(SettingKeys, FieldDefaultsAreTheTableDefaults) {

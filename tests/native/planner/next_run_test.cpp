@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "planner_test_support.h"
 
 using namespace planner;
@@ -123,8 +125,69 @@ TEST(NextRunTime, DayNumbersAcrossMonthEndsAndLeapYears) {
               L"01.12.2025 09:00:00");
 }
 
-TEST(NextRunTime, ImpossibleDayNumberKeepsTheFirstOfTheMonth) {
-    EXPECT_EQ(Next(L"*Месяцы:Фев; Числа:30", L"9:00:00", At(2024, 3, 15, 10, 0, 0)), L"01.02.2025 09:00:00");
+TEST(NextRunTime, DayNumbersTheChosenMonthsNeverHoldHaveNoNextRun) {
+    EXPECT_EQ(Next(L"*Месяцы:Фев; Числа:30", L"9:00:00", At(2024, 3, 15, 10, 0, 0)), L"0");
+    EXPECT_EQ(Next(L"*Месяцы:Апр,Ноя; Числа:31", L"9:00:00", At(2024, 3, 15, 10, 0, 0)), L"0");
+    EXPECT_EQ(Next(L"*Ежемесячно; Числа:32", L"9:00:00", At(2024, 3, 15, 10, 0, 0)), L"0");
+    // One chosen month holds one chosen day: that day.
+    EXPECT_EQ(Next(L"*Месяцы:Апр,Май; Числа:31", L"9:00:00", At(2024, 6, 15, 10, 0, 0)),
+              L"31.05.2025 09:00:00");
+}
+
+TEST(NextRunTime, FourYearsOfDailyTicksRunEachScheduleOnItsDaysOnly) {
+    // A tick every day at 9:00 from 2025 to 2028 runs each row that is due
+    // and plans it again, as the per-second worker does.
+    struct Case {
+        std::wstring day;
+        int runs;
+        std::wstring last;
+    };
+    const std::vector<Case> cases = {
+        {L"*Месяцы:Фев; Числа:29", 1, L"29.02.2028 09:00:00"},  // the next leap year, and only then
+        {L"*Месяцы:Фев; Числа:28,29", 5, L"29.02.2028 09:00:00"},
+        {L"*Месяцы:Ноя; Числа:31", 0, L""},  // never
+        {L"*Месяцы:Фев; Числа:30,31", 0, L""},
+        {L"*Ежемесячно; Числа:31", 28, L"31.12.2028 09:00:00"},
+        {L"*Ежемесячно; Числа:29", 45, L"29.12.2028 09:00:00"},
+        {L"*Месяцы:Ноя; Числа:30", 4, L"30.11.2028 09:00:00"},
+    };
+    TaskTable grid;
+    for (const Case& c : cases) AddTask(grid, c.day, L"9:00:00");
+    std::vector<base::TDateTime> next;
+    std::vector<int> runs(cases.size());
+    std::vector<std::wstring> last(cases.size());
+    for (size_t i = 0; i < cases.size(); ++i)
+        next.push_back(CalcNextRun(grid, static_cast<int>(i) + 1, At(2025, 1, 1), kPhaseRunning, Fs()));
+    for (base::TDateTime day = At(2025, 1, 1); day <= At(2028, 12, 31); day += 1) {
+        const base::TDateTime now = day + 9.0 / 24;
+        for (size_t i = 0; i < cases.size(); ++i) {
+            if (next[i] == 0 || next[i] > now) continue;
+            const int row = static_cast<int>(i) + 1;
+            ++runs[i];
+            last[i] = Text(next[i]);
+            grid.SetCell(kColDone, row, base::DateTimeToStr(now, Fs()));
+            next[i] = CalcNextRun(grid, row, now, kPhaseRunning, Fs());
+        }
+    }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(runs[i], cases[i].runs) << testing::PrintToString(cases[i].day);
+        EXPECT_EQ(last[i], cases[i].last) << testing::PrintToString(cases[i].day);
+        // The schedule stays as the user made it.
+        EXPECT_EQ(grid.Cell(kColDay, static_cast<int>(i) + 1), cases[i].day);
+    }
+}
+
+TEST(NextRunTime, NothingPastTheLastDayOfTheCalendar) {
+    const base::TDateTime lastDay = At(9999, 12, 31, 10, 0, 0);
+    EXPECT_EQ(Next(L"*Ежедневно", L"11:00:00", lastDay), L"31.12.9999 11:00:00");
+    EXPECT_EQ(Next(L"*Ежедневно", L"9:00:00", lastDay), L"0");
+    EXPECT_EQ(Next(L"*Ежемесячно; Дни:Пт", L"11:00:00", lastDay), L"31.12.9999 11:00:00");
+    EXPECT_EQ(Next(L"*Ежемесячно; Дни:Пн", L"9:00:00", lastDay), L"0");
+    EXPECT_EQ(Next(L"*Ежемесячно; Дни:Пт", L"9:00:00", lastDay), L"0");
+    EXPECT_EQ(Next(L"*Ежемесячно; Числа:31", L"9:00:00", lastDay), L"0");
+    EXPECT_EQ(Next(L"*Месяцы:Фев; Числа:29", L"9:00:00", At(9997, 3, 1)), L"0");
+    EXPECT_EQ(Next(L"*Ежедневно", L"Через 1:00:00", At(9999, 12, 31, 23, 30, 0)), L"0");
+    EXPECT_EQ(Next(L"31.12.9999", L"Через 1:00:00", At(9999, 12, 31, 23, 30, 0)), L"0");
 }
 
 TEST(NextRunTime, MonthsOnlyRunsOnceAMonth) {
