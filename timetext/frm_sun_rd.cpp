@@ -225,16 +225,16 @@ void TfrmSunRD::btnCalcClick(ui::Component&) {
                       base::FloatToStr(offset, fs) + L" Дата: " + base::FormatDateTime(L"ddddd", date, fs));
     const float lat = static_cast<float>(latitude), lon = static_cast<float>(longitude);
     const double rise = timetext::ComputeSunRiseSet(timetext::kSunrise, date, -offset, lat, lon);
-    if (rise == timetext::kSunNoEvent)
+    if (rise == timetext::kSunAllDay)
         memResult.AddLine(L"Солнце восходит весь день ");
-    else if (rise == timetext::kSunOneEvent)
+    else if (rise == timetext::kSunNotToday)
         memResult.AddLine(L"В этот день солнце не восходит ");
     else
         memResult.AddLine(L"Восход солнца в " + base::FormatDateTime(L"t", rise, fs));
     const double set = timetext::ComputeSunRiseSet(timetext::kSunset, date, -offset, lat, lon);
-    if (set == timetext::kSunNoEvent)
+    if (set == timetext::kSunAllDay)
         memResult.AddLine(L"Солнце заходит весь день ");
-    else if (set == timetext::kSunOneEvent)
+    else if (set == timetext::kSunNotToday)
         memResult.AddLine(L"В этот день солнце не заходит ");
     else
         memResult.AddLine(L"Заход солнца в " + base::FormatDateTime(L"t", set, fs));
