@@ -161,6 +161,13 @@ bool ToCp1251Char(wchar_t ch, unsigned char& byte) {
     return false;
 }
 
+bool FitsCp1251(std::wstring_view text) {
+    unsigned char byte = 0;
+    for (wchar_t ch : text)
+        if (!ToCp1251Char(ch, byte)) return false;
+    return true;
+}
+
 std::wstring FromCp1251(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());

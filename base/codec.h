@@ -56,6 +56,9 @@ std::string ToCp1251(std::wstring_view text);
 // when the character has no Windows-1251 byte.
 wchar_t FromCp1251Char(unsigned char byte);
 bool ToCp1251Char(wchar_t ch, unsigned char& byte);
+// True when every character of the text has its Windows-1251 byte, so the
+// files keep it as it is.
+bool FitsCp1251(std::wstring_view text);
 
 // The whole file as bytes. Throws FileError when it cannot be opened or read,
 // with its fault: Missing, Folder, Held, AccessDenied or Unreadable.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/conversions.h"
+
 namespace core {
 
 std::vector<std::wstring> SplitTabCells(std::wstring_view line) {
@@ -42,6 +44,10 @@ void AddBlock(base::StringList& out, const wchar_t* header, const std::vector<st
 }
 
 }  // namespace
+
+bool IsStorableServerName(std::wstring_view name) {
+    return !base::Trim(name).empty() && name.front() != L'[';
+}
 
 base::StringList BuildFileLists(const FileLists& lists) {
     base::StringList out;

@@ -30,6 +30,11 @@ struct FileLists {
     GridRows hotKeys;                    // stgHotKeysList, header row included
 };
 
+// A server name the "[Servers]" block keeps as a server: not blank (blanks
+// and control characters only) and not beginning with "[", which would read
+// back as a block's header. Names read from the file are not held to this.
+bool IsStorableServerName(std::wstring_view name);
+
 // Blocks in the fixed order "[Servers]", "[RunFiles]", "[Sounds]",
 // "[Pictures]", "[HotKeys]"; each only when its list is not empty (the hot keys
 // when cell (0, 1) is not empty).

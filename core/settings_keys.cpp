@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "base/codec.h"
 #include "base/conversions.h"
 #include "base/date_time.h"
 
@@ -495,6 +496,10 @@ bool IsStorableKeyName(std::wstring_view name) {
     for (wchar_t ch : name)
         if (ch == L'=' || ch == L'\r' || ch == L'\n' || ch == L'\0') return false;
     return true;
+}
+
+bool IsStorableNewKeyName(std::wstring_view name) {
+    return IsStorableKeyName(name) && base::FitsCp1251(name);
 }
 
 }  // namespace core

@@ -112,5 +112,15 @@ std::optional<int> ParseActionNumber(std::wstring_view text);
 // Names an INI key can carry: not empty, no "=", no line break, not starting
 // with "[" or ";", no blank or control character at either end.
 bool IsStorableKeyName(std::wstring_view name);
+// A name the user gives now (a new format, a skin added to the catalogue)
+// that the settings file keeps as it was given: a storable key name whose
+// every character Windows-1251 has. Names read from the files are not held to
+// this: they are kept as they were read.
+bool IsStorableNewKeyName(std::wstring_view name);
+// What such a name may not be, in the words of the messages that refuse one
+// ("Имя формата " + this + ".").
+inline constexpr wchar_t kStorableNameRule[] =
+    L"не может начинаться с \"[\" или \";\", содержать \"=\", переводы строк или знаки, которых нет "
+    L"в кодировке Windows-1251, начинаться или заканчиваться пробелом";
 
 }  // namespace core

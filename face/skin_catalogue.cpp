@@ -3,6 +3,8 @@
 #include "base/ini_file.h"
 #include "base/text_compare.h"
 #include "base/text_lines.h"
+#include "core/settings_keys.h"
+#include "face/skin_description.h"
 
 namespace face {
 
@@ -45,6 +47,19 @@ std::optional<std::wstring> RenameSkinSection(std::wstring_view fileText, std::w
     return std::nullopt;
 }
 
+std::vector<std::wstring> SkinFileSections(const base::IniFile& ini) {
+    const base::StringList sections = ini.ReadSections();
+    for (const std::wstring& section : sections)
+        for (const std::wstring& key : ini.ReadSection(section))
+            if (IsSkinKey(key)) return sections.Items();
+    return {};
+}
+
+std::wstring UnstorableSkinNameMessage(std::wstring_view name) {
+    return L"Не удается добавить шкуру \"" + std::wstring(name) + L"\". Имя шкуры " +
+           std::wstring(core::kStorableNameRule) + L" или быть пустым.";
+}
+
 AddedSkins AddSkinSections(base::StringList& names, base::StringList& files,
                            const std::vector<std::wstring>& sections, const std::wstring& file,
                            const SkinFileAccess& access) {
@@ -55,6 +70,10 @@ AddedSkins AddSkinSections(base::StringList& names, base::StringList& files,
     std::vector<std::wstring> fileNames = sections;
     for (std::size_t i = 0; i < sections.size(); ++i) {
         const std::wstring& section = sections[i];
+        if (!core::IsStorableNewKeyName(section)) {
+            result.unstorable.push_back(section);
+            continue;
+        }
         std::wstring name = section;
         bool skip = false;
         for (int j = 0; j < names.Count(); ++j) {

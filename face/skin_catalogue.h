@@ -12,6 +12,10 @@
 
 #include "base/string_list.h"
 
+namespace base {
+class IniFile;
+}
+
 namespace face {
 
 // Catalogue entries 0 to 3 are built in and can be neither removed nor edited.
@@ -36,6 +40,11 @@ std::wstring FreeSkinName(const base::StringList& names, std::wstring_view name,
 std::optional<std::wstring> RenameSkinSection(std::wstring_view fileText, std::wstring_view name,
                                               std::wstring_view newName);
 
+// The sections of a skin file to add, in file order; none when no section
+// holds a key a skin is read from (a file of something else, random bytes
+// included, is no skin file).
+std::vector<std::wstring> SkinFileSections(const base::IniFile& ini);
+
 // How a skin file is read and written back while its sections are added.
 struct SkinFileAccess {
     // The whole text; nothing when the file cannot be read.
@@ -47,10 +56,17 @@ struct SkinFileAccess {
 struct AddedSkins {
     std::vector<std::wstring> added;    // names appended to the catalogue, in order
     std::vector<std::wstring> refused;  // names (as in the file) whose clash could not be resolved
+    // Names the settings file could not keep as they are (core::IsStorableNewKeyName): left out.
+    std::vector<std::wstring> unstorable;
 };
 
+// The message for a skin left out because of its name.
+std::wstring UnstorableSkinNameMessage(std::wstring_view name);
+
 // Adds the sections (names in file order) of the skin file catalogued as
-// `file` to the parallel lists. Names are compared ignoring Latin and
+// `file` to the parallel lists. A section whose name the settings file could
+// not keep as it is (as a key of its section "Skins") is left out. Names are
+// compared ignoring Latin and
 // Cyrillic case. A section already catalogued from that file is skipped; one
 // whose name is catalogued from another file is renamed in the file to a name
 // free in the catalogue and among the file's sections (a file that cannot be

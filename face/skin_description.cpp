@@ -7,6 +7,7 @@
 #include "base/codec.h"
 #include "base/conversions.h"
 #include "base/ini_file.h"
+#include "base/text_compare.h"
 #include "base/string_list.h"
 
 namespace face {
@@ -159,6 +160,20 @@ class SectionReader {
 };
 
 }  // namespace
+
+bool IsSkinKey(std::wstring_view key) {
+    static constexpr const wchar_t* kKeys[] = {
+        L"StrelScale",       L"Scale",          L"ImgBackGr", L"ImgBack",   L"ImgSec",
+        L"ImgMin",           L"ImgHour",        L"ImgCentr",  L"ImgGlass",  L"StrelTransparent",
+        L"CenterX",          L"CenterY",        L"TextX",     L"TextY",     L"BkColorTransp",
+        L"StrelColorTransp", L"InvertRotation", L"NumHours",  L"NumFont",   L"NumColor",
+        L"NumSize",          L"NumStyle",       L"LabelSize", L"RLabels",   L"RNums",
+        L"BkGroundColor",    L"LabelsColor",    L"TextFont",  L"TextStyle", L"TextSize",
+        L"TextAlign",        L"TextColor"};
+    for (const wchar_t* k : kKeys)
+        if (base::SameTextAnsi(key, k)) return true;
+    return false;
+}
 
 std::optional<SkinDescription> ReadSkinSection(const base::IniFile& ini, std::wstring_view skinFolder,
                                                std::wstring_view section) {

@@ -136,6 +136,10 @@ std::wstring ResolveProgramPath(std::wstring_view path, std::wstring_view progra
 // when there is none.
 std::wstring FolderOf(std::wstring_view path);
 
+// A key of a skin section (the keys ReadSkinSection reads), compared as the
+// INI reader compares key names.
+bool IsSkinKey(std::wstring_view key);
+
 // Reads one section of a skin file. Image values are file names relative to
 // skinFolder (the skin file's folder with its trailing separator); empty values
 // give no image. Decimal numbers take '.' or ','. Unreadable numbers keep the

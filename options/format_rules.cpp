@@ -19,7 +19,7 @@ const std::vector<BuiltInFormat>& BuiltInFormats() {
 
 FormatNameCheck CheckNewFormatName(std::wstring_view name, const base::StringList& names) {
     if (name.find_first_not_of(L" \t") == std::wstring_view::npos) return FormatNameCheck::Empty;
-    if (!core::IsStorableKeyName(name)) return FormatNameCheck::NotStorable;
+    if (!core::IsStorableNewKeyName(name)) return FormatNameCheck::NotStorable;
     if (names.IndexOf(name) >= 0) return FormatNameCheck::Duplicate;
     return FormatNameCheck::Ok;
 }
@@ -33,8 +33,7 @@ std::wstring FormatNameMessage(FormatNameCheck check) {
         case FormatNameCheck::Empty:
             return L"Имя формата не может быть пустым. Введите другое.";
         case FormatNameCheck::NotStorable:
-            return L"Имя формата не может начинаться с \"[\" или \";\", содержать \"=\" или переводы строк, "
-                   L"начинаться или заканчиваться пробелом. Введите другое.";
+            return L"Имя формата " + std::wstring(core::kStorableNameRule) + L". Введите другое.";
     }
     return {};
 }

@@ -27,7 +27,7 @@ enum class FormatNameCheck {
     Ok,
     Duplicate,    // the list holds it already (letter case ignored)
     Empty,        // nothing but blanks
-    NotStorable,  // the settings file could not keep it as a key name
+    NotStorable,  // the settings file could not keep it as a key name, as it was given
 };
 FormatNameCheck CheckNewFormatName(std::wstring_view name, const base::StringList& names);
 // The message box text for a refused name (empty for Ok).

@@ -57,10 +57,11 @@ void StartAt(ui::OpenDialog& dialog, const std::wstring& file) {
     }
 }
 
-// Section names of a skin file in file order; none when it cannot be read.
+// The skins of a skin file in file order; none when it cannot be read or is
+// no skin file.
 std::vector<std::wstring> SectionsOf(const std::wstring& file) {
     try {
-        return base::IniFile(file).ReadSections().Items();
+        return face::SkinFileSections(base::IniFile(file));
     } catch (...) {
         return {};
     }
@@ -135,6 +136,7 @@ void TPageShape::spbAddSkinClick(ui::Component& sender) {
     };
     const face::AddedSkins result = face::AddSkinSections(frmHoralto->SkinNames, frmHoralto->SkinFiles,
                                                           SectionsOf(file), catalogued, access);
+    for (const std::wstring& name : result.unstorable) ui::ShowMessage(face::UnstorableSkinNameMessage(name));
     for (const std::wstring& name : result.refused)
         ui::ShowMessage(L"Не удается добавить шкуру. Имя \"" + name + L"\" уже существует.");
     for (const std::wstring& name : result.added) {

@@ -6,6 +6,7 @@
 #include "base/date_format.h"
 #include "base/format_settings.h"
 #include "base/text_compare.h"
+#include "core/file_lists.h"
 #include "core/horalto_globals.h"
 #include "options/control_homes.h"
 #include "options/frm_options.h"
@@ -268,6 +269,10 @@ void TPageSync::AbortSynchronization() {
 void TPageSync::btnAppendServerClick(ui::Component&) {
     if (cmbHost.ItemIndex() >= 0 || cmbHost.Text().empty()) return;
     const std::wstring host = cmbHost.Text();
+    if (!core::IsStorableServerName(host)) {
+        ui::ShowMessage(L"Имя сервера не может быть пустым или начинаться с \"[\". Введите другое.");
+        return;
+    }
     cmbHost.SetItemIndex(cmbHost.Add(host));
 }
 

@@ -9,6 +9,7 @@
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "timetext/sun.h"
+#include "timetext/sun_place.h"
 #include "timetext/time_zones.h"
 #include "timetext/zone_rule.h"
 #include "ui/application.h"
@@ -202,22 +203,21 @@ bool TfrmSunRD::SelectedZoneOffset(double& hoursEast) const {
     return true;
 }
 
-// The place's text as a number. A text that is not one is reported as the class
-// library reports a failed conversion ("Ошибка" box with its English text).
-bool TfrmSunRD::ReadDegrees(const ui::Edit& edit, double& value) {
-    try {
-        value = base::StrToFloat(edit.Text(), base::SystemFormatSettings());
-        return true;
-    } catch (...) {
-        ui::Application().HandleException();
-        return false;
-    }
+// The place's text as degrees. A text that is not a number within the axis's
+// range is reported in the box of a failed conversion ("Ошибка"), with the
+// text as typed.
+bool TfrmSunRD::ReadDegrees(const ui::Edit& edit, const timetext::PlaceAxis& axis, double& value) {
+    if (timetext::ReadPlaceDegrees(edit.Text(), axis, base::SystemFormatSettings(), value)) return true;
+    ui::Application().ShowException(timetext::PlaceRefusal(edit.Text(), axis));
+    return false;
 }
 
 void TfrmSunRD::btnCalcClick(ui::Component&) {
     const base::FormatSettings fs = base::SystemFormatSettings();
     double latitude, longitude;
-    if (!ReadDegrees(edtB5, latitude) || !ReadDegrees(edtL5, longitude)) return;
+    if (!ReadDegrees(edtB5, timetext::kLatitude, latitude) ||
+        !ReadDegrees(edtL5, timetext::kLongitude, longitude))
+        return;
     double offset = 0;
     if (!SelectedZoneOffset(offset)) offset = 0;
     const base::TDateTime date = base::DateOf(dtpDateSun.DateTime());
@@ -225,16 +225,16 @@ void TfrmSunRD::btnCalcClick(ui::Component&) {
                       base::FloatToStr(offset, fs) + L" Дата: " + base::FormatDateTime(L"ddddd", date, fs));
     const float lat = static_cast<float>(latitude), lon = static_cast<float>(longitude);
     const double rise = timetext::ComputeSunRiseSet(timetext::kSunrise, date, -offset, lat, lon);
-    if (rise == timetext::kSunNoEvent)
+    if (rise == timetext::kSunAllDay)
         memResult.AddLine(L"Солнце восходит весь день ");
-    else if (rise == timetext::kSunOneEvent)
+    else if (rise == timetext::kSunNotToday)
         memResult.AddLine(L"В этот день солнце не восходит ");
     else
         memResult.AddLine(L"Восход солнца в " + base::FormatDateTime(L"t", rise, fs));
     const double set = timetext::ComputeSunRiseSet(timetext::kSunset, date, -offset, lat, lon);
-    if (set == timetext::kSunNoEvent)
+    if (set == timetext::kSunAllDay)
         memResult.AddLine(L"Солнце заходит весь день ");
-    else if (set == timetext::kSunOneEvent)
+    else if (set == timetext::kSunNotToday)
         memResult.AddLine(L"В этот день солнце не заходит ");
     else
         memResult.AddLine(L"Заход солнца в " + base::FormatDateTime(L"t", set, fs));
@@ -251,41 +251,44 @@ void TfrmSunRD::cmbTimeZonesChange(ui::Component&) {
 
 namespace {
 
-// A text being typed that is a number already: not empty, "-", or a number
-// still waiting for its decimals ("5,").
-bool TypedNumber(const std::wstring& text, double& value) {
+// A text being typed that is the axis's degrees already: not empty, "-", a
+// number still waiting for its decimals ("5,"), or one beyond its range.
+bool TypedDegrees(const std::wstring& text, const timetext::PlaceAxis& axis, double& value) {
     const base::FormatSettings fs = base::SystemFormatSettings();
-    return !text.empty() && text.back() != fs.DecimalSeparator && base::TryStrToFloat(text, value, fs);
+    return !text.empty() && text.back() != fs.DecimalSeparator &&
+           timetext::ReadPlaceDegrees(text, axis, fs, value);
 }
 
 }  // namespace
 
-// While typing, a text that is a number becomes the clock's place at once;
-// anything else changes nothing and stays as typed.
+// While typing, a text that is the axis's degrees becomes the clock's place at
+// once; anything else changes nothing and stays as typed.
 void TfrmSunRD::edtB5Change(ui::Component&) {
     double v;
-    if (Tag() == 0 && TypedNumber(edtB5.Text(), v)) frmHoralto->Settings.Main.Breadth = v;
+    if (Tag() == 0 && TypedDegrees(edtB5.Text(), timetext::kLatitude, v))
+        frmHoralto->Settings.Main.Breadth = v;
 }
 
 void TfrmSunRD::edtL5Change(ui::Component&) {
     double v;
-    if (Tag() == 0 && TypedNumber(edtL5.Text(), v)) frmHoralto->Settings.Main.Longitude = v;
+    if (Tag() == 0 && TypedDegrees(edtL5.Text(), timetext::kLongitude, v))
+        frmHoralto->Settings.Main.Longitude = v;
 }
 
 // Leaving an edit shows the stored value in the number format, or says that
-// the text is not a number (and keeps it for the user to mend).
-void TfrmSunRD::LeavePlaceEdit(ui::Edit& edit, double stored) {
+// the text is not the axis's degrees (and keeps it for the user to mend).
+void TfrmSunRD::LeavePlaceEdit(ui::Edit& edit, const timetext::PlaceAxis& axis, double stored) {
     if (Tag() != 0 || !Showing()) return;
     double v;
-    if (ReadDegrees(edit, v)) edit.SetText(base::FloatToStr(stored, base::SystemFormatSettings()));
+    if (ReadDegrees(edit, axis, v)) edit.SetText(base::FloatToStr(stored, base::SystemFormatSettings()));
 }
 
 void TfrmSunRD::edtB5Exit(ui::Component&) {
-    LeavePlaceEdit(edtB5, frmHoralto->Settings.Main.Breadth);
+    LeavePlaceEdit(edtB5, timetext::kLatitude, frmHoralto->Settings.Main.Breadth);
 }
 
 void TfrmSunRD::edtL5Exit(ui::Component&) {
-    LeavePlaceEdit(edtL5, frmHoralto->Settings.Main.Longitude);
+    LeavePlaceEdit(edtL5, timetext::kLongitude, frmHoralto->Settings.Main.Longitude);
 }
 
 void TfrmSunRD::FormClose(ui::Component&, ui::CloseAction& action) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "timetext/sun_place.h"
 #include "ui/buttons.h"
 #include "ui/date_time_picker.h"
 #include "ui/edits.h"
@@ -48,8 +49,8 @@ class TfrmSunRD : public ui::Form {
 
   private:
     void FillZonesFromRegistry();
-    bool ReadDegrees(const ui::Edit& edit, double& value);
-    void LeavePlaceEdit(ui::Edit& edit, double stored);
+    bool ReadDegrees(const ui::Edit& edit, const timetext::PlaceAxis& axis, double& value);
+    void LeavePlaceEdit(ui::Edit& edit, const timetext::PlaceAxis& axis, double stored);
     // Registry zones: display text -> bias in minutes (positive west).
     std::map<std::wstring, int> zoneBias_;
 };

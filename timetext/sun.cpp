@@ -79,13 +79,17 @@ double ComputeSunRiseSet(int mode, base::TDateTime date, double zoneHours, doubl
     bool rise = false, set = false;
     double result = 0;
     double V0 = 0;
+    bool upAtStart = false;  // the sun above the horizon as the day begins
     for (int k = 0; k < 24; ++k) {
         const double f = (k + 1) / 24.0;
         const double ra2 = p0.ra + f * dRA, dec2 = p0.dec + f * dDec;
         const double ha0 = t0 + k * kK1 - ra0;
         const double ha2 = t0 + k * kK1 + kK1 - ra2;
         const double ha1 = (ha0 + ha2) / 2, dec1 = (dec0 + dec2) / 2;
-        if (k == 0) V0 = altitude(dec0, ha0);
+        if (k == 0) {
+            V0 = altitude(dec0, ha0);
+            upAtStart = V0 > 0;
+        }
         const double V2 = altitude(dec2, ha2);
         const bool same = (V0 > 0 && V2 > 0) || (V0 < 0 && V2 < 0) || (V0 == 0 && V2 == 0);
         if (!same) {
@@ -112,8 +116,10 @@ double ComputeSunRiseSet(int mode, base::TDateTime date, double zoneHours, doubl
         V0 = V2;
     }
     if (rise && set) return result;
-    if (!rise && !set) return kSunNoEvent;
-    return kSunOneEvent;
+    if (rise || set) return kSunNotToday;
+    // No crossing: the sun stays all day where it was as the day began.
+    const bool asked = mode == kSunrise ? upAtStart : !upAtStart;
+    return asked ? kSunAllDay : kSunNotToday;
 }
 
 }  // namespace timetext

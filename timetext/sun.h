@@ -7,9 +7,14 @@
 
 namespace timetext {
 
-// The special results (the sun event codes).
-constexpr double kSunNoEvent = -1;   // neither sunrise nor sunset that day (polar day or night)
-constexpr double kSunOneEvent = -2;  // only one of the two happens that day
+// The special results (the sun event codes), for the event asked for.
+// The sun stays all day on the side of the horizon that event leads to: up all
+// day for sunrise (polar day), down all day for sunset (polar night).
+constexpr double kSunAllDay = -1;
+// The event does not happen that day: the sun stays all day on the other side
+// (sunrise in polar night, sunset in polar day), or crosses the horizon only
+// once that day.
+constexpr double kSunNotToday = -2;
 
 enum SunEventMode { kSunrise = 0, kSunset = 1 };
 

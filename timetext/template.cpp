@@ -34,8 +34,8 @@ std::wstring SunriseValue(std::wstring_view body, bool time, const TemplateConte
     const base::TDateTime today = base::DateOf(ctx.now);
     double r = SunAt(kSunrise, today, ctx);
     if (time) {
-        if (r == kSunNoEvent) return L"Всходит весь день";
-        if (r == kSunOneEvent) return L"Не взошло";
+        if (r == kSunAllDay) return L"Всходит весь день";
+        if (r == kSunNotToday) return L"Не взошло";
         return Format(body, today + r, ctx);
     }
     base::TDateTime day = today;
@@ -43,8 +43,8 @@ std::wstring SunriseValue(std::wstring_view body, bool time, const TemplateConte
         day = today + 1;
         r = SunAt(kSunrise, day, ctx);
     }
-    if (r == kSunNoEvent) return L"Всходит весь день";
-    if (r == kSunOneEvent) return L"Не взойдет";
+    if (r == kSunAllDay) return L"Всходит весь день";
+    if (r == kSunNotToday) return L"Не взойдет";
     return Format(body, day + r - ctx.now, ctx);
 }
 
@@ -53,8 +53,8 @@ std::wstring SunriseValue(std::wstring_view body, bool time, const TemplateConte
 std::wstring SunsetValue(std::wstring_view body, bool time, const TemplateContext& ctx) {
     const base::TDateTime today = base::DateOf(ctx.now);
     const double r = SunAt(kSunset, today, ctx);
-    if (r == kSunNoEvent) return L"Заходит весь день";
-    if (r == kSunOneEvent) return L"Не з\u0061йдет";
+    if (r == kSunAllDay) return L"Заходит весь день";
+    if (r == kSunNotToday) return L"Не з\u0061йдет";
     if (time) return Format(body, today + r, ctx);
     if (base::TimeOf(ctx.now) >= r) return L"З\u0061шло";
     return Format(body, today + r - ctx.now, ctx);

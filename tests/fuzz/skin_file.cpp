@@ -4,7 +4,9 @@
 // bitmap fits the screen.
 #include <cstdio>
 
+#include "base/codec.h"
 #include "base/ini_file.h"
+#include "face/skin_catalogue.h"
 #include "face/skin_description.h"
 #include "face/skin_geometry.h"
 #include "fuzz_support.h"
@@ -61,5 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (choice.maxWidth > 1) FUZZ_CHECK(g.bitmapWidth <= choice.maxWidth);
         if (choice.maxHeight > 0) FUZZ_CHECK(g.bitmapHeight <= choice.maxHeight);
     }
+
+    // A skin the catalogue takes from the file is stored under its name in
+    // the settings file's "Skins" and reads back under that very name.
+    base::StringList names, files;
+    const face::AddedSkins added =
+        face::AddSkinSections(names, files, face::SkinFileSections(ini), L"a.qsk", {});
+    base::IniFile settings = base::IniFile::FromText(L"");
+    for (int i = 0; i < names.Count(); ++i) settings.WriteString(L"Skins", names[i], files[i]);
+    const base::IniFile reread = base::IniFile::FromText(base::FromCp1251(base::ToCp1251(settings.ToText())));
+    FUZZ_CHECK(reread.ReadSection(L"Skins").Items() == added.added);
     return 0;
 }

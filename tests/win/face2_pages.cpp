@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,30 @@ TEST_F(SkinPages, AddingSkinFilesToTheCatalogue) {
               L"; мой файл\r\n[Часы2]\r\nScale=2\r\n\r\n[Лесная]\r\nCenterX=5\r\n");
     // The skin menu follows the catalogue (its two own items first).
     EXPECT_EQ(frmHoralto->pmiSkins.Count(), 2 + 9);
+
+    // A name the settings file could not keep leaves that skin out, with a
+    // message; the file's other skins are added.
+    messages_.clear();
+    Add(Write(L"names.qsk", std::wstring(L"[Часы = синие]\r\n") + kSkin + L"[Синие]\r\n" + kSkin),
+        O().spbAddMainSkin);
+    ASSERT_EQ(frmHoralto->SkinNames.Count(), 10);
+    EXPECT_EQ(frmHoralto->SkinNames[9], L"Синие");
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0],
+              L"Не удается добавить шкуру \"Часы = синие\". Имя шкуры не может начинаться с "
+              L"\"[\" или \";\", содержать \"=\", переводы строк или знаки, которых нет в "
+              L"кодировке Windows-1251, начинаться или заканчиваться пробелом или быть пустым.");
+    // A file of random bytes is no skin file: nothing is added, as from an empty file.
+    std::string junk(1 << 18, '\0');
+    std::mt19937 random(35);
+    for (char& c : junk) c = static_cast<char>(random() & 0xFF);
+    const fs::path junkFile = dir_.Path() / L"junk.qsk";
+    std::ofstream(junkFile, std::ios::binary).write(junk.data(), static_cast<std::streamsize>(junk.size()));
+    ASSERT_GT(base::IniFile(junkFile).ReadSections().Count(), 0) << "the bytes hold sections";
+    messages_.clear();
+    Add(junkFile, O().spbAddMainSkin);
+    EXPECT_EQ(frmHoralto->SkinNames.Count(), 10);
+    EXPECT_EQ(messages_, std::vector<std::wstring>{L"Нет новых шкур"});
 }
 
 TEST_F(SkinPages, ClashInAFileThatCannotBeWrittenIsRefused) {

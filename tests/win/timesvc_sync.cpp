@@ -380,6 +380,19 @@ TEST_F(TimeSync, ServerListButtons) {
     o.cmbHost.SetText(L"");
     o.spbAppendServer.Click();
     EXPECT_EQ(o.cmbHost.Count(), 3);
+    EXPECT_TRUE(boxes_.empty());
+    // Names FileLists.txt would read back as a block's header or as no server
+    // are refused with a message; the list stays as it was.
+    for (const wchar_t* bad : {L"[HotKeys]", L"[Sounds]", L"[", L"   "}) {
+        boxes_.clear();
+        o.cmbHost.SetText(bad);
+        o.spbAppendServer.Click();
+        EXPECT_EQ(o.cmbHost.Count(), 3) << bad;
+        EXPECT_EQ(boxes_,
+                  std::vector<std::wstring>{
+                      L"Имя сервера не может быть пустым или начинаться с \"[\". Введите другое."})
+            << bad;
+    }
 
     o.cmbHost.SetItemIndex(1);
     o.spbDeleteServer.Click();

@@ -143,7 +143,7 @@ TEST_F(TimeTexts, SunriseWindowEditsThePlaceAndFreesItselfWhenClosed) {
     frmSunRD->btnCalcClick(frmSunRD->btnCalc);
     EXPECT_EQ(frmSunRD->memResult.LineCount(), 0);
     ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], L"'abc' is not a valid floating point value");
+    EXPECT_EQ(questions_[0], L"Широта 'abc' не является числом от -90 до 90.");
     // ...and when leaving the edit; the text is kept for the user to mend.
     frmSunRD->edtB5Exit(frmSunRD->edtB5);
     ASSERT_EQ(questions_.size(), 2u);
@@ -156,6 +156,25 @@ TEST_F(TimeTexts, SunriseWindowEditsThePlaceAndFreesItselfWhenClosed) {
     frmSunRD->edtB5Exit(frmSunRD->edtB5);  // a number: shown as stored
     EXPECT_EQ(frmSunRD->edtB5.Text(), L"80");
     EXPECT_EQ(questions_.size(), 2u);
+    // A number beyond the poles (or the date line) is refused as a text that
+    // is no number is, and the message shows the text as typed.
+    for (const wchar_t* typing : {L"95", L"-90,5", L"1E3", L"абв"}) {
+        frmSunRD->edtB5.SetText(typing);
+        EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, 80) << typing;
+        frmSunRD->edtB5Exit(frmSunRD->edtB5);
+        EXPECT_EQ(questions_.back(),
+                  L"Широта '" + std::wstring(typing) + L"' не является числом от -90 до 90.");
+        EXPECT_EQ(frmSunRD->edtB5.Text(), typing);
+    }
+    frmSunRD->edtB5.SetText(L"-90");
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Breadth, -90);
+    frmSunRD->edtL5.SetText(L"180,5");
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Longitude, 37.62);
+    frmSunRD->btnCalcClick(frmSunRD->btnCalc);
+    EXPECT_EQ(frmSunRD->memResult.LineCount(), 0);
+    EXPECT_EQ(questions_.back(), L"Долгота '180,5' не является числом от -180 до 180.");
+    frmSunRD->edtL5.SetText(L"-180");
+    EXPECT_DOUBLE_EQ(frmHoralto->Settings.Main.Longitude, -180);
 
     // A zone is taken from its text, whatever its place in the list.
     int plusThree = -1;

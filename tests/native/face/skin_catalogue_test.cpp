@@ -222,3 +222,26 @@ TEST(SkinCatalogue, NamesDifferingInCyrillicCaseClash) {
     EXPECT_TRUE(AddSkinSections(names, files, {L"ЧАСЫ1"}, L"D:\\my.qsk", again.Access()).added.empty());
     EXPECT_EQ(again.writes, 0);
 }
+
+TEST(SkinCatalogue, NamesTheSettingsFileCannotHoldAreLeftOut) {
+    base::StringList names = BuiltInNames(), files = BuiltInFiles();
+    MemoryFile file{L""};
+    const std::vector<std::wstring> sections{L"Часы = синие", L"Часы", L"[x",    L";x",     L"",
+                                             L"a\r\nb",       L"中文", L"\x01x", L"Морская"};
+    AddedSkins r = AddSkinSections(names, files, sections, L"a.qsk", file.Access());
+    EXPECT_EQ(r.added, (std::vector<std::wstring>{L"Часы", L"Морская"}));
+    EXPECT_EQ(r.unstorable,
+              (std::vector<std::wstring>{L"Часы = синие", L"[x", L";x", L"", L"a\r\nb", L"中文", L"\x01x"}));
+    EXPECT_TRUE(r.refused.empty());
+    EXPECT_EQ(names.Count(), 6);
+    EXPECT_EQ(file.writes, 0);
+}
+
+TEST(SkinCatalogue, AFileWithoutSkinKeysHoldsNoSkins) {
+    // A section counts when it holds a key a skin is read from (any case).
+    EXPECT_EQ(SkinFileSections(base::IniFile::FromText(L"[a]\r\nx=1\r\n[b]\r\ncenterx=3\r\n")),
+              (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_TRUE(
+        SkinFileSections(base::IniFile::FromText(L"[a]\r\nx=1\r\n[b]\r\n[c]\r\nImgBack\r\n")).empty());
+    EXPECT_TRUE(SkinFileSections(base::IniFile::FromText(L"")).empty());
+}

@@ -52,7 +52,9 @@ TEST(FormatRules, NamesTheSettingsFileCannotKeepAreRefused) {
     EXPECT_EQ(CheckNewFormatName(L"Два слова", names), FormatNameCheck::Ok);
     EXPECT_EQ(CheckNewFormatName(L"", names), FormatNameCheck::Empty);
     EXPECT_EQ(CheckNewFormatName(L"   ", names), FormatNameCheck::Empty);
-    for (const wchar_t* bad : {L"a=b", L"[Main]", L";note", L" lead", L"trail ", L"two\r\nlines", L"tab\t"})
+    EXPECT_EQ(CheckNewFormatName(L"Цена €", names), FormatNameCheck::Ok);  // Windows-1251 has "€"
+    for (const wchar_t* bad : {L"a=b", L"[Main]", L";note", L" lead", L"trail ", L"two\r\nlines", L"tab\t",
+                               L"中文", L"日本", L"Ωмега"})
         EXPECT_EQ(CheckNewFormatName(bad, names), FormatNameCheck::NotStorable) << bad;
     // Another letter case of a built-in name (Cyrillic folds too) is taken.
     EXPECT_EQ(CheckNewFormatName(L"основной", names), FormatNameCheck::Duplicate);
@@ -60,6 +62,7 @@ TEST(FormatRules, NamesTheSettingsFileCannotKeepAreRefused) {
     for (auto c : {FormatNameCheck::Duplicate, FormatNameCheck::Empty, FormatNameCheck::NotStorable})
         EXPECT_FALSE(FormatNameMessage(c).empty());
     EXPECT_EQ(FormatNameMessage(FormatNameCheck::Duplicate), L"Такое имя уже существует. Введите другое.");
+    EXPECT_NE(FormatNameMessage(FormatNameCheck::NotStorable).find(L"Windows-1251"), std::wstring::npos);
 }
 
 TEST(FormatRules, AskingRepeatsUntilANewNameAndProposesTheRefusedAnswer) {

@@ -35,17 +35,31 @@ TEST(SunRiseSet, MoscowThroughTheYear) {
     EXPECT_EQ(Event(kSunset, 2008, 12, 21, -3, 55.75, 37.62), "15:58");
 }
 
-TEST(SunRiseSet, PolarDayAndNightHaveNoEvent) {
-    for (int mode : {kSunrise, kSunset}) {
-        EXPECT_EQ(ComputeSunRiseSet(mode, base::EncodeDate(2008, 6, 21), -3, 80, 37.62), kSunNoEvent);
-        EXPECT_EQ(ComputeSunRiseSet(mode, base::EncodeDate(2008, 12, 21), -3, 80, 37.62), kSunNoEvent);
-        EXPECT_EQ(ComputeSunRiseSet(mode, base::EncodeDate(2008, 6, 21), 3, -75, -60), kSunNoEvent);
+TEST(SunRiseSet, PolarDayAndNightTellWhichSideTheSunStaysOn) {
+    // Polar day: sunrise "all day", sunset "not today"; polar night the reverse.
+    struct Case {
+        int month;
+        double latitude, longitude;
+        double rise, set;
+    } cases[] = {
+        {6, 80, 37.62, kSunAllDay, kSunNotToday},    // north in June: polar day
+        {12, 80, 37.62, kSunNotToday, kSunAllDay},   // north in December: polar night
+        {6, -80, 37.62, kSunNotToday, kSunAllDay},   // south in June: polar night
+        {12, -80, 37.62, kSunAllDay, kSunNotToday},  // south in December: polar day
+        {6, -75, -60, kSunNotToday, kSunAllDay},
+    };
+    for (const Case& c : cases) {
+        const base::TDateTime day = base::EncodeDate(2008, c.month, 21);
+        EXPECT_EQ(ComputeSunRiseSet(kSunrise, day, -3, c.latitude, c.longitude), c.rise)
+            << c.latitude << " in month " << c.month;
+        EXPECT_EQ(ComputeSunRiseSet(kSunset, day, -3, c.latitude, c.longitude), c.set)
+            << c.latitude << " in month " << c.month;
     }
 }
 
 TEST(SunRiseSet, DayWithOnlyOneCrossing) {
-    EXPECT_EQ(ComputeSunRiseSet(kSunrise, base::EncodeDate(2008, 5, 31), -3, 67, 37.62), kSunOneEvent);
-    EXPECT_EQ(ComputeSunRiseSet(kSunset, base::EncodeDate(2008, 5, 31), -3, 67, 37.62), kSunOneEvent);
+    EXPECT_EQ(ComputeSunRiseSet(kSunrise, base::EncodeDate(2008, 5, 31), -3, 67, 37.62), kSunNotToday);
+    EXPECT_EQ(ComputeSunRiseSet(kSunset, base::EncodeDate(2008, 5, 31), -3, 67, 37.62), kSunNotToday);
 }
 
 TEST(SunRiseSet, OtherPlacesAndSeasons) {

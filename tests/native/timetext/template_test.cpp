@@ -136,6 +136,11 @@ TEST(TemplateSun, PolarAndSingleEventDays) {
     polar.latitude = 80;
     EXPECT_EQ(Expand(L"TS<t>", polar), L"Всходит весь день");
     EXPECT_EQ(Expand(L"S<t>", polar), L"Всходит весь день");
+    EXPECT_EQ(Expand(L"TZ<t>", polar), L"Не з\u0061йдет");
+    EXPECT_EQ(Expand(L"Z<t>", polar), L"Не з\u0061йдет");
+    polar.now = EncodeDate(2008, 12, 21) + 0.5;  // polar night
+    EXPECT_EQ(Expand(L"TS<t>", polar), L"Не взошло");
+    EXPECT_EQ(Expand(L"S<t>", polar), L"Не взойдет");
     EXPECT_EQ(Expand(L"TZ<t>", polar), L"Заходит весь день");
     EXPECT_EQ(Expand(L"Z<t>", polar), L"Заходит весь день");
 
