@@ -93,9 +93,9 @@ std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
     return FilesEndingIn(folder, L".tmp~");
 }
 
-// The system's reading of a task's day cell, as the program reads its task file.
-planner::ReadsAsDate SystemDates() {
-    return planner::DayDateReader(base::SystemFormatSettings(), Now());
+// The system's reading of a task's day and time cells, as the program reads its task file.
+planner::ScheduleCellReader SystemDates() {
+    return planner::ScheduleCellReader(base::SystemFormatSettings(), Now());
 }
 
 std::wstring Description(const planner::TaskTable& grid, int row) {
