@@ -1,5 +1,6 @@
 #include "base/codec.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <system_error>
@@ -122,10 +123,33 @@ std::optional<std::wstring> Utf16Text(std::string_view bytes) {
     return text;
 }
 
-// The text of a data file that carries a mark of Unicode: UTF-16, or mostly UTF-8.
+// The text of bytes without a mark that are well-formed UTF-8 from the first
+// to the last and hold at least one multi-byte sequence: Notepad's "UTF-8",
+// which it saves without the mark. Russian text in Windows-1251 practically
+// never is (most of its letters would have to be followed by the right
+// number of bytes of 80 to BF), nor is ASCII text, which reads the same
+// either way. Characters past U+FFFF become '?', as after the mark.
+std::optional<std::wstring> UnmarkedUtf8Text(std::string_view bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::nullopt;
+    std::wstring text;
+    text.reserve(bytes.size());
+    unsigned long code = 0;
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes, code);
+        if (length == 0) return std::nullopt;
+        text.push_back(code > 0xFFFF ? L'?' : static_cast<wchar_t>(code));
+        bytes.remove_prefix(length);
+    }
+    return text;
+}
+
+// The text of a data file that is Unicode: UTF-16 after its mark, mostly
+// UTF-8 after its mark, or UTF-8 throughout without a mark.
 std::optional<std::wstring> UnicodeText(std::string_view bytes) {
     if (auto utf16 = Utf16Text(bytes)) return utf16;
-    return Utf8Text(bytes);
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return Utf8Text(bytes);
+    return UnmarkedUtf8Text(bytes);
 }
 
 // The bytes without a leading UTF-8 mark.

@@ -132,7 +132,9 @@ void RemoveLeftoverTemp(const std::filesystem::path& path);
 // Windows-1251 character (a character beyond U+FFFF reads as '?'). After a
 // UTF-8 mark that is followed by anything else (no well-formed multi-byte
 // sequence, or as many bad bytes) the text is Windows-1251. The mark itself is
-// dropped; all other bytes are Windows-1251.
+// dropped. Bytes without a mark that are well-formed UTF-8 throughout, with
+// at least one multi-byte sequence, are UTF-8 (Notepad's "UTF-8" has no
+// mark); all other bytes are Windows-1251.
 std::wstring DecodeDataText(std::string_view bytes);
 // The bytes of a data file in Windows-1251, the mark dropped: UTF-16 and UTF-8
 // text (as DecodeDataText tells it) recoded, unmappable characters becoming

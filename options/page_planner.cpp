@@ -413,7 +413,7 @@ void TPagePlanner::Guarded(const std::function<void()>& action) {
 void TPagePlanner::LoadTaskFile(const std::filesystem::path& file) {
     if (const auto bytes = core::ReadDataFileAtStart(file))
         planner::LoadTaskFileBytes(base::DataBytes1251(*bytes), TaskCells,
-                                   planner::DayDateReader(Tasks.Settings(), Now()));
+                                   planner::ScheduleCellReader(Tasks.Settings(), Now()));
 }
 
 void TPagePlanner::SaveTaskFile(const std::filesystem::path& file) {

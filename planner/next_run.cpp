@@ -237,14 +237,21 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
 
 bool ReadDayDate(std::wstring_view day, base::TDateTime now, const base::FormatSettings& fs,
                  base::TDateTime& date) {
+    day = WithoutBlanksAround(day);
     return !day.empty() && base::TryStrToDate(day, date, fs, base::DecodeDate(now).year);
 }
 
-std::function<bool(std::wstring_view)> DayDateReader(base::FormatSettings fs, base::TDateTime now) {
-    return [fs = std::move(fs), now](std::wstring_view day) {
-        base::TDateTime date = 0;
-        return ReadDayDate(day, now, fs, date);
-    };
+bool ReadsAsTaskTime(std::wstring_view time, const base::FormatSettings& fs) {
+    if (SameKeyword(time, kOnStart) || SameKeyword(time, kOnExit)) return true;
+    const bool interval = IsOnceIntervalText(time) || IsIntervalText(time);
+    const std::wstring text = interval ? IntervalPart(time) : std::wstring(WithoutBlanksAround(time));
+    TDateTime value = 0;
+    return !text.empty() && base::TryStrToTime(text, value, fs);
+}
+
+bool ScheduleCellReader::ReadsAsDate(std::wstring_view day) const {
+    base::TDateTime date = 0;
+    return ReadDayDate(day, now_, fs_, date);
 }
 
 }  // namespace planner

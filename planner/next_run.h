@@ -1,8 +1,8 @@
 // The next run of one task row, from its day and time cells.
 #pragma once
 
-#include <functional>
 #include <string_view>
+#include <utility>
 
 #include "base/date_time.h"
 #include "base/format_settings.h"
@@ -27,11 +27,25 @@ base::TDateTime CalcNextRun(TaskGrid& grid, int row, base::TDateTime now, int ph
 
 // The date in a day cell that does not begin with "*", as CalcNextRun at `now`
 // reads it: the short date of `fs`, a year of two digits or none taken near
-// `now`'s year. False when the cell holds no date.
+// `now`'s year, blanks around it skipped. False when the cell holds no date.
 bool ReadDayDate(std::wstring_view day, base::TDateTime now, const base::FormatSettings& fs,
                  base::TDateTime& date);
-// ReadDayDate as a test of a text alone: what tells a task file's first row
-// from its header (LoadTaskFileBytes).
-std::function<bool(std::wstring_view)> DayDateReader(base::FormatSettings fs, base::TDateTime now);
+// Whether CalcNextRun reads a time cell as a time: a time of day (blanks
+// around it skipped), "Через " or "1Через " and an interval it can read,
+// "Запуск" or "Выход". An empty cell, which it plans as "Запуск", is none.
+bool ReadsAsTaskTime(std::wstring_view time, const base::FormatSettings& fs);
+
+// ReadDayDate and ReadsAsTaskTime as tests of a text alone: what tells a task
+// file's first row from its header (LoadTaskFileBytes).
+class ScheduleCellReader {
+  public:
+    ScheduleCellReader(base::FormatSettings fs, base::TDateTime now) : fs_(std::move(fs)), now_(now) {}
+    bool ReadsAsDate(std::wstring_view day) const;
+    bool ReadsAsTime(std::wstring_view time) const { return ReadsAsTaskTime(time, fs_); }
+
+  private:
+    base::FormatSettings fs_;
+    base::TDateTime now_;
+};
 
 }  // namespace planner

@@ -60,6 +60,12 @@ bool TakeMonthsPart(std::wstring& s, std::array<bool, 12>& months) {
     return false;
 }
 
+std::wstring_view WithoutBlanksAround(std::wstring_view cell) {
+    const std::size_t first = cell.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos) return {};
+    return cell.substr(first, cell.find_last_not_of(L' ') - first + 1);
+}
+
 // ---- time cell ----
 
 bool IsOnceIntervalText(std::wstring_view t) {
@@ -105,20 +111,25 @@ std::wstring BuildTimeText(TimeKind kind, base::TDateTime time, bool once, const
 base::TDateTime EditorDate(std::wstring_view dayCell, base::TDateTime nextRun, base::TDateTime now,
                            const base::FormatSettings& fs) {
     base::TDateTime date;
+    dayCell = WithoutBlanksAround(dayCell);
     if (!dayCell.empty() && dayCell[0] != L'*' &&
         base::TryStrToDate(dayCell, date, fs, base::DecodeDate(now).year))
         return base::DateOf(date);
     return base::DateOf(nextRun > 0 ? nextRun : now);
 }
 
+bool BeginsWithFlag(std::wstring_view cell) {
+    return !cell.empty() && static_cast<unsigned>(cell[0]) <= 7;
+}
+
 // ---- description ----
 
 int DescriptionFlags(std::wstring_view cell) {
-    return cell.empty() ? kShakeWindow : static_cast<int>(static_cast<unsigned>(cell[0]));
+    return BeginsWithFlag(cell) ? static_cast<int>(static_cast<unsigned>(cell[0])) : kShakeWindow;
 }
 
 std::wstring DescriptionText(std::wstring_view cell) {
-    return cell.empty() ? std::wstring() : std::wstring(cell.substr(1));
+    return std::wstring(BeginsWithFlag(cell) ? cell.substr(1) : cell);
 }
 
 std::wstring BuildDescriptionCell(int flags, std::wstring_view text) {
@@ -133,8 +144,9 @@ std::wstring BuildDescriptionCell(int flags, std::wstring_view text) {
 MessageParts SplitMessageCell(std::wstring_view cell) {
     MessageParts parts;
     if (cell.empty()) return parts;
-    parts.flags = static_cast<int>(static_cast<unsigned>(cell[0]));
-    const std::wstring_view rest = cell.substr(1);
+    const bool flagged = BeginsWithFlag(cell);
+    parts.flags = flagged ? static_cast<int>(static_cast<unsigned>(cell[0])) : kMessageWindow;
+    const std::wstring_view rest = flagged ? cell.substr(1) : cell;
     const size_t bar = rest.find(L'|');
     if (bar == std::wstring_view::npos) {
         parts.body = std::wstring(rest);
@@ -142,6 +154,8 @@ MessageParts SplitMessageCell(std::wstring_view cell) {
         parts.title = std::wstring(rest.substr(0, bar));
         parts.body = std::wstring(rest.substr(bar + 1));
     }
+    // Typed by hand, the text is one line, not comma text.
+    if (!flagged) parts.body = base::StringList{parts.body}.CommaText();
     return parts;
 }
 
@@ -204,6 +218,19 @@ std::wstring BuildPictureCell(wchar_t mode, std::wstring_view picture) {
 }
 
 // ---- row ----
+
+void PutTypedCellsInOwnForm(std::array<std::wstring, 11>& cells) {
+    std::wstring& description = cells[kColDescription];
+    if (!description.empty() && !BeginsWithFlag(description))
+        description = BuildDescriptionCell(DescriptionFlags(description), DescriptionText(description));
+    std::wstring& message = cells[kColMessage];
+    if (!message.empty() && !BeginsWithFlag(message)) {
+        const MessageParts parts = SplitMessageCell(message);
+        message = BuildMessageCell(parts.flags, parts.title, MessageLines(parts.body));
+        // A title typed without a text stays, shown with an empty text.
+        if (message.empty()) message = static_cast<wchar_t>(parts.flags) + parts.title + L'|';
+    }
+}
 
 bool HasActions(const std::array<std::wstring, 11>& cells) {
     for (int c = kFirstActionCol; c <= kLastActionCol; ++c)

@@ -63,6 +63,10 @@ bool StartsWithKeyword(std::wstring_view text, std::wstring_view prefix);
 // part (then `months` is left as it is).
 bool TakeMonthsPart(std::wstring& s, std::array<bool, 12>& months);
 
+// A day or time cell without the blanks (spaces) around it, which the planner
+// skips when it reads a date or a time of day.
+std::wstring_view WithoutBlanksAround(std::wstring_view cell);
+
 // ---- time cell (column 2) ----
 enum class TimeKind { AtTime = 0, Interval = 1, OnStart = 2, OnExit = 3 };
 
@@ -81,10 +85,18 @@ std::wstring BuildTimeText(TimeKind kind, base::TDateTime time, bool once, const
 base::TDateTime EditorDate(std::wstring_view dayCell, base::TDateTime nextRun, base::TDateTime now,
                            const base::FormatSettings& fs);
 
+// ---- description (column 3) and message (column 4) ----
+// The program begins both cells with a flag character, codes 0 to 7. A cell
+// typed by hand that begins with any other character holds no flag: the
+// whole cell is its text.
+bool BeginsWithFlag(std::wstring_view cell);
+
 // ---- description (column 3) ----
 constexpr int kShowAfterRun = 1;  // the event list shows the description after the run
 constexpr int kShakeWindow = 2;   // shake the clock window when the task runs
-// The flag value: 2 for an empty cell, else the code of the first character.
+// The flag value: the code of the flag character; 2 (a description typed in
+// the editor with its boxes as they start) for an empty cell or one without
+// a flag.
 int DescriptionFlags(std::wstring_view cell);
 std::wstring DescriptionText(std::wstring_view cell);
 std::wstring BuildDescriptionCell(int flags, std::wstring_view text);
@@ -98,6 +110,9 @@ struct MessageParts {
     std::wstring title;  // between the flag and the first "|"; empty without "|"
     std::wstring body;   // after the first "|" (after the flag without one): comma text
 };
+// A cell without a flag is shown in a reminder window: its title is the text
+// before the first "|", its text the one line after it (the whole cell
+// without a "|"), as typed; the body is that line as comma text.
 MessageParts SplitMessageCell(std::wstring_view cell);
 // The body's comma text as lines.
 base::StringList MessageLines(std::wstring_view body);
@@ -120,6 +135,12 @@ std::wstring BuildListCell(wchar_t mode, const std::vector<std::wstring>& items)
 std::wstring BuildPictureCell(wchar_t mode, std::wstring_view picture);
 
 // ---- the row as a whole ----
+// The row with its description and message typed by hand (cells without a
+// flag) in the program's own form, which reads the same (a message of a title
+// and "|" alone keeps its title); every other cell, one the program wrote
+// above all, stays as it is.
+void PutTypedCellsInOwnForm(std::array<std::wstring, 11>& cells);
+
 // A row is a task while one of columns 3 to 8 is non-empty.
 bool HasActions(const std::array<std::wstring, 11>& cells);
 

@@ -29,10 +29,11 @@ namespace {
 
 using Fields = std::array<std::string_view, kTaskColCount>;
 
-// The rows of a task file's bytes. The first line is the header, never read
-// back, unless it is plainly a task (FirstLineIsATask): a file made without
-// its header begins with its first row. The first line's end (CR LF, LF or
-// CR) is the file's own kind, whether it ends the header or a row. A row is
+// The rows of a task file's bytes. Empty lines and lines of blanks before the
+// first line with text are skipped. That line is the header, never read back,
+// unless it is plainly a task (FirstLineIsATask): a file made without its
+// header begins with its first row. That line's end (CR LF, LF or CR) is the
+// file's own kind, whether it ends the header or a row. A row is
 // ten fields, columns 1 to 10, each ended by a TAB; it ends at a line end of
 // the file's kind, or at any line end once its tenth field is complete (what
 // follows that TAB up to the line end is dropped). A line break of another
@@ -43,10 +44,11 @@ using Fields = std::array<std::string_view, kTaskColCount>;
 // empty lines, no rows.
 class TaskFileRows {
   public:
-    TaskFileRows(std::string_view bytes, const ReadsAsDate& readsAsDate) : bytes_(bytes) {
-        if (bytes.empty()) return;
-        const base::LineEnd first = base::FindLineEnd(bytes, 0);
-        if (!FirstLineIsATask(bytes, readsAsDate)) pos_ = first.next;
+    TaskFileRows(std::string_view bytes, const ScheduleCellReader& schedule) : bytes_(bytes) {
+        pos_ = FirstLineWithText(bytes);
+        if (pos_ == bytes.size()) return;
+        const base::LineEnd first = base::FindLineEnd(bytes, pos_);
+        if (!FirstLineIsATask(bytes.substr(pos_, first.end - pos_), schedule)) pos_ = first.next;
         if (first.next - first.end == 2) {
             kind_ = Kind::CrLf;
         } else if (first.next > first.end && bytes[first.end] == '\n') {
@@ -90,12 +92,31 @@ class TaskFileRows {
   private:
     enum class Kind { CrLf, Lf, Cr };
 
+    // Where the first line that holds more than blanks (spaces, no-break
+    // spaces, TABs) begins; the size of the bytes when none does.
+    static std::size_t FirstLineWithText(std::string_view bytes) {
+        for (std::size_t pos = 0; pos < bytes.size();) {
+            const base::LineEnd line = base::FindLineEnd(bytes, pos);
+            if (bytes.substr(pos, line.end - pos).find_first_not_of(" \xA0\t") != std::string_view::npos)
+                return pos;
+            pos = line.next;
+        }
+        return bytes.size();
+    }
+
     // Whether the file begins with a task rather than its header: its first
-    // cell, the day, begins with "*" (a schedule) or reads as a date. The
-    // header's "День" never does, nor an edited or foreign header's first cell.
-    static bool FirstLineIsATask(std::string_view bytes, const ReadsAsDate& readsAsDate) {
-        const std::wstring day = base::FromCp1251(bytes.substr(0, bytes.find_first_of("\t\r\n")));
-        return !day.empty() && (day[0] == L'*' || (readsAsDate && readsAsDate(day)));
+    // cell, the day, begins with "*" (a schedule) or reads as a date, blanks
+    // around it trimmed, or its second, the time, reads as the planner reads a
+    // time. The header's "День" and "Время" never do, nor an edited or
+    // foreign header whose time cell is a word.
+    static bool FirstLineIsATask(std::string_view line, const ScheduleCellReader& schedule) {
+        const std::size_t tab = line.find('\t');
+        const std::wstring day = base::FromCp1251(line.substr(0, tab));
+        const std::wstring_view trimmed = WithoutBlanksAround(day);
+        if (!trimmed.empty() && (trimmed[0] == L'*' || schedule.ReadsAsDate(trimmed))) return true;
+        if (tab == std::string_view::npos) return false;
+        const std::string_view rest = line.substr(tab + 1);
+        return schedule.ReadsAsTime(base::FromCp1251(rest.substr(0, rest.find('\t'))));
     }
 
     // Where the next line begins when the break at `at` is a line end of the
@@ -136,17 +157,18 @@ TaskCells RowCells(const Fields& fields) {
     TaskCells cells;
     for (int c = 1; c < kTaskColCount; ++c)
         cells[static_cast<std::size_t>(c)] = CellText(fields[static_cast<std::size_t>(c)]);
+    PutTypedCellsInOwnForm(cells);
     return cells;
 }
 
 }  // namespace
 
-bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid, const ReadsAsDate& readsAsDate) {
+bool LoadTaskFileBytes(std::string_view bytes, TaskGrid& grid, const ScheduleCellReader& schedule) {
     // Rows of blanks (the spare row among them) are no rows; every other row
     // is kept, wherever it stands. A file of the header and blank rows leaves
     // the grid as it is.
     std::vector<TaskCells> rows;
-    TaskFileRows reader(bytes, readsAsDate);
+    TaskFileRows reader(bytes, schedule);
     Fields fields;
     while (reader.Next(fields))
         if (!IsBlank(fields)) rows.push_back(RowCells(fields));
@@ -162,8 +184,8 @@ void SaveTaskFile(const std::filesystem::path& path, const TaskGrid& grid) {
     base::WriteFileBytes(path, TaskFileBytes(grid));
 }
 
-bool LoadTaskFile(const std::filesystem::path& path, TaskGrid& grid, const ReadsAsDate& readsAsDate) {
-    return LoadTaskFileBytes(base::DataBytes1251(base::ReadFileBytes(path)), grid, readsAsDate);
+bool LoadTaskFile(const std::filesystem::path& path, TaskGrid& grid, const ScheduleCellReader& schedule) {
+    return LoadTaskFileBytes(base::DataBytes1251(base::ReadFileBytes(path)), grid, schedule);
 }
 
 }  // namespace planner

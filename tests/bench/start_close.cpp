@@ -67,7 +67,7 @@ void PrintCheck(const std::wstring& kind, const fs::path& dir, int size) {
     if (kind == L"tasks") {
         planner::TaskTable saved;
         planner::LoadTaskFile(dir / L"TasksList.tsk", saved,
-                              planner::DayDateReader(base::SystemFormatSettings(), Now()));
+                              planner::ScheduleCellReader(base::SystemFormatSettings(), Now()));
         std::printf("%s\n", SortedDescriptions(DailyTasks(size)) == SortedDescriptions(saved)
                                 ? "kept"
                                 : "tasks differ");

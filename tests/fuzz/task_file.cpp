@@ -1,7 +1,10 @@
 // TasksList.tsk and the cells of a task row: any file loads; the grid saved and
-// loaded again is the same grid; each cell's parts written again read the same.
-// The first line is the header unless its day cell begins with "*" or reads as
-// a date: a file that begins with a task loads as the same file with the
+// loaded again is the same grid; each cell's parts written again read the same;
+// a description or message typed by hand (no flag character first) is loaded
+// in the program's own form. Empty lines and lines of blanks before the first
+// line with text are no lines. That line is the header unless its day cell,
+// blanks trimmed, begins with "*" or reads as a date, or its time cell reads
+// as a time: a file that begins with a task loads as the same file with the
 // program's header line before it would, and a file that begins with anything
 // else as the same file with its first line replaced by the program's header.
 #include <algorithm>
@@ -19,6 +22,9 @@ namespace {
 
 void CheckCells(const planner::TaskCells& cells) {
     using namespace planner;
+    for (const int col : {kColDescription, kColMessage})
+        FUZZ_CHECK(cells[static_cast<std::size_t>(col)].empty() ||
+                   BeginsWithFlag(cells[static_cast<std::size_t>(col)]));
     const std::wstring& description = cells[kColDescription];
     const int flags = DescriptionFlags(description);
     if (flags >= 0 && flags <= 3) {
@@ -54,9 +60,9 @@ void CheckCells(const planner::TaskCells& cells) {
     (void)IntervalPart(cells[kColTime]);
 }
 
-const planner::ReadsAsDate& Dates() {
-    static const planner::ReadsAsDate dates =
-        planner::DayDateReader(base::RussianWindowsProfile(), base::EncodeDateTime(2026, 3, 14, 12, 0, 0, 0));
+const planner::ScheduleCellReader& Dates() {
+    static const planner::ScheduleCellReader dates(base::RussianWindowsProfile(),
+                                                   base::EncodeDateTime(2026, 3, 14, 12, 0, 0, 0));
     return dates;
 }
 
@@ -74,9 +80,26 @@ void CheckFirstLine(std::string_view bytes, bool loaded, const planner::TaskTabl
     planner::TaskTable empty;
     std::string header = planner::TaskFileBytes(empty);
     header.erase(header.find("\r\n"));
+    // The blank lines before the first line with text are no lines.
+    for (std::size_t line = 0; line < bytes.size();) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", line), bytes.size());
+        if (bytes.substr(line, end - line).find_first_not_of(" \xA0\t") != std::string_view::npos) {
+            bytes.remove_prefix(line);
+            break;
+        }
+        line = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+        if (line >= bytes.size()) bytes = {};
+    }
     const std::size_t cut = bytes.find_first_of("\t\r\n");
     const std::wstring day = base::FromCp1251(bytes.substr(0, cut));
-    const bool task = !day.empty() && (day[0] == L'*' || Dates()(day));
+    const std::wstring_view trimmed = planner::WithoutBlanksAround(day);
+    std::wstring time;
+    if (cut != std::string_view::npos && bytes[cut] == '\t') {
+        const std::string_view rest = bytes.substr(cut + 1);
+        time = base::FromCp1251(rest.substr(0, rest.find_first_of("\t\r\n")));
+    }
+    const bool task = (!trimmed.empty() && (trimmed[0] == L'*' || Dates().ReadsAsDate(trimmed))) ||
+                      Dates().ReadsAsTime(time);
     std::string other = header;
     if (task) {
         const std::size_t end = bytes.find_first_of("\r\n");

@@ -1,6 +1,8 @@
 // What running a task reads from its cells: the message split into title and
-// lines, file items and their parameters, the order of "*" and ">" lists, the
-// computer action, pasted file names and the cell as the grid shows it.
+// lines (a message typed by hand, without its flag character, shown in a
+// window with its text as typed), file items and their parameters, the order
+// of "*" and ">" lists, the computer action, pasted file names and the cell as
+// the grid shows it.
 #include "planner/task_actions.h"
 #include "planner/task_editor.h"
 #include "fuzz_support.h"
@@ -18,6 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const planner::TaskMessage message =
         planner::PrepareTaskMessage(cell, [](const std::wstring& s) { return s; });
     FUZZ_CHECK(message.flags >= 0);
+    if (!cell.empty() && !planner::BeginsWithFlag(cell)) {
+        const std::size_t bar = cell.find(L'|');
+        FUZZ_CHECK(message.flags == planner::kMessageWindow);
+        FUZZ_CHECK(message.title == (bar == std::wstring::npos ? L"" : cell.substr(0, bar)));
+        FUZZ_CHECK(message.text == (bar == std::wstring::npos ? cell : cell.substr(bar + 1)));
+    }
 
     const planner::FileItem file = planner::SplitFileItem(item);
     FUZZ_CHECK(file.path.find(L'|') == std::wstring::npos);

@@ -258,7 +258,7 @@ struct FilesAtTheSeam : PowerRecorder {
         if (std::filesystem::exists(TasksListFileName)) {
             planner::TaskTable tasks;
             planner::LoadTaskFile(TasksListFileName, tasks,
-                                  planner::DayDateReader(base::SystemFormatSettings(), Now()));
+                                  planner::ScheduleCellReader(base::SystemFormatSettings(), Now()));
             now.exitTaskDone = tasks.RowCount() == 3 ? tasks.Cell(planner::kColDone, 1) : L"no task";
         }
         now.workLog = std::filesystem::exists(WorkLogFileName);

@@ -93,9 +93,9 @@ std::vector<std::wstring> TemporaryFiles(const fs::path& folder) {
     return FilesEndingIn(folder, L".tmp~");
 }
 
-// The system's reading of a task's day cell, as the program reads its task file.
-planner::ReadsAsDate SystemDates() {
-    return planner::DayDateReader(base::SystemFormatSettings(), Now());
+// The system's reading of a task's day and time cells, as the program reads its task file.
+planner::ScheduleCellReader SystemDates() {
+    return planner::ScheduleCellReader(base::SystemFormatSettings(), Now());
 }
 
 std::wstring Description(const planner::TaskTable& grid, int row) {
@@ -218,47 +218,55 @@ TEST(DataFiles, Utf8FilesKeepTheirFirstSectionAndAreWrittenIn1251) {
     EXPECT_EQ(Description(read, 1), L"Задача");
 }
 
-TEST(DataFiles, Utf16FilesKeepEverythingAndAreWrittenIn1251) {
-    ScratchDir dir(L"data-utf16");
-    base::WriteFileBytes(dir.Path() / L"Horalto.ini",
-                         Utf16Le(L"[Window]\r\nLeft=222\r\nTop=333\r\n[Main]\r\nHintFormatId=Мой\r\n"
-                                 L"[TimeFormats]\r\nМой=_<tt>,Привет\r\n"));
-    base::WriteFileBytes(dir.Path() / L"FileLists.txt",
-                         Utf16Le(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n"));
-    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt",
-                         Utf16Le(L"\t\r\n01.12.2026 9:00:00\t1 ч.\r\n02.12.2026 9:00:00\t2 ч. 30 мин.\r\n"));
-    const planner::TaskTable tasks = TasksOnDates(2);
-    base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
-                         Utf16Le(base::FromCp1251(planner::TaskFileBytes(tasks))));
-    const POINT at = PlaceOfTheClockAtStart(dir.Path());
-    EXPECT_EQ(at.x, 222);
-    EXPECT_EQ(at.y, 333);
-    // Each file is written in Windows-1251: no NUL byte of UTF-16 is left.
-    const std::string ini = base::ReadFileBytes(dir.Path() / L"Horalto.ini");
-    EXPECT_EQ(ini.substr(0, 8), "[Window]");
-    EXPECT_EQ(ini.find('\0'), std::string::npos);
-    const base::IniFile settings(dir.Path() / L"Horalto.ini");
-    EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), L"222");
-    EXPECT_EQ(settings.ReadString(L"Main", L"HintFormatId", L""), L"Мой");
-    EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет");
-    const std::string lists =
-        Bytes1251(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n[HotKeys]");
-    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"FileLists.txt").substr(0, lists.size()), lists);
-    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"WindowsWorkLog.txt").find('\0'), std::string::npos);
-    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
-    ASSERT_EQ(log.Count(), 4);  // header, both records, this run
-    EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
-    EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 ч. 30 мин.");
-    const std::string taskBytes = base::ReadFileBytes(dir.Path() / L"TasksList.tsk");
-    EXPECT_EQ(taskBytes.substr(0, 4), Bytes1251(L"День"));
-    EXPECT_EQ(taskBytes.find('\0'), std::string::npos);
-    planner::TaskTable read;
-    ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
-    ASSERT_EQ(read.RowCount(), 4);
-    for (int r = 1; r <= 2; ++r) {
-        for (int c = planner::kColDay; c <= planner::kColDone; ++c)
-            EXPECT_EQ(read.Cell(c, r), tasks.Cell(c, r)) << "row " << r << ", column " << c;
-        EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+TEST(DataFiles, UnicodeFilesKeepEverythingAndAreWrittenIn1251) {
+    // Notepad's "Unicode" (UTF-16 after its mark) and its "UTF-8" (no mark).
+    planner::TaskTable tasks = TasksOnDates(2);
+    tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
+    tasks.SetCell(planner::kColTime, 1, L"Через 23:00:00");
+    for (std::string (*encode)(const std::wstring&) : {Utf16Le, Utf8}) {
+        SCOPED_TRACE(encode == Utf8 ? "UTF-8 without its mark" : "UTF-16");
+        ScratchDir dir(L"data-unicode");
+        base::WriteFileBytes(dir.Path() / L"Horalto.ini",
+                             encode(L"[Window]\r\nLeft=222\r\nTop=333\r\n[Main]\r\nHintFormatId=Мой\r\n"
+                                    L"[TimeFormats]\r\nМой=_<tt>,Привет\r\n[Заметки]\r\nКлюч=Значение\r\n"));
+        base::WriteFileBytes(dir.Path() / L"FileLists.txt",
+                             encode(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n"));
+        base::WriteFileBytes(
+            dir.Path() / L"WindowsWorkLog.txt",
+            encode(L"\t\r\n01.12.2026 9:00:00\t1 ч.\r\n02.12.2026 9:00:00\t2 ч. 30 мин.\r\n"));
+        base::WriteFileBytes(dir.Path() / L"TasksList.tsk",
+                             encode(base::FromCp1251(planner::TaskFileBytes(tasks))));
+        const POINT at = PlaceOfTheClockAtStart(dir.Path());
+        EXPECT_EQ(at.x, 222);
+        EXPECT_EQ(at.y, 333);
+        // Each file is written in Windows-1251: no NUL byte of UTF-16 is left.
+        const std::string ini = base::ReadFileBytes(dir.Path() / L"Horalto.ini");
+        EXPECT_EQ(ini.substr(0, 8), "[Window]");
+        EXPECT_EQ(ini.find('\0'), std::string::npos);
+        const base::IniFile settings(dir.Path() / L"Horalto.ini");
+        EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), L"222");
+        EXPECT_EQ(settings.ReadString(L"Main", L"HintFormatId", L""), L"Мой");
+        EXPECT_EQ(settings.ReadString(L"TimeFormats", L"Мой", L""), L"_<tt>,Привет");
+        EXPECT_EQ(settings.ReadString(L"Заметки", L"Ключ", L""), L"Значение") << "kept by the close's read";
+        const std::string lists =
+            Bytes1251(L"[Servers]\r\nntp.сервер\r\n[Pictures]\r\nC:\\Фото.jpg\r\n[HotKeys]");
+        EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"FileLists.txt").substr(0, lists.size()), lists);
+        EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"WindowsWorkLog.txt").find('\0'), std::string::npos);
+        const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+        ASSERT_EQ(log.Count(), 4);  // header, both records, this run
+        EXPECT_EQ(log[1], L"01.12.2026 9:00:00\t1 ч.");
+        EXPECT_EQ(log[2], L"02.12.2026 9:00:00\t2 ч. 30 мин.");
+        const std::string taskBytes = base::ReadFileBytes(dir.Path() / L"TasksList.tsk");
+        EXPECT_EQ(taskBytes.substr(0, 4), Bytes1251(L"День"));
+        EXPECT_EQ(taskBytes.find('\0'), std::string::npos);
+        planner::TaskTable read;
+        ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
+        ASSERT_EQ(read.RowCount(), 4);
+        for (int r = 1; r <= 2; ++r) {
+            for (int c = planner::kColDay; c <= planner::kColDone; ++c)
+                EXPECT_EQ(read.Cell(c, r), tasks.Cell(c, r)) << "row " << r << ", column " << c;
+            EXPECT_NE(read.Cell(planner::kColNextRun, r), L"") << "the schedule is read";
+        }
     }
 }
 

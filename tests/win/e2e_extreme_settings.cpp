@@ -147,7 +147,7 @@ TEST(ExtremeSettings, PicturesClaimingAHugeSizeAreRefusedAsSkinAndWallpaper) {
     }
     planner::TaskTable read;
     ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read,
-                                      planner::DayDateReader(base::SystemFormatSettings(), Now())));
+                                      planner::ScheduleCellReader(base::SystemFormatSettings(), Now())));
     EXPECT_NE(read.Cell(planner::kColDone, 1), L"") << "the task ran";
     EXPECT_EQ(read.Cell(planner::kColPicture, 1), L"huge.jpg");
     EXPECT_EQ(std::filesystem::last_write_time(wallpaper, ec), wallpaperBefore);

@@ -133,7 +133,7 @@ TEST(LargeData, TwoHundredThousandTasksStartOpenTheMenuCloseAndAreKept) {
     }
     planner::TaskTable saved;
     ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", saved,
-                                      planner::DayDateReader(base::SystemFormatSettings(), Now())));
+                                      planner::ScheduleCellReader(base::SystemFormatSettings(), Now())));
     EXPECT_EQ(saved.RowCount(), kTasks + 2);
     EXPECT_TRUE(SortedDescriptions(saved) == SortedDescriptions(given));
 }

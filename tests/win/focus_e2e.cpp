@@ -208,7 +208,8 @@ TEST(FocusInTheProgram, KeysTypedIntoThePlannersScheduleStayThere) {
 
     EXPECT_EQ(program.CloseAndWait(), 0);
     TaskTable saved;
-    LoadTaskFile(dir.Path() / L"TasksList.tsk", saved, DayDateReader(base::SystemFormatSettings(), Now()));
+    LoadTaskFile(dir.Path() / L"TasksList.tsk", saved,
+                 ScheduleCellReader(base::SystemFormatSettings(), Now()));
     ASSERT_EQ(saved.RowCount(), 3);
     EXPECT_EQ(saved.Cell(kColDay, 1),
               base::DateToStr(base::EncodeDate(2031, 6, 20), base::SystemFormatSettings()));

@@ -328,6 +328,22 @@ TEST_F(PlannerPage, ScheduleEdits) {
     o.chbDeleteAfterExec.SetChecked(false);
     EXPECT_EQ(Cell(kColDone), L"");
     EXPECT_TRUE(o.chbExecOneTime.Enabled());
+
+    // Once a task of another kind is loaded, the kind just chosen before it
+    // is a change again: each kind chosen is written.
+    for (const TimeKind kind : {TimeKind::AtTime, TimeKind::Interval, TimeKind::OnStart, TimeKind::OnExit}) {
+        const int index = static_cast<int>(kind);
+        o.cmbEventTime.SetItemIndex(index);
+        o.cmbEventTimeChange(o.cmbEventTime);
+        ASSERT_EQ(static_cast<int>(TimeKindOf(Cell(kColTime))), index);
+        const TimeKind other = kind == TimeKind::OnExit ? TimeKind::OnStart : TimeKind::OnExit;
+        o.stgTasks.SetCell(kColTime, o.stgTasks.Row(), BuildTimeText(other, 0, false, Fs()));
+        o.LoadTaskToEditor();
+        ASSERT_EQ(o.cmbEventTime.ItemIndex(), static_cast<int>(other));
+        o.cmbEventTime.SetItemIndex(index);
+        o.cmbEventTimeChange(o.cmbEventTime);
+        EXPECT_EQ(static_cast<int>(TimeKindOf(Cell(kColTime))), index) << "after a task of another kind";
+    }
 }
 
 TEST_F(PlannerPage, DescriptionAndMessageFlags) {

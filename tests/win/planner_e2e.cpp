@@ -40,7 +40,7 @@ namespace {
 
 TaskTable ReadTasks(const std::filesystem::path& dir) {
     TaskTable grid;
-    LoadTaskFile(dir / L"TasksList.tsk", grid, DayDateReader(base::SystemFormatSettings(), Now()));
+    LoadTaskFile(dir / L"TasksList.tsk", grid, ScheduleCellReader(base::SystemFormatSettings(), Now()));
     return grid;
 }
 

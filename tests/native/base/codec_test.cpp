@@ -198,8 +198,8 @@ TEST(CodecFiles, ACopyCutShortNeverStandsUnderACopysName) {
 TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
     EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF[Main]\r\n\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87=\xE2\x82\xAC"),
               L"[Main]\r\nКлюч=€");
-    // Without the mark the bytes are Windows-1251, a mark in the middle included.
-    EXPECT_EQ(DecodeDataText("a\xEF\xBB\xBF"), L"aп»ї");
+    // A mark elsewhere than at the start is no mark.
+    EXPECT_EQ(DecodeDataText("a\xEF\xBB\xBF\xFF"), L"aп»їя");
     EXPECT_EQ(DecodeDataText(""), L"");
     EXPECT_EQ(DecodeDataText("\xEF\xBB\xBF"), L"");
     // A character past U+FFFF is '?'.
@@ -211,6 +211,42 @@ TEST(CodecFiles, Utf8MarkReadsAsUtf8) {
     const fs::path file = dir.path() / "FileLists.txt";
     WriteFileBytes(file, "\xEF\xBB\xBF[Servers]\r\n");
     EXPECT_EQ(ReadTextFile1251(file), L"[Servers]\r\n");
+}
+
+TEST(CodecFiles, UnmarkedUtf8ThroughoutReadsAsUtf8) {
+    // Notepad's "UTF-8" has no mark: bytes that are well-formed UTF-8 from the
+    // first to the last, with at least one multi-byte sequence, are UTF-8 and
+    // are written back in Windows-1251. Everything else is Windows-1251 as it
+    // stands: Russian text in Windows-1251 (a pair of its letters that happens
+    // to be a well-formed sequence included), plain ASCII, and UTF-8 with one
+    // bad byte (a stray byte, a sequence cut at the end, an overlong form, a
+    // surrogate).
+    const struct {
+        std::string bytes;
+        std::wstring text;
+    } files[] = {
+        {"[Servers]\r\n\xD1\x81\xD0\xB5\xD1\x80\xD0\xB2\xD0\xB5\xD1\x80.\xD1\x80\xD1\x84\r\n",
+         L"[Servers]\r\nсервер.рф\r\n"},
+        {"*\xD0\x95\xD0\xB6\xD0\xB5\xD0\xB4\xD0\xBD\xD0\xB5\xD0\xB2\xD0\xBD\xD0\xBE\t\xE2\x82\xAC\xF0\x9F\x98"
+         "\x80\t",
+         L"*Ежедневно\t€?\t"},
+        {"[Servers]\r\n\xF1\xE5\xF0\xE2\xE5\xF0.\xF0\xF4\r\n", L"[Servers]\r\nсервер.рф\r\n"},
+        {"\xC2\xA8 \xA8\xEB\xEA\xE0", L"ВЁ Ёлка"},
+        {"[Main]\r\nLeft=222\r\n", L"[Main]\r\nLeft=222\r\n"},
+        {"\xD0\xAF\xD0\xAF\xFF", L"\x0420\x0407\x0420\x0407\x044F"},
+        {"\xD0\x97\xD0", L"\x0420\x2014\x0420"},
+        {"\xD0\xAF\xC0\xAF", L"\x0420\x0407\x0410\x0407"},
+        {"\xD0\xAF\xED\xA0\x80", L"\x0420\x0407\x043D\x00A0\x0402"},
+    };
+    for (const auto& [bytes, text] : files) {
+        EXPECT_EQ(DecodeDataText(bytes), text) << testing::PrintToString(bytes);
+        EXPECT_EQ(DataBytes1251(bytes), ToCp1251(text)) << testing::PrintToString(bytes);
+    }
+
+    TempDir dir;
+    const fs::path file = dir.path() / "Horalto.ini";
+    WriteFileBytes(file, files[0].bytes);
+    EXPECT_EQ(ReadTextFile1251(file), files[0].text);
 }
 
 TEST(CodecFiles, MarkBeforeWindows1251TextReadsAsWindows1251) {

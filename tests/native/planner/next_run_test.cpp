@@ -211,6 +211,7 @@ TEST(NextRunTime, MonthsOnlyRunsOnceAMonth) {
 TEST(NextRunTime, DatesAreUsedAsWritten) {
     EXPECT_EQ(Next(L"20.03.2024", L"9:00:00", kWed10), L"20.03.2024 09:00:00");
     EXPECT_EQ(Next(L"01.03.2024", L"9:00:00", kWed10), L"01.03.2024 09:00:00") << "in the past";
+    EXPECT_EQ(Next(L" 20.03.2024 ", L" 9:00:00 ", kWed10), L"20.03.2024 09:00:00") << "blanks around";
     EXPECT_EQ(Next(L"20.03.2024", L"Запуск", kWed10, kPhaseStart), L"20.03.2024 10:00:02");
     EXPECT_EQ(Next(L"20.03.2024", L"Запуск", kWed10), L"0");
 }

@@ -21,6 +21,10 @@ TEST(DescriptionCell, FlagsAndTextBothWays) {
     EXPECT_EQ(DescriptionFlags(L"\x03Обед"), 3);
     EXPECT_EQ(DescriptionText(L"\x01Обед"), L"Обед");
     EXPECT_EQ(DescriptionText(L""), L"");
+    // Typed by hand, no flag character: the whole cell is the text, with the
+    // flag of a description typed in the editor.
+    EXPECT_EQ(DescriptionFlags(L"Обед"), kShakeWindow);
+    EXPECT_EQ(DescriptionText(L"Обед"), L"Обед");
 }
 
 TEST(MessageCell, TitleAndLinesBothWays) {
@@ -39,6 +43,13 @@ TEST(MessageCell, TitleAndLinesBothWays) {
         << "an empty message empties the cell";
     EXPECT_EQ(BuildMessageCell(5, L"Заголовок", base::StringList{L""}), L"");
     EXPECT_EQ(SplitMessageCell(L"").flags, 0);
+    // Typed by hand, no flag character: shown in a window, the title before
+    // the first "|", the text one line as typed.
+    const MessageParts typed = SplitMessageCell(L"Полис|Не забыть полис, \"ОСАГО\"|2");
+    EXPECT_EQ(typed.flags, kMessageWindow);
+    EXPECT_EQ(typed.title, L"Полис");
+    EXPECT_EQ(MessageLines(typed.body), base::StringList{L"Не забыть полис, \"ОСАГО\"|2"});
+    EXPECT_EQ(MessageLines(SplitMessageCell(L"Не забыть полис").body), base::StringList{L"Не забыть полис"});
 }
 
 TEST(MessageCell, TextHoldingABarWithoutTitleReadsBackTheSame) {

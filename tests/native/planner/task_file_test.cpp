@@ -27,9 +27,9 @@ const std::string kHeaderLine =
     "\xe2\xfb\xef\xee\xeb\xed\xe5\xed\xe8\xe5\t\r\n";
 const std::string kSpareLine = "\t\t\t\t\t\t\t\t\t\t\r\n";
 
-// Day cells read as on 14 March 2024 with the Russian short date.
-ReadsAsDate Dates() {
-    return DayDateReader(Fs(), At(2024, 3, 14));
+// Day and time cells read as on 14 March 2024 with the Russian formats.
+ScheduleCellReader Dates() {
+    return ScheduleCellReader(Fs(), At(2024, 3, 14));
 }
 
 TaskCells Cells(std::initializer_list<std::wstring> texts) {
@@ -163,12 +163,14 @@ TEST(TaskFile, ExtraFieldsAndTextAfterTheTenthTabAreIgnored) {
     ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates()));
     EXPECT_EQ(grid.RowCount(), 5) << "the spare row between the rows is no row";
     EXPECT_EQ(grid.Cell(kColDescription, 3), L"\x02last");
-    EXPECT_EQ(grid.Cell(kColMessage, 3), L"cut short");
+    EXPECT_EQ(grid.Cell(kColMessage, 3), L"\x01\"cut short\"") << "a message typed by hand";
     EXPECT_EQ(grid.Cell(0, 0), L"") << "the header row keeps the form's texts";
     EXPECT_EQ(grid.Cell(kColDay, 0), L"День");
     EXPECT_EQ(grid.Cell(kColDay, 1), L"*a");
     EXPECT_EQ(grid.Cell(kColNextRun, 1), L"j");
-    EXPECT_EQ(grid.Cell(kColDescription, 2), L"desc");
+    EXPECT_EQ(grid.Cell(kColDescription, 2),
+              L"\x02"
+              L"desc");
     EXPECT_EQ(grid.Cell(kColMessage, 2), L"");
 }
 
@@ -289,30 +291,54 @@ TEST(TaskFile, LineOfBlanksHoldsNoTask) {
 
 TEST(TaskFile, HeaderAndOneTaskWithoutSpareRowIsLoaded) {
     // Any row that is not blank is kept, the last one too, whether or not it
-    // has anything to do: a row of a date and a time alone, a row of one cell.
+    // has anything to do: a row of a date and a time alone, a row of one
+    // cell, a row of any one field alone. A description or a message typed by
+    // hand (no flag character first) is read as the whole cell's text and
+    // written in the program's own form: the description with the flag of
+    // one typed in the editor, the message shown in a window, its title
+    // before the first "|", its text one line as typed.
     const TaskCells task = Cells({L"01.01.2030", L"10:00:00", L"\x02одна", L"\x05|x"});
     const TaskCells dateAndTime = Cells({L"01.01.2030", L"10:00:00"});
     const TaskCells oneCell = Cells({L"a", L"b"});
     std::string nineTabs = FullRow(task);
     nineTabs.pop_back();
-    const struct {
+    struct File {
         std::string bytes;
         TaskCells row;
-    } files[] = {{kHeaderLine + FullRow(task) + "\r\n", task},
-                 {kHeaderLine + FullRow(task), task},
-                 {kHeaderLine + nineTabs + "\r\n", task},
-                 {kHeaderLine + nineTabs, task},
-                 {kHeaderLine + FullRow(dateAndTime) + "\r\n", dateAndTime},
-                 {kHeaderLine + "01.01.2030\t10:00:00", dateAndTime},
-                 {kHeaderLine + "a\tb\t\r\n", oneCell}};
+    };
+    std::vector<File> files = {
+        {kHeaderLine + FullRow(task) + "\r\n", task},
+        {kHeaderLine + FullRow(task), task},
+        {kHeaderLine + nineTabs + "\r\n", task},
+        {kHeaderLine + nineTabs, task},
+        {kHeaderLine + FullRow(dateAndTime) + "\r\n", dateAndTime},
+        {kHeaderLine + "01.01.2030\t10:00:00", dateAndTime},
+        {kHeaderLine + "a\tb\t\r\n", oneCell},
+        {kHeaderLine +
+             base::ToCp1251(L"01.01.2030\t10:00:00\tНе забыть полис\tПолис|Не забыть \"полис\"\r\n"),
+         Cells(
+             {L"01.01.2030", L"10:00:00", L"\x02Не забыть полис", L"\x01Полис|\"Не забыть \"\"полис\"\"\""})},
+        {kHeaderLine + base::ToCp1251(L"01.01.2030\t10:00:00\t\tНе забыть полис|a|b\r\n"),
+         Cells({L"01.01.2030", L"10:00:00", L"", L"\x01Не забыть полис|a|b"})},
+        {kHeaderLine + base::ToCp1251(L"01.01.2030\t10:00:00\t\tНе забыть полис\r\n"),
+         Cells({L"01.01.2030", L"10:00:00", L"", L"\x01\"Не забыть полис\""})},
+        {kHeaderLine + base::ToCp1251(L"\t\t\tПолис|\r\n"), Cells({L"", L"", L"", L"\x01Полис|"})}};
+    for (int c = kColDay; c < kTaskColCount; ++c) {
+        TaskCells one;
+        one[static_cast<std::size_t>(c)] = L"\x02поле";
+        files.push_back({kHeaderLine + FullRow(one) + "\r\n", one});
+    }
     for (const auto& [bytes, row] : files) {
         TaskTable grid;
         AddTask(grid, L"*Ежедневно", L"9:00:00", L"form");
         ASSERT_TRUE(LoadTaskFileBytes(bytes, grid, Dates())) << testing::PrintToString(bytes);
-        ASSERT_EQ(grid.RowCount(), 3);
-        EXPECT_EQ(GetRowCells(grid, 1), row);
+        ASSERT_EQ(grid.RowCount(), 3) << testing::PrintToString(bytes);
+        EXPECT_EQ(GetRowCells(grid, 1), row) << testing::PrintToString(bytes);
         EXPECT_EQ(GetRowCells(grid, 2), TaskCells{}) << "a spare row is added below the task";
         EXPECT_EQ(TaskFileBytes(grid), kHeaderLine + FullRow(row) + "\r\n" + kSpareLine);
+        TaskTable back;
+        ASSERT_TRUE(LoadTaskFileBytes(TaskFileBytes(grid), back, Dates()));
+        EXPECT_EQ(GetRowCells(back, 1), row) << "written, it reads back the same";
     }
     // The same last row below other tasks, with or without the spare row after it.
     for (const std::string& spare : {std::string(), kSpareLine}) {
@@ -328,19 +354,26 @@ TEST(TaskFile, HeaderAndOneTaskWithoutSpareRowIsLoaded) {
 
 TEST(TaskFile, FirstLineIsTheHeaderUnlessPlainlyATask) {
     // A file made without its header line (by hand, by another tool) keeps
-    // its first task: a first line whose day cell begins with "*" or reads as
-    // a date is a task. Any other first line is the header, not read back,
-    // the program's own, an edited or a foreign one alike.
-    const TaskCells daily = Cells({L"*Ежедневно", L"09:00:00", L"\x02один"});
-    const TaskCells onDate = Cells({L"01.01.2030", L"10:00:00", L"\x02два"});
-    const TaskCells noYear = Cells({L"15.03", L"11:00:00", L"\x02три"});
+    // its first task: a first line whose day cell (blanks trimmed) begins
+    // with "*" or reads as a date, or whose time cell reads as a time, an
+    // interval, "Запуск" or "Выход", is a task. Any other first line is the
+    // header, not read back, the program's own, an edited or a foreign one
+    // alike. Empty lines and lines of blanks before the first line with text
+    // are no lines.
     const TaskCells second = Cells({L"*Ежемесячно; Дни:Пн", L"12:00:00", L"\x02четыре"});
     const std::string header = kHeaderLine.substr(0, kHeaderLine.size() - 2);
     for (const std::string eol : {"\r\n", "\n", "\r"}) {
-        for (const TaskCells& first : {daily, onDate, noYear}) {
+        for (const TaskCells& first :
+             {Cells({L"*Ежедневно", L"09:00:00", L"\x02один"}),
+              Cells({L"01.01.2030", L"10:00:00", L"\x02два"}), Cells({L"15.03", L"11:00:00", L"\x02три"}),
+              Cells({L" *Ежедневно", L"x", L"\x02пять"}), Cells({L" 15.01.2030 ", L"x", L"\x02шесть"}),
+              Cells({L"", L" 9:00:00 ", L"\x02семь"}), Cells({L"Пн", L"Через 01:00:00", L"\x02восемь"}),
+              Cells({L"Ежедневно", L"1Через 00:10:00", L"\x02девять"}),
+              Cells({L"", L"Запуск", L"\x02десять"}), Cells({L"день", L"Выход", L"\x02одиннадцать"})}) {
             std::string nineTabs = FullRow(first);
             nineTabs.pop_back();
-            for (const std::string& row : {FullRow(first), nineTabs}) {
+            for (const std::string& row :
+                 {FullRow(first), nineTabs, eol + " \xA0\t" + eol + FullRow(first)}) {
                 const std::string name = testing::PrintToString(eol + row);
                 TaskTable grid;
                 ASSERT_TRUE(LoadTaskFileBytes(row + eol + FullRow(second) + eol + kSpareLine, grid, Dates()))
@@ -357,13 +390,16 @@ TEST(TaskFile, FirstLineIsTheHeaderUnlessPlainlyATask) {
                 EXPECT_EQ(GetRowCells(grid, 1), first) << name;
             }
         }
-        // Headers: the program's, edited, foreign, empty; first cells that
-        // are no date nor schedule (a blank before the "*", no such month).
+        // Headers: the program's, edited, foreign, with blank lines before
+        // it, empty lines; first cells that are no date nor schedule (no
+        // such month, a year alone) beside a time cell that is empty, a
+        // keyword with a blank before it (which the planner does not read),
+        // an interval that is no time.
         for (const std::string& line :
-             {header, base::ToCp1251(L"День недели\tВремя\t"), std::string("Day\tTime\tDescription\t"),
-              std::string("header"), std::string(), std::string("\t\t\t\t\t\t\t\t\t\t"),
-              std::string(" *Ежедневно\t9:00:00\t\x02x\t"), std::string("01.13.2030\t9:00:00\t\x02x\t"),
-              std::string("2030\t9:00:00\t\x02x\t")}) {
+             {header, eol + "  " + eol + "\xA0" + eol + header, base::ToCp1251(L"День недели\tВремя\t"),
+              std::string("Day\tTime\tDescription\t"), std::string("header"), std::string(),
+              std::string("\t\t\t\t\t\t\t\t\t\t"), std::string("01.13.2030\t\t\x02x\t"),
+              base::ToCp1251(L"2030\t Запуск\t\x02x\t"), base::ToCp1251(L"Пн\tЧерез час\t\x02x\t")}) {
             const std::string name = testing::PrintToString(line + eol);
             TaskTable grid;
             ASSERT_TRUE(LoadTaskFileBytes(line + eol + FullRow(second) + eol + kSpareLine, grid, Dates()))
@@ -378,11 +414,11 @@ TEST(TaskFile, FirstLineIsTheHeaderUnlessPlainlyATask) {
     us.ShortDateFormat = L"M/d/yyyy";
     us.DateSeparator = L'/';
     ASSERT_TRUE(LoadTaskFileBytes("1/31/2030\tx\t\x02y\t\r\n" + FullRow(second) + "\r\n", grid,
-                                  DayDateReader(us, At(2024, 3, 14))));
+                                  ScheduleCellReader(us, At(2024, 3, 14))));
     ASSERT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.Cell(kColDay, 1), L"1/31/2030");
     ASSERT_TRUE(LoadTaskFileBytes("01.01.2030\tx\t\x02y\t\r\n" + FullRow(second) + "\r\n", grid,
-                                  DayDateReader(us, At(2024, 3, 14))));
+                                  ScheduleCellReader(us, At(2024, 3, 14))));
     ASSERT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(GetRowCells(grid, 1), second);
 }
