@@ -219,7 +219,10 @@ TDateTime CalcNextRun(TaskGrid& grid, int row, TDateTime now, int phase, const b
         grid.SetCell(kColTime, row, L"");
     }
 
-    std::wstring day = grid.Cell(kColDay, row);
+    // Blanks around a schedule are no part of it: the cell keeps the schedule
+    // in the program's own form, which the day picker reads.
+    std::wstring day(WithoutBlanksAround(grid.Cell(kColDay, row)));
+    if (!day.empty() && day[0] == L'*' && day != grid.Cell(kColDay, row)) grid.SetCell(kColDay, row, day);
     if (day.empty() || day[0] != L'*') {
         if (ReadDayDate(day, now, fs, value)) {
             int y, m, d;

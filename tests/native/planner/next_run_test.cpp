@@ -225,6 +225,10 @@ TEST(NextRunTime, UnreadableCellsAreRepaired) {
     EXPECT_EQ(emptyDay.At(kWed10), L"14.03.2024 09:00:00");
     EXPECT_EQ(emptyDay.grid.Cell(kColDay, emptyDay.row), L"*Ежедневно");
 
+    NextRunOf blankBeforeSchedule(L" *Ежемесячно; Числа:20 ", L"9:00:00");
+    EXPECT_EQ(blankBeforeSchedule.At(kWed10), L"20.03.2024 09:00:00");
+    EXPECT_EQ(blankBeforeSchedule.grid.Cell(kColDay, blankBeforeSchedule.row), L"*Ежемесячно; Числа:20");
+
     NextRunOf badTime(L"*Ежедневно", L"в обед");
     EXPECT_EQ(badTime.At(kWed10), L"14.03.2024 00:00:00");
     EXPECT_EQ(badTime.grid.Cell(kColTime, badTime.row), L"");
