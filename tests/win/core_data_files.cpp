@@ -1029,8 +1029,12 @@ TEST(DataFiles, AQuitFromOutsideSavesWhatACloseSaves) {
         }
         RECT rc{};
         GetWindowRect(main, &rc);
-        // The start's message keeps the clock from being dragged while it is open.
+        // The start's message keeps the clock from being dragged while it is
+        // open; a quit ends a drag at the place the clock has reached (the
+        // system takes a message posted to the program before the pointer's
+        // moves that wait: the place is not known).
         const int moved = row.end == End::SessionEndAtStartMessage ? 0 : 40;
+        const bool placeKnown = row.end != End::QuitWhileDragged;
         if (row.end == End::QuitWhileDragged) {
             ASSERT_TRUE(DragTheClock(main, [&] { PostThreadMessageW(thread, WM_QUIT, 0, 0); }))
                 << "the clock did not move";
@@ -1049,8 +1053,11 @@ TEST(DataFiles, AQuitFromOutsideSavesWhatACloseSaves) {
         ASSERT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
         EXPECT_EQ(code, 0u);
         const base::IniFile settings(dir.Path() / L"Horalto.ini");
-        EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + moved));
-        EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + moved));
+        EXPECT_TRUE(settings.ValueExists(L"Window", L"Left"));
+        if (placeKnown) {
+            EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + moved));
+            EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + moved));
+        }
         const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
         EXPECT_EQ(log.Count(), 3);  // header, the old record, this run
         planner::TaskTable read;
