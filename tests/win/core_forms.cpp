@@ -155,6 +155,7 @@ TEST_F(Windows, EveryEndSavesOnce) {
         {"the query of the session's end, called off, then a quit", query,
          [&] {
              send(WM_ENDSESSION, FALSE);
+             EXPECT_EQ(frmOptions->Tag(), 0) << "the settings window is still in the exit's phase";
              quit();
          },
          true},
