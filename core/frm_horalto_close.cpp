@@ -25,7 +25,7 @@ void Guarded(F&& step) {
 
 void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
     SaveProgramFiles(true);
-    ui::Application().EndSaved();
+    ui::Application().NoteEndSaved();
     // A synchronisation under way stops once everything is saved.
     if (frmOptions) Guarded([] { frmOptions->AbortSynchronization(); });
 }

@@ -42,12 +42,13 @@ class TApplication {
     void Run();
     // The end's saves: what every end of the program keeps. They run once, by
     // whichever end comes first: the program's close (which makes them itself
-    // and says so, EndSaved), the message loop meeting its WM_QUIT (a quit
+    // and says so, NoteEndSaved), the message loop meeting its WM_QUIT (a quit
     // posted from outside ends the program without its close), or the end of
     // the Windows session.
     std::function<void()> OnEnd;
-    // The close has made the end's saves: no end makes them again.
-    void EndSaved() { endSaved_ = true; }
+    // The close has made the end's saves: no end makes them again (until an
+    // end of the session is called off, EndSessionCalledOff).
+    void NoteEndSaved() { endSaved_ = true; }
     // Whether the end's saves have been made in this run of the forms.
     bool EndSavesMade() const { return endSaved_; }
     // Shows the main form and paints it at once, before the message loop runs
