@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ bool ProcessRunning(unsigned long processId);
 // program holds it open and shares it with nobody), AccessDenied, else
 // Unreadable.
 std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes);
+// Reads the file from its start to its end, handing each piece read to
+// `piece` in turn; the failure as ReadWholeFile tells it (pieces handed before
+// a failure count for nothing).
+std::optional<Failure> ReadFileInPieces(const std::filesystem::path& file,
+                                        const std::function<void(std::string_view)>& piece);
 
 // Copies `from` to `to`, a name that must be free: a file of that name is
 // never written over.

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <signal.h>
 #include <unistd.h>
 
@@ -49,23 +50,24 @@ bool ProcessRunning(unsigned long processId) {
     return kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 }
 
-std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
-    bytes.clear();
+std::optional<Failure> ReadFileInPieces(const std::filesystem::path& file,
+                                        const std::function<void(std::string_view)>& piece) {
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec)) return FromReadError(EISDIR);
-    std::FILE* in = std::fopen(file.c_str(), "rb");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
     if (!in) return FromReadError(errno);
     char buffer[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
-    const bool failed = std::ferror(in) != 0;
-    const int error = errno;
-    std::fclose(in);
-    if (failed) {
-        bytes.clear();
-        return FromReadError(error ? error : EIO);
-    }
+    while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) piece(std::string_view(buffer, got));
+    if (std::ferror(in.get())) return FromReadError(errno ? errno : EIO);
     return std::nullopt;
+}
+
+std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
+    bytes.clear();
+    auto failure = ReadFileInPieces(file, [&](std::string_view piece) { bytes.append(piece); });
+    if (failure) bytes.clear();
+    return failure;
 }
 
 std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -80,26 +80,32 @@ bool ProcessRunning(unsigned long processId) {
     return running;
 }
 
-std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
-    bytes.clear();
+std::optional<Failure> ReadFileInPieces(const std::filesystem::path& file,
+                                        const std::function<void(std::string_view)>& piece) {
     if (IsFolder(file)) return FromReadError(ERROR_ACCESS_DENIED, file);
     const FileHandle in{CreateFileW(file.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (in.handle == INVALID_HANDLE_VALUE) return FromReadError(GetLastError(), file);
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(in.handle, &size) && size.QuadPart > 0)
-        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    char buffer[1 << 16];
+    std::string buffer(1 << 16, '\0');
     for (;;) {
         DWORD got = 0;
-        if (!::ReadFile(in.handle, buffer, sizeof buffer, &got, nullptr)) {
-            bytes.clear();
+        if (!::ReadFile(in.handle, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
             return FromReadError(GetLastError(), file);
-        }
         if (got == 0) return std::nullopt;
-        bytes.append(buffer, got);
+        piece(std::string_view(buffer.data(), got));
     }
+}
+
+std::optional<Failure> ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
+    bytes.clear();
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data))
+        bytes.reserve(
+            static_cast<std::size_t>((static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow));
+    auto failure = ReadFileInPieces(file, [&](std::string_view piece) { bytes.append(piece); });
+    if (failure) bytes.clear();
+    return failure;
 }
 
 std::optional<Failure> CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to) {

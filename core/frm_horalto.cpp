@@ -236,6 +236,9 @@ void TfrmHoralto::CreateMenu() {
 
 void TfrmHoralto::FormCreate(ui::Component&) {
     SetTag(1);
+    // Every end of the program keeps what a close keeps, whenever it comes:
+    // a quit from outside, the end of the session (from here on).
+    ui::Application().OnEnd = [this] { SaveProgramFiles(false); };
     Settings.Window.Transparency = AlphaBlend();
     Settings.Window.LevelTransparency = AlphaBlendValue();
     // A settings file that is missing, or could not be read, leaves every
@@ -290,6 +293,7 @@ void TfrmHoralto::FormActivate(ui::Component&) {
 }
 
 void TfrmHoralto::FormDestroy(ui::Component&) {
+    ui::Application().OnEnd = nullptr;
     DestroyBaloonToolTips();
     if (MouseHook) {
         UnhookWindowsHookEx(MouseHook);

@@ -86,14 +86,13 @@ class TfrmHoralto : public ui::Form {
     void FormDestroy(ui::Component& sender);
     // The close query writes every file (core/frm_horalto_close.cpp).
     void FormCloseQuery(ui::Component& sender, bool& canClose);
-    // What the close query keeps, each file on its own: the main window's part
-    // of Horalto.ini, FileLists.txt, TasksList.tsk (after the exit tasks when
-    // `runExitTasks`) and the work log.
+    // What the program keeps at its end, each file on its own: the main
+    // window's part of Horalto.ini, FileLists.txt, TasksList.tsk (after the
+    // exit tasks when `runExitTasks`), the work log and the settings window's
+    // part of Horalto.ini. The close makes these saves with the exit tasks;
+    // every other end (a quit posted from outside, the end of the session)
+    // makes them without, as the application's end's saves.
     void SaveProgramFiles(bool runExitTasks);
-    // The program ends without its close having run (a quit posted to it from
-    // outside, a session ended by force): what a forced end of the session
-    // keeps is saved, without the exit tasks. Nothing once the close has saved.
-    void SaveUnlessClosed();
     // Once the start is over: what stands for the data of each data file that
     // the start could not read, for the saves that must leave such a file as
     // it is while the user leaves its data alone.
@@ -268,5 +267,4 @@ class TfrmHoralto : public ui::Form {
     void CreateMenu();
     void CreateActions();
     std::unique_ptr<ui::GdiplusSession> gdiplus_;
-    bool closeSaved_ = false;  // the close query has saved everything
 };

@@ -19,13 +19,9 @@ void TfrmHoralto::FormMouseDown(ui::Component&, ui::MouseButton button, ui::Shif
     Dragging = true;
     ReleaseCapture();
     SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    // A close met while the window was dragged (its hot key) ended the move
-    // loop with the program's quit, which that loop drops: the quit is posted
-    // again, and the click does nothing more.
-    if (ui::Application().Terminated()) {
-        ui::Application().RepostDroppedQuit();
-        return;
-    }
+    // Told to end while the window was dragged (its close hot key, a quit
+    // from outside): the click does nothing more.
+    if (ui::Application().Terminated()) return;
     ClickIsDouble = false;
     const core::MouseSettings& mouse = Settings.Mouse;
     if (mouse.ActionsOnClick) {

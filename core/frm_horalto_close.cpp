@@ -8,6 +8,7 @@
 #include "core/horalto_globals.h"
 #include "core/settings_files.h"
 #include "options/frm_options.h"
+#include "ui/application.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void Guarded(F&& step) {
 
 void TfrmHoralto::FormCloseQuery(ui::Component&, bool&) {
     SaveProgramFiles(true);
-    closeSaved_ = true;
+    ui::Application().NoteEndSaved();
     // A synchronisation under way stops once everything is saved.
     if (frmOptions) Guarded([] { frmOptions->AbortSynchronization(); });
 }
@@ -61,17 +62,12 @@ void TfrmHoralto::NoteDataFilesAtStart() {
     core::NoteStartData({WorkLogFileName, WorkLogData});
 }
 
-void TfrmHoralto::SaveUnlessClosed() {
-    // The settings window writes its own part of the settings file when it
-    // is freed, as after a close.
-    if (!closeSaved_) SaveProgramFiles(false);
-}
-
 void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
     // Each file is saved on its own: whatever keeps one from being written,
     // the next is still saved, and the user is told of all that failed in
     // one message at the end. The order: the settings file, the lists, the
-    // tasks (after those set to run at exit), the work log.
+    // tasks (after those set to run at exit), the work log, the settings
+    // window's part of the settings file.
     core::SaveSettingsFile(
         IniFileName, [this] { return SettingsData(); },
         [this](base::IniFile& ini) {
@@ -80,21 +76,19 @@ void TfrmHoralto::SaveProgramFiles(bool runExitTasks) {
         });
     if (frmOptions) {
         // The lists are written also when they are all empty.
-        core::SaveDataFile({FileListsFileName, FileListsData}, [] {
-            core::BuildFileLists(frmOptions->FileListsOfControls()).SaveToFile(FileListsFileName);
-        });
+        core::SaveDataFile({FileListsFileName, FileListsData}, [] { return FileListsData(); });
         // The tasks set to run at exit run first (whatever they do, the task
         // file is written afterwards), then the task file is written.
         if (runExitTasks) {
             frmOptions->SetTag(10);
             frmOptions->RunExitTasks();
         }
-        core::SaveDataFile({TasksListFileName, TasksData},
-                           [] { frmOptions->SaveTaskFile(TasksListFileName); });
+        core::SaveDataFile({TasksListFileName, TasksData}, [] { return TasksData(); });
         // The work log, with the current run's work time.
         if (frmOptions->chbWorkLog.Checked())
-            core::SaveDataFile({WorkLogFileName, WorkLogData},
-                               [] { frmOptions->SaveWorkLog(WorkLogFileName); });
+            core::SaveDataFile({WorkLogFileName, WorkLogData}, [] { return frmOptions->WorkLogToSave(); });
+        // Last, the settings window's own part of the settings file.
+        frmOptions->WriteSettings();
     }
     core::ShowSaveFailures();
 }

@@ -174,6 +174,12 @@ LRESULT TfrmHoralto::WndProc(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         case WM_USER + 6:
             WMTrayUpdate(m);
             break;
+        case WM_ENDSESSION:
+            // The end of the session called off after its query ran the close
+            // query: the program runs on, its settings window out of the
+            // exit's phase (the application forgets the close's saves).
+            if (!wp && frmOptions && frmOptions->Tag() == 10) frmOptions->SetTag(0);
+            return ui::Form::WndProc(msg, wp, lp, handled);
         default:
             return ui::Form::WndProc(msg, wp, lp, handled);
     }

@@ -27,8 +27,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // The data files are read: the user hears of those that could not be.
         frmHoralto->NoteDataFilesAtStart();
         core::ShowReadFailures();
-        // A quit from outside, or a session ended by force, keeps what a close keeps.
-        app.OnEnd = [main = frmHoralto] { main->SaveUnlessClosed(); };
         app.Run();
     } catch (...) {
         app.HandleException();

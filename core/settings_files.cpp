@@ -7,9 +7,11 @@
 #include <system_error>
 
 #include "base/codec.h"
+#include "base/file_fingerprint.h"
 #include "base/file_system.h"
 #include "base/format_settings.h"
 #include "core/file_failures.h"
+#include "core/seen_files.h"
 #include "core/unread_files.h"
 #include "ui/dialogs.h"
 #include "ui/exception.h"
@@ -21,8 +23,10 @@ namespace {
 FileFailures saveFailures(SaveFailureMessage);
 FileFailures readFailures(ReadFailureMessage);
 UnreadFiles unreadFiles;
+SeenFiles seenFiles;
 // The data files the start reads share one second of patience in all.
-base::Patience startPatience(std::chrono::seconds(1));
+base::Patience ownStartPatience(std::chrono::seconds(1));
+base::Patience* startPatience = &ownStartPatience;
 
 bool IsFolder(const std::filesystem::path& file) {
     std::error_code ec;
@@ -54,9 +58,14 @@ void CreateIfMissing(const std::filesystem::path& file) {
 std::optional<std::string> ReadDataFileAtStart(const std::filesystem::path& file, bool settingsFile) {
     if (unreadFiles.Contains(file)) return std::nullopt;
     try {
-        return base::ReadFileBytesPatiently(file, startPatience);
+        std::string bytes = base::ReadFileBytesPatiently(file, *startPatience);
+        seenFiles.Note(file, base::FingerprintOf(bytes));
+        return bytes;
     } catch (const base::FileError& e) {
-        if (e.Fault() == base::FileFault::Missing) return std::nullopt;
+        if (e.Fault() == base::FileFault::Missing) {
+            seenFiles.Note(file, std::nullopt);
+            return std::nullopt;
+        }
         const bool folder = e.Fault() == base::FileFault::Folder;
         if (folder && !settingsFile) return std::nullopt;
         if (!folder) unreadFiles.Add(file);
@@ -71,20 +80,32 @@ void ShowReadFailures() {
     if (!text.empty()) ui::ShowError(text);
 }
 
+void UseStartPatience(base::Patience* patience) {
+    startPatience = patience ? patience : &ownStartPatience;
+}
+
 void NoteStartData(const DataFile& file) {
     if (unreadFiles.Contains(file.path)) unreadFiles.SetStartData(file.path, file.data());
 }
 
-void SaveDataFile(const DataFile& file, const std::function<void()>& write) {
+void SaveDataFile(const DataFile& file, const std::function<std::optional<std::string>()>& bytes) {
     try {
+        bool keepBeside = false;
         if (unreadFiles.Contains(file.path)) {
             if (unreadFiles.LeaveAsItIs(file.path, file.data())) return;
             // The user changed what the start could not read: the old file stays beside.
             std::error_code ec;
-            if (std::filesystem::exists(file.path, ec)) base::KeepCopyBeside(file.path);
-            unreadFiles.Remove(file.path);
+            keepBeside = std::filesystem::exists(file.path, ec);
+        } else {
+            // Another program changed the file while the clock ran: its version stays beside.
+            keepBeside = seenFiles.ChangedByAnother(file.path);
         }
-        write();
+        const std::optional<std::string> data = bytes();
+        if (!data) return;
+        if (keepBeside) base::KeepCopyBeside(file.path);
+        unreadFiles.Remove(file.path);
+        base::WriteFileBytes(file.path, *data);
+        seenFiles.Note(file.path, base::FingerprintOf(*data));
     } catch (const std::exception& e) {
         NoteSaveFailure(file.path, e, file.settingsFile);
     } catch (...) {

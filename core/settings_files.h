@@ -29,6 +29,9 @@ void CreateIfMissing(const std::filesystem::path& file);
 std::optional<std::string> ReadDataFileAtStart(const std::filesystem::path& file, bool settingsFile = false);
 // Tells the user, in one message, of the data files noted as not read.
 void ShowReadFailures();
+// The patience the start's reads share from now on (a test's own); null: the
+// second they share in all.
+void UseStartPatience(base::Patience* patience);
 
 // A data file as its save sees it.
 struct DataFile {
@@ -56,26 +59,32 @@ void NoteSaveFailure(const std::filesystem::path& file, const std::exception& er
 void NoteSaveFailure(const std::filesystem::path& file, bool settingsFile = false);
 void ShowSaveFailures();
 
-// The one save every data file goes through; `write` writes it. A file the
-// start could not read is left as it is while its data are still what they
-// were when the start was over; once they have changed, the old file is first
-// kept beside (base::KeepCopyBeside), then written, and from then on it is
-// saved as any other. Whatever keeps the file from being kept or written is
+// The one save every data file goes through; `bytes` gives what is written
+// (nothing: the file stays as it is). A file the start could not read is left
+// as it is while its data are still what they were when the start was over;
+// once they have changed, the old file is first kept beside
+// (base::KeepCopyBeside), then written, and from then on it is saved as any
+// other. A file whose bytes are no longer those this run read at start or
+// last wrote itself (another program changed it, or made it) is kept beside
+// the same way before it is written; one nobody else touched is written with
+// nothing beside it. Whatever keeps the file from being kept or written is
 // noted as above and goes no further, so the next file is still saved.
-void SaveDataFile(const DataFile& file, const std::function<void()>& write);
+void SaveDataFile(const DataFile& file, const std::function<std::optional<std::string>()>& bytes);
 
 // Writes keys of the settings file (created when missing) through
-// write(ini) with the user's regional settings, then updates the file; saved
+// write(ini) with the user's regional settings, then updates the file (when
+// a key changed: the keys of others stay as the file has them now); saved
 // as above, a failure being one of the settings. `data` is what stands for
 // the settings' data.
 template <class Write>
 void SaveSettingsFile(const std::filesystem::path& file, const std::function<std::string()>& data,
                       Write&& write) {
-    SaveDataFile({file, data, true}, [&] {
+    SaveDataFile({file, data, true}, [&]() -> std::optional<std::string> {
         CreateIfMissing(file);
         base::IniFile ini = base::IniFile::ToUpdate(file, base::SystemFormatSettings());
         write(ini);
-        ini.UpdateFile();
+        if (!ini.Modified()) return std::nullopt;
+        return base::ToCp1251(ini.ToText());
     });
 }
 

@@ -101,7 +101,7 @@ class TfrmOptions : public TfrmOptionsBase,
     // ---- Settings file and list files (options/frm_options_settings.cpp)
     // The homes of every key this window keeps (its pages, format names, colour items).
     void BindSettingHomes(core::SettingHomes& homes);
-    // Reader R2 and writer W2.
+    // Reader R2 and writer W2 (a failure to write is noted for core::ShowSaveFailures).
     void ReadSettings(const base::IniFile& ini);
     void WriteSettings();
     // FileLists.txt and TasksList.tsk into the controls.

@@ -8,6 +8,7 @@
 #include "core/horalto_globals.h"
 #include "core/settings_files.h"
 #include "options/frm_options.h"
+#include "ui/application.h"
 
 void TfrmOptions::BindSettingHomes(core::SettingHomes& homes) {
     BindMainPageSettings(homes);
@@ -62,13 +63,16 @@ void TfrmOptions::WriteSettings() {
             frmHoralto->UseAllSettings(
                 [&](const core::SettingsBinding& binding) { core::WriteOptionsSettings(ini, binding); });
         });
-    core::ShowSaveFailures();
 }
 
 void TfrmOptions::FormDestroy(ui::Component&) {
-    // Whether or not the file could be written, the hot keys go and the
-    // pointer is cleared: the window is gone after this.
-    WriteSettings();
+    // The end's saves wrote this window's part with the rest; a window freed
+    // without them writes it now. Whether or not the file could be written,
+    // the hot keys go and the pointer is cleared: the window is gone after this.
+    if (!ui::Application().EndSavesMade()) {
+        WriteSettings();
+        core::ShowSaveFailures();
+    }
     UnregisterHotKeys();
     frmOptions = nullptr;
 }

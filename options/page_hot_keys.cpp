@@ -153,10 +153,8 @@ void TPageHotKeys::ShutdownWindows(int kind, bool forced) {
     // A forced end of the session asks no program first (no WM_QUERYENDSESSION
     // reaches the close query): what the close query keeps is written now,
     // without the exit tasks.
-    if (request.call == core::ShutdownRequest::Call::ExitWindows && forced && frmHoralto) {
+    if (request.call == core::ShutdownRequest::Call::ExitWindows && forced && frmHoralto)
         frmHoralto->SaveProgramFiles(false);
-        Options().WriteSettings();
-    }
     switch (request.call) {
         case core::ShutdownRequest::Call::ExitWindows:
             power.ExitSession(request.exitFlags);

@@ -416,10 +416,6 @@ void TPagePlanner::LoadTaskFile(const std::filesystem::path& file) {
                                    planner::ScheduleCellReader(Tasks.Settings(), Now()));
 }
 
-void TPagePlanner::SaveTaskFile(const std::filesystem::path& file) {
-    planner::SaveTaskFile(file, TaskCells);
-}
-
 std::string TPagePlanner::TaskFileData() const {
     return planner::TaskFileBytes(TaskCells);
 }

@@ -125,9 +125,7 @@ class TPagePlanner {
     // TasksList.tsk as the start reads it (a file that cannot be read leaves
     // the grid as it is).
     void LoadTaskFile(const std::filesystem::path& file);
-    // Throws what keeps the file from being written (base::FileError...).
-    void SaveTaskFile(const std::filesystem::path& file);
-    // The bytes SaveTaskFile writes.
+    // The bytes of TasksList.tsk, as the grid holds the tasks.
     std::string TaskFileData() const;
 
     // Recomputes, re-sorts and marks the task list (the settings window's Tag

@@ -148,12 +148,12 @@ void TPageWorkTime::LoadWorkLog(const std::filesystem::path& file) {
     stgWorkLog.SetEnabled(true);
 }
 
-void TPageWorkTime::SaveWorkLog(const std::filesystem::path& file) {
+std::string TPageWorkTime::WorkLogToSave() {
     timetext::WorkLogRows rows = WorkLogRows();
     timetext::SetCurrentRunWork(rows, frmHoralto->FormatDuration(timetext::kWorkLogDurationFormat,
                                                                  WorkTime.W(timetext::UptimeNow())));
     SetWorkLogRows(rows);
-    timetext::WorkLogLines(rows).SaveToFile(file);
+    return base::ToCp1251(timetext::WorkLogLines(rows).Text());
 }
 
 std::string TPageWorkTime::WorkLogData() const {

@@ -48,10 +48,10 @@ class TPageWorkTime {
     // Loading: the work-time counters of this Windows run, then the log file.
     void SetUpWorkTime();
     void LoadWorkLog(const std::filesystem::path& file);
-    // Exit: the current run's work time into its row, then the whole log
-    // (throws what keeps the file from being written).
-    void SaveWorkLog(const std::filesystem::path& file);
-    // The lines of the log as SaveWorkLog writes them, without the current
+    // Exit: the current run's work time into its row; the bytes of the whole
+    // log, as its file is written.
+    std::string WorkLogToSave();
+    // The lines of the log as WorkLogToSave gives them, without the current
     // run's work time, which the program keeps up to date by itself.
     std::string WorkLogData() const;
     // Suspend closes the current period (its row and its share of the total);

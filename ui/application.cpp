@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "ui/actions.h"
 #include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
@@ -14,6 +16,55 @@ namespace ui {
 namespace {
 constexpr UINT kReleaseForm = WM_APP + 0x100;
 const wchar_t kAppClass[] = L"TApplication";
+
+// Watches a loop of the system's own for the program's quit: the loop takes
+// it off the queue (a move loop's GetMessage) or meets it in its message
+// filter (a menu's loop, which would stay open: the menu is ended), and
+// drops it. The exit code of the quit it met is kept.
+class QuitWatch {
+  public:
+    QuitWatch()
+        : outer_(current_),
+          getMessage_(SetWindowsHookExW(WH_GETMESSAGE, &QuitWatch::Taken, nullptr, GetCurrentThreadId())),
+          filter_(SetWindowsHookExW(WH_MSGFILTER, &QuitWatch::Filter, nullptr, GetCurrentThreadId())) {
+        current_ = this;
+    }
+    ~QuitWatch() {
+        if (getMessage_) UnhookWindowsHookEx(getMessage_);
+        if (filter_) UnhookWindowsHookEx(filter_);
+        current_ = outer_;
+    }
+    QuitWatch(const QuitWatch&) = delete;
+    QuitWatch& operator=(const QuitWatch&) = delete;
+    const std::optional<int>& Met() const { return met_; }
+
+  private:
+    static void Note(const MSG& msg) {
+        for (QuitWatch* watch = current_; watch; watch = watch->outer_)
+            watch->met_ = static_cast<int>(msg.wParam);
+    }
+    static LRESULT CALLBACK Taken(int code, WPARAM wp, LPARAM lp) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lp);
+        if (code == HC_ACTION && (wp & PM_REMOVE) && msg && msg->message == WM_QUIT) Note(*msg);
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static LRESULT CALLBACK Filter(int code, WPARAM wp, LPARAM lp) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lp);
+        if (code == MSGF_MENU && msg && msg->message == WM_QUIT && current_) {
+            Note(*msg);
+            EndMenu();
+            return TRUE;  // handled: the loop lets it go and closes the menu
+        }
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+
+    static inline thread_local QuitWatch* current_ = nullptr;
+    QuitWatch* outer_;
+    HHOOK getMessage_;
+    HHOOK filter_;
+    std::optional<int> met_;
+};
+
 }  // namespace
 
 TApplication& Application() {
@@ -190,8 +241,8 @@ void TApplication::ShowMainFormNow() {
 
 void TApplication::Run() {
     Initialize();
-    terminated_ = false;
-    ShowMainFormNow();
+    // Told to end before the loop (the session ended at start): its quit waits.
+    if (!terminated_) ShowMainFormNow();
     MSG msg;
     for (;;) {
         BOOL r = GetMessageW(&msg, nullptr, 0, 0);
@@ -212,8 +263,8 @@ void TApplication::Terminate() {
 }
 
 void TApplication::RunOnEnd() {
-    if (ended_ || !OnEnd) return;
-    ended_ = true;
+    if (endSaved_ || !OnEnd) return;
+    endSaved_ = true;
     try {
         OnEnd();
     } catch (...) {
@@ -221,17 +272,31 @@ void TApplication::RunOnEnd() {
     }
 }
 
-void TApplication::RepostDroppedQuit() {
-    MSG msg;
-    if (terminated_ && !PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) PostQuitMessage(0);
+bool TApplication::RunSystemLoop(const std::function<void()>& loop) {
+    const bool ending = terminated_;
+    std::optional<int> quit;
+    {
+        QuitWatch watch;
+        loop();
+        quit = watch.Met();
+    }
+    if (quit) {
+        terminated_ = true;
+        MSG msg;
+        if (!PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) PostQuitMessage(*quit);
+    }
+    return quit || (terminated_ && !ending);
 }
 
 void TApplication::EndSession() {
     if (endingSession_) return;
     endingSession_ = true;
-    terminated_ = true;
     RunOnEnd();
-    DestroyForms();
+    Terminate();
+}
+
+void TApplication::EndSessionCalledOff() {
+    if (!terminated_) endSaved_ = false;
 }
 
 void TApplication::DestroyForms() {
@@ -242,6 +307,10 @@ void TApplication::DestroyForms() {
         f.reset();
     }
     mainForm_ = nullptr;
+    // The program whose end this was is gone with its forms.
+    endSaved_ = false;
+    endingSession_ = false;
+    terminated_ = false;
 }
 
 void TApplication::ReleaseForm(Form* form) {
@@ -299,7 +368,10 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
             case WM_QUERYENDSESSION:
                 return TRUE;
             case WM_ENDSESSION:
-                if (wp) app.EndSession();
+                if (wp)
+                    app.EndSession();
+                else
+                    app.EndSessionCalledOff();
                 return 0;
             case kReleaseForm: {
                 auto* form = reinterpret_cast<Form*>(lp);

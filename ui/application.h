@@ -37,13 +37,20 @@ class TApplication {
     void Adopt(Form* form);
 
     // Shows the main form (unless ShowMainForm was turned off) and runs the
-    // message loop until WM_QUIT; then frees the forms, the last created first.
+    // message loop until WM_QUIT; then runs the end's saves (unless made) and
+    // frees the forms, the last created first.
     void Run();
-    // Called once as the program ends, before its forms are freed: when the
-    // message loop has met its WM_QUIT, or when the Windows session ends. A
-    // quit posted from outside, or a session ended by force, ends the program
-    // without its close.
+    // The end's saves: what every end of the program keeps. They run once, by
+    // whichever end comes first: the program's close (which makes them itself
+    // and says so, NoteEndSaved), the message loop meeting its WM_QUIT (a quit
+    // posted from outside ends the program without its close), or the end of
+    // the Windows session.
     std::function<void()> OnEnd;
+    // The close has made the end's saves: no end makes them again (until an
+    // end of the session is called off, EndSessionCalledOff).
+    void NoteEndSaved() { endSaved_ = true; }
+    // Whether the end's saves have been made in this run of the forms.
+    bool EndSavesMade() const { return endSaved_; }
     // Shows the main form and paints it at once, before the message loop runs
     // (unless ShowMainForm was turned off); Run does not show it again.
     void ShowMainFormNow();
@@ -62,13 +69,21 @@ class TApplication {
     // Handles one message, waiting for it when none is pending.
     void HandleMessage();
     void Terminate();
-    // After a loop of the system's own that ends at the program's quit and
-    // drops it (a window's move loop): the quit is posted again when the
-    // program was told to end and none is waiting.
-    void RepostDroppedQuit();
+    // Runs a loop of the system's own (a popup menu's, a window's move or size
+    // loop). Such a loop takes the program's quit off the queue and drops it:
+    // a quit it meets ends it (an open menu closes) and is posted again, with
+    // its exit code, once it has returned, for the loops outside it. True when
+    // the program was told to end meanwhile (a quit met, or Terminate).
+    bool RunSystemLoop(const std::function<void()>& loop);
     bool Terminated() const { return terminated_; }
-    // Windows ends the session: the forms are freed now (their OnDestroy runs).
+    // Windows ends the session: the end's saves are made now (unless made),
+    // for the process may be gone once the message is answered, and the
+    // program ends as after a close. The forms are freed once the code under
+    // way has returned, at the end of the message loop.
     void EndSession();
+    // Windows called the end of the session off: the program runs on, and the
+    // saves its close query made no longer count as the end's.
+    void EndSessionCalledOff();
 
     // From inside a catch block: shows the exception ("Ошибка") and goes on.
     void HandleException();
@@ -114,7 +129,7 @@ class TApplication {
     bool showMainForm_ = true;
     bool mainFormShown_ = false;
     bool endingSession_ = false;
-    bool ended_ = false;  // OnEnd has run
+    bool endSaved_ = false;  // the end's saves have been made
     bool keyboardInput_ = false;
 };
 

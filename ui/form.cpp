@@ -436,8 +436,24 @@ bool Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             result = CloseQuery() ? TRUE : FALSE;
             return true;
         case WM_ENDSESSION:
-            if (wp && Application().MainForm() == this) Application().EndSession();
+            if (Application().MainForm() != this) return true;
+            if (wp)
+                Application().EndSession();
+            else
+                Application().EndSessionCalledOff();
             return true;
+        case WM_SYSCOMMAND:
+            switch (wp & 0xFFF0) {
+                case SC_MOVE:
+                case SC_SIZE:
+                case SC_KEYMENU:
+                case SC_MOUSEMENU:
+                    // The window's move or size loop, or its system menu's.
+                    Application().RunSystemLoop([&] { result = DefaultProc(msg, wp, lp); });
+                    return true;
+                default:
+                    return false;
+            }
         case WM_SHOWWINDOW:
             // Shown or hidden by someone else's ShowWindow: follow it.
             if (lp == 0 && static_cast<bool>(wp) != visible_) {

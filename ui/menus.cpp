@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
-#include <optional>
 #include <unordered_map>
 
 #include "ui/application.h"
@@ -25,43 +24,6 @@ CommandIds& Ids() {
     static auto* ids = new CommandIds;
     return *ids;
 }
-
-// While a popup menu is open, its loop takes a WM_QUIT off the queue and
-// drops it, whoever posted it. A watch, kept while the menu's loop runs, sees
-// it in the loop's message filter and ends the menu; its exit code is kept for
-// the quit to be posted again once the menu has closed.
-class QuitWatch {
-  public:
-    QuitWatch()
-        : outer_(current_),
-          hook_(SetWindowsHookExW(WH_MSGFILTER, &QuitWatch::Filter, nullptr, GetCurrentThreadId())) {
-        current_ = this;
-    }
-    ~QuitWatch() {
-        if (hook_) UnhookWindowsHookEx(hook_);
-        current_ = outer_;
-    }
-    QuitWatch(const QuitWatch&) = delete;
-    QuitWatch& operator=(const QuitWatch&) = delete;
-    // The exit code of the quit the loop took, if it took one.
-    std::optional<int> Taken() const { return taken_; }
-
-  private:
-    static LRESULT CALLBACK Filter(int code, WPARAM wp, LPARAM lp) {
-        const MSG* msg = reinterpret_cast<const MSG*>(lp);
-        if (code == MSGF_MENU && msg && msg->message == WM_QUIT && current_) {
-            current_->taken_ = static_cast<int>(msg->wParam);
-            EndMenu();
-            return TRUE;  // handled: the loop lets it go and closes the menu
-        }
-        return CallNextHookEx(nullptr, code, wp, lp);
-    }
-
-    static inline thread_local QuitWatch* current_ = nullptr;
-    QuitWatch* outer_;
-    HHOOK hook_;
-    std::optional<int> taken_;
-};
 
 }  // namespace
 
@@ -402,9 +364,8 @@ PopupMenu::PopupMenu(Form* owner, std::wstring name) : Menu(owner, std::move(nam
 
 void PopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(*this);
-    const bool ending = Application().Terminated();
     MenuItem* chosen = nullptr;
-    std::optional<int> quit;  // the exit code of a quit the menu's loop took
+    bool ended = false;  // the program was told to end while the menu was open
     {
         // The ids of the shown entries are held from the menu's making until
         // the choice has found its item: an item freed meanwhile leaves its
@@ -417,23 +378,18 @@ void PopupMenu::Popup(int x, int y) {
         HWND owner = Owner() && Owner()->Handle() ? Owner()->Handle() : Application().Handle();
         SetForegroundWindow(owner);
         UINT cmd = 0;
-        {
-            QuitWatch watch;
+        ended = Application().RunSystemLoop([&] {
             cmd = static_cast<UINT>(TrackPopupMenuEx(
                 menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr));
-            quit = watch.Taken();
-        }
+        });
         PostMessageW(owner, WM_NULL, 0, 0);
         menu.Reset();
         if (OnClose) OnClose(*this);
         if (cmd) chosen = MenuItem::FromCommand(cmd);
     }
-    // A program told to end while its menu was open ends now, and runs no
-    // choice: the quit the menu's loop took is posted again.
-    if (quit || (!ending && Application().Terminated())) {
-        PostQuitMessage(quit.value_or(0));
-        return;
-    }
+    // A program told to end while its menu was open ends now (the quit the
+    // menu's loop took is posted again), and runs no choice.
+    if (ended) return;
     if (chosen) chosen->Click();
 }
 

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -736,24 +737,9 @@ std::vector<std::wstring> KeptCopies(const fs::path& folder) {
 namespace {
 
 // The user drags the clock 40 pixels to the right and down; true once it
-// stands there and its move loop is over (a close handled inside that loop
-// would come before the button's release).
-bool DragTheClock(HWND main) {
-    RECT rc{};
-    GetWindowRect(main, &rc);
-    const POINT from{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    MouseAt(from, {MOUSEEVENTF_LEFTDOWN});
-    for (int step = 1; step <= 4; ++step) MouseAt(POINT{from.x + 10 * step, from.y + 10 * step});
-    MouseAt(POINT{from.x + 40, from.y + 40}, {MOUSEEVENTF_LEFTUP});
-    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
-    return WaitFor([&] {
-        RECT now{};
-        GetWindowRect(main, &now);
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return now.left == rc.left + 40 && now.top == rc.top + 40 && GetGUIThreadInfo(thread, &info) &&
-               !(info.flags & GUI_INMOVESIZE);
-    });
+// stands there and its move loop is over.
+bool DragTheClock(HWND main, const std::function<void()>& whileDragged = {}) {
+    return DragWindow(main, 40, 40, whileDragged);
 }
 
 // The settings window opened by its hot key and turned to the work-time page
@@ -862,6 +848,37 @@ TEST(DataFiles, FilesHeldAtStartAreToldOfAndNotWrittenOverUntilTheUserChangesThe
     EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + 40));
 }
 
+TEST(DataFiles, ATaskFileChangedByAnotherProgramIsKeptBesideAtTheClose) {
+    // Notepad or another copy of the clock writes the task file while the
+    // clock runs: at the close that version is kept beside, under the next
+    // free name (an older copy has the first), and the clock's tasks are
+    // written; the files nobody else touched are saved with nothing beside.
+    ScratchDir dir(L"data-changed");
+    base::WriteFileBytes(dir.Path() / L"Horalto.ini", "[Window]\r\nLeft=200\r\nTop=150\r\n");
+    base::WriteFileBytes(dir.Path() / L"FileLists.txt", "[Servers]\r\nmy.server\r\n");
+    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt", "\t\r\n01.12.2026 9:00:00\t1:00:00\r\n");
+    const fs::path file = dir.Path() / L"TasksList.tsk";
+    base::WriteFileBytes(file, planner::TaskFileBytes(TasksOnDates(2)));
+    base::WriteFileBytes(dir.Path() / L"TasksList.tsk.bak", "an older copy");
+    const std::string outside = planner::TaskFileBytes(TasksOnDates(3));
+    {
+        RunningProgram program(dir.Path());
+        const HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        base::WriteFileBytes(file, outside);
+        EXPECT_EQ(CloseAnsweringBoxes(program, main), std::vector<std::wstring>{});
+    }
+    std::vector<std::wstring> copies = KeptCopies(dir.Path());
+    std::sort(copies.begin(), copies.end());
+    EXPECT_EQ(copies, (std::vector<std::wstring>{L"TasksList.tsk (2).bak", L"TasksList.tsk.bak"}));
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk.bak"), "an older copy");
+    EXPECT_EQ(base::ReadFileBytes(dir.Path() / L"TasksList.tsk (2).bak"), outside);
+    planner::TaskTable read;
+    ASSERT_TRUE(planner::LoadTaskFile(file, read, SystemDates()));
+    EXPECT_EQ(read.RowCount(), 4);  // the clock's two tasks
+    EXPECT_EQ(TemporaryFiles(dir.Path()), std::vector<std::wstring>{});
+}
+
 TEST(DataFiles, AFileHeldForAMomentAtStartIsReadWithNoMessage) {
     // Another program holds Horalto.ini for a moment (a third of a second
     // from the moment the clock's window is made) while the clock reads its
@@ -967,24 +984,97 @@ TEST(DataFiles, SettingsFileHeldAtStartGivesTheSettingsOfAFirstStart) {
 }
 
 TEST(DataFiles, AQuitFromOutsideSavesWhatACloseSaves) {
-    // Another program posts WM_QUIT to the clock's thread: the program ends
-    // after saving what a close saves (the clock's new place, this run's
-    // work-log row), though its close never ran.
-    ScratchDir dir(L"data-quit");
-    base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt", "\t\r\n01.12.2026 9:00:00\t1:00:00\r\n");
-    RunningProgram program(dir.Path());
-    const HWND main = program.WaitShown();
-    ASSERT_NE(main, nullptr);
-    RECT rc{};
-    GetWindowRect(main, &rc);
-    ASSERT_TRUE(DragTheClock(main)) << "the clock did not move";
-    ASSERT_TRUE(PostThreadMessageW(GetWindowThreadProcessId(main, nullptr), WM_QUIT, 0, 0));
-    DWORD code = 1;
-    ASSERT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
-    EXPECT_EQ(code, 0u);
-    const base::IniFile settings(dir.Path() / L"Horalto.ini");
-    EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + 40));
-    EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + 40));
-    const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
-    EXPECT_EQ(log.Count(), 3);  // header, the old record, this run
+    // Another program posts WM_QUIT to the clock's thread, or Windows ends
+    // the session, in each state the program may be in: it ends after saving
+    // what a close saves (the clock's new place, this run's work-log row),
+    // though its close never ran, and without running the task set to run at
+    // exit, which a close runs (the task starts a program that writes a file,
+    // and its "Выполнено" cell is filled).
+    enum class End { Close, Quit, QuitWhileDragged, QuitAfterCalledOffSessionEnd, SessionEndAtStartMessage };
+    const struct {
+        const char* name;
+        End end;
+        bool exitTaskRuns;  // the close runs it (a query of the session's end is a close)
+    } rows[] = {
+        {"a close", End::Close, true},
+        {"a quit after a drag", End::Quit, false},
+        {"a quit while the clock is dragged", End::QuitWhileDragged, false},
+        {"a quit after a called-off end of the session", End::QuitAfterCalledOffSessionEnd, true},
+        {"the end of the session while the start's message is open", End::SessionEndAtStartMessage, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScratchDir dir(L"data-quit");
+        base::WriteFileBytes(dir.Path() / L"WindowsWorkLog.txt", "\t\r\n01.12.2026 9:00:00\t1:00:00\r\n");
+        base::WriteFileBytes(dir.Path() / L"FileLists.txt", "[Servers]\r\nmy.server\r\n");
+        const fs::path ran = dir.Path() / L"ran.txt";
+        base::WriteFileBytes(dir.Path() / L"exit.bat", "@echo ran> \"" + ran.string() + "\"\r\n");
+        planner::TaskTable tasks;
+        tasks.SetRowCount(3);
+        tasks.SetCell(planner::kColDay, 1, L"*Ежедневно");
+        tasks.SetCell(planner::kColTime, 1, L"Выход");
+        tasks.SetCell(planner::kColDescription, 1, std::wstring(1, L'\1') + L"На выходе");
+        tasks.SetCell(planner::kColFiles, 1, (dir.Path() / L"exit.bat").wstring());
+        base::WriteFileBytes(dir.Path() / L"TasksList.tsk", planner::TaskFileBytes(tasks));
+        // Another program holds the list file while the clock starts: the clock says so.
+        std::unique_ptr<HeldFile> held;
+        if (row.end == End::SessionEndAtStartMessage)
+            held = std::make_unique<HeldFile>(dir.Path() / L"FileLists.txt");
+        RunningProgram program(dir.Path());
+        if (held) {
+            ASSERT_NE(program.WaitForDialog(30000), nullptr) << "no message at start";
+            held.reset();
+        }
+        const HWND main = program.WaitShown();
+        ASSERT_NE(main, nullptr);
+        const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+        DWORD_PTR answer = 0;
+        if (row.end == End::QuitAfterCalledOffSessionEnd) {
+            ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                            20000, &answer));
+            EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+            ASSERT_TRUE(SendMessageTimeoutW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 20000,
+                                            &answer));
+        }
+        RECT rc{};
+        GetWindowRect(main, &rc);
+        // The start's message keeps the clock from being dragged while it is
+        // open; a quit ends a drag at the place the clock has reached (the
+        // system takes a message posted to the program before the pointer's
+        // moves that wait: the place is not known).
+        const int moved = row.end == End::SessionEndAtStartMessage ? 0 : 40;
+        const bool placeKnown = row.end != End::QuitWhileDragged;
+        if (row.end == End::QuitWhileDragged) {
+            ASSERT_TRUE(DragTheClock(main, [&] { PostThreadMessageW(thread, WM_QUIT, 0, 0); }))
+                << "the clock did not move";
+        } else if (moved) {
+            ASSERT_TRUE(DragTheClock(main)) << "the clock did not move";
+        }
+        if (row.end == End::Close) {
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        } else if (row.end == End::SessionEndAtStartMessage) {
+            EXPECT_TRUE(SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 20000,
+                                            &answer));
+        } else if (row.end != End::QuitWhileDragged) {
+            ASSERT_TRUE(PostThreadMessageW(thread, WM_QUIT, 0, 0));
+        }
+        DWORD code = 1;
+        ASSERT_TRUE(program.WaitExit(20000, &code)) << "the program did not end";
+        EXPECT_EQ(code, 0u);
+        const base::IniFile settings(dir.Path() / L"Horalto.ini");
+        EXPECT_TRUE(settings.ValueExists(L"Window", L"Left"));
+        if (placeKnown) {
+            EXPECT_EQ(settings.ReadString(L"Window", L"Left", L""), std::to_wstring(rc.left + moved));
+            EXPECT_EQ(settings.ReadString(L"Window", L"Top", L""), std::to_wstring(rc.top + moved));
+        }
+        const base::StringList log = Lines(dir.Path() / L"WindowsWorkLog.txt");
+        EXPECT_EQ(log.Count(), 3);  // header, the old record, this run
+        planner::TaskTable read;
+        ASSERT_TRUE(planner::LoadTaskFile(dir.Path() / L"TasksList.tsk", read, SystemDates()));
+        ASSERT_GE(read.RowCount(), 2);
+        EXPECT_EQ(read.Cell(planner::kColDone, 1) != L"", row.exitTaskRuns);
+        if (row.exitTaskRuns)
+            EXPECT_TRUE(WaitFor([&] { return fs::exists(ran); })) << "the exit task did not run";
+        else
+            EXPECT_FALSE(fs::exists(ran));
+    }
 }

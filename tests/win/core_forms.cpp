@@ -4,16 +4,20 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "base/codec.h"
 #include "base/ini_file.h"
 #include "components/gtray_icon.h"
 #include "core/frm_horalto.h"
 #include "core/horalto_globals.h"
 #include "core/hot_key_text.h"
+#include "core/settings_files.h"
 #include "core/settings_keys.h"
 #include "options/frm_options.h"
 #include "ui/application.h"
@@ -122,6 +126,82 @@ TEST_F(Windows, CloseQuerySavesEverythingAndMarksTheExitPhase) {
     EXPECT_EQ(lists, expected);
     EXPECT_TRUE(fs::exists(TasksListFileName));
     EXPECT_TRUE(fs::exists(WorkLogFileName));
+}
+
+TEST_F(Windows, EveryEndSavesOnce) {
+    // However the program ends, the end's saves run once: what another
+    // program writes into a data file after them stays as it wrote it (a
+    // second save would keep it beside and write the clock's tasks over it).
+    // An end whose saves have not run (a quit alone, or one after an end of
+    // the session that was called off, which forgets the saves of its query)
+    // keeps that version beside and saves.
+    const auto send = [](UINT msg, WPARAM wp) {
+        SendMessageW(frmHoralto->Handle(), msg, wp, ENDSESSION_LOGOFF);
+    };
+    const auto close = [] {
+        bool canClose = true;
+        frmHoralto->FormCloseQuery(*frmHoralto, canClose);
+    };
+    const auto quit = [] { PostQuitMessage(0); };
+    const auto query = [&] { send(WM_QUERYENDSESSION, 0); };
+    const struct {
+        const char* name;
+        std::function<void()> first, then;
+        bool savedAgain;
+    } rows[] = {
+        {"a close, then the loop's end", close, quit, false},
+        {"the query of the session's end, then its end", query, [&] { send(WM_ENDSESSION, TRUE); }, false},
+        {"the end of the session, then the loop's end", [&] { send(WM_ENDSESSION, TRUE); }, [] {}, false},
+        {"the query of the session's end, called off, then a quit", query,
+         [&] {
+             send(WM_ENDSESSION, FALSE);
+             EXPECT_EQ(frmOptions->Tag(), 0) << "the settings window is still in the exit's phase";
+             quit();
+         },
+         true},
+        {"a quit", [] {}, quit, true},
+    };
+    const std::string outside = "changed by another program\r\n";
+    const fs::path kept = fs::path(TasksListFileName) += L".bak";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const auto& entry : fs::directory_iterator(dir_.Path())) fs::remove_all(entry.path());
+        Create();
+        row.first();
+        base::WriteFileBytes(TasksListFileName, outside);
+        row.then();
+        ui::Application().Run();  // to the loop's end: the program's WM_QUIT is waiting
+        testing_support::DestroyProgramWindows();
+        EXPECT_EQ(fs::exists(kept), row.savedAgain);
+        EXPECT_EQ(base::ReadFileBytes(TasksListFileName) == outside, !row.savedAgain);
+    }
+}
+
+TEST_F(Windows, TheStartsReadsShareOnePatience) {
+    // Another program holds every data file while the windows are made: the
+    // reads wait for them a second in all, not a second each (a patience that
+    // counts the time it would wait instead of waiting it).
+    struct CountedPatience : base::Patience {
+        using Patience::Patience;
+        int pauses = 0;
+        Duration Pause(Duration time) override {
+            ++pauses;
+            return time;
+        }
+    };
+    std::vector<HANDLE> held;
+    for (const fs::path& file : {IniFileName, FileListsFileName, TasksListFileName, WorkLogFileName}) {
+        base::WriteFileBytes(file, "");
+        held.push_back(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_NE(held.back(), INVALID_HANDLE_VALUE);
+    }
+    CountedPatience patience(std::chrono::seconds(1));
+    core::UseStartPatience(&patience);
+    Create();
+    core::UseStartPatience(nullptr);
+    for (HANDLE h : held) CloseHandle(h);
+    EXPECT_EQ(patience.pauses, 50);
+    EXPECT_EQ(patience.Left(), base::Patience::Duration::zero());
 }
 
 TEST_F(Windows, SettingsWindowWritesItsPartWhenFreed) {

@@ -230,7 +230,8 @@ TEST(SettingsFile, EndOfSessionSavesEverything) {
     EXPECT_TRUE(fs::exists(dir.Path() / L"TasksList.tsk"));
     EXPECT_EQ(program.CloseAndWait(), 0);
 
-    // A session ended by force asks no program first: the end alone saves too.
+    // A session ended by force asks no program first: the end alone saves
+    // too, before it is answered, and the program then ends as after a close.
     ScratchDir forced(L"core-session-forced");
     RunningProgram ended(forced.Path());
     main = ended.WaitShown();
@@ -240,6 +241,9 @@ TEST(SettingsFile, EndOfSessionSavesEverything) {
     EXPECT_TRUE(base::IniFile(forced.Path() / L"Horalto.ini").ValueExists(L"Window", L"Left"));
     EXPECT_TRUE(fs::exists(forced.Path() / L"FileLists.txt"));
     EXPECT_TRUE(fs::exists(forced.Path() / L"TasksList.tsk"));
+    DWORD code = 1;
+    EXPECT_TRUE(ended.WaitExit(15000, &code)) << "the program runs on after the end of the session";
+    EXPECT_EQ(code, 0u);
 }
 
 TEST(SettingsFile, MinimisedAtCloseStartsMinimised) {

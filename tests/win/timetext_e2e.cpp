@@ -150,15 +150,20 @@ TEST(TimeTextsOfTheProgram, MainTextFollowsTheFormatTextAndTheWorkLogGoesOn) {
 // client's time-out of 5 s runs out), and the settings are saved: the quit
 // the close posts is never lost in the client's waits. Both starts are
 // covered: the one at start-up, inside the settings window's loading, and a
-// planned retry that the per-second worker starts from the message loop.
+// planned retry that the per-second worker starts from the message loop. The
+// end of the Windows session in that state does the same: the program saves,
+// touches nothing freed, and ends cleanly.
 TEST(TimeTextsOfTheProgram, OneCloseEndsTheProgramWhileASynchronisationWaits) {
     const std::wstring kWaiting = L"Подождите, выполняется синхронизация с ";
     struct Case {
         const char* address;
-        bool retry;  // the close comes during the worker's retry, not the start-up attempt
+        bool retry;       // the close comes during the worker's retry, not the start-up attempt
+        bool sessionEnd;  // Windows ends the session in place of the close
     };
-    for (const Case c : {Case{"127.0.0.13", false}, Case{"127.0.0.14", true}}) {
+    for (const Case c : {Case{"127.0.0.13", false, false}, Case{"127.0.0.14", true, false},
+                         Case{"127.0.0.15", false, true}, Case{"127.0.0.16", true, true}}) {
         SCOPED_TRACE(c.retry ? "retry from the message loop" : "attempt at start-up");
+        SCOPED_TRACE(c.sessionEnd ? "the end of the session" : "a close");
         // A loopback address of this test's own: port 13 there is free of other tests.
         DaytimeServer server({DaytimeServer::kSilent, DaytimeServer::kSilent}, 13, c.address);
         if (!server.Bound()) GTEST_SKIP() << "port 13 cannot be bound here";
@@ -182,8 +187,15 @@ TEST(TimeTextsOfTheProgram, OneCloseEndsTheProgramWhileASynchronisationWaits) {
         ASSERT_TRUE(WaitForChildText(options, kWaiting + host, 5000));
         HWND main = program.WaitForWindow(L"TfrmHoralto");
         ASSERT_NE(main, nullptr);
-        PostMessageW(main, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(program.WaitExit(7000)) << "the program is still running after one close";
+        DWORD_PTR answer = 0;
+        if (c.sessionEnd)
+            EXPECT_TRUE(SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                                            &answer));
+        else
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        EXPECT_TRUE(program.WaitExit(7000, &code)) << "the program is still running after one close";
+        EXPECT_EQ(code, 0u);
         // The close saved the files (the list file did not exist before).
         EXPECT_TRUE(std::filesystem::exists(dir.Path() / L"FileLists.txt"));
         base::IniFile ini(dir.Path() / L"Horalto.ini");

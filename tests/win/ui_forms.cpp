@@ -361,6 +361,8 @@ TEST(UiForms, RunShowsTheMainFormAndEndsWhenItCloses) {
 }
 
 TEST(UiForms, EndOfTheSessionRunsTheCloseQueryAndFreesTheForms) {
+    // The forms are freed once the code under way has returned: the end of
+    // the session ends the message loop, at whose end they go.
     Log log;
     ui::Application().CreateForm(MainForm::self, log);
     SecondForm* second = nullptr;
@@ -368,6 +370,9 @@ TEST(UiForms, EndOfTheSessionRunsTheCloseQueryAndFreesTheForms) {
     HWND h = MainForm::self->Handle();
     EXPECT_EQ(SendMessageW(h, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
     SendMessageW(h, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(log, (Log{L"create, pointer set", L"query"}));
+    EXPECT_TRUE(ui::Application().Terminated());
+    ui::Application().Run();  // ends at once, the main form never shown
     EXPECT_EQ(log, (Log{L"create, pointer set", L"query", L"destroy second", L"destroy main"}));
     EXPECT_FALSE(IsWindow(h));
     EXPECT_EQ(ui::Application().MainForm(), nullptr);

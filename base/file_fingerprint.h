@@ -1,0 +1,29 @@
+// What tells one content of a file from another without keeping it: its size
+// and a hash of its bytes, taken piece by piece, so that a file of any size
+// costs no memory to compare with what a program read or wrote.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace base {
+
+struct FileFingerprint {
+    std::uint64_t size = 0;
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a, 64 bits
+    // The bytes that follow those taken so far.
+    void Add(std::string_view bytes);
+    bool operator==(const FileFingerprint&) const = default;
+};
+
+FileFingerprint FingerprintOf(std::string_view bytes);
+
+// The fingerprint of the file as it is now; nothing when it is missing. A file
+// that another program holds open for a moment is waited for, a second at
+// most. Throws FileError when it cannot be read (its fault as ReadFileBytes
+// tells it).
+std::optional<FileFingerprint> FingerprintFile(const std::filesystem::path& path);
+
+}  // namespace base
