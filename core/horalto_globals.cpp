@@ -33,6 +33,13 @@ base::TDateTime Now() {
                                 st.wMilliseconds);
 }
 
+base::TDateTime NowUtc() {
+    SYSTEMTIME st;
+    GetSystemTime(&st);
+    return base::EncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
+                                st.wMilliseconds);
+}
+
 std::uint32_t TickCount() {
     return GetTickCount();
 }

@@ -51,8 +51,10 @@ extern TfrmSunRD* frmSunRD;
 // start time and the first planned synchronisation (now).
 void InitUnitGlobals();
 
-// The local date and time now, and the system's 32-bit millisecond tick count.
+// The local date and time now, the date and time now in UTC, and the system's
+// 32-bit millisecond tick count.
 base::TDateTime Now();
+base::TDateTime NowUtc();
 std::uint32_t TickCount();
 // The folder of the program's own file, with its trailing backslash.
 std::filesystem::path ProgramFolder();
