@@ -7,16 +7,19 @@
 #include "core/horalto_globals.h"
 #include "face/display_rules.h"
 #include "options/frm_options.h"
+#include "timetext/horalto_text.h"
 #include "timetext/speech/multi_speech.h"
 #include "timetext/speech/speech_engines.h"
 #include "timetext/speech/tick_work.h"
+#include "timetext/zone_rule.h"
 #include "ui/application.h"
 
 namespace {
 
 class MainTickPorts final : public worker::TickPorts {
   public:
-    explicit MainTickPorts(TfrmHoralto& form) : f_(form) {}
+    // `nowUtc`: the tick's moment in real time, read with its local time.
+    MainTickPorts(TfrmHoralto& form, double nowUtc) : f_(form), nowUtc_(nowUtc) {}
 
     void UpdateHints() override {
         // A hint is never taller or wider than the screen: the rest is never seen.
@@ -51,8 +54,15 @@ class MainTickPorts final : public worker::TickPorts {
 
     double EarliestTaskTime() override { return frmOptions ? ::EarliestTaskTime : 0; }
     void ClearEarliestTaskTime() override { ::EarliestTaskTime = 0; }
-    // The planner marks and runs its due rows, then plans the list again.
-    void RunDueTasks(double now) override { frmOptions->RunDueTasks(now); }
+    // The planner marks and runs its due rows, then plans the list again. A
+    // task's lateness is real time: the zone reads its local time as UTC, so
+    // a clock moved on by daylight saving makes no task late.
+    void RunDueTasks(double since, double now) override {
+        const timetext::TimeZoneRule zone = timetext::CurrentTimeZoneRule();
+        const double utc = nowUtc_;
+        frmOptions->RunDueTasks(
+            since, now, [&zone, utc](double local) { return utc - timetext::LocalToUtc(zone, local); });
+    }
 
     bool SynchronizeOnStart() override { return frmOptions && frmOptions->chbSynchronizeOnStart.Checked(); }
     double NextSynchronization() override { return ::NextSynchronization; }
@@ -68,13 +78,15 @@ class MainTickPorts final : public worker::TickPorts {
 
   private:
     TfrmHoralto& f_;
+    double nowUtc_;
 };
 
 }  // namespace
 
 void TfrmHoralto::TickWork() {
-    MainTickPorts ports(*this);
-    worker::RunTick(Now(), ports, LastSignalHour);
+    const base::TDateTime now = Now();
+    MainTickPorts ports(*this, UtcNow());
+    worker::RunTick(now, ports, LastSignalHour);
 }
 
 void TfrmHoralto::CreateSpeechComponent() {

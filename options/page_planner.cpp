@@ -512,8 +512,9 @@ void TPagePlanner::pmiShowInMenuClick(ui::Component&) {
     if (pmiShowInMenu.Checked()) UpdateTaskNextRun();
 }
 
-void TPagePlanner::RunDueTasks(double now) {
-    Tasks.RunMarkedTasks(now, Options().Tag(), [this](int row) { ExecuteTask(row); });
+void TPagePlanner::RunDueTasks(double since, double now, const planner::RealAge& age) {
+    Tasks.RunMarkedTasks(
+        since, now, Options().Tag(), [this](int row) { ExecuteTask(row); }, age);
 }
 
 void TPagePlanner::RebuildComingTaskMenu() {

@@ -151,10 +151,12 @@ class TPagePlanner {
     void RunTaskNow(int row);
     void pmiTaskClick(ui::Component& sender);
     void pmiShowInMenuClick(ui::Component& sender);
-    // The per-second worker's planner step once EarliestTaskTime has come (the
-    // worker has set it to 0): the rows with the due mark get their
-    // "Выполнено" cell and run, then the list is planned again.
-    void RunDueTasks(double now);
+    // The per-second worker's planner step once EarliestTaskTime has come at
+    // `since` (the worker has set it to 0): the rows with the due mark and
+    // every row due from `since` to `now` get their "Выполнено" cell and run
+    // when `age` finds them less than five minutes late, then the list is
+    // planned again.
+    void RunDueTasks(double since, double now, const planner::RealAge& age);
 
     // ---- The editor (planner/planner_page_editor.cpp)
     // Fills the editor from the selected row; the window's Tag is 1 meanwhile

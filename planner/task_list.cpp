@@ -169,10 +169,13 @@ void TaskList::UpdateTaskNextRun(TDateTime now) {
     for (int r = 1; r < grid_.RowCount(); ++r) grid_.SetCell(kColDue, r, L"");
     coming_.clear();
 
+    // Right after a run of the due tasks at `now`, a row due at `now` itself
+    // has had its run (a task whose one date is now keeps it as its next run).
+    const bool ranNow = now == lastRunAt_;
     TDateTime earliest = 0;
     for (int r = 1; r <= LastTaskRow(grid_); ++r) {
         const TDateTime e = NextRunTimes[static_cast<size_t>(r - 1)];
-        if (e >= now && earliest == 0) earliest = e;
+        if ((ranNow ? e > now : e >= now) && earliest == 0) earliest = e;
         const bool due = (earliest > 0 && earliest <= e && e <= earliest + kDueWindow) ||
                          (IsIntervalText(grid_.Cell(kColTime, r)) && e > 0 && e < earliest);
         if (due) grid_.SetCell(kColDue, r, std::wstring(kDueMark));
@@ -199,36 +202,57 @@ void TaskList::Guarded(int row, const RunTask& run) {
     }
 }
 
-bool TaskList::RunDueTasks(TDateTime now, int phase, const RunTask& run) {
+bool TaskList::RunDueTasks(TDateTime now, int phase, const RunTask& run, const RealAge& age) {
     if (!(EarliestTaskTime > 0 && now >= EarliestTaskTime)) return false;
     // Moved on before any task runs: a task that processes messages can start
     // a nested tick, which must find nothing due.
+    const TDateTime since = EarliestTaskTime;
     EarliestTaskTime = 0;
-    RunMarkedTasks(now, phase, run);
+    RunMarkedTasks(since, now, phase, run, age);
     return true;
 }
 
-void TaskList::RunMarkedTasks(TDateTime now, int phase, const RunTask& run) {
+void TaskList::RunMarkedTasks(TDateTime since, TDateTime now, int phase, const RunTask& run,
+                              const RealAge& age) {
     EarliestTaskTime = 0;
     if (plannerOff_ || exitWalk_) return;
-    int last = -1;
-    bool several = false;
+    lastRunAt_ = now;
+    // The rows marked due at the last planning, and every row whose next run
+    // lies from that planning's earliest one to now: a late tick runs all the
+    // tasks it covers.
+    struct Due {
+        int row;
+        TDateTime at;
+    };
+    std::vector<Due> due;
     for (int r = 1; r <= LastTaskRow(grid_); ++r) {
-        if (grid_.Cell(kColDue, r).empty()) continue;
-        MarkDone(r, now);
-        if (now < NextRun(r) + kLateLimit) Guarded(r, run);
-        if (last != -1) several = true;
-        last = r;
+        const TDateTime at = NextRun(r);
+        if (!grid_.Cell(kColDue, r).empty() || (since > 0 && at >= since && at <= now))
+            due.push_back({r, at});
     }
+    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.at < b.at; });
+    for (const Due& d : due) {
+        MarkDone(d.row, now);
+        // Late in real time: a wall clock moved on by daylight saving makes no task late.
+        if ((age ? age(d.at) : now - d.at) < kLateLimit) Guarded(d.row, run);
+    }
+    const int last = due.empty() ? -1 : due.back().row;
     // A row whose next run went by unseen (the computer slept, the clock was
     // stopped) is planned again with the rest rather than left in the past.
     bool stale = false;
     for (int r = 1; r <= LastTaskRow(grid_) && !stale; ++r)
         stale = r != last && NextRun(r) > 0 && NextRun(r) < now;
-    if (last == -1 || several || stale)
-        RefreshTaskList(now, phase);
-    else
+    if (due.size() == 1 && !stale) {
         RescheduleTask(last, now, phase);
+        return;
+    }
+    // Each row that ran is planned past the time it ran for, also when that
+    // time is now itself or within the due window after it: it never comes due
+    // twice for one time.
+    for (const Due& d : due)
+        if (d.row <= LastTaskRow(grid_))
+            NextRunTimes[static_cast<size_t>(d.row - 1)] = CalcNextRun(d.row, std::max(now, d.at), phase);
+    RefreshTaskList(now, phase);
 }
 
 int TaskList::RunExitTasks(TDateTime now, const RunTask& run) {

@@ -16,8 +16,12 @@ namespace planner {
 
 // Half a second: rows due this close to the earliest one run with it.
 constexpr double kDueWindow = 0.5 / base::kSecsPerDay;
-// A due task whose time lies this far back is only marked, not run.
+// A due task whose time lies this far back in real time is only marked, not run.
 constexpr double kLateLimit = 5.0 / 1440.0;
+
+// How long ago, in real time (days), the wall clock read a local date-time:
+// the lateness of a task due then. Empty: the wall clock is taken for real time.
+using RealAge = std::function<double(base::TDateTime local)>;
 
 struct ComingTask {
     int row = 0;
@@ -70,12 +74,15 @@ class TaskList {
     using RunTask = std::function<void(int row)>;
     // The per-second worker's planner step: when EarliestTaskTime has come,
     // marks the "Выполнено" cell of every due row, runs those less than five
-    // minutes late (each in its own guard), then reschedules. True when
-    // anything was due.
-    bool RunDueTasks(base::TDateTime now, int phase, const RunTask& run);
+    // minutes late in real time (each in its own guard), then reschedules.
+    // True when anything was due.
+    bool RunDueTasks(base::TDateTime now, int phase, const RunTask& run, const RealAge& age = {});
     // The same step after its gate (the caller has found EarliestTaskTime come
-    // and set it to 0): the marked rows run, then the list is planned again.
-    void RunMarkedTasks(base::TDateTime now, int phase, const RunTask& run);
+    // at `since` and set it to 0): the rows marked due and every row due from
+    // `since` to `now` run once each, in the order of their times; then each
+    // is planned past the time it ran for, and the list is planned again.
+    void RunMarkedTasks(base::TDateTime since, base::TDateTime now, int phase, const RunTask& run,
+                        const RealAge& age = {});
     // The exit sequence: plans the exit tasks, runs each one whose next run is
     // today exactly once, then drops the rows marked "Удалить". Returns the
     // number of tasks run.
@@ -104,6 +111,9 @@ class TaskList {
     std::vector<ComingTask> coming_;
     bool plannerOff_ = false;
     bool exitWalk_ = false;
+    // The tick of the last run of due tasks: a run at that moment has run
+    // every task due up to it, so a planning then looks for a later one.
+    base::TDateTime lastRunAt_ = 0;
 };
 
 }  // namespace planner

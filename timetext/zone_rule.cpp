@@ -1,5 +1,7 @@
 #include "timetext/zone_rule.h"
 
+#include <algorithm>
+
 namespace timetext {
 namespace {
 
@@ -22,6 +24,17 @@ bool TransitionIn(const ZoneTransition& tr, int year, base::TDateTime& when) {
     return true;
 }
 
+// The daylight period of a year as real moments (UTC): it begins at the
+// daylight date read in standard time and ends at the standard date read in
+// daylight time. False when the zone has none that year.
+bool DaylightPeriodUtc(const TimeZoneRule& zone, int year, base::TDateTime& begins, base::TDateTime& ends) {
+    if (!TransitionIn(zone.daylightDate, year, begins) || !TransitionIn(zone.standardDate, year, ends))
+        return false;
+    begins += zone.bias / 1440.0;
+    ends += (zone.bias + zone.daylightBias) / 1440.0;
+    return true;
+}
+
 }  // namespace
 
 bool InDaylightTime(const TimeZoneRule& zone, base::TDateTime t) {
@@ -31,6 +44,25 @@ bool InDaylightTime(const TimeZoneRule& zone, base::TDateTime t) {
         return false;
     if (begins < ends) return t >= begins && t < ends;  // northern hemisphere
     return t >= begins || t < ends;                     // southern: the period spans the new year
+}
+
+base::TDateTime LocalToUtc(const TimeZoneRule& zone, base::TDateTime t) {
+    const base::TDateTime standard = t + zone.bias / 1440.0;
+    base::TDateTime begins, ends;
+    if (zone.daylightBias == 0 || !DaylightPeriodUtc(zone, base::DecodeDate(t).year, begins, ends))
+        return standard;
+    const auto inDaylight = [&](base::TDateTime utc) {
+        return begins < ends ? utc >= begins && utc < ends : utc >= begins || utc < ends;
+    };
+    const base::TDateTime daylight = standard + zone.daylightBias / 1440.0;
+    const bool asStandard = !inDaylight(standard);
+    const bool asDaylight = inDaylight(daylight);
+    if (asStandard && asDaylight) return std::max(standard, daylight);  // shown twice: the later reading
+    if (asStandard) return standard;
+    if (asDaylight) return daylight;
+    // Skipped: the clock jumped over it, at the transition between the two readings.
+    const base::TDateTime low = std::min(standard, daylight), high = std::max(standard, daylight);
+    return std::clamp(begins >= low && begins <= high ? begins : ends, low, high);
 }
 
 double SunZoneHours(const TimeZoneRule& zone, base::TDateTime date) {

@@ -31,6 +31,12 @@ struct TimeZoneRule {
 // True when local date-time t lies in the zone's daylight period.
 bool InDaylightTime(const TimeZoneRule& zone, base::TDateTime t);
 
+// The real moment (UTC) at which the zone's wall clock reads the local
+// date-time t. A time the clock skips when it moves forward is read as the
+// moment of the jump; a time it shows twice when it moves back, as its second
+// reading.
+base::TDateTime LocalToUtc(const TimeZoneRule& zone, base::TDateTime t);
+
 // The zone in hours (positive west) for sun times of the given date: the bias,
 // plus the daylight bias when the day (at noon) lies in the daylight period.
 double SunZoneHours(const TimeZoneRule& zone, base::TDateTime date);

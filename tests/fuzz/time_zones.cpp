@@ -1,5 +1,6 @@
 // Time zones from the registry: any TZI value and any zone display text read
-// without fault; a zone with any transitions answers for any day.
+// without fault; a zone with any transitions answers for any day, and reads
+// any local time as a real moment between its two readings.
 #include "timetext/time_zone_record.h"
 #include "timetext/zone_rule.h"
 #include "fuzz_support.h"
@@ -14,6 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double day = in.Byte() < 32 ? in.Double() : in.IntIn(-693593, 2958465) + in.Byte() / 256.0;
     (void)timetext::InDaylightTime(zone, day);
     (void)timetext::SunZoneHours(zone, day);
+    // A local time is read as a real moment between its standard and its daylight reading.
+    const double utc = timetext::LocalToUtc(zone, day);
+    if (std::isfinite(day)) {
+        const double standard = day + zone.bias / 1440.0, daylight = standard + zone.daylightBias / 1440.0;
+        FUZZ_CHECK(utc >= std::min(standard, daylight) && utc <= std::max(standard, daylight));
+    }
 
     std::vector<std::uint8_t> tzi;
     for (int i = 0; i < 44 && !in.Empty(); ++i) tzi.push_back(in.Byte());

@@ -1,10 +1,11 @@
 // The planner in the whole program under Wine: a task of a prepared
-// TasksList.tsk falls due and shows its reminder; the tasks set to run at exit
-// run once each when the program closes (also those that process messages for
-// seconds), before the task file is written; a planner switched off in
-// Horalto.ini runs neither; the planner page's questions act only on "Да"; an
-// entry of the clock's menu of coming tasks runs the task it shows, or nothing,
-// even when the list changed while it was open.
+// TasksList.tsk falls due and shows its reminder; interval tasks run once for
+// each interval; the tasks set to run at exit run once each when the program
+// closes (also those that process messages for seconds), before the task file
+// is written; a planner switched off in Horalto.ini runs neither; the planner
+// page's questions act only on "Да"; an entry of the clock's menu of coming
+// tasks runs the task it shows, or nothing, even when the list changed while it
+// was open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -233,6 +234,60 @@ TEST(PlannerInTheProgram, TaskDueAfterStartShowsItsReminderAndIsMarkedDone) {
     EXPECT_NE(done.find(std::to_wstring(st.wYear)), std::wstring::npos)
         << "run time in the Выполнено cell: " << done;
     EXPECT_EQ(saved.Cell(kColNextRun, r), L"") << "a one-time task has no next run after its run";
+}
+
+TEST(PlannerInTheProgram, IntervalTasksRunOnceForEachInterval) {
+    // Tasks every 3 and every 4 seconds beside a task long past (after each
+    // run the whole list is planned again), each starting a script that adds
+    // a line to a file of its own: each runs once for each interval, also at
+    // the tick where both are due, and misses none.
+    ScratchDir dir(L"planner-interval");
+    const RunCounter counter(dir.Path());
+    TaskTable grid;
+    AddCountedRow(grid, counter, L"*Ежедневно", L"Через 0:00:03", L'\0', L"Три", L"A");
+    AddCountedRow(grid, counter, L"*Ежедневно", L"Через 0:00:04", L'\0', L"Четыре", L"B");
+    const std::wstring past = base::DateToStr(base::EncodeDate(2020, 1, 1), base::SystemFormatSettings());
+    AddTaskRow(grid, past, L"10:00:00", std::wstring(1, L'\0') + L"Давно");
+    WriteTaskFile(dir.Path(), grid);
+    struct Task {
+        const wchar_t* mark;
+        DWORD interval;             // ms
+        std::size_t runs;           // the runs to wait for
+        std::vector<DWORD> seen{};  // when each run's line showed (tick count)
+    };
+    // Both are due together at the twelfth second; the runs after it show a
+    // second run or a missed one.
+    Task tasks[] = {{L"A", 3000, 5}, {L"B", 4000, 4}};
+    DWORD pid = 0;
+    {
+        RunningProgram program(dir.Path());
+        pid = program.ProcessId();
+        ASSERT_NE(program.WaitForWindow(L"TfrmHoralto"), nullptr);
+        EXPECT_TRUE(WaitFor(
+            [&] {
+                bool done = true;
+                for (Task& t : tasks) {
+                    const auto lines = static_cast<std::size_t>(counter.Runs(t.mark));
+                    while (t.seen.size() < lines) t.seen.push_back(GetTickCount());
+                    done = done && t.seen.size() >= t.runs;
+                }
+                return done;
+            },
+            90000))
+            << "the tasks ran " << tasks[0].seen.size() << " and " << tasks[1].seen.size() << " times";
+        EXPECT_EQ(program.CloseAndWait(), 0);
+    }
+    counter.Settle({L"A", L"B"}, pid);
+    for (const Task& t : tasks) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(t.mark)));
+        // A second run for one time comes a tick (a second) after the first;
+        // a missed run leaves two intervals between runs.
+        for (std::size_t i = 1; i < t.seen.size(); ++i) {
+            const DWORD gap = t.seen[i] - t.seen[i - 1];
+            EXPECT_GE(gap, t.interval - 1000) << "run " << i << " came too soon after the one before";
+            EXPECT_LT(gap, 2 * t.interval - 300) << "a run was missed before run " << i;
+        }
+    }
 }
 
 TEST(PlannerInTheProgram, ExitTasksRunOnceEachAndTheFileIsWritten) {

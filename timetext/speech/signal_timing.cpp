@@ -47,14 +47,13 @@ int HourlyStrokeCount(StrokeMode mode, int hour, bool upTo12Hours, int ownCount)
     return 0;
 }
 
-bool HourGate::Check(int hour, int minute) {
-    if (!set_) {
-        set_ = true;
-        hour_ = hour;
-    }
-    if (minute != 0 || hour == hour_) return false;
+bool HourGate::Check(double now) {
+    const DayAndSecond split = SplitDayAndSecond(now);
+    const long long hour = static_cast<long long>(split.day) * 24 + split.second / 3600;
+    const bool strike = set_ && hour > hour_;
+    set_ = true;
     hour_ = hour;
-    return true;
+    return strike;
 }
 
 }  // namespace signals

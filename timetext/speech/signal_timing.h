@@ -37,18 +37,24 @@ enum class StrokeMode { One, ByHours, Own };
 // `upTo12Hours`); or `ownCount` (0..100; 0 plays nothing).
 int HourlyStrokeCount(StrokeMode mode, int hour, bool upTo12Hours, int ownCount);
 
-// The last hour for which the hourly signal was given. The first check only
-// records the hour; later checks let the signal through at minute 0 of an hour
-// that differs from the recorded one, and record it.
+// The hour for which the hourly signal was last given. The first check only
+// records the hour of `now`; each later check in an hour after the recorded one
+// lets the signal through once and records that hour: the tick of minute 0,
+// or, when that minute had no tick (a long timer interval, a stalled timer),
+// the first tick in the hour. A clock moved back records its hour and lets
+// nothing through.
 class HourGate {
   public:
-    bool Check(int hour, int minute);
+    bool Check(double now);
+    // Forgets the hour while the signal is off: the next check only records.
+    void Reset() { set_ = false; }
     bool IsSet() const { return set_; }
-    int LastHour() const { return hour_; }
+    // The recorded hour of the day (0..23).
+    int LastHour() const { return static_cast<int>(hour_ % 24); }
 
   private:
     bool set_ = false;
-    int hour_ = 0;
+    long long hour_ = 0;  // hours since the date type's day 0
 };
 
 }  // namespace signals

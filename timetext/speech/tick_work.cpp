@@ -37,11 +37,15 @@ void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate) {
         if (ports.SpeakIntervalOn() && ports.SoundsOn()) Guard(failure, [&] { ports.SpeakInterval(); });
     });
 
-    // Hourly signal: the hour is recorded before the signal is given.
+    // Hourly signal: the hour is recorded before the signal is given. While the
+    // signal is off the gate forgets its hour, so switching it on in the middle
+    // of an hour strikes nothing until the next one.
     Guard(failure, [&] {
-        if (!ports.HourSoundOn() && !ports.SpeakHourOn()) return;
-        const signals::HourMinute hm = signals::HourMinuteOf(now);
-        if (!hourGate.Check(hm.hour, hm.minute)) return;
+        if (!ports.HourSoundOn() && !ports.SpeakHourOn()) {
+            hourGate.Reset();
+            return;
+        }
+        if (!hourGate.Check(now)) return;
         if (ports.HourSoundOn() && ports.SoundsOn()) Guard(failure, [&] { ports.PlayHourSound(); });
         if (ports.SpeakHourOn() && ports.SoundsOn()) Guard(failure, [&] { ports.SpeakHour(); });
     });
@@ -51,7 +55,7 @@ void RunTick(double now, TickPorts& ports, signals::HourGate& hourGate) {
         const double earliest = ports.EarliestTaskTime();
         if (earliest <= 0 || now < earliest) return;
         ports.ClearEarliestTaskTime();
-        ports.RunDueTasks(now);
+        ports.RunDueTasks(earliest, now);
     });
 
     // Synchronisation: it sets the next planned time itself before it connects.

@@ -35,10 +35,11 @@ class TickPorts {
     virtual void PlayHourSound() = 0;
     virtual void SpeakHour() = 0;
 
-    // Planner: the earliest next run (0: none) and the run of the due rows.
+    // Planner: the earliest next run (0: none) and the run of the rows due
+    // from that earliest run (`since`) to `now`.
     virtual double EarliestTaskTime() = 0;
     virtual void ClearEarliestTaskTime() = 0;
-    virtual void RunDueTasks(double now) = 0;
+    virtual void RunDueTasks(double since, double now) = 0;
 
     // Planned synchronisation.
     virtual bool SynchronizeOnStart() = 0;

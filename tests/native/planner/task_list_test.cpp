@@ -363,7 +363,7 @@ TEST(PlannerOff, NoRunsWhateverPlansTheListButRunsByHandStillWork) {
     EXPECT_EQ(p.list.EarliestTaskTime, 0.0);
     int runs = 0;
     EXPECT_FALSE(p.list.RunDueTasks(kWed10 + 5 * kSecond, kPhaseRunning, [&](int) { ++runs; }));
-    p.list.RunMarkedTasks(kWed10 + 5 * kSecond, kPhaseRunning, [&](int) { ++runs; });
+    p.list.RunMarkedTasks(kWed10 + 4 * kSecond, kWed10 + 5 * kSecond, kPhaseRunning, [&](int) { ++runs; });
     p.list.RescheduleTask(1, kWed10 + 5 * kSecond, kPhaseRunning);
     EXPECT_EQ(p.list.EarliestTaskTime, 0.0);
     EXPECT_EQ(p.list.RunExitTasks(kWed10 + 6 * kSecond, [&](int) { ++runs; }), 0);

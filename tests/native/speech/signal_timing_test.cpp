@@ -62,16 +62,21 @@ TEST(HourlyStrokeCount, OneByHoursOrOwn) {
 
 TEST(HourGate, FirstCheckOnlyRecordsTheHour) {
     HourGate gate;
-    EXPECT_FALSE(gate.Check(10, 0));  // started at 10:00:30: no signal for 10 o'clock
+    EXPECT_FALSE(gate.Check(At(10, 0, 30)));  // started at 10:00:30: no signal for 10 o'clock
     EXPECT_TRUE(gate.IsSet());
     EXPECT_EQ(gate.LastHour(), 10);
-    EXPECT_FALSE(gate.Check(10, 0));
-    EXPECT_FALSE(gate.Check(10, 59));
-    EXPECT_TRUE(gate.Check(11, 0));
-    EXPECT_FALSE(gate.Check(11, 0));  // a second tick within 11:00
-    EXPECT_FALSE(gate.Check(12, 1));  // minute 0 missed: no late signal
-    EXPECT_TRUE(gate.Check(13, 0));
-    EXPECT_TRUE(gate.Check(0, 0));
+    EXPECT_FALSE(gate.Check(At(10, 0, 31)));
+    EXPECT_FALSE(gate.Check(At(10, 59, 59)));
+    EXPECT_TRUE(gate.Check(At(11, 0, 0)));
+    EXPECT_FALSE(gate.Check(At(11, 0, 1)));  // a second tick within 11:00
+    EXPECT_TRUE(gate.Check(At(12, 1, 0)));   // minute 0 had no tick: the first tick of the hour
+    EXPECT_FALSE(gate.Check(At(12, 2, 0)));
+    EXPECT_TRUE(gate.Check(At(13, 0, 0)));
+    EXPECT_TRUE(gate.Check(At(24, 0, 0)));  // midnight of the next day
+    // The clock moved back an hour: its hour is recorded, nothing struck.
+    EXPECT_FALSE(gate.Check(At(23, 30, 0)));
+    EXPECT_EQ(gate.LastHour(), 23);
+    EXPECT_TRUE(gate.Check(At(24, 0, 0)));
 }
 
 TEST(HourMinuteOf, RoundsToTheMillisecond) {

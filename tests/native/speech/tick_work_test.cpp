@@ -63,7 +63,11 @@ class FakePorts : public worker::TickPorts {
     void SpeakHour() override { Do("hour speech"); }
     double EarliestTaskTime() override { return earliestTask; }
     void ClearEarliestTaskTime() override { earliestTask = 0; }
-    void RunDueTasks(double) override { Do("tasks"); }
+    void RunDueTasks(double since, double) override {
+        dueSince = since;
+        Do("tasks");
+    }
+    double dueSince = 0;
     bool SynchronizeOnStart() override { return syncOnStart; }
     double NextSynchronization() override { return nextSync; }
     void StartSynchronization() override {
@@ -101,6 +105,7 @@ TEST_F(TickWorkTest, StepsRunInOrder) {
     EXPECT_EQ(Tick(At(10, 0, 0)), (Calls{"hints", "advance", "interval sound", "interval speech",
                                          "hour sound", "hour speech", "tasks", "sync"}));
     EXPECT_EQ(ports.earliestTask, 0);
+    EXPECT_EQ(ports.dueSince, At(10, 0, 0)) << "the planner is told since when rows are due";
     EXPECT_EQ(Tick(At(10, 0, 1)), (Calls{"hints"}));
 }
 
@@ -136,13 +141,12 @@ TEST_F(TickWorkTest, NestedTickDuringAnActionFindsNothingDue) {
     EXPECT_EQ(ports.calls, (Calls{"hints", "advance", "interval sound", "hour sound", "tasks"}));
 }
 
-TEST_F(TickWorkTest, HourlySignalOnlyAtMinuteZeroOfANewHour) {
+TEST_F(TickWorkTest, HourlySignalAtMinuteZeroOfANewHour) {
     ports.hourSound = true;
     EXPECT_EQ(Tick(At(10, 0, 30)), (Calls{"hints"}));  // started at 10:00:30
     EXPECT_EQ(Tick(At(10, 30, 0)), (Calls{"hints"}));
     EXPECT_EQ(Tick(At(11, 0, 0)), (Calls{"hints", "hour sound"}));
     EXPECT_EQ(Tick(At(11, 0, 1)), (Calls{"hints"}));
-    EXPECT_EQ(Tick(At(12, 1, 0)), (Calls{"hints"}));
     EXPECT_EQ(gate.LastHour(), 11);
 }
 
@@ -152,6 +156,13 @@ TEST_F(TickWorkTest, HourGateRecordsOnlyWhileTheHourlySignalIsOn) {
     ports.speakHour = true;
     EXPECT_EQ(Tick(At(11, 0, 0)), (Calls{"hints"}));  // first run of the step: records 11
     EXPECT_EQ(Tick(At(12, 0, 0)), (Calls{"hints", "hour speech"}));
+    // Off over an hour's minute 0 and on again in that hour: nothing until the next.
+    ports.speakHour = false;
+    Tick(At(12, 30, 0));
+    Tick(At(13, 0, 0));
+    ports.speakHour = true;
+    EXPECT_EQ(Tick(At(13, 30, 0)), (Calls{"hints"}));
+    EXPECT_EQ(Tick(At(14, 0, 0)), (Calls{"hints", "hour speech"}));
 }
 
 TEST_F(TickWorkTest, SoundsOffSilencesSignalsButStillAdvances) {
