@@ -5,10 +5,13 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "base/file_fingerprint.h"
 
 namespace base {
 
@@ -93,6 +96,10 @@ class Patience {
 std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo = false);
 std::string ReadFileBytesPatiently(const std::filesystem::path& path, Patience& patience,
                                    bool missingToo = false);
+// The fingerprint of the file as it is now, read piece by piece and waited for
+// as above, a second of its own; nothing when it is missing. Throws FileError
+// when it cannot be read.
+std::optional<FileFingerprint> FingerprintFile(const std::filesystem::path& path);
 
 // Replaces the file with these bytes: written to a temporary file beside it
 // (TempFileFor), then renamed over it, so a crash never leaves a half-written

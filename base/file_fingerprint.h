@@ -4,8 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <string_view>
 
 namespace base {
@@ -20,10 +18,6 @@ struct FileFingerprint {
 
 FileFingerprint FingerprintOf(std::string_view bytes);
 
-// The fingerprint of the file as it is now; nothing when it is missing. A file
-// that another program holds open for a moment is waited for, a second at
-// most. Throws FileError when it cannot be read (its fault as ReadFileBytes
-// tells it).
-std::optional<FileFingerprint> FingerprintFile(const std::filesystem::path& path);
+// A file's fingerprint is read by base::FingerprintFile (codec.h).
 
 }  // namespace base

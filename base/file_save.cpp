@@ -1,4 +1,4 @@
-// Reading a file whole; saving a file whole: a temporary file of this process
+// Reading a file whole or its fingerprint; saving a file whole: a temporary file of this process
 // beside it, then renamed over it; a copy kept beside a file before it is
 // replaced; and the leftovers of saves cut short.
 #include <algorithm>
@@ -105,6 +105,17 @@ std::string ReadFileBytesPatiently(const std::filesystem::path& path, Patience& 
             Patiently([&] { return file_system::ReadWholeFile(path, bytes); }, patience, missingToo))
         throw FileError("Cannot read file " + PathText(path), failure->fault, failure->systemText);
     return bytes;
+}
+
+std::optional<FileFingerprint> FingerprintFile(const std::filesystem::path& path) {
+    FileFingerprint print;
+    const auto failure = Patiently([&] {
+        print = {};
+        return file_system::ReadFileInPieces(path, [&](std::string_view piece) { print.Add(piece); });
+    });
+    if (!failure) return print;
+    if (failure->fault == FileFault::Missing) return std::nullopt;
+    throw FileError("Cannot read file " + PathText(path), failure->fault, failure->systemText);
 }
 
 std::string ReadFileBytesPatiently(const std::filesystem::path& path, bool missingToo) {

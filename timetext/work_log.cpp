@@ -44,10 +44,7 @@ void OpenCurrentRun(WorkLogRows& rows, bool continued, const std::wstring& start
     // A period that goes on keeps the start its row was given, a suspend's
     // mark with it; the start of the period now is another moment after a
     // resume, and another text after a change of the time zone.
-    if (continued && rows.size() >= 2 && !rows.back()[1].empty()) {
-        rows.back()[0] = std::to_wstring(rows.size() - 1);
-        return;
-    }
+    if (continued && !rows.back()[1].empty()) return;
     SetCurrentRunStart(rows, start);
 }
 
