@@ -558,6 +558,8 @@ TEST(DataFiles, SaveThatFailsForAnyReasonIsReported) {
         EXPECT_NE(BoxText(box).find(L"Horalto.ini\".\nВместо файла папка."), std::wstring::npos)
             << testing::PrintToString(BoxText(box));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
+        // Gone before the close: the close's boxes are then its own.
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
         HWND main = program.WaitShown();
         ASSERT_NE(main, nullptr);
         HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -778,6 +780,7 @@ StartedHolding StartHolding(const fs::path& dir, std::vector<const wchar_t*> nam
         started.text = BoxText(box);
         held.clear();
         PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
     }
     return started;
 }
